@@ -1,0 +1,35 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "platform/Formats.h"
+#include "platform/ProgramFolder.h"
+
+namespace Startup {
+
+void prepare(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Plenaro"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/img/icona.svg")));
+    app.setQuitOnLastWindowClosed(false);  // the program ends only when the launcher or the password window closes
+    ProgramFolder::init(app.arguments());
+
+    // Qt's own buttons and dialogs speak Italian.
+    static QTranslator qtBase;
+    if (qtBase.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtBase);
+
+    Formats::apply();
+}
+
+int run(int argc, char** argv) {
+    QApplication app(argc, argv);
+    prepare(app);
+    return app.exec();
+}
+
+}  // namespace Startup

@@ -1,0 +1,113 @@
+#include "archive/ArchivioSchede.h"
+
+#include "platform/FileLock.h"
+#include "platform/ProgramFolder.h"
+#include "ui/Messages.h"
+
+TArchivioSchede::~TArchivioSchede() {
+    if (file_.isOpen()) {
+        FileLock::unlock(file_);
+        file_.close();
+    }
+}
+
+void TArchivioSchede::fail(const char* what) {
+    throw ArchiveError(std::string(what) + ": " + path_.toStdString() + " (" + file_.errorString().toStdString() + ")");
+}
+
+void TArchivioSchede::open(const QString& fileName, int recordSize) {
+    if (file_.isOpen()) close();
+    if (recordSize <= 0) throw ArchiveError("record size");
+    path_ = ProgramFolder::file(fileName);
+    recordSize_ = recordSize;
+    index_ = 0;
+    file_.setFileName(path_);
+    // ReadWrite creates a missing file and never truncates an existing one.
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) fail("open");
+    if (!FileLock::lock(file_, FileLock::defaultTimeoutMs())) {
+        file_.close();
+        throw ArchiveError("locked by another program: " + path_.toStdString());
+    }
+}
+
+void TArchivioSchede::mustBeOpen() {
+    if (!file_.isOpen()) throw ArchiveError("file not open");
+}
+
+int TArchivioSchede::count() {
+    mustBeOpen();
+    const qint64 size = file_.size();
+    if (size < 0) fail("size");
+    return int(size / recordSize_);
+}
+
+void TArchivioSchede::seek(int index) {
+    mustBeOpen();
+    if (index < 0 || index > count()) throw ArchiveError("seek out of range");
+    index_ = index;
+}
+
+void TArchivioSchede::read(Record& record) {
+    mustBeOpen();
+    if (record.layout().size() != recordSize_) throw ArchiveError("record size mismatch");
+    if (index_ >= count()) throw ArchiveError("read past the end");
+    if (!file_.seek(qint64(index_) * recordSize_)) fail("seek");
+    const qint64 got = file_.read(record.bytes().data(), recordSize_);
+    if (got != recordSize_) fail("read");
+    ++index_;
+}
+
+void TArchivioSchede::write(const Record& record) {
+    mustBeOpen();
+    if (record.layout().size() != recordSize_) throw ArchiveError("record size mismatch");
+    if (index_ > count()) throw ArchiveError("write past the end");
+    if (!file_.seek(qint64(index_) * recordSize_)) fail("seek");
+    if (file_.write(record.bytes().constData(), recordSize_) != recordSize_) fail("write");
+    ++index_;
+}
+
+int TArchivioSchede::position() {
+    mustBeOpen();
+    return index_;
+}
+
+bool TArchivioSchede::eof() { return position() >= count(); }
+
+void TArchivioSchede::close() {
+    if (!file_.isOpen()) return;
+    FileLock::unlock(file_);
+    file_.unsetError();
+    file_.close();
+    if (file_.error() != QFileDevice::NoError) fail("close");
+}
+
+namespace Archive {
+
+bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
+    try {
+        work();
+        return true;
+    } catch (const std::exception&) {
+    }
+    switch (box) {
+    case AccessBox::Error: Msg::error(parent, kMsgAccesso); break;
+    case AccessBox::Warning: Msg::warning(parent, kMsgAccesso); break;
+    case AccessBox::Plain: Msg::plain(parent, kMsgAccesso); break;
+    case AccessBox::Silent: break;
+    }
+    return false;
+}
+
+void forEach(const QString& fileName, const RecordLayout& layout,
+             const std::function<void(const Record&, int)>& visit) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    Record record(layout);
+    while (!archive.eof()) {
+        archive.read(record);
+        visit(record, archive.position());
+    }
+    archive.close();
+}
+
+}  // namespace Archive

@@ -1,0 +1,71 @@
+#pragma once
+// A record file: fixed-size records back to back, no header. A handler opens
+// it, does its work and closes it before returning; nothing stays open
+// between user actions. While open, the file is locked against the other
+// copies of the program that may share the folder.
+#include <QFile>
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+#include "archive/RecordLayout.h"
+
+class QWidget;
+
+class ArchiveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TArchivioSchede {
+public:
+    TArchivioSchede() = default;
+    ~TArchivioSchede();  // closes the file if a handler left early
+    TArchivioSchede(const TArchivioSchede&) = delete;
+    TArchivioSchede& operator=(const TArchivioSchede&) = delete;
+
+    // Opens program folder + fileName for reading and writing, creating it
+    // empty when it does not exist; an existing file that cannot be opened
+    // is never replaced. Current index 0.
+    void open(const QString& fileName, int recordSize);
+    void open(const QString& fileName, const RecordLayout& layout) { open(fileName, layout.size()); }
+
+    int count();              // whole records; a trailing partial record is ignored
+    void seek(int index);     // 0 to count
+    void read(Record& record);  // at the current index, then one on
+    void write(const Record& record);  // at the current index (count appends), then one on
+    int position();
+    bool eof();
+    void close();
+
+    bool isOpen() const { return file_.isOpen(); }
+    const QString& path() const { return path_; }
+
+private:
+    void mustBeOpen();
+    [[noreturn]] void fail(const char* what);
+
+    QFile file_;
+    QString path_;
+    int recordSize_ = 0;
+    int index_ = 0;
+};
+
+namespace Archive {
+
+// The one message of every failed record-file handler.
+inline const QString kMsgAccesso = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+enum class AccessBox { Error, Warning, Plain, Silent };
+
+// Runs a handler's file work inside its catch-all: any failure ends the work
+// and shows the access message in the given box. Returns false on failure.
+bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box = AccessBox::Error);
+
+// Reading all records: every record in file order, index 0 first.
+void forEach(const QString& fileName, const RecordLayout& layout,
+             const std::function<void(const Record& record, int position)>& visit);
+
+}  // namespace Archive

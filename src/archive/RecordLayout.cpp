@@ -1,0 +1,46 @@
+#include "archive/RecordLayout.h"
+
+#include <stdexcept>
+
+#include "archive/TestoCorto.h"
+
+RecordLayout::RecordLayout(QString typeName, std::vector<FieldSpec> fields)
+    : typeName_(std::move(typeName)), fields_(std::move(fields)) {
+    offsets_.reserve(fields_.size());
+    for (const FieldSpec& f : fields_) {
+        if (f.capacity < 1 || f.capacity > 255) throw std::logic_error("field capacity out of range");
+        offsets_.push_back(size_);
+        size_ += f.capacity + 1;
+    }
+}
+
+int RecordLayout::indexOf(const QString& name) const {
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].name == name) return int(i);
+    return -1;
+}
+
+static int mustFind(const RecordLayout& l, const QString& name) {
+    const int i = l.indexOf(name);
+    if (i < 0) throw std::logic_error(("no field " + name + " in " + l.typeName()).toStdString());
+    return i;
+}
+
+int RecordLayout::offset(const QString& name) const { return offset(mustFind(*this, name)); }
+int RecordLayout::capacity(const QString& name) const { return capacity(mustFind(*this, name)); }
+
+Record::Record(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
+
+QString Record::get(int index) const {
+    return TTestoCorto::decode(bytes_.constData() + layout_->offset(index), layout_->capacity(index));
+}
+
+QString Record::get(const QString& field) const { return get(mustFind(*layout_, field)); }
+
+void Record::set(int index, const QString& text) {
+    TTestoCorto::encodeInto(bytes_.data() + layout_->offset(index), text, layout_->capacity(index));
+}
+
+void Record::set(const QString& field, const QString& text) { set(mustFind(*layout_, field), text); }
+
+void Record::clear() { bytes_.fill('\0'); }

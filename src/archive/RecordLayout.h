@@ -1,0 +1,59 @@
+#pragma once
+// A record type as a table of (field name, capacity): the fields lie back to
+// back in this order, each a TTestoCorto of N + 1 bytes. The table fixes the
+// byte format of a record file and binds the fields to a window's controls.
+#include <QByteArray>
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+struct FieldSpec {
+    QString name;
+    int capacity;
+};
+
+class RecordLayout {
+public:
+    RecordLayout(QString typeName, std::vector<FieldSpec> fields);
+
+    const QString& typeName() const { return typeName_; }
+    const std::vector<FieldSpec>& fields() const { return fields_; }
+    int fieldCount() const { return int(fields_.size()); }
+    int size() const { return size_; }
+
+    // -1 when the layout has no such field.
+    int indexOf(const QString& name) const;
+    int offset(int index) const { return offsets_[size_t(index)]; }
+    int capacity(int index) const { return fields_[size_t(index)].capacity; }
+    // Offset and capacity by name; the name must exist.
+    int offset(const QString& name) const;
+    int capacity(const QString& name) const;
+
+private:
+    QString typeName_;
+    std::vector<FieldSpec> fields_;
+    std::vector<int> offsets_;
+    int size_ = 0;
+};
+
+// One record's bytes, read or written field by field through its layout.
+class Record {
+public:
+    explicit Record(const RecordLayout& layout);
+
+    const RecordLayout& layout() const { return *layout_; }
+    QByteArray& bytes() { return bytes_; }
+    const QByteArray& bytes() const { return bytes_; }
+
+    QString get(const QString& field) const;
+    QString get(int index) const;
+    void set(const QString& field, const QString& text);
+    void set(int index, const QString& text);
+
+    // Every field empty (all bytes zero).
+    void clear();
+
+private:
+    const RecordLayout* layout_;
+    QByteArray bytes_;
+};

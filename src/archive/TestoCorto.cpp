@@ -1,0 +1,29 @@
+#include "archive/TestoCorto.h"
+
+#include <cstring>
+
+#include "platform/Cp1252.h"
+#include "platform/Text.h"
+
+namespace TTestoCorto {
+
+void encodeInto(char* field, const QString& text, int capacity) {
+    const QByteArray bytes = Cp1252::fromUnicode(Text::trim(text)).left(capacity);
+    std::memset(field, 0, size_t(capacity) + 1);
+    field[0] = char(static_cast<unsigned char>(bytes.size()));
+    std::memcpy(field + 1, bytes.constData(), size_t(bytes.size()));
+}
+
+QByteArray encode(const QString& text, int capacity) {
+    QByteArray out(capacity + 1, '\0');
+    encodeInto(out.data(), text, capacity);
+    return out;
+}
+
+QString decode(const char* field, int capacity) {
+    int length = static_cast<unsigned char>(field[0]);
+    if (length > capacity) length = capacity;
+    return Text::trim(Cp1252::toUnicode(field + 1, length));
+}
+
+}  // namespace TTestoCorto

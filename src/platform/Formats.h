@@ -1,0 +1,33 @@
+#pragma once
+// Dates and amounts as the office writes them, whatever the system's locale:
+// dates "dd/mm/yyyy", times "hh:mm", amounts with a decimal comma and two
+// decimals ("12,50").
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+namespace Formats {
+
+// The process-wide short date format and decimal separator. Windows that
+// handle dates or amounts set them when they are created.
+void apply();
+QString shortDateFormat();
+QChar decimalSeparator();
+QChar dateSeparator();
+
+QString date(const QDate& d);              // 05/03/2025
+QDate parseDate(const QString& text);      // invalid unless dd/mm/yyyy names a real day
+QString time(const QTime& t);              // 09:05 (hours and minutes)
+QString longTime(const QTime& t);          // 09:05:07
+QString twoDigits(int n);                  // 7 gives "07"
+
+// The amount rule: rounded to two decimals by adding half a hundredth and
+// truncating, written with a comma and exactly two decimals (12.5 → "12,50",
+// 0.1 + 0.2 → "0,30"), no thousands separator.
+QString amount(double value);
+
+// A decimal number written with the comma ("12,5", "7", "-3,25"). Returns
+// false for anything else; blanks around it are allowed.
+bool parseDecimal(const QString& text, double* value);
+
+}  // namespace Formats

@@ -1,0 +1,72 @@
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QKeyEvent>
+#include <QShowEvent>
+
+#include "ui/Modal.h"
+
+TForm::TForm(QWidget* owner) : QDialog(owner) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int TForm::showModal() { return Modal::exec(this); }
+
+void TForm::done(int result) {
+    if (!closing_) {
+        closing_ = true;
+        FormClose();
+        closing_ = false;
+    }
+    QDialog::done(result);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TForm::centreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void TForm::setFixedBorder(int w, int h) {
+    setFixedSize(w, h);
+    setWindowFlags((windowFlags() & ~Qt::WindowMinMaxButtonsHint) | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+TAppWindow::TAppWindow(QWidget* owner) : TForm(owner) {
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+}
+
+void TAppWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    TForm::keyPressEvent(event);
+}
+
+void TAppWindow::showApp() { showMaximized(); }
+
+void TAppWindow::FormClose() {
+    if (QWidget* l = AppShell::launcher()) l->show();
+}
+
+namespace {
+QPointer<QWidget> g_launcher;
+}
+
+namespace AppShell {
+void setLauncher(QWidget* l) { g_launcher = l; }
+QWidget* launcher() { return g_launcher; }
+}  // namespace AppShell
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -1,0 +1,176 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/Layouts.h"
+#include "archive/TestoCorto.h"
+#include "support/Seams.h"
+
+namespace {
+
+// Two small fields: easy to build by hand, byte for byte.
+const RecordLayout& small() {
+    static const RecordLayout l("TPiccola", {{"Nome", 5}, {"Flag", 2}});
+    return l;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+TEST(TestoCorto, EncodesTrimmedCutAndZeroFilled) {
+    struct Case { const char* text; int n; QByteArray bytes; };
+    const Case cases[] = {
+        {"  Rossi  ", 8, QByteArray("\x05Rossi\0\0\0", 9)},
+        {"Bernardinis", 6, QByteArray("\x06" "Bernar", 7)},       // N + 5 characters: the first N
+        {"S\u00EC", 2, QByteArray("\x02S\xEC", 3)},                // the flag "Sì"
+        {"No", 2, QByteArray("\x02No", 3)},
+        {"\u03B1\u03B2c", 4, QByteArray("\x03??c\0", 5)},          // Greek letters: substitutes
+        {"", 3, QByteArray("\0\0\0\0", 4)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TTestoCorto::encode(QString::fromUtf8(c.text), c.n), c.bytes) << c.text;
+}
+
+TEST(TestoCorto, DecodeNeverReadsPastItsField) {
+    const QByteArray damaged("\xFF" "abc" "XYZ", 7);  // length byte 255 in a field of 3
+    EXPECT_EQ(TTestoCorto::decode(damaged.constData(), 3), QStringLiteral("abc"));
+    EXPECT_EQ(TTestoCorto::decode(QByteArray("\x03 \xE8 xx", 6).constData(), 5), QStringLiteral("è"));
+}
+
+class RecordFile : public SeamsTest {};
+
+TEST_F(RecordFile, MissingFileIsCreatedEmpty) {
+    TArchivioSchede a;
+    a.open("Nuovo.pro", small());
+    EXPECT_EQ(a.count(), 0);
+    EXPECT_TRUE(a.eof());
+    Record r(small());
+    EXPECT_THROW(a.read(r), ArchiveError);
+    a.close();
+    ASSERT_TRUE(QFile::exists(seams.file("Nuovo.pro")));
+    EXPECT_EQ(QFile(seams.file("Nuovo.pro")).size(), 0);
+}
+
+TEST_F(RecordFile, AppendThenOverwriteByteForByte) {
+    TArchivioSchede a;
+    a.open("A.pro", small());
+    Record r(small());
+    r.set("Nome", "Anna");
+    r.set("Flag", Flag::Si);
+    a.seek(a.count());
+    a.write(r);
+    r.set("Nome", "Bruno");
+    r.set("Flag", Flag::No);
+    a.seek(a.count());
+    a.write(r);
+    EXPECT_EQ(a.count(), 2);
+    EXPECT_EQ(a.position(), 2);
+    r.set("Nome", "Al");  // shorter text over a longer one
+    a.seek(1);
+    a.write(r);
+    EXPECT_EQ(a.count(), 2);
+    a.close();
+    EXPECT_EQ(fileBytes(seams.file("A.pro")),
+              QByteArray("\x04" "Anna\0" "\x02S\xEC" "\x02" "Al\0\0\0" "\x02No", 18));
+
+    a.open("A.pro", small());
+    a.seek(1);
+    a.read(r);
+    EXPECT_EQ(r.get("Nome"), QStringLiteral("Al"));
+    EXPECT_EQ(a.position(), 2);
+    EXPECT_TRUE(a.eof());
+    EXPECT_THROW(a.seek(3), ArchiveError);
+}
+
+TEST_F(RecordFile, TrailingPartialRecordIsIgnored) {
+    writeFile(seams.file("P.pro"), QByteArray("\x01" "a\0\0\0\0" "\x02No" "\x01" "b\0", 12));
+    TArchivioSchede a;
+    a.open("P.pro", small());
+    EXPECT_EQ(a.count(), 1);
+    Record r(small());
+    a.read(r);
+    EXPECT_TRUE(a.eof());
+    EXPECT_THROW(a.read(r), ArchiveError);
+    // An append lands on the whole-record boundary, over the partial bytes.
+    r.set("Nome", "c");
+    a.seek(a.count());
+    a.write(r);
+    a.close();
+    EXPECT_EQ(QFile(seams.file("P.pro")).size(), 18);
+}
+
+TEST_F(RecordFile, DamagedLengthByteReadsOnlyItsField) {
+    writeFile(seams.file("D.pro"), QByteArray("\xC8" "abcde" "\x02No", 9));
+    TArchivioSchede a;
+    a.open("D.pro", small());
+    Record r(small());
+    a.read(r);
+    EXPECT_EQ(r.get("Nome"), QStringLiteral("abcde"));
+    EXPECT_EQ(r.get("Flag"), QStringLiteral("No"));
+}
+
+TEST_F(RecordFile, UnopenableFileIsAnAccessErrorAndStaysIntact) {
+    // A folder in the way: the file can be neither opened nor created.
+    QDir(seams.folder()).mkdir("Cartella.pro");
+    TArchivioSchede a;
+    EXPECT_THROW(a.open("Cartella.pro", small()), ArchiveError);
+
+    const QByteArray old("\x01" "a\0\0\0\0" "\x02No", 9);
+    writeFile(seams.file("RO.pro"), old);
+    QFile::setPermissions(seams.file("RO.pro"), QFile::ReadOwner | QFile::ReadUser);
+    if (::geteuid() == 0) GTEST_SKIP() << "root opens read-only files for writing";
+    EXPECT_THROW(a.open("RO.pro", small()), ArchiveError);
+    EXPECT_EQ(fileBytes(seams.file("RO.pro")), old);
+}
+
+TEST_F(RecordFile, GuardShowsTheAccessMessageInTheAskedBox) {
+    QDir(seams.folder()).mkdir("X.pro");
+    const bool ok = Archive::guard(nullptr, [] {
+        TArchivioSchede a;
+        a.open("X.pro", small());
+    });
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Error);
+    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::OkCancel);
+    Archive::guard(nullptr, [] { throw ArchiveError("x"); }, Archive::AccessBox::Plain);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
+}
+
+TEST_F(RecordFile, FileLockedByAnotherProgramIsAnAccessError) {
+    QProcess holder;
+    holder.start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/archive_appender"),
+                 {seams.folder(), "L.pro", "hold"});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));  // it prints once it holds the lock
+    TArchivioSchede a;
+    EXPECT_THROW(a.open("L.pro", small()), ArchiveError);
+    holder.closeWriteChannel();  // it lets go when its input ends
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    EXPECT_NO_THROW(a.open("L.pro", small()));
+}
+
+TEST_F(RecordFile, TwoProgramsAppendingAtOnceLoseNothing) {
+    const int each = 150;
+    QProcess p1, p2;
+    for (QProcess* p : {&p1, &p2})
+        p->start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/archive_appender"),
+                 {seams.folder(), "C.pro", p == &p1 ? "uno" : "due", QString::number(each)});
+    ASSERT_TRUE(p1.waitForFinished(60000));
+    ASSERT_TRUE(p2.waitForFinished(60000));
+    EXPECT_EQ(p1.exitCode(), 0);
+    EXPECT_EQ(p2.exitCode(), 0);
+
+    QMap<QString, int> seen;
+    Archive::forEach("C.pro", Layouts::TSchedaCliente(), [&](const Record& r, int) { ++seen[r.get("Cliente")]; });
+    EXPECT_EQ(seen.size(), 2 * each);
+    for (auto it = seen.begin(); it != seen.end(); ++it) EXPECT_EQ(it.value(), 1) << it.key().toStdString();
+}

@@ -1,0 +1,69 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "platform/IniFile.h"
+#include "platform/Shell.h"
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+}  // namespace
+
+class IniTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("s.ini"));
+};
+
+TEST_F(IniTest, ReadsWindowsFileIgnoringCaseOfNames) {
+    writeAll(path, "; settings\r\n[Altro]\r\nValore=no\r\n[ACCESSO]\r\n  valore = 0A1B \r\n[Citt\xE0]\r\nNome=\"Forl\xEC\"\r\n");
+    EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("0A1B"));
+    EXPECT_EQ(IniFile::readString(path, "altro", "VALORE"), QStringLiteral("no"));
+    EXPECT_EQ(IniFile::readString(path, "Città", "Nome"), QStringLiteral("Forlì"));
+    EXPECT_EQ(IniFile::readString(path, "Accesso", "Manca"), QString());
+    EXPECT_EQ(IniFile::readString(dir.filePath("manca.ini"), "Accesso", "Valore"), QString());
+}
+
+TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherLine) {
+    writeAll(path, "; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nValore=00\r\nAltra=x\r\n[Fine]\r\nB=2\r\n");
+    IniFile::writeString(path, "accesso", "VALORE", "FF");
+    EXPECT_EQ(readAll(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n"));
+    IniFile::writeString(path, "Altro", "Nuova", "Sì");
+    IniFile::writeString(path, "Nuova", "K", "v");
+    EXPECT_EQ(readAll(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\nNuova=S\xEC\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n\r\n[Nuova]\r\nK=v\r\n"));
+}
+
+TEST_F(IniTest, FirstWriteCreatesTheFile) {
+    IniFile::writeString(path, "Accesso", "Valore", "AB");
+    EXPECT_EQ(readAll(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
+    EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("AB"));
+}
+
+TEST_F(IniTest, UnwritableStoreIsRefusedAndKept) {
+    EXPECT_THROW(IniFile::writeString(dir.filePath("manca/s.ini"), "Accesso", "Valore", "CD"), IniError);
+    writeAll(path, "[Accesso]\r\nValore=AB\r\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+    EXPECT_THROW(IniFile::writeString(path, "Accesso", "Valore", "CD"), IniError);
+    EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("AB"));
+}
+
+TEST(Shell, CommandsBecomeDesktopAddresses) {
+    EXPECT_EQ(Shell::urlFor(QStringLiteral("\"mailto:a@b.it?subject=Software Plenaro&body=Salve, ciao\"")).toEncoded(),
+              QByteArray("mailto:a@b.it?subject=Software%20Plenaro&body=Salve,%20ciao"));
+    EXPECT_EQ(Shell::urlFor(QStringLiteral("\"/tmp/Guida e note.pdf\"")),
+              QUrl::fromLocalFile(QStringLiteral("/tmp/Guida e note.pdf")));
+    EXPECT_EQ(Shell::urlFor(QStringLiteral("https://www.esempio.it/a b")).toEncoded(),
+              QByteArray("https://www.esempio.it/a%20b"));
+    EXPECT_EQ(Shell::urlFor(QStringLiteral("www.esempio.it")).toString(), QStringLiteral("http://www.esempio.it"));
+}

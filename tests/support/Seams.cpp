@@ -1,0 +1,81 @@
+#include "support/Seams.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QWidget>
+
+#include "platform/Clock.h"
+#include "platform/FileLock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Shell.h"
+#include "ui/Modal.h"
+
+Seams::Seams() {
+    EXPECT_TRUE(dir_.isValid());
+    ProgramFolder::set(dir_.path());
+    Clock::setFixed(QDateTime(QDate(2025, 3, 5), QTime(10, 15, 30)));
+    FileLock::setDefaultTimeoutMs(300);
+
+    Msg::setHandler([this](const MessageRequest& r) {
+        ShownMessage m{r.kind, r.text, r.buttons, r.parent ? r.parent->window()->objectName() : QString()};
+        messages.push_back(m);
+        if (!answers_.empty()) {
+            const MsgAnswer a = answers_.front();
+            answers_.pop_front();
+            return a;
+        }
+        return r.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    });
+    Shell::setOpener([this](const QString& command) { opened << command; });
+    FileDialogs::setHandler([this](const FileDialogRequest& r) {
+        fileRequests.push_back(r);
+        if (files_.empty()) return QString();
+        const QString f = files_.front();
+        files_.pop_front();
+        return f;
+    });
+    Modal::setHandler([this](QDialog* w) {
+        modals.push_back({QString::fromLatin1(w->metaObject()->className()), w->objectName(), w->windowTitle()});
+        w->setResult(0);
+        w->show();
+        QCoreApplication::processEvents();
+        if (!drivers_.empty()) {
+            Driver d = std::move(drivers_.front());
+            drivers_.pop_front();
+            d(w);
+        }
+        if (w->isVisible()) w->reject();
+        return w->result();
+    });
+}
+
+Seams::~Seams() {
+    Msg::resetHandler();
+    Shell::resetOpener();
+    FileDialogs::resetHandler();
+    Modal::resetHandler();
+    Clock::reset();
+    FileLock::setDefaultTimeoutMs(5000);
+}
+
+QString Seams::folder() const { return ProgramFolder::path(); }
+QString Seams::file(const QString& name) const { return ProgramFolder::file(name); }
+void Seams::setNow(const QDateTime& moment) { Clock::setFixed(moment); }
+
+const ShownMessage& Seams::lastMessage() const {
+    static const ShownMessage none{MsgKind::Plain, QString(), MsgButtons::Ok, QString()};
+    EXPECT_FALSE(messages.empty()) << "no message box was shown";
+    return messages.empty() ? none : messages.back();
+}
+
+QStringList Seams::messageTexts() const {
+    QStringList out;
+    for (const ShownMessage& m : messages) out << m.text;
+    return out;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}

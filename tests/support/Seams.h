@@ -1,0 +1,85 @@
+#pragma once
+// Test doubles for every seam of the program: message boxes answered from a
+// script, file dialogs that pick the next file, modal windows driven by the
+// test, a recorder in place of the desktop's opener, a fixed clock and a
+// temporary program folder. One Seams object per test.
+#include <QDateTime>
+#include <QDialog>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+
+struct ShownMessage {
+    MsgKind kind;
+    QString text;
+    MsgButtons buttons;
+    QString parentName;  // objectName of the box's parent window
+};
+
+struct ShownModal {
+    QString className;
+    QString objectName;
+    QString title;
+};
+
+class Seams {
+public:
+    // The clock is fixed at 5 March 2025, 10:15:30 unless a test moves it.
+    Seams();
+    ~Seams();
+
+    QString folder() const;                  // the program folder, ending with "/"
+    QString file(const QString& name) const;  // folder() + name
+
+    void setNow(const QDateTime& moment);
+
+    // Message boxes: each is recorded; the next scripted answer is used,
+    // otherwise OK (or Yes for a question).
+    std::vector<ShownMessage> messages;
+    void answer(MsgAnswer a) { answers_.push_back(a); }
+    const ShownMessage& lastMessage() const;
+    QStringList messageTexts() const;
+
+    // The desktop's opener: each command exactly as passed.
+    QStringList opened;
+
+    // File dialogs: each request recorded, the next scripted path answered
+    // (empty, as a cancel, when none is scripted).
+    std::vector<FileDialogRequest> fileRequests;
+    void pickFile(const QString& path) { files_.push_back(path); }
+
+    // Modal windows: each is shown without blocking, handed to the next
+    // scripted driver, then closed if the driver left it open.
+    std::vector<ShownModal> modals;
+    using Driver = std::function<void(QDialog*)>;
+    void onModal(Driver driver) { drivers_.push_back(std::move(driver)); }
+
+private:
+    QTemporaryDir dir_;
+    std::deque<MsgAnswer> answers_;
+    std::deque<QString> files_;
+    std::deque<Driver> drivers_;
+};
+
+// A test with its own seams.
+class SeamsTest : public ::testing::Test {
+protected:
+    Seams seams;
+};
+
+// The named child of a window, or a test failure.
+template <class T>
+T* child(QObject* parent, const QString& name) {
+    T* c = parent->findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << "no " << name.toStdString() << " in " << parent->objectName().toStdString();
+    return c;
+}
+
+// The bytes of a file of the program folder (empty when missing).
+QByteArray fileBytes(const QString& path);
