@@ -8,10 +8,12 @@
 
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
+#include "ui/Resources.h"
 
 namespace Startup {
 
 void prepare(QApplication& app) {
+    initPlenaroResources();
     app.setApplicationName(QStringLiteral("Plenaro"));
     app.setWindowIcon(QIcon(QStringLiteral(":/img/icona.svg")));
     app.setQuitOnLastWindowClosed(false);  // the program ends only when the launcher or the password window closes

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Formats.h"
+#include "ui/Resources.h"
 
 int main(int argc, char** argv) {
     // Headless: the real widgets, no screen.
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     Formats::apply();
+    initPlenaroResources();
     return RUN_ALL_TESTS();
 }

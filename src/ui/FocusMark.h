@@ -1,0 +1,25 @@
+#pragma once
+// The focus mark of an edit control: a yellow rectangle 4 pixels larger than
+// the control on every side, with a border fading from yellow to white,
+// shown behind the control only while it has the focus.
+#include <QWidget>
+
+class TFocusMark : public QWidget {
+    Q_OBJECT
+public:
+    // Creates the mark beside the control, in the control's parent, named
+    // objectName (by convention "eff" + the field's name).
+    static TFocusMark* attach(QWidget* control, const QString& objectName);
+
+    QWidget* control() const { return control_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TFocusMark(QWidget* control, const QString& objectName);
+    void follow();
+
+    QWidget* control_;
+};

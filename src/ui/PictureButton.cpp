@@ -1,0 +1,36 @@
+#include "ui/PictureButton.h"
+
+#include <QIcon>
+
+TPictureButton::TPictureButton(const QString& objectName, const QString& picture, const QString& accessibleName,
+                               const QString& hint, QWidget* parent, QSize size)
+    : QToolButton(parent) {
+    setObjectName(objectName);
+    setAutoRaise(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setFixedSize(size);
+    setIconSize(size - QSize(6, 6));
+    setAccessibleName(accessibleName);
+    setPicture(picture);
+    setHint(hint);
+    setMouseTracking(true);
+}
+
+void TPictureButton::setHint(const QString& hint) {
+    hint_ = hint;
+    setToolTip(hint.isEmpty() ? accessibleName() : hint);
+    setAccessibleDescription(hint);
+}
+
+void TPictureButton::setPicture(const QString& picture) { setIcon(QIcon(picture)); }
+
+void TPictureButton::enterEvent(QEnterEvent* event) {
+    QToolButton::enterEvent(event);
+    emit hovered(hint_);
+}
+
+void TPictureButton::mouseMoveEvent(QMouseEvent* event) {
+    QToolButton::mouseMoveEvent(event);
+    emit hovered(hint_);
+}

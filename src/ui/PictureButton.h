@@ -1,0 +1,29 @@
+#pragma once
+// The picture buttons of every window: a crisp SVG picture that reacts to a
+// click, with a hand cursor, a tooltip, an Italian accessible name, and a
+// hint for the window's status line while the mouse is over it.
+#include <QToolButton>
+
+class TPictureButton : public QToolButton {
+    Q_OBJECT
+public:
+    // picture: a resource path (":/img/btn/salva.svg"); hint: the status
+    // line text, also the tooltip; accessibleName: what a screen reader says.
+    TPictureButton(const QString& objectName, const QString& picture, const QString& accessibleName,
+                   const QString& hint, QWidget* parent = nullptr, QSize size = QSize(48, 48));
+
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& hint);
+    void setPicture(const QString& picture);
+
+signals:
+    // The mouse moved over the button (its MouseMove handler).
+    void hovered(const QString& hint);
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QString hint_;
+};

@@ -1,0 +1,5 @@
+#include "ui/Resources.h"
+
+#include <QtGlobal>
+
+void initPlenaroResources() { Q_INIT_RESOURCE(plenaro); }
