@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTest>
 #include <QWidget>
 
 #include "platform/Clock.h"
@@ -78,4 +79,11 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 128) QTest::keyClick(widget, c.toLatin1());
+        else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }

@@ -67,6 +67,9 @@ private:
     std::deque<Driver> drivers_;
 };
 
+// Readable test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 // A test with its own seams.
 class SeamsTest : public ::testing::Test {
 protected:
@@ -80,6 +83,10 @@ T* child(QObject* parent, const QString& name) {
     EXPECT_NE(c, nullptr) << "no " << name.toStdString() << " in " << parent->objectName().toStdString();
     return c;
 }
+
+// Types the text into the widget as a user would, key by key; characters
+// beyond ASCII arrive as keys carrying that text.
+void typeText(QWidget* widget, const QString& text);
 
 // The bytes of a file of the program folder (empty when missing).
 QByteArray fileBytes(const QString& path);

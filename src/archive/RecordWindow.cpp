@@ -1,0 +1,381 @@
+#include "archive/RecordWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archive/ArchivioSchede.h"
+#include "platform/Formats.h"
+#include "platform/Text.h"
+#include "ui/Controls.h"
+#include "ui/FocusMark.h"
+#include "ui/Help.h"
+#include "ui/KeyFilters.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+
+namespace {
+
+struct StandardButton {
+    const char* name;
+    const char* picture;
+    const char* caption;
+    const char* hint;
+    void (TRecordWindow::*handler)();
+};
+
+const StandardButton kStandard[] = {
+    {"cmdPrimo", "primo", "Prima", "Visualizza la prima scheda in archivio.", &TRecordWindow::cmdPrimoClick},
+    {"cmdIndietro", "indietro", "Precedente", "Visualizza la scheda precedente in archivio.",
+     &TRecordWindow::cmdIndietroClick},
+    {"cmdAvanti", "avanti", "Successiva", "Visualizza la scheda successiva in archivio.",
+     &TRecordWindow::cmdAvantiClick},
+    {"cmdUltimo", "ultimo", "Ultima", "Visualizza l'ultima scheda in archivio.", &TRecordWindow::cmdUltimoClick},
+    {"cmdNuovo", "nuovo", "Nuova", "Prepara la schermata per la registrazione di una nuova scheda.",
+     &TRecordWindow::cmdNuovoClick},
+    {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", &TRecordWindow::cmdSalvaClick},
+    {"cmdDuplica", "duplica", "Duplica",
+     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
+     &TRecordWindow::cmdDuplicaClick},
+    {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", &TRecordWindow::cmdTrovaClick},
+    {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", &TRecordWindow::cmdStampaClick},
+    {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa.",
+     &TRecordWindow::cmdAnteprimaClick},
+    {"cmdEsporta", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
+     &TRecordWindow::cmdEsportaClick},
+    {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", &TRecordWindow::cmdGuidaClick},
+    {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente.", &TRecordWindow::cmdEsciClick},
+    {"cmdPDF", "pdf", "PDF", "Esporta la scheda in formato PDF.", nullptr},
+    {"cmdFile", "file", "Allegati", "Allega file alla scheda corrente.", nullptr},
+};
+
+// Accessible names say what a button does, in full.
+QString accessibleOf(const QString& name, const QString& caption) {
+    static const QMap<QString, QString> full = {
+        {"cmdPrimo", "Prima scheda"},         {"cmdIndietro", "Scheda precedente"},
+        {"cmdAvanti", "Scheda successiva"},   {"cmdUltimo", "Ultima scheda"},
+        {"cmdNuovo", "Nuova scheda"},         {"cmdSalva", "Salva la scheda"},
+        {"cmdDuplica", "Duplica la scheda"},  {"cmdTrova", "Trova schede"},
+        {"cmdStampa", "Stampa la scheda"},    {"cmdAnteprima", "Anteprima di stampa"},
+        {"cmdEsporta", "Esporta in Excel"},   {"cmdGuida", "Guida"},
+        {"cmdEsci", "Esci"},                  {"cmdPDF", "Esporta in PDF"},
+        {"cmdFile", "Allega file"},
+    };
+    return full.value(name, caption);
+}
+
+bool isInput(QObject* o) {
+    return qobject_cast<QLineEdit*>(o) || qobject_cast<QComboBox*>(o) || qobject_cast<QCheckBox*>(o) ||
+           qobject_cast<QAbstractButton*>(o);
+}
+
+}  // namespace
+
+TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
+    setObjectName(QStringLiteral("TRecordWindow"));
+    setStyleSheet(QStringLiteral("TRecordWindow { background: #eef4f9; }"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 6, 8, 4);
+    outer->setSpacing(4);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(8);
+    fieldsArea_ = new QWidget(this);
+    fieldsArea_->setObjectName(QStringLiteral("panContainer"));
+    fieldsLayout_ = new QVBoxLayout(fieldsArea_);
+    fieldsLayout_->setContentsMargins(0, 0, 0, 0);
+    fieldsLayout_->setSpacing(4);
+    middle->addWidget(fieldsArea_, 1);
+
+    buttonPanel_ = new QWidget(this);
+    buttonPanel_->setObjectName(QStringLiteral("panPulsanti"));
+    auto* panelLayout = new QVBoxLayout(buttonPanel_);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    buttonGrid_ = new QGridLayout;
+    buttonGrid_->setSpacing(2);
+    panelLayout->addLayout(buttonGrid_);
+    panelLayout->addStretch();
+
+    auto* positionBox = new QHBoxLayout;
+    auto* positionCaption = new QLabel(QStringLiteral("Scheda n."), buttonPanel_);
+    positionCaption->setObjectName(QStringLiteral("lblPosizioneTitolo"));
+    lblPosizione_ = new QLabel(buttonPanel_);
+    lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione_->setMinimumWidth(60);
+    lblPosizione_->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6f9f;"));
+    lblPosizione_->setAccessibleName(QStringLiteral("Posizione della scheda in archivio"));
+    positionBox->addWidget(positionCaption);
+    positionBox->addWidget(lblPosizione_, 1);
+    panelLayout->addLayout(positionBox);
+    middle->addWidget(buttonPanel_);
+    outer->addLayout(middle, 1);
+
+    panInfo_ = new QLabel(kInfoIniziale, this);
+    panInfo_->setObjectName(QStringLiteral("panInfo"));
+    panInfo_->setFrameShape(QFrame::StyledPanel);
+    panInfo_->setFrameShadow(QFrame::Sunken);
+    panInfo_->setMinimumHeight(22);
+    outer->addWidget(panInfo_);
+
+    // Where the focus goes before saving, so that the field being typed runs
+    // its leaving rules; never seen.
+    auto* focus = new QPushButton(this);
+    focus->setObjectName(QStringLiteral("btnFocus"));
+    focus->setFixedSize(0, 0);
+    focus->setFocusPolicy(Qt::StrongFocus);
+    btnFocus_ = focus;
+}
+
+QWidget* TRecordWindow::control(const QString& name) const { return findChild<QWidget*>(name); }
+
+QWidget* TRecordWindow::fieldControl(const QString& field) const {
+    const int i = spec_.layout ? spec_.layout->indexOf(field) : -1;
+    return i < 0 ? nullptr : bound_[size_t(i)];
+}
+
+QString TRecordWindow::fieldText(const QString& field) const {
+    QWidget* c = fieldControl(field);
+    return c ? Text::trim(Controls::text(c)) : QString();
+}
+
+int TRecordWindow::position() const { return Text::trim(lblPosizione_->text()).toInt(); }
+
+TPictureButton* TRecordWindow::addStandardButton(const QString& name) {
+    for (const StandardButton& s : kStandard) {
+        if (name != QLatin1String(s.name)) continue;
+        TPictureButton* b = addButton(name, QStringLiteral(":/img/btn/%1.svg").arg(QLatin1String(s.picture)),
+                                      QString::fromUtf8(s.caption), QString::fromUtf8(s.hint));
+        b->setAccessibleName(accessibleOf(name, b->text()));
+        if (s.handler) connect(b, &QAbstractButton::clicked, this, s.handler);
+        return b;
+    }
+    return nullptr;
+}
+
+TPictureButton* TRecordWindow::addButton(const QString& name, const QString& picture, const QString& caption,
+                                         const QString& hint) {
+    auto* b = new TPictureButton(name, picture, caption, hint, buttonPanel_, QSize(96, 56));
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIconSize(QSize(30, 30));
+    buttonGrid_->addWidget(b, buttonCount_ / 2, buttonCount_ % 2);
+    ++buttonCount_;
+    return b;
+}
+
+void TRecordWindow::setHint(const QString& name, const QString& hint) {
+    QWidget* w = control(name);
+    if (!w) return;
+    if (auto* b = qobject_cast<TPictureButton*>(w)) {
+        b->setHint(hint);
+        return;
+    }
+    w->setToolTip(hint);
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+    hints_[w] = hint;
+}
+
+void TRecordWindow::bindFields() {
+    bound_.assign(size_t(spec_.layout->fieldCount()), nullptr);
+    for (int i = 0; i < spec_.layout->fieldCount(); ++i) {
+        const QString field = spec_.layout->fields()[size_t(i)].name;
+        QWidget* c = nullptr;
+        if (spec_.controlOf.contains(field)) {
+            c = control(spec_.controlOf.value(field));
+        } else {
+            for (const char* prefix : {"txt", "chk", "lbl"})
+                if ((c = control(QLatin1String(prefix) + field))) break;
+        }
+        bound_[size_t(i)] = c;
+        if (!c) continue;
+        if (!spec_.noMaxLength.contains(c->objectName())) Controls::setMaxLength(c, spec_.layout->capacity(i));
+        if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c))
+            TFocusMark::attach(c, QStringLiteral("eff") + c->objectName().mid(3));
+        if (auto* combo = qobject_cast<QComboBox*>(c)) combo->setInsertPolicy(QComboBox::NoInsert);
+    }
+}
+
+void TRecordWindow::FormCreate(const RecordWindowSpec& spec) {
+    spec_ = spec;
+    Formats::apply();
+    bindFields();
+    QList<QWidget*> chain;
+    for (const QString& name : spec_.enterChain)
+        if (QWidget* w = control(name)) chain << w;
+    KeyFilters::enterChain(chain);
+    for (TPictureButton* b : findChildren<TPictureButton*>())
+        connect(b, &TPictureButton::hovered, panInfo_, &QLabel::setText);
+    trackBackground(this);
+}
+
+void TRecordWindow::trackBackground(QWidget* root) {
+    // The background — the window, its panels, sections, labels and the
+    // position label — empties the status line when the mouse moves over it.
+    root->setMouseTracking(true);
+    root->installEventFilter(this);
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (isInput(w) || hints_.contains(w) || w == panInfo_) continue;
+        if (qobject_cast<QFrame*>(w) || qobject_cast<QLabel*>(w) || w->metaObject() == &QWidget::staticMetaObject) {
+            w->setMouseTracking(true);
+            w->installEventFilter(this);
+        }
+    }
+}
+
+bool TRecordWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool move = event->type() == QEvent::MouseMove;
+    if ((move || event->type() == QEvent::Enter) && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (hints_.contains(watched)) {
+            panInfo_->setText(hints_.value(watched));
+        } else if (!isInput(watched)) {
+            // A move the control under the mouse did not take reaches its
+            // parents too: only the background itself empties the line.
+            QWidget* under = move ? w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) : nullptr;
+            for (QWidget* p = under; p && p != w; p = p->parentWidget())
+                if (isInput(p) || hints_.contains(p)) return TAppWindow::eventFilter(watched, event);
+            if (move) panInfo_->clear();
+        }
+    }
+    return TAppWindow::eventFilter(watched, event);
+}
+
+void TRecordWindow::FormShow() { newCard(); }
+
+void TRecordWindow::newCard() {
+    for (QWidget* c : bound_)
+        if (c) Controls::clear(c);
+    lblPosizione_->clear();
+    if (QWidget* first = control(spec_.firstField)) first->setFocus(Qt::OtherFocusReason);
+}
+
+void TRecordWindow::loadRecord(const Record& record) {
+    for (int i = 0; i < spec_.layout->fieldCount(); ++i)
+        if (QWidget* c = bound_[size_t(i)]) Controls::setText(c, record.get(i));
+}
+
+void TRecordWindow::fillRecord(Record& record) const {
+    record.clear();
+    for (int i = 0; i < spec_.layout->fieldCount(); ++i)
+        if (QWidget* c = bound_[size_t(i)]) record.set(i, Controls::text(c));
+    completeRecord(record);
+}
+
+void TRecordWindow::browse(const std::function<int(int count)>& choose) {
+    int choice = kNone;
+    int at = 0;
+    Record r(*spec_.layout);
+    const bool ok = Archive::guard(this, [&] {
+        TArchivioSchede a;
+        a.open(spec_.fileName, *spec_.layout);
+        choice = choose(a.count());
+        if (choice >= 0) {
+            a.seek(choice);
+            a.read(r);
+            at = a.position();
+        }
+        a.close();
+    });
+    if (!ok) return;
+    if (choice >= 0) {
+        loadRecord(r);
+        lblPosizione_->setText(QString::number(at));
+    } else if (choice == kEmpty) {
+        Msg::information(this, kMsgVuoto);
+    }
+}
+
+void TRecordWindow::cmdPrimoClick() {
+    browse([](int n) { return n == 0 ? kEmpty : 0; });
+}
+
+void TRecordWindow::cmdUltimoClick() {
+    browse([](int n) { return n == 0 ? kEmpty : n - 1; });
+}
+
+void TRecordWindow::cmdAvantiClick() {
+    browse([this](int n) {
+        if (n == 0) {
+            lblPosizione_->clear();
+            return kEmpty;
+        }
+        // A new card counts as standing before the first record; at the last
+        // card nothing happens.
+        const int p = position();
+        return p < n ? p : kNone;
+    });
+}
+
+void TRecordWindow::cmdIndietroClick() {
+    browse([this](int n) {
+        const QString shown = Text::trim(lblPosizione_->text());
+        if (shown == QLatin1String("1")) return kNone;  // the first card: nothing happens
+        if (n == 0) return kEmpty;
+        if (shown.isEmpty()) return 0;
+        return position() >= 2 ? position() - 2 : kNone;
+    });
+}
+
+void TRecordWindow::cmdSalvaClick() {
+    if (spec_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
+    for (const RequiredField& r : spec_.required) {
+        QWidget* c = control(r.control);
+        if (c && Text::trim(Controls::text(c)).isEmpty()) {
+            Msg::warning(this, r.warning);
+            c->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (!validate()) return;
+
+    const bool isNew = Text::trim(lblPosizione_->text()).isEmpty();
+    const bool ok = Archive::guard(this, [&] {
+        Record r(*spec_.layout);
+        fillRecord(r);
+        TArchivioSchede a;
+        a.open(spec_.fileName, *spec_.layout);
+        a.seek(isNew ? a.count() : position() - 1);
+        a.write(r);
+        const int at = a.position();
+        a.close();
+        lblPosizione_->setText(QString::number(at));
+    });
+    if (ok) Msg::information(this, isNew ? spec_.appendMessage : spec_.overwriteMessage);
+}
+
+QWidget* TRecordWindow::duplicateFocus() const { return control(spec_.firstField); }
+
+void TRecordWindow::cmdDuplicaClick() {
+    if (Text::trim(lblPosizione_->text()).isEmpty()) {
+        Msg::warning(this, kMsgDuplicaNuova);
+        return;
+    }
+    for (const QString& name : spec_.duplicateClears)
+        if (QWidget* c = control(name)) Controls::clear(c);
+    lblPosizione_->clear();
+    afterDuplicate();
+    if (spec_.duplicateOpensArchive) {
+        const bool ok = Archive::guard(this, [&] {
+            TArchivioSchede a;
+            a.open(spec_.fileName, *spec_.layout);
+            a.close();
+        });
+        if (!ok) return;
+    }
+    if (QWidget* f = duplicateFocus()) f->setFocus(Qt::OtherFocusReason);
+    Msg::information(this, kMsgDuplicata);
+}
+
+void TRecordWindow::cmdGuidaClick() { Help::open(this, spec_.helpTitle); }
+
+void TRecordWindow::cmdEsciClick() { close(); }
+
+void TRecordWindow::cmdNuovoClick() { newCard(); }

@@ -1,0 +1,153 @@
+#pragma once
+// The record window every app keeps its archive in: one card at a time in
+// its controls, picture buttons to browse, start a new card, save and
+// duplicate, a position label and a status line with the buttons' hints.
+// An app describes its window (record layout, archive file, which control
+// holds which field, required fields, Enter chain, hints) and adds its own
+// rules through the hooks below.
+#include <QMap>
+#include <functional>
+#include <QStringList>
+#include <vector>
+
+#include "archive/RecordLayout.h"
+#include "ui/Form.h"
+
+class QGridLayout;
+class QLabel;
+class QVBoxLayout;
+class TPictureButton;
+
+struct RequiredField {
+    QString control;  // objectName of the control tested and focused
+    QString warning;  // the warning shown when its trimmed text is empty
+};
+
+struct RecordWindowSpec {
+    const RecordLayout* layout = nullptr;
+    QString fileName;  // the archive, in the program folder
+
+    // Field name → control objectName, where the control is not named by
+    // the usual prefix ("txt", "chk", "lbl") + field name.
+    QMap<QString, QString> controlOf;
+    QStringList noMaxLength;  // controls without a maximum length
+
+    QString firstField;                  // focused on a new card
+    QStringList enterChain;              // Enter moves along these, back to the first
+    std::vector<RequiredField> required;  // tested in this order before the archive is opened
+
+    QString helpTitle;
+    QString appendMessage = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+    QString overwriteMessage =
+        QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+
+    // Windows whose fields normalise their text when left move the focus to a
+    // hidden button before saving, so the field being typed is normalised.
+    bool focusAwayBeforeSave = false;
+    // Duplicate opens and closes the archive, so that an inaccessible archive
+    // is reported at once.
+    bool duplicateOpensArchive = true;
+    // Cleared by Duplicate (by default the attached files and descriptions).
+    QStringList duplicateClears = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+};
+
+class TRecordWindow : public TAppWindow {
+    Q_OBJECT
+public:
+    static inline const QString kMsgVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+    static inline const QString kMsgDuplicaNuova = QStringLiteral(
+        "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
+        "inserita in archivio.");
+    static inline const QString kMsgDuplicata = QStringLiteral(
+        "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+        "Al termine premere Salva per inserire la scheda in archivio.");
+    static inline const QString kInfoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
+
+    explicit TRecordWindow(QWidget* owner = nullptr);
+
+    const RecordWindowSpec& spec() const { return spec_; }
+    QWidget* control(const QString& objectName) const;
+    // The control bound to a field of the record layout.
+    QWidget* fieldControl(const QString& field) const;
+    QString fieldText(const QString& field) const;
+
+    // The position of the card shown; 0 for a new card.
+    int position() const;
+    QLabel* positionLabel() const { return lblPosizione_; }
+    QLabel* statusLine() const { return panInfo_; }
+
+    // Fills the controls from a record / a record from the controls.
+    void loadRecord(const Record& record);
+    void fillRecord(Record& record) const;
+
+public slots:
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdNuovoClick();
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    // Opened from the buttons; the app supplies them.
+    virtual void cmdTrovaClick() {}
+    virtual void cmdStampaClick() {}
+    virtual void cmdAnteprimaClick() {}
+    virtual void cmdEsportaClick() {}
+
+protected:
+    // The layout of a window: fieldsArea() for the app's sections, the
+    // button panel on the right, position and status line below.
+    QVBoxLayout* fieldsLayout() const { return fieldsLayout_; }
+    QWidget* fieldsArea() const { return fieldsArea_; }
+
+    // Picture buttons of the panel, in order. Standard ones by name
+    // ("cmdPrimo" … "cmdEsci", "cmdPDF", "cmdFile") with their picture,
+    // hint and handler; others with their own.
+    TPictureButton* addStandardButton(const QString& name);
+    TPictureButton* addButton(const QString& name, const QString& picture, const QString& caption,
+                              const QString& hint);
+    void setHint(const QString& control, const QString& hint);
+
+    // To call at the end of the app's constructor, once every control
+    // exists: binds fields to controls, maximum lengths, focus marks, Enter
+    // chain, hints, formats.
+    void FormCreate(const RecordWindowSpec& spec);
+
+    // A new card: every control empty, no position, focus on the first
+    // field. Apps that fill default values extend it.
+    virtual void newCard();
+    // Further save tests after the required fields; false stops the save.
+    virtual bool validate() { return true; }
+    // Fields the record takes from elsewhere than its control (computed).
+    virtual void completeRecord(Record&) const {}
+    // After Duplicate cleared its labels and before the archive check:
+    // apps clear further fields here.
+    virtual void afterDuplicate() {}
+    // Where Duplicate leaves the focus.
+    virtual QWidget* duplicateFocus() const;
+
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr int kNone = -1;   // browsing shows nothing new
+    static constexpr int kEmpty = -2;  // the archive has no cards
+    // Opens the archive; choose gets the count and names the record to load.
+    void browse(const std::function<int(int count)>& choose);
+    void bindFields();
+    void trackBackground(QWidget* root);
+
+    RecordWindowSpec spec_;
+    std::vector<QWidget*> bound_;  // one per field of the layout, or null
+    QWidget* fieldsArea_ = nullptr;
+    QVBoxLayout* fieldsLayout_ = nullptr;
+    QWidget* buttonPanel_ = nullptr;
+    QGridLayout* buttonGrid_ = nullptr;
+    int buttonCount_ = 0;
+    QLabel* lblPosizione_ = nullptr;
+    QLabel* panInfo_ = nullptr;
+    QWidget* btnFocus_ = nullptr;
+    QMap<QObject*, QString> hints_;
+};

@@ -1,0 +1,262 @@
+#include "clienti/TfrmClienti.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "archive/Layouts.h"
+#include "archive/Province.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "ui/Controls.h"
+#include "ui/KeyFilters.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+#include "ui/Section.h"
+
+namespace {
+
+const QString kCliente = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del cliente.");
+const QString kCellulare = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di cellulare del cliente.");
+const QString kCodFisc = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice fiscale del cliente.");
+
+TPictureButton* smallButton(const QString& name, const QString& picture, const QString& accessible,
+                            const QString& hint, QWidget* parent) {
+    auto* b = new TPictureButton(name, picture, accessible, hint, parent, QSize(30, 30));
+    b->setIconSize(QSize(24, 24));
+    return b;
+}
+
+}  // namespace
+
+TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
+    setObjectName(QStringLiteral("frmClienti"));
+    setWindowTitle(QStringLiteral(" Plenaro - Clienti e Servizi"));
+    buildSections();
+
+    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima", "cmdPDF", "cmdEsporta"})
+        addStandardButton(QLatin1String(name));
+    connect(addButton("cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
+                      "Visualizza il riepilogo dei clienti da ricontattare."),
+            &QAbstractButton::clicked, this, &TfrmClienti::cmdRicontattaClick);
+    connect(addStandardButton("cmdFile"), &QAbstractButton::clicked, this, &TfrmClienti::cmdFileClick);
+    addStandardButton("cmdGuida");
+    addStandardButton("cmdEsci");
+    control("cmdRicontatta")->setAccessibleName(QStringLiteral("Clienti da ricontattare"));
+
+    RecordWindowSpec spec;
+    spec.layout = &Layouts::TSchedaCliente();
+    spec.fileName = ArchiveFiles::Clienti;
+    spec.firstField = QStringLiteral("txtCliente");
+    spec.enterChain = {"txtCliente",   "txtDataNasc", "txtComuneNasc", "txtProvNasc",   "txtSesso",
+                       "txtRecapito",  "txtIndirizzoRes", "txtProvRes", "txtComuneRes", "txtCapRes",
+                       "txtEstremi",   "txtTelCasa",  "txtTelUff",     "txtTelCel",     "txtFax",
+                       "txtEmail",     "txtCodFisc",  "txtCarta",      "txtScadeCarta", "txtPartitaIva",
+                       "txtIban",      "txtDocumento", "txtOccupazione", "txtCivile",   "txtTitoli",
+                       "txtProdotti",  "txtZona",     "txtQuestioni",  "txtNote"};
+    spec.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
+    spec.helpTitle = kHelpTitle;
+    setHint("chkRicontatta", QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
+    FormCreate(spec);
+}
+
+QLineEdit* TfrmClienti::edit(const QString& field, const QString& objectName) {
+    auto* e = new QLineEdit(fieldsArea());
+    e->setObjectName(objectName.isEmpty() ? QStringLiteral("txt") + field : objectName);
+    return e;
+}
+
+QComboBox* TfrmClienti::provinceList(const QString& objectName) {
+    auto* c = new QComboBox(fieldsArea());
+    c->setObjectName(objectName);
+    c->setEditable(true);
+    c->addItems(Province::codes());
+    c->setMaxVisibleItems(16);
+    c->setFixedWidth(64);
+    // Free typing, always upper case; entering the list clears its choice
+    // but keeps the text.
+    TypingRules::onChange(c, TypingRules::trimUpper);
+    TypingRules::onExit(c, TypingRules::trimUpper);
+    struct ClearChoice : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::FocusIn) {
+                auto* combo = static_cast<QComboBox*>(o);
+                const QString t = combo->currentText();
+                combo->setCurrentIndex(-1);
+                combo->setEditText(t);
+            }
+            return false;
+        }
+    };
+    c->installEventFilter(new ClearChoice(c));
+    return c;
+}
+
+void TfrmClienti::buildSections() {
+    QWidget* area = fieldsArea();
+    auto section = [&](const char* name, const char* picture, const QString& title) {
+        auto* s = new TSection(QLatin1String(name), QStringLiteral(":/img/sez/%1.svg").arg(QLatin1String(picture)),
+                               title, area);
+        for (int c = 0; c < 8; ++c) s->grid()->setColumnStretch(c, 1);
+        fieldsLayout()->addWidget(s);
+        return s->grid();
+    };
+    auto bottom = [](QGridLayout* g, QWidget* w, int row, int col, int span = 1) {
+        g->addWidget(w, row, col, 1, span, Qt::AlignBottom | Qt::AlignLeft);
+    };
+    using Controls::addLabeled;
+
+    // (1) Personal data and residence.
+    QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
+    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome:"), edit("Cliente"));
+    addLabeled(g, 0, 3, 1, QStringLiteral("Data di nascita:"), edit("DataNasc"));
+    addLabeled(g, 0, 4, 3, QStringLiteral("Comune di nascita:"), edit("ComuneNasc"));
+    addLabeled(g, 0, 7, 1, QStringLiteral("Prov."), provinceList("txtProvNasc"));
+    QLineEdit* sesso = edit("Sesso");
+    sesso->setFixedWidth(40);
+    TypingRules::onChange(sesso, TypingRules::upper);
+    addLabeled(g, 1, 0, 1, QStringLiteral("Sesso:"), sesso);
+    addLabeled(g, 1, 1, 2, QStringLiteral("Tel. preferenziale:"), edit("Recapito"));
+    addLabeled(g, 1, 3, 4, QStringLiteral("Residente in Via / Piazza e numero civico:"), edit("IndirizzoRes"));
+    addLabeled(g, 1, 7, 1, QStringLiteral("Prov."), provinceList("txtProvRes"));
+    addLabeled(g, 2, 0, 3, QStringLiteral("Comune di residenza:"), edit("ComuneRes"));
+    QLineEdit* cap = edit("CapRes");
+    TypingRules::onKeyRelease(cap, TypingRules::upper);
+    addLabeled(g, 2, 3, 1, QStringLiteral("CAP:"), cap);
+    addLabeled(g, 2, 4, 4, QStringLiteral("Modalit\u00E0 di pagamento:"), edit("Estremi"));
+
+    // (2) Telephones and e-mail.
+    g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
+    addLabeled(g, 0, 0, 2, QStringLiteral("Tel. casa:"), edit("TelCasa"));
+    addLabeled(g, 0, 2, 2, QStringLiteral("Tel. ufficio:"), edit("TelUff"));
+    QLineEdit* cel = edit("TelCel");
+    KeyFilters::digitsOnly(cel);
+    addLabeled(g, 0, 4, 2, QStringLiteral("Tel. cellulare:"), cel);
+    auto* chiamate = smallButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
+                                 "Visualizza lo storico delle telefonate del cliente archiviate nel registro "
+                                 "delle chiamate.",
+                                 area);
+    connect(chiamate, &QAbstractButton::clicked, this, &TfrmClienti::btnChiamateClick);
+    bottom(g, chiamate, 0, 6);
+    QLineEdit* pec = edit("Fax");
+    TypingRules::onChange(pec, TypingRules::trim);
+    addLabeled(g, 1, 0, 3, QStringLiteral("PEC:"), pec);
+    QLineEdit* email = edit("Email");
+    TypingRules::onChange(email, TypingRules::trim);
+    TypingRules::onExit(email, TypingRules::trim);
+    addLabeled(g, 1, 3, 3, QStringLiteral("E-mail:"), email);
+    auto* mail = smallButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
+                             "Invia una e-mail all'indirizzo indicato.", area);
+    connect(mail, &QAbstractButton::clicked, this, &TfrmClienti::btnEmailClick);
+    bottom(g, mail, 1, 6);
+
+    // (3) Tax code, card, VAT number, IBAN.
+    g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
+    QLineEdit* cf = edit("CodFisc");
+    TypingRules::onChange(cf, TypingRules::trimUpper);
+    addLabeled(g, 0, 0, 2, QStringLiteral("Codice fiscale:"), cf);
+    auto* checkCf = smallButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
+                                "Controlla il codice fiscale.", area);
+    connect(checkCf, &QAbstractButton::clicked, this, &TfrmClienti::btnCodFiscClick);
+    bottom(g, checkCf, 0, 2);
+    QLineEdit* carta = edit("Carta");
+    KeyFilters::digitsOnly(carta);
+    addLabeled(g, 0, 3, 2, QStringLiteral("Carta di credito n."), carta);
+    auto* checkCarta = smallButton("btnCarta", ":/img/btn/controlla.svg", "Controlla la carta di credito",
+                                   "Controlla il numero di carta di credito.", area);
+    connect(checkCarta, &QAbstractButton::clicked, this, &TfrmClienti::btnCartaClick);
+    bottom(g, checkCarta, 0, 5);
+    addLabeled(g, 0, 6, 2, QStringLiteral("Scadenza:"), edit("ScadeCarta"));
+    QLineEdit* piva = edit("PartitaIva");
+    KeyFilters::digitsOnly(piva);
+    addLabeled(g, 1, 0, 2, QStringLiteral("Partita IVA:"), piva);
+    auto* checkPiva = smallButton("btnPartitaIva", ":/img/btn/controlla.svg", "Controlla la partita IVA",
+                                  "Controlla il numero di partita IVA.", area);
+    connect(checkPiva, &QAbstractButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
+    bottom(g, checkPiva, 1, 2);
+    QLineEdit* iban = edit("Iban");
+    TypingRules::onChange(iban, TypingRules::trimUpper);
+    addLabeled(g, 1, 3, 3, QStringLiteral("IBAN:"), iban);
+    auto* checkIban = smallButton("btnIban", ":/img/btn/controlla.svg", "Controlla l'IBAN", "Controlla l'IBAN.", area);
+    connect(checkIban, &QAbstractButton::clicked, this, &TfrmClienti::btnIbanClick);
+    bottom(g, checkIban, 1, 6);
+
+    // (4) Document, occupation, titles, interests.
+    g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));
+    addLabeled(g, 0, 0, 4, QStringLiteral("Estremi documento:"), edit("Documento"));
+    addLabeled(g, 0, 4, 2, QStringLiteral("Occupazione:"), edit("Occupazione"));
+    addLabeled(g, 0, 6, 2, QStringLiteral("Stato civile:"), edit("Civile"));
+    addLabeled(g, 1, 0, 3, QStringLiteral("Titoli e qualifiche:"), edit("Titoli"));
+    addLabeled(g, 1, 3, 3, QStringLiteral("Prodotti o servizi di interesse:"), edit("Prodotti"));
+    addLabeled(g, 1, 6, 2, QStringLiteral("Zona:"), edit("Zona"));
+
+    // (5) Pending questions, notes, services.
+    g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
+    addLabeled(g, 0, 0, 6, QStringLiteral("Questioni in sospeso:"), edit("Questioni"));
+    auto* ricontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
+    ricontatta->setObjectName(QStringLiteral("chkRicontatta"));
+    bottom(g, ricontatta, 0, 6, 2);
+    addLabeled(g, 1, 0, 6, QStringLiteral("Note:"), edit("Note"));
+    auto* prove = new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
+                                     "Visualizza il riepilogo dei servizi forniti al cliente.", area, QSize(150, 32));
+    prove->setText(QStringLiteral("Servizi forniti"));
+    prove->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    prove->setIconSize(QSize(22, 22));
+    connect(prove, &QAbstractButton::clicked, this, &TfrmClienti::btnProveClick);
+    bottom(g, prove, 1, 6, 2);
+    fieldsLayout()->addStretch();
+
+    // The attached files travel with the card, unseen.
+    for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
+        auto* l = new QLabel(area);
+        l->setObjectName(QLatin1String(name));
+        l->hide();
+    }
+}
+
+void TfrmClienti::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + fieldText("Email") + QLatin1Char('"'));
+}
+
+void TfrmClienti::btnCodFiscClick() {}
+void TfrmClienti::btnPartitaIvaClick() {}
+void TfrmClienti::btnIbanClick() {}
+void TfrmClienti::btnCartaClick() {}
+
+void TfrmClienti::btnChiamateClick() {
+    if (Text::trim(positionLabel()->text()).isEmpty()) {
+        Msg::warning(this, QStringLiteral("Attenzione: lo storico delle chiamate pu\u00F2 essere visualizzato soltanto "
+                                          "dopo aver salvato la scheda del cliente."));
+        return;
+    }
+    if (fieldText("CodFisc").isEmpty()) {
+        Msg::warning(this, QStringLiteral("Attenzione: per visualizzare lo storico delle chiamate \u00E8 necessario "
+                                          "indicare il codice fiscale dello cliente."));
+        control("txtCodFisc")->setFocus();
+        return;
+    }
+}
+
+void TfrmClienti::btnProveClick() {
+    if (Text::trim(positionLabel()->text()).isEmpty()) {
+        Msg::warning(this, QStringLiteral("Attenzione: il riepilogo dei servizi pu\u00F2 essere visualizzato soltanto "
+                                          "dopo aver salvato la scheda del cliente."));
+        return;
+    }
+    if (fieldText("Cliente").isEmpty()) {
+        Msg::warning(this, QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi \u00E8 necessario "
+                                          "indicare il nome del cliente."));
+        control("txtCliente")->setFocus();
+        return;
+    }
+}
+
+void TfrmClienti::cmdRicontattaClick() {}
+void TfrmClienti::cmdFileClick() {}

@@ -1,0 +1,128 @@
+#include "ui/Controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "platform/Text.h"
+
+namespace {
+const QString kSi = QStringLiteral("S\u00EC");
+const QString kNo = QStringLiteral("No");
+
+QLineEdit* lineEditOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->lineEdit();
+    return nullptr;
+}
+
+// Applies a rule to a line edit's text, keeping the cursor where the user was.
+void rewrite(QLineEdit* e, const TypingRules::Transform& t) {
+    const QString before = e->text();
+    const QString after = t(before);
+    if (after == before) return;
+    int cursor = e->cursorPosition();
+    int lead = 0;
+    while (lead < before.size() && before.at(lead).unicode() <= 32) ++lead;
+    if (after.size() < before.size()) cursor = qMax(0, cursor - qMin(lead, int(before.size() - after.size())));
+    e->setText(after);
+    e->setCursorPosition(qMin(cursor, int(after.size())));
+}
+
+class EventRule : public QObject {
+public:
+    EventRule(QWidget* control, QEvent::Type type, TypingRules::Transform t)
+        : QObject(control), control_(control), type_(type), t_(std::move(t)) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_)
+            if (QLineEdit* e = lineEditOf(control_)) rewrite(e, t_);
+        return false;
+    }
+
+private:
+    QWidget* control_;
+    QEvent::Type type_;
+    TypingRules::Transform t_;
+};
+}  // namespace
+
+namespace Controls {
+
+QString text(const QWidget* control) {
+    if (auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
+    if (auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
+    if (auto* b = qobject_cast<const QCheckBox*>(control)) return b->isChecked() ? kSi : kNo;
+    if (auto* l = qobject_cast<const QLabel*>(control)) return l->text();
+    if (auto* p = qobject_cast<const QPlainTextEdit*>(control)) return p->toPlainText();
+    return {};
+}
+
+void setText(QWidget* control, const QString& t) {
+    if (auto* e = qobject_cast<QLineEdit*>(control)) {
+        e->setText(t);
+        e->setCursorPosition(0);
+    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
+        c->setCurrentIndex(-1);
+        c->setEditText(t);
+    } else if (auto* b = qobject_cast<QCheckBox*>(control)) {
+        if (t == kSi) b->setChecked(true);
+        else if (t == kNo) b->setChecked(false);
+    } else if (auto* l = qobject_cast<QLabel*>(control)) {
+        l->setText(t);
+    } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
+        p->setPlainText(t);
+    }
+}
+
+void clear(QWidget* control) {
+    if (auto* b = qobject_cast<QCheckBox*>(control)) {
+        b->setChecked(false);
+    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
+        c->setCurrentIndex(-1);
+        c->clearEditText();
+    } else {
+        setText(control, QString());
+    }
+}
+
+void setMaxLength(QWidget* control, int length) {
+    if (QLineEdit* e = lineEditOf(control)) e->setMaxLength(length);
+}
+
+void addLabeled(QGridLayout* grid, int row, int column, int span, const QString& label, QWidget* control) {
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(1);
+    auto* l = new QLabel(label);
+    l->setBuddy(control);
+    cell->addWidget(l);
+    cell->addWidget(control);
+    grid->addLayout(cell, row, column, 1, span);
+}
+
+}  // namespace Controls
+
+namespace TypingRules {
+
+void onChange(QWidget* control, Transform t) {
+    QLineEdit* e = lineEditOf(control);
+    if (!e) return;
+    QObject::connect(e, &QLineEdit::textChanged, e, [e, t] { rewrite(e, t); });
+}
+
+void onKeyRelease(QWidget* control, Transform t) { new EventRule(control, QEvent::KeyRelease, std::move(t)); }
+void onExit(QWidget* control, Transform t) { new EventRule(control, QEvent::FocusOut, std::move(t)); }
+
+QString upper(const QString& s) { return Text::upperAZ(s); }
+QString trimUpper(const QString& s) { return Text::upperAZ(Text::trim(s)); }
+QString trim(const QString& s) { return Text::trim(s); }
+
+}  // namespace TypingRules

@@ -1,0 +1,47 @@
+#pragma once
+// The text of a window's control, whatever its kind, as record windows and
+// find windows read and write it: edit fields, drop-down lists, check boxes
+// (the "Sì"/"No" flag) and hidden labels.
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QGridLayout;
+
+namespace Controls {
+
+QString text(const QWidget* control);
+
+// A check box is ticked by "Sì", cleared by "No" and left as it was for any
+// other text. A drop-down list shows the text with no list choice selected.
+void setText(QWidget* control, const QString& text);
+
+// Empties the control: no text, no list choice, check box cleared.
+void clear(QWidget* control);
+
+// The maximum number of characters the user can type (edit fields and
+// editable lists); other controls are left alone.
+void setMaxLength(QWidget* control, int length);
+
+// A label above the control, in one cell of a grid.
+void addLabeled(QGridLayout* grid, int row, int column, int columnSpan, const QString& label, QWidget* control);
+
+}  // namespace Controls
+
+// Rules that rewrite a field's text as the user types.
+namespace TypingRules {
+
+using Transform = std::function<QString(const QString&)>;
+
+// After each change of the text (typed or set).
+void onChange(QWidget* control, Transform transform);
+// After each key release.
+void onKeyRelease(QWidget* control, Transform transform);
+// When the control loses the focus.
+void onExit(QWidget* control, Transform transform);
+
+QString upper(const QString& s);      // letters a to z in upper case
+QString trimUpper(const QString& s);  // trimmed, then upper case
+QString trim(const QString& s);
+
+}  // namespace TypingRules
