@@ -27,7 +27,7 @@ TCheckWindow::TCheckWindow(QWidget* owner, const Look& look)
     lblTitolo_ = new QLabel(look.prompt, this);
     lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo_->setWordWrap(true);
-    lblTitolo_->setFixedWidth(360);
+    lblTitolo_->setFixedWidth(450);  // every prompt on one line
 
     field_ = new QLineEdit(this);
     field_->setObjectName(look.fieldName);
@@ -55,6 +55,7 @@ TCheckWindow::TCheckWindow(QWidget* owner, const Look& look)
     grid->addWidget(lblTitolo_, 0, 1);
     grid->addWidget(field_, 1, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     buttons->addStretch();
     buttons->addWidget(btnControlla_);
     buttons->addWidget(btnChiudi_);
