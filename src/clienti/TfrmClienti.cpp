@@ -9,6 +9,8 @@
 
 #include "archive/Layouts.h"
 #include "archive/Province.h"
+#include "archive/TrovaClienti.h"
+#include "archive/checks/Checks.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -225,10 +227,10 @@ void TfrmClienti::btnEmailClick() {
     TMisc::Open(QStringLiteral("\"mailto:") + fieldText("Email") + QLatin1Char('"'));
 }
 
-void TfrmClienti::btnCodFiscClick() {}
-void TfrmClienti::btnPartitaIvaClick() {}
-void TfrmClienti::btnIbanClick() {}
-void TfrmClienti::btnCartaClick() {}
+void TfrmClienti::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
+void TfrmClienti::btnPartitaIvaClick() { Checks::openPartitaIva(this, fieldText("PartitaIva")); }
+void TfrmClienti::btnIbanClick() { Checks::openIban(this, fieldText("Iban")); }
+void TfrmClienti::btnCartaClick() { Checks::openCarta(this, fieldText("Carta")); }
 
 void TfrmClienti::btnChiamateClick() {
     if (Text::trim(positionLabel()->text()).isEmpty()) {
@@ -260,3 +262,5 @@ void TfrmClienti::btnProveClick() {
 
 void TfrmClienti::cmdRicontattaClick() {}
 void TfrmClienti::cmdFileClick() {}
+
+void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral("clienti")); }

@@ -23,6 +23,7 @@ public slots:
     void btnProveClick();
     void cmdRicontattaClick();
     void cmdFileClick();
+    void cmdTrovaClick() override;
 
 private:
     QLineEdit* edit(const QString& field, const QString& objectName = {});

@@ -325,3 +325,24 @@ TEST_F(ClientWindow, ShowingTheWindowAgainStartsANewCard) {
     EXPECT_FALSE(child<QCheckBox>(&w, "chkRicontatta")->isChecked());
     EXPECT_EQ(child<QComboBox>(&w, "txtProvRes")->currentIndex(), -1);
 }
+
+TEST_F(ClientWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {
+    struct Case { const char* field; const char* text; const char* button; const char* window; const char* input; };
+    const Case cases[] = {
+        {"txtCodFisc", "01234567890", "btnCodFisc", "TfrmPartitaIva", "txtPartitaIva"},
+        {"txtCodFisc", "RSSMRA85T10A562S", "btnCodFisc", "TfrmCodFisc", "txtCodFisc"},
+        {"txtCodFisc", "", "btnCodFisc", "TfrmCodFisc", "txtCodFisc"},
+        {"txtPartitaIva", "00743110157", "btnPartitaIva", "TfrmPartitaIva", "txtPartitaIva"},
+        {"txtIban", "IT60X0542811101000000123456", "btnIban", "TfrmIban", "txtIban"},
+        {"txtCarta", "4111111111111111", "btnCarta", "TfrmCarta", "txtNumero"},
+    };
+    for (const Case& c : cases) {
+        type(c.field, QString::fromLatin1(c.text));
+        QString seen;
+        seams.onModal([&](QDialog* d) { seen = child<QLineEdit>(d, QString::fromLatin1(c.input))->text(); });
+        click(c.button);
+        ASSERT_FALSE(seams.modals.empty());
+        EXPECT_EQ(seams.modals.back().className, QString::fromLatin1(c.window)) << c.button << " " << c.text;
+        EXPECT_EQ(seen, QString::fromLatin1(c.text));
+    }
+}

@@ -1,0 +1,5 @@
+#include "archive/ListPrint.h"
+
+namespace ListPrint {
+void print(QWidget*, const QString&, const QStringList&) {}
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The client find window. Besides the client window it serves every window
+// that imports a client's data (calls, cases, appointments, revenue), so it
+// lives with the shared windows rather than in the client app.
+#include "archive/FindWindow.h"
+
+class TfrmTrovaClienti : public TFindWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaClienti(QWidget* owner = nullptr);
+
+    static const FindWindowSpec& description();
+
+    // Creates the window for one use owned by the asking window, in the mode
+    // the asking window names ("clienti", "chiamate", "pratica", "scadenze",
+    // "riepilogo"), shows it modally and frees it.
+    static void open(QWidget* owner, const QString& mode);
+};

@@ -1,0 +1,74 @@
+#include "ui/RecordList.h"
+
+#include <QAbstractButton>
+#include <QFont>
+#include <QLineEdit>
+
+#include "platform/Text.h"
+#include "ui/KeyFilters.h"
+#include "ui/Messages.h"
+
+TRecordList::TRecordList(QWidget* parent, const QString& objectName) : QListWidget(parent) {
+    setObjectName(objectName);
+    QFont f(QStringLiteral("Courier New"), 12);
+    f.setStyleHint(QFont::Monospace);
+    setFont(f);
+    setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+void TRecordList::addLine(const QString& line) {
+    auto* item = new QListWidgetItem(line, this);
+    item->setSizeHint(QSize(1600, fontMetrics().height() + 2));
+}
+
+QStringList TRecordList::lines() const {
+    QStringList out;
+    for (int i = 0; i < count(); ++i) out << item(i)->text();
+    return out;
+}
+
+QString TRecordList::selectedLine() const {
+    const int r = currentRow();
+    if (r < 0 || !item(r)->isSelected()) return QString();
+    return item(r)->text();
+}
+
+TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button)
+    : QObject(list), list_(list), text_(text) {
+    KeyFilters::enterTo(text, button);
+    connect(button, &QAbstractButton::clicked, this, &TQuickFind::find);
+}
+
+void TQuickFind::reset() {
+    last_.clear();
+    text_->clear();
+}
+
+void TQuickFind::find() {
+    const int n = list_->count();
+    if (n == 0) {
+        Msg::plain(list_->window(), kMsgVuota);
+        return;
+    }
+    if (list_->currentRow() < 0 || !list_->currentItem()->isSelected()) list_->setCurrentRow(0);
+
+    const QString t = Text::lowerAZ(text_->text());
+    auto matches = [&](int i) { return !t.isEmpty() && Text::lowerAZ(list_->item(i)->text()).contains(t); };
+    int found = -1;
+    int start = list_->currentRow();
+    if (t != last_) {
+        start = 0;
+        if (matches(0)) found = 0;
+    }
+    for (int step = 1; found < 0 && step <= n; ++step) {
+        const int i = (start + step) % n;  // the starting entry comes back last
+        if (matches(i)) found = i;
+    }
+    if (found >= 0) list_->setCurrentRow(found);
+    last_ = t;
+}

@@ -1,0 +1,209 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "archive/Layouts.h"
+#include "archive/TrovaClienti.h"
+#include "platform/Text.h"
+#include "clienti/TfrmClienti.h"
+#include "support/Seams.h"
+#include "ui/RecordList.h"
+
+namespace {
+
+struct Client {
+    const char* name;
+    const char* phone = "";
+    const char* occupation = "";
+    const char* notes = "";
+    const char* zona = "";
+};
+
+class ClientFind : public SeamsTest {
+protected:
+    void archive(std::initializer_list<Client> clients) {
+        QFile f(seams.file("Contatti.pro"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        for (const Client& c : clients) {
+            Record r(Layouts::TSchedaCliente());
+            r.set("Cliente", QString::fromUtf8(c.name));
+            r.set("Recapito", QString::fromUtf8(c.phone));
+            r.set("Occupazione", QString::fromUtf8(c.occupation));
+            r.set("Note", QString::fromUtf8(c.notes));
+            r.set("Zona", QString::fromUtf8(c.zona));
+            r.set("CodFisc", QStringLiteral("CF%1").arg(f.size() / 3372));
+            r.set("Email", QStringLiteral("c%1@esempio.it").arg(f.size() / 3372));
+            r.set("TelCel", QStringLiteral("33%1").arg(f.size() / 3372));
+            r.set("ComuneRes", "Roma");
+            f.write(r.bytes());
+        }
+    }
+
+    // Opens the find window from owner in a mode; the driver works on it.
+    void find(QWidget* owner, const QString& mode, const std::function<void(QDialog*)>& driver) {
+        seams.onModal(driver);
+        TfrmTrovaClienti::open(owner, mode);
+    }
+
+    static void search(QDialog* d, std::initializer_list<std::pair<const char*, const char*>> criteria) {
+        for (const auto& [name, text] : criteria) child<QLineEdit>(d, name)->setText(QString::fromUtf8(text));
+        child<QPushButton>(d, "btnCerca")->click();
+    }
+    static QStringList lines(QDialog* d) { return child<TRecordList>(d, "lstRecords")->lines(); }
+    static void doubleClick(QDialog* d, int row) {
+        auto* list = child<TRecordList>(d, "lstRecords");
+        list->setCurrentRow(row);
+        emit list->itemDoubleClicked(list->item(row));
+    }
+};
+
+QString line(const char* name, const char* phone, const char* occupation, const char* notes) {
+    return Text::fixed(QString::fromUtf8(name), 26) + "  Tel. " + Text::fixed(phone, 15) + "  " +
+           Text::fixed(occupation, 25) + "  Prod. " + Text::fixed("", 30) + "  " + notes;
+}
+
+}  // namespace
+
+TEST_F(ClientFind, EmptyCriteriaListEveryCardAsFixedLines) {
+    archive({{"Mario Rossi", "06 123", "Avvocato", "cliente storico"}, {"Anna Bianchi"}});
+    QWidget owner;
+    find(&owner, "clienti", [&](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova clienti in archivio"));
+        search(d, {});
+        EXPECT_EQ(lines(d), QStringList({line("Mario Rossi", "06 123", "Avvocato", "cliente storico"),
+                                          line("Anna Bianchi", "", "", "")}));
+        EXPECT_EQ(child<QLabel>(d, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        EXPECT_EQ(child<QLabel>(d, "lblConta")->text(), QStringLiteral("0"));
+        EXPECT_FALSE(child<QWidget>(d, "panAvvio")->isVisible());
+        EXPECT_TRUE(child<QWidget>(d, "panContainer")->isVisible());
+    });
+}
+
+TEST_F(ClientFind, CriteriaAreCaseInsensitiveSubstringsJoinedByAnd) {
+    archive({{"Mario Rossi", "", "", "", "Nord"}, {"rossini carlo", "", "", "", "Sud"}, {"Èrica Verdi"},
+             {"èrica neri"}, {"Luca Rossetti", "", "", "", "Nord"}});
+    struct Case { std::initializer_list<std::pair<const char*, const char*>> criteria; QStringList names; };
+    const Case cases[] = {
+        {{{"txtCliente", "ROSSI"}}, {"Mario Rossi", "rossini carlo"}},
+        {{{"txtCliente", "È"}}, {"Èrica Verdi"}},  // accented letters are not folded
+        {{{"txtCliente", "ross"}, {"txtZona", "nord"}}, {"Mario Rossi", "Luca Rossetti"}},
+        {{{"txtCliente", "rossi"}, {"txtZona", "nord"}}, {"Mario Rossi"}},
+        {{{"txtCliente", " rossi"}}, {"Mario Rossi"}},  // blanks typed are part of the text sought
+        // A field of blanks alone is not a criterion and never scores.
+        {{{"txtCliente", "verdi"}, {"txtNote", "   "}}, {"Èrica Verdi"}},
+    };
+    for (const Case& c : cases) {
+        QWidget owner;
+        find(&owner, "clienti", [&](QDialog* d) {
+            search(d, c.criteria);
+            QStringList names;
+            for (const QString& l : lines(d)) names << Text::trim(l.left(26));
+            EXPECT_EQ(names, c.names);
+        });
+    }
+}
+
+TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
+    const char* longName = "Bartolomeo Montecatini Terme Baldassarre";  // longer than 26
+    archive({{"Gemelli", "1", "Medico"}, {"Altro"}, {"Gemelli", "1", "Medico"}, {longName}});
+    TfrmClienti w;
+    w.show();
+    find(&w, "clienti", [&](QDialog* d) {
+        search(d, {{"txtCliente", "gemelli"}});
+        ASSERT_EQ(lines(d).size(), 2);
+        doubleClick(d, 0);
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(&w, "txtCodFisc")->text(), QStringLiteral("CF2"));
+
+    find(&w, "clienti", [&](QDialog* d) {
+        search(d, {{"txtCliente", "terme"}});
+        EXPECT_EQ(lines(d).value(0).left(26), QString::fromUtf8(longName).left(26));
+        doubleClick(d, 0);
+    });
+    EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("4"));
+    EXPECT_EQ(child<QLineEdit>(&w, "txtCliente")->text(), QString::fromUtf8(longName));
+}
+
+TEST_F(ClientFind, ModesCopyTheirFieldsIntoTheAskingWindow) {
+    archive({{"Mario Rossi", "06 123", "", "", "Nord"}});
+    struct Case { const char* mode; std::vector<std::pair<const char*, const char*>> expected; };
+    const Case cases[] = {
+        {"chiamate", {{"txtCliente", "Mario Rossi"}, {"txtCodFisc", "CF0"}, {"txtZona", "Nord"},
+                      {"txtEmail", "c0@esempio.it"}, {"txtTelCel", "330"}, {"txtRecapito", "06 123"},
+                      {"txtComuneRes", ""}}},
+        {"pratica", {{"txtCliente", "Mario Rossi"}, {"txtRecapito", "06 123"}, {"txtComuneRes", "Roma"},
+                     {"txtCodFisc", "CF0"}, {"txtZona", ""}}},
+        {"scadenze", {{"txtContatto", "Mario Rossi"}, {"txtTel", "06 123"}, {"txtCel", "330"},
+                      {"txtEmail", "c0@esempio.it"}, {"txtCliente", ""}}},
+        {"riepilogo", {{"txtCliente", "Mario Rossi"}, {"txtCodFisc", ""}}},
+    };
+    for (const Case& c : cases) {
+        // A stand-in for the asking window, with the controls it would carry.
+        QDialog asker;
+        for (const char* name : {"txtCliente", "txtCodFisc", "txtZona", "txtEmail", "txtTelCel", "txtRecapito",
+                                 "txtComuneRes", "txtContatto", "txtTel", "txtCel"})
+            (new QLineEdit(&asker))->setObjectName(QLatin1String(name));
+        find(&asker, c.mode, [&](QDialog* d) {
+            search(d, {});
+            doubleClick(d, 0);
+        });
+        for (const auto& [name, text] : c.expected)
+            EXPECT_EQ(child<QLineEdit>(&asker, name)->text(), QString::fromUtf8(text)) << c.mode << " " << name;
+    }
+}
+
+TEST_F(ClientFind, QuickFindMovesOnAndWraps) {
+    archive({{"Rossi Uno"}, {"Verdi"}, {"Rossi Due"}, {"Rossi Tre"}});
+    QWidget owner;
+    find(&owner, "clienti", [&](QDialog* d) {
+        search(d, {});
+        auto* list = child<TRecordList>(d, "lstRecords");
+        auto* text = child<QLineEdit>(d, "txtTrova");
+        auto* trova = child<QPushButton>(d, "btnTrova");
+        list->setCurrentRow(1);
+        text->setText("ROSSI");
+        std::vector<int> rows;
+        for (int i = 0; i < 4; ++i) {
+            trova->click();
+            rows.push_back(list->currentRow());
+        }
+        EXPECT_EQ(rows, (std::vector<int>{0, 2, 3, 0}));  // a new text starts at the first entry
+        text->setText("verdi");
+        trova->click();
+        EXPECT_EQ(list->currentRow(), 1);
+        text->setText("nessuno");
+        trova->click();
+        EXPECT_EQ(list->currentRow(), 1);  // no match: the selection stays
+        text->clear();
+        trova->click();
+        EXPECT_EQ(list->currentRow(), 1);  // an empty text never matches
+    });
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
+    QDir(seams.folder()).mkdir("Contatti.pro");
+    QWidget owner;
+    find(&owner, "clienti", [&](QDialog* d) {
+        search(d, {{"txtCliente", "x"}});
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+        EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
+        EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
+        EXPECT_TRUE(child<QWidget>(d, "panAvvio")->isVisible());
+        EXPECT_TRUE(child<QWidget>(d, "lblAttendere")->isVisible());
+    });
+    QDir(seams.folder()).rmdir("Contatti.pro");
+    find(&owner, "clienti", [&](QDialog* d) {
+        search(d, {});
+        child<QPushButton>(d, "btnTrova")->click();
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    });
+}
