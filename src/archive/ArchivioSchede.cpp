@@ -1,5 +1,7 @@
 #include "archive/ArchivioSchede.h"
 
+#include <QDir>
+
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Messages.h"
@@ -18,7 +20,7 @@ void TArchivioSchede::fail(const char* what) {
 void TArchivioSchede::open(const QString& fileName, int recordSize) {
     if (file_.isOpen()) close();
     if (recordSize <= 0) throw ArchiveError("record size");
-    path_ = ProgramFolder::file(fileName);
+    path_ = QDir::isAbsolutePath(fileName) ? fileName : ProgramFolder::file(fileName);
     recordSize_ = recordSize;
     index_ = 0;
     file_.setFileName(path_);

@@ -24,7 +24,8 @@ public:
     TArchivioSchede(const TArchivioSchede&) = delete;
     TArchivioSchede& operator=(const TArchivioSchede&) = delete;
 
-    // Opens program folder + fileName for reading and writing, creating it
+    // Opens program folder + fileName (or fileName itself when it is a full
+    // path) for reading and writing, creating it
     // empty when it does not exist; an existing file that cannot be opened
     // is never replaced. Current index 0.
     void open(const QString& fileName, int recordSize);

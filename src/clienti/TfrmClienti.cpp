@@ -9,6 +9,7 @@
 
 #include "archive/Layouts.h"
 #include "archive/Province.h"
+#include "clienti/TfrmAllegaExcel.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/Checks.h"
 #include "platform/Shell.h"
@@ -258,6 +259,8 @@ void TfrmClienti::btnProveClick() {
         control("txtCliente")->setFocus();
         return;
     }
+    TfrmAllegaExcel services(this);
+    services.showModal();
 }
 
 void TfrmClienti::cmdRicontattaClick() {}
