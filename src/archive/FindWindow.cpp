@@ -28,6 +28,16 @@ QString buildLine(const std::vector<LinePart>& parts, const Record& record) {
     return line;
 }
 
+void forEachRecordOfLine(const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
+                         const QString& entry, const std::function<void(const Record&, int)>& visit) {
+    const QString wanted = Text::trim(entry);
+    std::vector<std::pair<Record, int>> hits;
+    Archive::forEach(fileName, layout, [&](const Record& r, int position) {
+        if (Text::trim(buildLine(parts, r)) == wanted) hits.emplace_back(r, position);
+    });
+    for (const auto& [r, position] : hits) visit(r, position);
+}
+
 TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(owner), spec_(spec) {
     setWindowTitle(spec_.caption);
     if (!spec_.foundText)
@@ -188,10 +198,7 @@ void TFindWindow::copyInto(const Record& record, int position) {
     if (!asker) return;
     const FindMode m = spec_.modes.value(mode());
     if (m.loadsCard) {
-        if (auto* card = qobject_cast<TRecordWindow*>(asker)) {
-            card->loadRecord(record);
-            Controls::setText(card->positionLabel(), QString::number(position));
-        }
+        if (auto* card = qobject_cast<TRecordWindow*>(asker)) card->showRecord(record, position);
         return;
     }
     for (const auto& [field, control] : m.copies)
@@ -204,12 +211,8 @@ void TFindWindow::lstRecordsDblClick() {
     try {
         const QString chosen = list_->selectedLine();
         if (chosen.isNull()) throw ArchiveError("no entry selected");
-        const QString wanted = Text::trim(chosen);
-        std::vector<std::pair<Record, int>> hits;
-        Archive::forEach(spec_.fileName, *spec_.layout, [&](const Record& r, int position) {
-            if (Text::trim(buildLine(spec_.line, r)) == wanted) hits.emplace_back(r, position);
-        });
-        for (const auto& [r, position] : hits) copyInto(r, position);
+        forEachRecordOfLine(spec_.fileName, *spec_.layout, spec_.line, chosen,
+                            [&](const Record& r, int position) { copyInto(r, position); });
     } catch (const std::exception&) {
     }
     accept();

@@ -57,6 +57,12 @@ struct FindWindowSpec {
 // The line of a record, built from its parts.
 QString buildLine(const std::vector<LinePart>& parts, const Record& record);
 
+// A list entry mapped back to its records: every record whose rebuilt line,
+// trimmed, equals the entry, trimmed, in file order — so with identical lines
+// the last record is visited last. Throws on a file error.
+void forEachRecordOfLine(const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
+                         const QString& entry, const std::function<void(const Record&, int position)>& visit);
+
 class TFindWindow : public TForm {
     Q_OBJECT
 public:

@@ -262,6 +262,11 @@ void TRecordWindow::loadRecord(const Record& record) {
         if (QWidget* c = bound_[size_t(i)]) Controls::setText(c, record.get(i));
 }
 
+void TRecordWindow::showRecord(const Record& record, int position) {
+    loadRecord(record);
+    lblPosizione_->setText(QString::number(position));
+}
+
 void TRecordWindow::fillRecord(Record& record) const {
     record.clear();
     for (int i = 0; i < spec_.layout->fieldCount(); ++i)

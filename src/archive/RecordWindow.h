@@ -78,6 +78,8 @@ public:
 
     // Fills the controls from a record / a record from the controls.
     void loadRecord(const Record& record);
+    // A record brought from a list or a find window: its fields and position.
+    void showRecord(const Record& record, int position);
     void fillRecord(Record& record) const;
 
 public slots:

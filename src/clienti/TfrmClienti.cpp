@@ -10,6 +10,7 @@
 #include "archive/Layouts.h"
 #include "archive/Province.h"
 #include "clienti/TfrmAllegaExcel.h"
+#include "clienti/TfrmRicontatta.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/Checks.h"
 #include "platform/Shell.h"
@@ -263,7 +264,10 @@ void TfrmClienti::btnProveClick() {
     services.showModal();
 }
 
-void TfrmClienti::cmdRicontattaClick() {}
+void TfrmClienti::cmdRicontattaClick() {
+    TfrmRicontatta list(this);
+    list.showModal();
+}
 void TfrmClienti::cmdFileClick() {}
 
 void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral("clienti")); }

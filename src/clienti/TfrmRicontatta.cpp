@@ -1,0 +1,87 @@
+#include "clienti/TfrmRicontatta.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/FindWindow.h"
+#include "archive/Layouts.h"
+#include "archive/ListPrint.h"
+#include "archive/RecordWindow.h"
+#include "archive/TestoCorto.h"
+#include "ui/RecordList.h"
+
+namespace {
+const std::vector<LinePart>& lineParts() {
+    static const std::vector<LinePart> parts = {{"", "Cliente", 26},     {"  Tel. ", "Recapito", 15},
+                                                {"  ", "Occupazione", 25}, {"  Prod. ", "Prodotti", 30},
+                                                {"  ", "Questioni", -1}};
+    return parts;
+}
+}  // namespace
+
+TfrmRicontatta::TfrmRicontatta(QWidget* owner) : TForm(owner) {
+    setObjectName(QStringLiteral("frmRicontatta"));
+    setWindowTitle(QStringLiteral(" Riepilogo clienti da ricontattare"));
+    auto* v = new QVBoxLayout(this);
+    auto* instruction = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), this);
+    instruction->setObjectName(QStringLiteral("lblIstruzioni"));
+    v->addWidget(instruction);
+    list_ = new TRecordList(this);
+    v->addWidget(list_, 1);
+    auto* bottom = new QHBoxLayout;
+    auto* txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
+    auto* trova = new QPushButton(QStringLiteral("Trova"), this);
+    trova->setObjectName(QStringLiteral("btnTrova"));
+    auto* stampa = new QPushButton(QStringLiteral("Stampa"), this);
+    stampa->setObjectName(QStringLiteral("btnStampa"));
+    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    chiudi->setObjectName(QStringLiteral("btnChiudi"));
+    for (QPushButton* b : {trova, stampa, chiudi}) b->setAutoDefault(false);
+    bottom->addWidget(txtTrova, 1);
+    bottom->addWidget(trova);
+    bottom->addSpacing(20);
+    bottom->addWidget(stampa);
+    bottom->addWidget(chiudi);
+    v->addLayout(bottom);
+    quickFind_ = new TQuickFind(list_, txtTrova, trova);
+    connect(stampa, &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &TfrmRicontatta::lstRecordsDblClick);
+    resize(1000, 560);
+}
+
+void TfrmRicontatta::FormShow() {
+    quickFind_->reset();
+    list_->clear();
+    try {
+        WaitCursor wait;
+        Archive::forEach(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), [&](const Record& r, int) {
+            if (r.get("Ricontatta") == Flag::Si) list_->addLine(buildLine(lineParts(), r));
+        });
+    } catch (const std::exception&) {
+        // The list shows what could be read.
+    }
+    findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmRicontatta::FormClose() { list_->clear(); }
+
+void TfrmRicontatta::lstRecordsDblClick() {
+    try {
+        const QString chosen = list_->selectedLine();
+        auto* card = qobject_cast<TRecordWindow*>(parentWidget());
+        if (!chosen.isNull() && card)
+            forEachRecordOfLine(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), lineParts(), chosen,
+                                [&](const Record& r, int position) { card->showRecord(r, position); });
+    } catch (const std::exception&) {
+    }
+    accept();
+}
+
+void TfrmRicontatta::btnStampaClick() { ListPrint::print(this, kTitolo, list_->lines()); }

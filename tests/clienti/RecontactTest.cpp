@@ -1,0 +1,79 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "archive/Layouts.h"
+#include "clienti/TfrmClienti.h"
+#include "platform/Text.h"
+#include "support/Seams.h"
+#include "ui/RecordList.h"
+
+namespace {
+
+class Recontact : public SeamsTest {
+protected:
+    TfrmClienti w;
+    void SetUp() override { w.show(); }
+    void archive(std::initializer_list<std::pair<const char*, const char*>> clients) {
+        QFile f(seams.file("Contatti.pro"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        int n = 0;
+        for (const auto& [name, flag] : clients) {
+            Record r(Layouts::TSchedaCliente());
+            r.set("Cliente", QString::fromUtf8(name));
+            r.set("Questioni", "richiamare");
+            r.set("Ricontatta", QString::fromUtf8(flag));
+            r.set("Note", QString::number(++n));
+            f.write(r.bytes());
+        }
+    }
+    QStringList listed() {
+        QStringList names;
+        seams.onModal([&](QDialog* d) {
+            for (const QString& l : child<TRecordList>(d, "lstRecords")->lines()) names << l.left(26).trimmed();
+        });
+        child<QAbstractButton>(&w, "cmdRicontatta")->click();
+        return names;
+    }
+};
+
+}  // namespace
+
+TEST_F(Recontact, ListsExactlyTheCardsFlaggedSi) {
+    archive({{"Uno", "Sì"}, {"Due", "No"}, {"Tre", "Si"}, {"Quattro", "sì"}, {"Cinque", "Sì"}});
+    EXPECT_EQ(listed(), QStringList({"Uno", "Cinque"}));
+    EXPECT_EQ(seams.modals.back().title, QStringLiteral(" Riepilogo clienti da ricontattare"));
+}
+
+TEST_F(Recontact, FollowsTheCheckBoxAsSaved) {
+    child<QLineEdit>(&w, "txtCliente")->setText("Rossi");
+    child<QLineEdit>(&w, "txtTelCel")->setText("333");
+    child<QLineEdit>(&w, "txtCodFisc")->setText("X");
+    auto* box = child<QCheckBox>(&w, "chkRicontatta");
+    box->setChecked(true);
+    child<QAbstractButton>(&w, "cmdSalva")->click();
+    EXPECT_EQ(listed(), QStringList({"Rossi"}));
+    box->setChecked(false);
+    child<QAbstractButton>(&w, "cmdSalva")->click();
+    EXPECT_EQ(listed(), QStringList());
+}
+
+TEST_F(Recontact, DoubleClickOpensTheLastIdenticalClient) {
+    archive({{"Gemelli", "Sì"}, {"Altro", "Sì"}, {"Gemelli", "Sì"}});
+    seams.onModal([&](QDialog* d) {
+        auto* list = child<TRecordList>(d, "lstRecords");
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->item(0)->text(), Text::fixed("Gemelli", 26) + "  Tel. " + Text::fixed("", 15) + "  " +
+                                             Text::fixed("", 25) + "  Prod. " + Text::fixed("", 30) + "  richiamare");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+        EXPECT_FALSE(d->isVisible());
+    });
+    child<QAbstractButton>(&w, "cmdRicontatta")->click();
+    EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(&w, "txtNote")->text(), QStringLiteral("3"));
+    EXPECT_TRUE(child<QCheckBox>(&w, "chkRicontatta")->isChecked());
+}
