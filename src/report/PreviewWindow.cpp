@@ -150,6 +150,7 @@ TfrmAnteprima::TfrmAnteprima(std::shared_ptr<const PreparedReport> report, QWidg
     view_ = new TPreviewPage(report_, scroll_);
     scroll_->setWidget(view_);
     scroll_->viewport()->installEventFilter(this);
+    scroll_->installEventFilter(this);
     QPalette pal = scroll_->palette();
     pal.setColor(QPalette::Dark, DeskColor);
     scroll_->setPalette(pal);
@@ -270,6 +271,21 @@ void TfrmAnteprima::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TfrmAnteprima::eventFilter(QObject* watched, QEvent* event) {
+    // Page Down past the bottom of a page turns to the next one, Page Up
+    // past its top to the previous one; within a page they scroll.
+    if (watched == scroll_ && event->type() == QEvent::KeyPress && allows(PreviewButton::Navigation)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        QScrollBar* bar = scroll_->verticalScrollBar();
+        if (key->key() == Qt::Key_PageDown && bar->value() >= bar->maximum() && page_ + 1 < report_->pageCount()) {
+            showPage(page_ + 1);
+            return true;
+        }
+        if (key->key() == Qt::Key_PageUp && bar->value() <= bar->minimum() && page_ > 0) {
+            showPage(page_ - 1);
+            bar->setValue(bar->maximum());
+            return true;
+        }
+    }
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel && allows(PreviewButton::Zoom)) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

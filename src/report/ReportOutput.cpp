@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "report/PreparedReport.h"
 #include "report/PreviewWindow.h"
@@ -17,6 +18,8 @@ ReportOutput::Handler& handler() {
 }
 
 OutputResult printWithDialog(QWidget* owner, const PreparedReport& report) {
+    // Without any printer the dialog would offer nothing to choose.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) return OutputResult::Failed;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);  // the pages carry their own margins
     printer.setPageLayout(report.pageLayout());

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QLabel>
+#include <QScrollArea>
 #include <QPrinter>
 #include <QProcess>
 #include <QTest>
@@ -417,6 +418,12 @@ TEST_F(PreviewTest, ListPreviewOffersTheFullSetAndMovesThroughThePages) {
     const QStringList names = buttonsOf(*list, [&](TfrmAnteprima* w) {
         auto* label = child<QLabel>(w, "lblPagina");
         EXPECT_EQ(label->text(), QStringLiteral("Pagina 1 di %1").arg(pages));
+        // Page Down scrolls down the page, then turns it; Page Up turns back.
+        auto* scroll = child<QScrollArea>(w, "scrPagina");
+        for (int i = 0; i < 20 && w->currentPage() == 0; ++i) QTest::keyClick(scroll, Qt::Key_PageDown);
+        EXPECT_EQ(label->text(), QStringLiteral("Pagina 2 di %1").arg(pages));
+        QTest::keyClick(scroll, Qt::Key_PageUp);
+        EXPECT_EQ(w->currentPage(), 0);
         child<TPictureButton>(w, "btnSuccessiva")->click();
         EXPECT_EQ(label->text(), QStringLiteral("Pagina 2 di %1").arg(pages));
         child<TPictureButton>(w, "btnUltima")->click();
