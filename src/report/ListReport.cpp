@@ -43,6 +43,7 @@ std::unique_ptr<TReport> create() {
 
 void fill(TReport& report, const QString& title, const QStringList& lines) {
     report.findMemo(QStringLiteral("txtTitolo"))->setText(title);
+    report.setDocumentInfo(title, report.documentSubject());  // a list saved from the preview is named by its title
     TMemo* body = report.findMemo(QStringLiteral("txtRiepilogo"));
     body->clearLines();
     for (const QString& line : lines) body->addLine(line);

@@ -437,6 +437,8 @@ TEST_F(PreviewTest, ListPreviewOffersTheFullSetAndMovesThroughThePages) {
     });
     EXPECT_EQ(names, QStringList({"btnPrima", "btnPrecedente", "btnSuccessiva", "btnUltima", "btnZoomMeno",
                                   "btnZoomPiu", "btnSchermoIntero", "btnStampa", "btnPdf", "btnChiudi"}));
-    EXPECT_EQ(pdfInfo(seams.file("Lista.pdf"))["Pages"], QString::number(pages));
+    const auto info = pdfInfo(seams.file("Lista.pdf"));
+    EXPECT_EQ(info["Pages"], QString::number(pages));
+    EXPECT_EQ(info["Title"], QStringLiteral("Riepilogo clienti in archivio"));
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
 }
