@@ -61,11 +61,22 @@ void TAppWindow::FormClose() {
 
 namespace {
 QPointer<QWidget> g_launcher;
+AppShell::Quitter& quitter() {
+    static AppShell::Quitter q;
+    return q;
 }
+}  // namespace
 
 namespace AppShell {
 void setLauncher(QWidget* l) { g_launcher = l; }
 QWidget* launcher() { return g_launcher; }
+
+void quit() {
+    if (quitter()) quitter()();
+    else QCoreApplication::quit();
+}
+void setQuitter(Quitter q) { quitter() = std::move(q); }
+void resetQuitter() { quitter() = nullptr; }
 }  // namespace AppShell
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -8,6 +8,7 @@
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
+#include "ui/Form.h"
 #include "ui/Modal.h"
 
 Seams::Seams() {
@@ -27,6 +28,7 @@ Seams::Seams() {
         return r.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     });
     Shell::setOpener([this](const QString& command) { opened << command; });
+    AppShell::setQuitter([this] { ++quitRequests; });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -52,6 +54,7 @@ Seams::Seams() {
 Seams::~Seams() {
     Msg::resetHandler();
     Shell::resetOpener();
+    AppShell::resetQuitter();
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();

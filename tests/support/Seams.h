@@ -49,6 +49,9 @@ public:
     // The desktop's opener: each command exactly as passed.
     QStringList opened;
 
+    // How many times the program was asked to end.
+    int quitRequests = 0;
+
     // File dialogs: each request recorded, the next scripted path answered
     // (empty, as a cancel, when none is scripted).
     std::vector<FileDialogRequest> fileRequests;
