@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "platform/Clock.h"
 #include "platform/FileLock.h"
@@ -81,4 +83,21 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+FullDisk::FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldLimit_ = limit.rlim_cur;
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write fails instead of ending the test
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FullDisk::~FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(oldLimit_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
 }

@@ -84,5 +84,18 @@ T* child(QObject* parent, const QString& name) {
     return c;
 }
 
+// While it lives no file can grow, as on a full disk; root is refused too.
+class FullDisk {
+public:
+    FullDisk();
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    unsigned long long oldLimit_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
 // The bytes of a file of the program folder (empty when missing).
 QByteArray fileBytes(const QString& path);
