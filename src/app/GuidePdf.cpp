@@ -56,7 +56,8 @@ bool write(const QString& path) {
     QPdfWriter pdf(path);
     pdf.setTitle(QStringLiteral("Plenaro - Guida all'utilizzo del software"));
     pdf.setCreator(Publisher::name());
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+    // The document adds its own 2 cm margins and the page numbers.
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                   QPageLayout::Millimeter));
     pdf.setResolution(300);
 

@@ -61,8 +61,8 @@ QStringList closing() {
             "contemporaneamente, perché resta valido l'ultimo salvataggio."),
         QStringLiteral(
             "In ogni app il pulsante della guida spiega come usarla. Tutte le guide sono raccolte anche in un "
-            "documento da leggere o stampare: si apre con il collegamento \"Visualizza guida in formato PDF\" "
-            "in fondo a questa finestra."),
+            "documento da leggere o stampare, che si apre con il collegamento \"Visualizza guida in formato "
+            "PDF\" della finestra della guida."),
     };
 }
 

@@ -38,7 +38,9 @@ void TForm::centreOnScreen() {
 
 void TForm::setFixedBorder(int w, int h) {
     setFixedSize(w, h);
-    setWindowFlags((windowFlags() & ~Qt::WindowMinMaxButtonsHint) | Qt::MSWindowsFixedSizeDialogHint);
+    // Only a title and a close box: no minimise or maximise box on any desktop.
+    setWindowFlags((windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 TAppWindow::TAppWindow(QWidget* owner) : TForm(owner) {
