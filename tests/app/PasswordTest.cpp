@@ -32,9 +32,9 @@ const QString kChangeError = QStringLiteral(
 class PasswordTest : public SeamsTest {
 protected:
     WindowSet set;
-    QWidget* password = reinterpret_cast<QWidget*>(set.frmPassword);
-    QWidget* change = reinterpret_cast<QWidget*>(set.frmCambiaPassword);
-    QWidget* launcher = reinterpret_cast<QWidget*>(set.frmAvvio);
+    QWidget* password = set.frmPassword;
+    QWidget* change = set.frmCambiaPassword;
+    QWidget* launcher = set.frmAvvio;
     QString store = seams.file("unins000.dll");
 
     void SetUp() override {

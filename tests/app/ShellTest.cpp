@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Avvio.h"
+#include "app/GuidePdf.h"
 #include "app/HelpTopics.h"
 #include "app/Info.h"
 #include "app/Password.h"
@@ -49,7 +51,7 @@ public:
 class ShellTest : public SeamsTest {
 protected:
     WindowSet set;
-    QWidget* launcher() const { return reinterpret_cast<QWidget*>(set.frmAvvio); }
+    QWidget* launcher() const { return set.frmAvvio; }
 };
 
 }  // namespace
@@ -112,7 +114,7 @@ TEST_F(ShellTest, ClosingTheLauncherOrThePasswordWindowEndsTheProgram) {
         const char* what;
         std::function<void()> act;
     };
-    auto* password = reinterpret_cast<QWidget*>(set.frmPassword);
+    QWidget* password = set.frmPassword;
     const std::vector<Case> cases = {
         {"launcher close box", [&] { set.frmAvvio->show(); launcher()->close(); }},
         {"launcher imgEsci", [&] { set.frmAvvio->show(); click(child<QWidget>(launcher(), "imgEsci")); }},
@@ -250,4 +252,18 @@ TEST_F(ShellTest, PhotoFillsTheScreenLessTheMarginsAndAClickCloses) {
         PhotoZoom::open(launcher(), photo);
         EXPECT_TRUE(zoom.isNull());
     }
+}
+
+TEST(GuidePdf, HoldsEveryTopicAndIsAPdf) {
+    const QString html = GuidePdf::html();
+    QStringList texts = HelpTopics::introduction() + HelpTopics::closing();
+    texts << HelpTopics::generalTitle();
+    for (const HelpTopic& t : HelpTopics::guides() + HelpTopics::others()) texts << t.title << t.paragraphs;
+    for (const QString& t : texts) EXPECT_TRUE(html.contains(t.toHtmlEscaped())) << t.toStdString();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Guida.pdf"));
+    ASSERT_TRUE(GuidePdf::write(path));
+    EXPECT_TRUE(fileBytes(path).startsWith("%PDF-"));
+    EXPECT_FALSE(GuidePdf::write(dir.filePath(QStringLiteral("manca/Guida.pdf"))));
 }
