@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Password.h"
+#include "app/WindowSet.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Resources.h"
@@ -31,6 +33,8 @@ void prepare(QApplication& app) {
 int run(int argc, char** argv) {
     QApplication app(argc, argv);
     prepare(app);
+    WindowSet set;
+    set.frmPassword->show();
     return app.exec();
 }
 

@@ -112,8 +112,10 @@ void writeString(const QString& path, const QString& section, const QString& key
         bytes += Cp1252::fromUnicode(l);
         bytes += "\r\n";
     }
+    // Unbuffered, so that a write the disk refuses fails here: a buffered
+    // one failing only at commit would still replace the file with an empty one.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() || !out.commit())
         throw IniError("cannot write " + path.toStdString());
 }
 

@@ -38,7 +38,9 @@ void TForm::centreOnScreen() {
 
 void TForm::setFixedBorder(int w, int h) {
     setFixedSize(w, h);
-    setWindowFlags((windowFlags() & ~Qt::WindowMinMaxButtonsHint) | Qt::MSWindowsFixedSizeDialogHint);
+    // Only a title and a close box: no minimise or maximise box on any desktop.
+    setWindowFlags((windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 TAppWindow::TAppWindow(QWidget* owner) : TForm(owner) {
@@ -61,11 +63,22 @@ void TAppWindow::FormClose() {
 
 namespace {
 QPointer<QWidget> g_launcher;
+AppShell::Quitter& quitter() {
+    static AppShell::Quitter q;
+    return q;
 }
+}  // namespace
 
 namespace AppShell {
 void setLauncher(QWidget* l) { g_launcher = l; }
 QWidget* launcher() { return g_launcher; }
+
+void quit() {
+    if (quitter()) quitter()();
+    else QCoreApplication::quit();
+}
+void setQuitter(Quitter q) { quitter() = std::move(q); }
+void resetQuitter() { quitter() = nullptr; }
 }  // namespace AppShell
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -4,6 +4,7 @@
 // modally. FormShow runs each time the window is shown by the program,
 // FormClose each time it closes (button, close box or Esc alike).
 #include <QDialog>
+#include <functional>
 
 class TForm : public QDialog {
     Q_OBJECT
@@ -49,6 +50,13 @@ namespace AppShell {
 // The launcher the app windows return to; set once at start-up.
 void setLauncher(QWidget* launcher);
 QWidget* launcher();
+
+// Ends the program at once: nothing is saved or asked. Closing the launcher
+// or the password window asks for it; tests record the request instead.
+void quit();
+using Quitter = std::function<void()>;
+void setQuitter(Quitter quitter);
+void resetQuitter();
 }  // namespace AppShell
 
 // A wait cursor for as long as the object lives.

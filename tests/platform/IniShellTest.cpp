@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
+#include "support/Seams.h"
 
 namespace {
 QByteArray readAll(const QString& path) {
@@ -56,6 +58,16 @@ TEST_F(IniTest, UnwritableStoreIsRefusedAndKept) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
     EXPECT_THROW(IniFile::writeString(path, "Accesso", "Valore", "CD"), IniError);
     EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("AB"));
+}
+
+TEST_F(IniTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
+    writeAll(path, "[Accesso]\r\nValore=AB\r\n");
+    {
+        FullDisk full;
+        EXPECT_THROW(IniFile::writeString(path, "Accesso", "Valore", "CD"), IniError);
+    }
+    EXPECT_EQ(readAll(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.ini"});
 }
 
 TEST(Shell, CommandsBecomeDesktopAddresses) {

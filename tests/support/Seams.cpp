@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QTest>
 #include <QWidget>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "platform/Clock.h"
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
+#include "ui/Form.h"
 #include "ui/Modal.h"
 
 Seams::Seams() {
@@ -28,6 +31,7 @@ Seams::Seams() {
         return r.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     });
     Shell::setOpener([this](const QString& command) { opened << command; });
+    AppShell::setQuitter([this] { ++quitRequests; });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -53,6 +57,7 @@ Seams::Seams() {
 Seams::~Seams() {
     Msg::resetHandler();
     Shell::resetOpener();
+    AppShell::resetQuitter();
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();
@@ -86,4 +91,21 @@ void typeText(QWidget* widget, const QString& text) {
         if (c.unicode() < 128) QTest::keyClick(widget, c.toLatin1());
         else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+FullDisk::FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldLimit_ = limit.rlim_cur;
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write fails instead of ending the test
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FullDisk::~FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(oldLimit_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
 }

@@ -49,6 +49,9 @@ public:
     // The desktop's opener: each command exactly as passed.
     QStringList opened;
 
+    // How many times the program was asked to end.
+    int quitRequests = 0;
+
     // File dialogs: each request recorded, the next scripted path answered
     // (empty, as a cancel, when none is scripted).
     std::vector<FileDialogRequest> fileRequests;
@@ -87,6 +90,19 @@ T* child(QObject* parent, const QString& name) {
 // Types the text into the widget as a user would, key by key; characters
 // beyond ASCII arrive as keys carrying that text.
 void typeText(QWidget* widget, const QString& text);
+
+// While it lives no file can grow, as on a full disk; root is refused too.
+class FullDisk {
+public:
+    FullDisk();
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    unsigned long long oldLimit_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
 
 // The bytes of a file of the program folder (empty when missing).
 QByteArray fileBytes(const QString& path);

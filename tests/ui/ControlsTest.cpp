@@ -8,6 +8,7 @@
 #include "support/Seams.h"
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
+#include "ui/Link.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 
@@ -93,4 +94,30 @@ TEST(Controls, PictureButtonTellsItsHint) {
 TEST(Messages, ParagraphBreaksShowAsEmptyLines) {
     EXPECT_EQ(Msg::displayText("a\n\r\n\rb"), QStringLiteral("a\n\nb"));
     EXPECT_EQ(Msg::displayText("a\r\n\r\nb"), QStringLiteral("a\n\nb"));
+}
+
+TEST(Controls, LinkTurnsOrangeWhileHeldOnItsTextOrPictureAndClicksFromBoth) {
+    QWidget w;
+    auto* link = new TLink("lnkWeb", "www.esempio.it", &w);
+    link->setGeometry(40, 0, 200, 24);
+    auto* picture = new TPictureButton("imgWeb", ":/img/icona.svg", "Sito", "Visita il sito", &w, QSize(32, 32));
+    link->addPicture(picture);
+    QSignalSpy clicks(link, &TLink::clicked);
+    w.show();
+    auto colour = [&] { return link->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(), QColor(0xFF00008BU));
+    EXPECT_TRUE(link->font().underline());
+
+    for (QWidget* target : {static_cast<QWidget*>(link), static_cast<QWidget*>(picture)}) {
+        QTest::mousePress(target, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(colour(), QColor(0xFFFFA500U)) << target->objectName().toStdString();
+        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(colour(), QColor(0xFF00008BU));
+    }
+    EXPECT_EQ(clicks.count(), 2);
+    // Released away from the text: back to blue, no click.
+    QTest::mousePress(link, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(5, 60));
+    EXPECT_EQ(colour(), QColor(0xFF00008BU));
+    EXPECT_EQ(clicks.count(), 2);
 }

@@ -1,0 +1,60 @@
+#include "app/WindowSet.h"
+
+#include <QPointer>
+
+#include "app/Avvio.h"
+#include "app/Guida.h"
+#include "app/Info.h"
+#include "app/Password.h"
+#include "app/Zoom.h"
+#include "ui/Form.h"
+#include "ui/Help.h"
+#include "ui/PhotoZoom.h"
+
+namespace {
+WindowSet* g_current = nullptr;
+}
+
+template <class T>
+void WindowSet::create(T*& slot) {
+    slot = new T();
+    created_.push_back(slot);
+}
+
+WindowSet::WindowSet() {
+    g_current = this;
+
+    // The order of creation; the first is the main window.
+    create(frmPassword);
+    create(frmAvvio);
+    create(frmCambiaPassword);
+    create(frmGuida);
+    create(frmInfo);
+    create(frmSplash);
+    create(frmZoom);
+
+    // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
+    // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
+    //   frmAvvio->setApp(2, frmClienti);
+
+    AppShell::setLauncher(frmAvvio);
+    Help::setOpener(&TfrmGuida::open);
+    PhotoZoom::setOpener(&TfrmZoom::open);
+}
+
+WindowSet::~WindowSet() {
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+    created_.clear();
+    if (g_current == this) g_current = nullptr;
+}
+
+QStringList WindowSet::creationOrder() const {
+    QStringList names;
+    for (QWidget* w : created_) names << QString::fromLatin1(w->metaObject()->className());
+    return names;
+}
+
+WindowSet& windows() {
+    Q_ASSERT(g_current);
+    return *g_current;
+}

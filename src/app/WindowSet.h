@@ -1,0 +1,52 @@
+#pragma once
+// The windows of the program. Each window class has one instance, created
+// once at start-up in a fixed order and freed when the program ends; every
+// window reaches another through windows(). The first one created, the
+// password window, is the application's main window: closing it ends the
+// program.
+//
+// Adding a window: declare its class below, add its member in its place in
+// the order, and add one create() line in the same place in WindowSet.cpp.
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+
+class TfrmPassword;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmGuida;
+class TfrmInfo;
+class TfrmSplash;
+class TfrmZoom;
+
+class WindowSet {
+public:
+    // In creation order.
+    TfrmPassword* frmPassword = nullptr;
+    TfrmAvvio* frmAvvio = nullptr;
+    TfrmCambiaPassword* frmCambiaPassword = nullptr;
+    TfrmGuida* frmGuida = nullptr;
+    TfrmInfo* frmInfo = nullptr;
+    TfrmSplash* frmSplash = nullptr;
+    TfrmZoom* frmZoom = nullptr;
+
+    // Creates every window, binds the launcher's tiles and installs the
+    // shell's help and photo windows; this becomes the set windows() gives.
+    WindowSet();
+    // Frees the windows, the last created first.
+    ~WindowSet();
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    // The class names of the windows, in the order they were created.
+    QStringList creationOrder() const;
+
+private:
+    template <class T>
+    void create(T*& slot);
+    std::vector<QWidget*> created_;
+};
+
+// The window set of the running program.
+WindowSet& windows();
