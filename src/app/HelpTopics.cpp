@@ -1,5 +1,7 @@
 #include "app/HelpTopics.h"
 
+#include "clienti/ClientiHelp.h"
+
 // Each app gives its topics through functions in its own folder, e.g.
 //   HelpTopic clientiHelpTopic();   (src/clienti/)
 // Include its header here and list the topic below, in its place.
@@ -11,6 +13,7 @@ QList<HelpTopic> guides() {
     // Chiamate, Archivio Pratiche, Schedario Libri, Protocollo Posta, Agenda
     // Appuntamenti (with Schedario Appuntamenti), Riepilogo Incassi.
     return {
+        clientiHelpTopic(),
     };
 }
 

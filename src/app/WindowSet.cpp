@@ -7,6 +7,11 @@
 #include "app/Info.h"
 #include "app/Password.h"
 #include "app/Zoom.h"
+#include "archive/TrovaClienti.h"
+#include "archive/checks/CheckWindows.h"
+#include "clienti/TfrmAllegaExcel.h"
+#include "clienti/TfrmClienti.h"
+#include "clienti/TfrmRicontatta.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
 #include "ui/PhotoZoom.h"
@@ -31,11 +36,19 @@ WindowSet::WindowSet() {
     create(frmGuida);
     create(frmInfo);
     create(frmSplash);
+    create(frmAllegaExcel);
+    create(frmCarta);
+    create(frmClienti);
+    create(frmCodFisc);
+    create(frmIban);
+    create(frmPartitaIva);
+    create(frmRicontatta);
+    create(frmTrovaClienti);
     create(frmZoom);
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
-    //   frmAvvio->setApp(2, frmClienti);
+    frmAvvio->setApp(2, frmClienti);
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);

@@ -18,6 +18,14 @@ class TfrmCambiaPassword;
 class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
+class TfrmAllegaExcel;
+class TfrmCarta;
+class TfrmClienti;
+class TfrmCodFisc;
+class TfrmIban;
+class TfrmPartitaIva;
+class TfrmRicontatta;
+class TfrmTrovaClienti;
 class TfrmZoom;
 
 class WindowSet {
@@ -29,6 +37,14 @@ public:
     TfrmGuida* frmGuida = nullptr;
     TfrmInfo* frmInfo = nullptr;
     TfrmSplash* frmSplash = nullptr;
+    TfrmAllegaExcel* frmAllegaExcel = nullptr;
+    TfrmCarta* frmCarta = nullptr;
+    TfrmClienti* frmClienti = nullptr;
+    TfrmCodFisc* frmCodFisc = nullptr;
+    TfrmIban* frmIban = nullptr;
+    TfrmPartitaIva* frmPartitaIva = nullptr;
+    TfrmRicontatta* frmRicontatta = nullptr;
+    TfrmTrovaClienti* frmTrovaClienti = nullptr;
     TfrmZoom* frmZoom = nullptr;
 
     // Creates every window, binds the launcher's tiles and installs the

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/ListPrint.h"
+#include "report/ListReport.h"
 #include "archive/RecordWindow.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -218,4 +218,4 @@ void TFindWindow::lstRecordsDblClick() {
     accept();
 }
 
-void TFindWindow::btnStampaClick() { ListPrint::print(this, spec_.printTitle, list_->lines()); }
+void TFindWindow::btnStampaClick() { ListReport::printList(this, spec_.printTitle, list_->lines()); }

@@ -10,7 +10,7 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
-#include "archive/ListPrint.h"
+#include "report/ListReport.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
@@ -315,6 +315,6 @@ void TfrmAllegaExcel::btnStampaClick() {
     QStringList lines = list_->lines();
     lines << QStringLiteral("--------------------------")
           << QStringLiteral("TOTALE IMPORTI:    ") + Text::trim(lblTotale_->text());
-    ListPrint::print(this, QStringLiteral("Riepilogo servizi forniti a ") + ownerText(QStringLiteral("txtCliente")),
+    ListReport::printList(this, QStringLiteral("Riepilogo servizi forniti a ") + ownerText(QStringLiteral("txtCliente")),
                      lines);
 }

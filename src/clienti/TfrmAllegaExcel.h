@@ -14,7 +14,7 @@ class TfrmAllegaExcel : public TForm {
     Q_OBJECT
 public:
     // owner: the client window, whose txtCliente and lblPosizione it reads.
-    explicit TfrmAllegaExcel(QWidget* owner);
+    explicit TfrmAllegaExcel(QWidget* owner = nullptr);
 
 public slots:
     void btnAggiungiClick();

@@ -9,7 +9,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/FindWindow.h"
 #include "archive/Layouts.h"
-#include "archive/ListPrint.h"
+#include "report/ListReport.h"
 #include "archive/RecordWindow.h"
 #include "archive/TestoCorto.h"
 #include "ui/RecordList.h"
@@ -84,4 +84,4 @@ void TfrmRicontatta::lstRecordsDblClick() {
     accept();
 }
 
-void TfrmRicontatta::btnStampaClick() { ListPrint::print(this, kTitolo, list_->lines()); }
+void TfrmRicontatta::btnStampaClick() { ListReport::printList(this, kTitolo, list_->lines()); }

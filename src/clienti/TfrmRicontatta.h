@@ -12,7 +12,7 @@ public:
     static inline const QString kTitolo = QStringLiteral("Riepilogo clienti da ricontattare");
 
     // owner: the client window, where a double-clicked client opens.
-    explicit TfrmRicontatta(QWidget* owner);
+    explicit TfrmRicontatta(QWidget* owner = nullptr);
 
 public slots:
     void lstRecordsDblClick();

@@ -188,6 +188,20 @@ TEST_F(ClientFind, QuickFindMovesOnAndWraps) {
     EXPECT_TRUE(seams.messages.empty());
 }
 
+TEST_F(ClientFind, PrintSendsTheListToThePrinter) {
+    archive({{"Mario Rossi"}, {"Anna Bianchi"}});
+    QWidget owner;
+    QStringList shown;
+    find(&owner, "clienti", [&](QDialog* d) {
+        search(d, {});
+        shown = lines(d);
+        child<QPushButton>(d, "btnStampa")->click();
+    });
+    ASSERT_EQ(seams.reports.size(), 1u);
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList({"Riepilogo clienti in archivio"}));
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"), shown);
+}
+
 TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
     QDir(seams.folder()).mkdir("Contatti.pro");
     QWidget owner;

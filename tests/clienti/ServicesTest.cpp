@@ -183,3 +183,18 @@ TEST_F(Services, OpenedFromTheClientWindowOnlyForASavedCard) {
     EXPECT_EQ(seams.modals[0].title, QStringLiteral(" Riepilogo servizi forniti"));
     EXPECT_TRUE(QFile::exists(seams.file("Servizi_Cliente_1.pro")));
 }
+
+TEST_F(Services, PrintCarriesTheTitleTheLinesAndTheTotal) {
+    services("Servizi_Cliente_3.pro", {{"02/03/2025", "Consulenza", "10,5"}, {"03/03/2025", "Pratica", "20"}});
+    QStringList shown;
+    open([&](QDialog* d) {
+        shown = child<TRecordList>(d, "lstRecords")->lines();
+        press(d, "btnStampa");
+    });
+    ASSERT_EQ(seams.reports.size(), 1u);
+    const auto& report = *seams.reports[0].report;
+    EXPECT_EQ(seams.reports[0].action, ReportOutput::Action::Print);
+    EXPECT_EQ(printedLines(report, "txtTitolo"), QStringList({"Riepilogo servizi forniti a Anna Bianchi"}));
+    EXPECT_EQ(printedLines(report, "txtRiepilogo"),
+              shown + QStringList({"--------------------------", "TOTALE IMPORTI:    € 30,50"}));
+}

@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include "platform/Clock.h"
+#include "report/PreparedReport.h"
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
@@ -31,6 +32,10 @@ Seams::Seams() {
         return r.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     });
     Shell::setOpener([this](const QString& command) { opened << command; });
+    ReportOutput::setHandler([this](const ReportOutput::Request& r) {
+        reports.push_back(r);
+        return reportResult;
+    });
     AppShell::setQuitter([this] { ++quitRequests; });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
@@ -57,6 +62,7 @@ Seams::Seams() {
 Seams::~Seams() {
     Msg::resetHandler();
     Shell::resetOpener();
+    ReportOutput::resetHandler();
     AppShell::resetQuitter();
     FileDialogs::resetHandler();
     Modal::resetHandler();
@@ -108,4 +114,13 @@ FullDisk::~FullDisk() {
     limit.rlim_cur = rlim_t(oldLimit_);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, oldHandler_);
+}
+
+QStringList printedLines(const PreparedReport& report, const QString& memo) {
+    QStringList out;
+    for (const PreparedPage& page : report.pages)
+        for (const auto& object : page.objects)
+            if (auto* m = dynamic_cast<const TMemo*>(object.get()); m && m->name().compare(memo, Qt::CaseInsensitive) == 0)
+                out += m->lines();
+    return out;
 }

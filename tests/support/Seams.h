@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "report/ReportOutput.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 
@@ -51,6 +52,11 @@ public:
 
     // How many times the program was asked to end.
     int quitRequests = 0;
+
+    // Reports sent to the printer or the preview: each request recorded with
+    // its prepared pages, answered with reportResult.
+    std::vector<ReportOutput::Request> reports;
+    OutputResult reportResult = OutputResult::Done;
 
     // File dialogs: each request recorded, the next scripted path answered
     // (empty, as a cancel, when none is scripted).
@@ -103,6 +109,9 @@ private:
     unsigned long long oldLimit_ = 0;
     void (*oldHandler_)(int) = nullptr;
 };
+
+// The lines a memo printed over every page of a prepared report, in order.
+QStringList printedLines(const PreparedReport& report, const QString& memo);
 
 // The bytes of a file of the program folder (empty when missing).
 QByteArray fileBytes(const QString& path);
