@@ -24,50 +24,51 @@ QString escape(const QString& text) {
 
 QByteArray document(const QString& sheetName, const std::vector<ExportColumn>& columns,
                     const std::vector<QStringList>& rows) {
-    QString t;
-    t.reserve(2048 + int(rows.size() * columns.size()) * 48);
-    t += QLatin1String(
-        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-        "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-        "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-        "<head>"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-        "<!--[if gte mso 9]><xml>"
-        "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-        "<x:Name>");
-    t += escape(sheetName);
-    t += QLatin1String(
-        "</x:Name>"
-        "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-        "<x:ProtectContents>False</x:ProtectContents>"
-        "<x:ProtectObjects>False</x:ProtectObjects>"
-        "<x:ProtectScenarios>False</x:ProtectScenarios>"
-        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-        "</xml><![endif]-->"
-        "</head><body><table x:str>");
+    // Built as bytes, piece by piece: a large archive never needs a second,
+    // wider copy of the whole text.
+    const auto text = [](const QString& t) { return Cp1252::fromUnicode(escape(t)); };
+    QByteArray b;
+    b.reserve(1024 + qsizetype(columns.size()) * 80 + qsizetype(rows.size() * columns.size()) * 48);
+    b += "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+         "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+         "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+         "<head>"
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+         "<!--[if gte mso 9]><xml>"
+         "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+         "<x:Name>";
+    b += text(sheetName);
+    b += "</x:Name>"
+         "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+         "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+         "<x:ProtectContents>False</x:ProtectContents>"
+         "<x:ProtectObjects>False</x:ProtectObjects>"
+         "<x:ProtectScenarios>False</x:ProtectScenarios>"
+         "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+         "</xml><![endif]-->"
+         "</head><body><table x:str>";
 
-    t += QLatin1String("<tr>");
+    b += "<tr>";
     for (const ExportColumn& c : columns) {
-        t += QLatin1String("<td style=\"text-align: left; font-weight: bold;\" width=");
-        t += QString::number(c.width);
-        t += QLatin1Char('>');
-        t += escape(c.header);
-        t += QLatin1String("</td>");
+        b += "<td style=\"text-align: left; font-weight: bold;\" width=";
+        b += QByteArray::number(c.width);
+        b += '>';
+        b += text(c.header);
+        b += "</td>";
     }
-    t += QLatin1String("</tr>");
+    b += "</tr>";
 
     for (const QStringList& row : rows) {
-        t += QLatin1String("<tr>");
+        b += "<tr>";
         for (size_t i = 0; i < columns.size(); ++i) {
-            t += QLatin1String("<td style=\"text-align: left;\">");
-            if (qsizetype(i) < row.size()) t += escape(Text::trim(row.at(qsizetype(i))));
-            t += QLatin1String("</td>");
+            b += "<td style=\"text-align: left;\">";
+            if (qsizetype(i) < row.size()) b += text(Text::trim(row.at(qsizetype(i))));
+            b += "</td>";
         }
-        t += QLatin1String("</tr>");
+        b += "</tr>";
     }
-    t += QLatin1String("</table></body></html>");
-    return Cp1252::fromUnicode(t);
+    b += "</table></body></html>";
+    return b;
 }
 
 void write(const QString& fileName, const QString& sheetName, const std::vector<ExportColumn>& columns,
