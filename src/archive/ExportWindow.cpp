@@ -139,14 +139,35 @@ void TExportWindow::FormCreate(const ExportWindowSpec& spec) {
     number->setData(Qt::UserRole, QStringLiteral("colNum"));
     grid_->setHorizontalHeaderItem(0, number);
     grid_->setColumnWidth(0, 48);
-    const QFontMetrics metrics(grid_->horizontalHeader()->font());
     for (size_t i = 0; i < spec_.grid.size(); ++i) {
         const ExportGridColumn& c = spec_.grid[i];
         auto* header = new QTableWidgetItem(c.header);
         if (!c.name.isEmpty()) header->setData(Qt::UserRole, c.name);
         grid_->setHorizontalHeaderItem(int(i) + 1, header);
-        grid_->setColumnWidth(int(i) + 1,
-                              c.width > 0 ? c.width : qMax(110, metrics.horizontalAdvance(c.header) + 36));
+    }
+    fitColumns();
+}
+
+void TExportWindow::fitColumns() {
+    // Columns without a set width fit their header and the first rows' texts,
+    // within reason: a long note is read by widening the column.
+    constexpr int kSampleRows = 500, kMaxWidth = 360;
+    QFont bold = grid_->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics headerMetrics(bold), cellMetrics(grid_->font());
+    for (size_t i = 0; i < spec_.grid.size(); ++i) {
+        const int column = int(i) + 1;
+        const ExportGridColumn& c = spec_.grid[i];
+        if (c.width > 0) {
+            grid_->setColumnWidth(column, c.width);
+            continue;
+        }
+        int content = 0;
+        for (int r = 0; r < qMin(grid_->rowCount(), kSampleRows); ++r)
+            if (const QTableWidgetItem* item = grid_->item(r, column))
+                content = qMax(content, cellMetrics.horizontalAdvance(item->text()) + 16);
+        const int header = headerMetrics.horizontalAdvance(c.header) + 24;
+        grid_->setColumnWidth(column, qMax(qMax(90, header), qMin(content, kMaxWidth)));
     }
 }
 
@@ -180,6 +201,7 @@ void TExportWindow::setRows(const std::vector<QStringList>& rows) {
         for (int c = 1; c < columns; ++c)
             grid_->setItem(r, c, cell(c - 1 < cells.size() ? Text::trim(cells.at(c - 1)) : QString()));
     }
+    fitColumns();
     grid_->setUpdatesEnabled(true);
 }
 

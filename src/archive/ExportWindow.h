@@ -93,6 +93,7 @@ private:
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
     void setRows(const std::vector<QStringList>& rows);
+    void fitColumns();
     bool isBackground(QWidget* w) const;
 
     ExportWindowSpec spec_;
