@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
@@ -131,6 +132,7 @@ void TExportWindow::setHint(QWidget* control, const QString& hint) {
 
 void TExportWindow::FormCreate(const ExportWindowSpec& spec) {
     spec_ = spec;
+    Formats::apply();  // the rows hold dates and amounts
     setWindowTitle(spec_.caption);
     panInfo_->setText(spec_.infoText);
 

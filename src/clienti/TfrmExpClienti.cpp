@@ -2,7 +2,6 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
-#include "platform/Formats.h"
 #include "platform/Text.h"
 
 namespace {
@@ -48,7 +47,6 @@ const ClientColumn kColumns[] = {
 
 TfrmExpClienti::TfrmExpClienti(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmExpClienti"));
-    Formats::apply();
     ExportWindowSpec spec;
     spec.caption = QStringLiteral(" Esporta archivio clienti in Excel");
     spec.fileName = QStringLiteral("Clienti.xls");

@@ -3,13 +3,11 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/CallColumns.h"
 #include "archive/Layouts.h"
-#include "platform/Formats.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 
 TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmStoricoChiamate"));
-    Formats::apply();
     ExportWindowSpec spec;
     spec.caption = QStringLiteral(" Storico chiamate cliente");
     spec.fileName = QStringLiteral("Storico_Chiamate_Cliente.xls");
