@@ -70,7 +70,8 @@ public slots:
     void cmdEsciClick();
 
 protected:
-    // To call at the end of the window's constructor.
+    // To call at the end of the window's constructor: caption, columns, status
+    // text, and the office's date and decimal formats.
     void FormCreate(const ExportWindowSpec& spec);
 
     // Reads the window's archive and hands over each row's cells (the
