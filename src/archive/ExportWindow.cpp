@@ -1,0 +1,260 @@
+#include "archive/ExportWindow.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/Formats.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "ui/Help.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+
+namespace {
+
+constexpr int kWidth = 862;
+constexpr int kHeight = 560;
+
+QTableWidgetItem* cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+bool isControl(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
+}
+
+}  // namespace
+
+TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
+    setObjectName(QStringLiteral("TExportWindow"));
+    setStyleSheet(QStringLiteral("TExportWindow { background: #eef4f9; }"));
+    setFixedBorder(kWidth, kHeight);
+    setMouseTracking(true);
+    installEventFilter(this);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 6);
+    outer->setSpacing(6);
+
+    grid_ = new QTableWidget(this);
+    grid_->setObjectName(QStringLiteral("grdRecords"));
+    grid_->setAccessibleName(QStringLiteral("Schede da esportare"));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setAlternatingRowColors(true);
+    grid_->setWordWrap(false);
+    grid_->setTabKeyNavigation(false);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(22);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid_->setStyleSheet(QStringLiteral(
+        "QTableWidget { background: white; alternate-background-color: #f3f7fb; gridline-color: #c9d6e3; "
+        "selection-background-color: #2f6f9f; selection-color: white; }"
+        "QHeaderView::section { background: #dce7f1; color: #1f3f5f; font-weight: bold; padding: 3px 6px; "
+        "border: none; border-right: 1px solid #c9d6e3; border-bottom: 1px solid #b5c7d8; }"));
+    outer->addWidget(grid_, 1);
+
+    panComandi_ = new QWidget(this);
+    panComandi_->setObjectName(QStringLiteral("panComandi"));
+    panComandi_->setMouseTracking(true);
+    panComandi_->installEventFilter(this);
+    auto* bar = new QHBoxLayout(panComandi_);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setSpacing(6);
+    commandBar_ = new QHBoxLayout;
+    commandBar_->setSpacing(6);
+    bar->addLayout(commandBar_);
+    bar->addStretch(1);
+    buttonBar_ = new QHBoxLayout;
+    buttonBar_->setSpacing(4);
+    bar->addLayout(buttonBar_);
+    outer->addWidget(panComandi_);
+
+    panInfo_ = new QLabel(this);
+    panInfo_->setObjectName(QStringLiteral("panInfo"));
+    panInfo_->setFrameShape(QFrame::StyledPanel);
+    panInfo_->setFrameShadow(QFrame::Sunken);
+    panInfo_->setMinimumHeight(22);
+    outer->addWidget(panInfo_);
+
+    connect(makeButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/img/btn/excel.svg"),
+                       QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"), kHintEsporta),
+            &QAbstractButton::clicked, this, &TExportWindow::cmdEsportaClick);
+    connect(makeButton(QStringLiteral("cmdGuida"), QStringLiteral(":/img/btn/guida.svg"), QStringLiteral("Guida"),
+                       QStringLiteral("Guida"), kHintGuida),
+            &QAbstractButton::clicked, this, &TExportWindow::cmdGuidaClick);
+    connect(makeButton(QStringLiteral("cmdEsci"), QStringLiteral(":/img/btn/esci.svg"), QStringLiteral("Esci"),
+                       QStringLiteral("Esci"), kHintEsci),
+            &QAbstractButton::clicked, this, &TExportWindow::cmdEsciClick);
+}
+
+TPictureButton* TExportWindow::makeButton(const QString& name, const QString& picture, const QString& caption,
+                                          const QString& accessibleName, const QString& hint) {
+    auto* b = new TPictureButton(name, picture, accessibleName, hint, panComandi_, QSize(84, 56));
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIconSize(QSize(30, 30));
+    connect(b, &TPictureButton::hovered, panInfo_, &QLabel::setText);
+    buttonBar_->addWidget(b);
+    return b;
+}
+
+TPictureButton* TExportWindow::addPictureButton(const QString& name, const QString& picture, const QString& caption,
+                                                const QString& accessibleName, const QString& hint) {
+    TPictureButton* b = makeButton(name, picture, caption, accessibleName, hint);
+    buttonBar_->insertWidget(buttonBar_->count() - 3, b);  // before Esporta, Guida and Esci
+    return b;
+}
+
+void TExportWindow::setHint(QWidget* control, const QString& hint) {
+    control->setToolTip(hint);
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+    hints_[control] = hint;
+}
+
+void TExportWindow::FormCreate(const ExportWindowSpec& spec) {
+    spec_ = spec;
+    Formats::apply();  // the rows hold dates and amounts
+    setWindowTitle(spec_.caption);
+    panInfo_->setText(spec_.infoText);
+
+    grid_->setColumnCount(int(spec_.grid.size()) + 1);
+    auto* number = new QTableWidgetItem(QStringLiteral("N."));
+    number->setData(Qt::UserRole, QStringLiteral("colNum"));
+    grid_->setHorizontalHeaderItem(0, number);
+    grid_->setColumnWidth(0, 48);
+    for (size_t i = 0; i < spec_.grid.size(); ++i) {
+        const ExportGridColumn& c = spec_.grid[i];
+        auto* header = new QTableWidgetItem(c.header);
+        if (!c.name.isEmpty()) header->setData(Qt::UserRole, c.name);
+        grid_->setHorizontalHeaderItem(int(i) + 1, header);
+    }
+    fitColumns();
+}
+
+void TExportWindow::fitColumns() {
+    // Columns without a set width fit their header and the first rows' texts,
+    // within reason: a long note is read by widening the column.
+    constexpr int kSampleRows = 500, kMaxWidth = 360;
+    QFont bold = grid_->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics headerMetrics(bold), cellMetrics(grid_->font());
+    for (size_t i = 0; i < spec_.grid.size(); ++i) {
+        const int column = int(i) + 1;
+        const ExportGridColumn& c = spec_.grid[i];
+        if (c.width > 0) {
+            grid_->setColumnWidth(column, c.width);
+            continue;
+        }
+        int content = 0;
+        for (int r = 0; r < qMin(grid_->rowCount(), kSampleRows); ++r)
+            if (const QTableWidgetItem* item = grid_->item(r, column))
+                content = qMax(content, cellMetrics.horizontalAdvance(item->text()) + 16);
+        const int header = headerMetrics.horizontalAdvance(c.header) + 24;
+        grid_->setColumnWidth(column, qMax(qMax(90, header), qMin(content, kMaxWidth)));
+    }
+}
+
+void TExportWindow::FormShow() {
+    if (spec_.fillOnShow) refill();
+}
+
+bool TExportWindow::refill() {
+    WaitCursor wait;
+    std::vector<QStringList> rows;
+    bool complete = true;
+    try {
+        fillRows([&rows](const QStringList& cells) { rows.push_back(cells); });
+    } catch (...) {
+        complete = false;  // the grid keeps what was read
+    }
+    setRows(rows);
+    return complete;
+}
+
+void TExportWindow::setRows(const std::vector<QStringList>& rows) {
+    grid_->setUpdatesEnabled(false);
+    grid_->clearContents();
+    grid_->setRowCount(int(rows.size()));
+    const int columns = grid_->columnCount();
+    for (int r = 0; r < int(rows.size()); ++r) {
+        auto* n = cell(QString::number(r + 1));
+        n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid_->setItem(r, 0, n);
+        const QStringList& cells = rows[size_t(r)];
+        for (int c = 1; c < columns; ++c)
+            grid_->setItem(r, c, cell(c - 1 < cells.size() ? Text::trim(cells.at(c - 1)) : QString()));
+    }
+    fitColumns();
+    grid_->setUpdatesEnabled(true);
+}
+
+std::vector<QStringList> TExportWindow::rows() const {
+    std::vector<QStringList> out;
+    out.reserve(size_t(grid_->rowCount()));
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 1; c < grid_->columnCount(); ++c) {
+            const QTableWidgetItem* item = grid_->item(r, c);
+            cells << (item ? item->text() : QString());
+        }
+        out.push_back(cells);
+    }
+    return out;
+}
+
+void TExportWindow::cmdEsportaClick() {
+    if (Msg::confirm(this, kMsgDomanda) == MsgAnswer::No) return;
+    try {
+        SpreadsheetExport::write(spec_.fileName, spec_.sheetName, spec_.columns, rows());
+        if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
+            TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(spec_.fileName)) +
+                        QLatin1Char('"'));
+    } catch (...) {
+        Msg::plain(this, kMsgErrore);
+    }
+}
+
+void TExportWindow::cmdGuidaClick() { Help::open(this, spec_.helpTitle); }
+
+void TExportWindow::cmdEsciClick() { close(); }
+
+bool TExportWindow::isBackground(QWidget* w) const {
+    for (QWidget* p = w; p && p != this; p = p->parentWidget())
+        if (isControl(p) || hints_.contains(p)) return false;
+    return true;
+}
+
+bool TExportWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool move = event->type() == QEvent::MouseMove;
+    if ((move || event->type() == QEvent::Enter) && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (hints_.contains(watched)) {
+            panInfo_->setText(hints_.value(watched));
+        } else if (move && isBackground(w)) {
+            // Moves that a control under the mouse did not take reach the
+            // window too: only the background itself empties the line.
+            QWidget* under = w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (!under || isBackground(under)) panInfo_->clear();
+        }
+    }
+    return TForm::eventFilter(watched, event);
+}

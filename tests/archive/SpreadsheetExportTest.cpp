@@ -1,0 +1,233 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/ExportWindow.h"
+#include "support/Seams.h"
+#include "ui/Help.h"
+#include "ui/PictureButton.h"
+
+namespace {
+
+// The file of a two-column sheet "Prova", written out by hand.
+const QByteArray kHead =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+    "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>Prova</x:Name>"
+    "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
+    "</x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
+    "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets>"
+    "</x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
+const QByteArray kHeaderRow =
+    "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Cognome e nome</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=150>Citt\xE0</td></tr>";
+const QByteArray kRows =
+    "<tr><td style=\"text-align: left;\">Rossi Niccol\xF2</td><td style=\"text-align: left;\">Roma</td></tr>"
+    "<tr><td style=\"text-align: left;\">Bianchi Anna</td><td style=\"text-align: left;\"></td></tr>";
+const QByteArray kTail = "</table></body></html>";
+
+const std::vector<ExportColumn> kColumns = {{"Cognome e nome", 250}, {"Citt\u00E0", 150}};
+const std::vector<QStringList> kTwoRows = {{"  Rossi Niccol\u00F2 ", "Roma"}, {"Bianchi Anna", ""}};
+
+// An export window over rows held in memory; reading fails at failAt.
+class TfrmProva : public TExportWindow {
+public:
+    std::vector<QStringList> data;
+    int failAt = -1;
+
+    explicit TfrmProva(std::vector<QStringList> rows) : data(std::move(rows)) {
+        ExportWindowSpec spec;
+        spec.caption = " Prova";
+        spec.fileName = "Prova.xls";
+        spec.sheetName = "Prova";
+        spec.grid = {{"Cognome e nome"}, {"Comune / Citt\u00E0"}};
+        spec.columns = kColumns;
+        spec.helpTitle = "Guida prova";
+        FormCreate(spec);
+    }
+
+protected:
+    void fillRows(const RowSink& add) override {
+        for (int i = 0; i < int(data.size()); ++i) {
+            if (i == failAt) throw ArchiveError("unreadable");
+            add(data[size_t(i)]);
+        }
+    }
+};
+
+class ExportWindow : public SeamsTest {
+protected:
+    void exportFrom(TfrmProva& w) {
+        w.show();
+        child<QAbstractButton>(&w, "cmdEsporta")->click();
+    }
+    QString quotedPath() { return '"' + QDir::toNativeSeparators(seams.file("Prova.xls")) + '"'; }
+    QByteArray written() { return fileBytes(seams.file("Prova.xls")); }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+TEST(SpreadsheetDocument, EscapesMarkupAndTrimsCells) {
+    const QByteArray doc = SpreadsheetExport::document("A & B", {{"<Note>", 300}},
+                                                       {{" x < y & z > 0 "}, {"</td></tr>"}, {}});
+    EXPECT_TRUE(doc.contains("<x:Name>A &amp; B</x:Name>"));
+    EXPECT_TRUE(doc.contains("width=300>&lt;Note&gt;</td>"));
+    EXPECT_TRUE(doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0</td></tr>"
+                             "<tr><td style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
+                             "<tr><td style=\"text-align: left;\"></td></tr></table>"));
+}
+
+TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
+    writeFile(seams.file("Prova.xls"), QByteArray(20000, 'x'));  // longer than the new file
+    TfrmProva w(kTwoRows);
+    exportFrom(w);
+
+    EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail);
+    EXPECT_EQ(seams.messageTexts(), QStringList({TExportWindow::kMsgDomanda, TExportWindow::kMsgEsportate}));
+    EXPECT_EQ(seams.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(seams.messages[1].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(seams.opened, QStringList{quotedPath()});
+}
+
+TEST_F(ExportWindow, SecondQuestionDecidesTheOpening) {
+    struct Case { MsgAnswer answer; bool opens; };
+    for (const Case c : {Case{MsgAnswer::Yes, true}, Case{MsgAnswer::No, false}}) {
+        seams.opened.clear();
+        seams.answer(MsgAnswer::Yes);
+        seams.answer(c.answer);
+        TfrmProva w(kTwoRows);
+        exportFrom(w);
+        EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail);
+        EXPECT_EQ(seams.opened, c.opens ? QStringList{quotedPath()} : QStringList());
+    }
+}
+
+TEST_F(ExportWindow, EmptyGridWritesTheHeaderRowOnly) {
+    TfrmProva w({});
+    exportFrom(w);
+    EXPECT_EQ(w.grid()->rowCount(), 0);
+    EXPECT_EQ(written(), kHead + kHeaderRow + kTail);
+}
+
+TEST_F(ExportWindow, NoToTheFirstQuestionWritesNothing) {
+    writeFile(seams.file("Prova.xls"), "earlier");
+    seams.answer(MsgAnswer::No);
+    TfrmProva w(kTwoRows);
+    exportFrom(w);
+    EXPECT_EQ(written(), QByteArray("earlier"));
+    EXPECT_EQ(seams.messageTexts(), QStringList{TExportWindow::kMsgDomanda});
+    EXPECT_TRUE(seams.opened.isEmpty());
+}
+
+TEST_F(ExportWindow, UnwritableTargetGivesThePlainMessage) {
+    ASSERT_TRUE(QDir(seams.folder()).mkdir("Prova.xls"));  // the name taken by a folder
+    TfrmProva w(kTwoRows);
+    exportFrom(w);
+    ASSERT_EQ(seams.messages.size(), 2u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
+    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_TRUE(seams.opened.isEmpty());
+    EXPECT_EQ(w.grid()->rowCount(), 2);  // the user may try again
+}
+
+TEST_F(ExportWindow, GridIsNumberedAndKeepsTheRowsReadBeforeAFailure) {
+    TfrmProva w({{"Uno", "A"}, {"Due", "B"}, {"Tre", "C"}});
+    w.failAt = 2;
+    w.show();
+    QTableWidget* g = w.grid();
+    ASSERT_EQ(g->rowCount(), 2);
+    ASSERT_EQ(g->columnCount(), 3);
+    EXPECT_EQ(g->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
+    EXPECT_EQ(g->horizontalHeaderItem(2)->text(), QStringLiteral("Comune / Citt\u00E0"));
+    EXPECT_EQ(g->item(1, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(g->item(1, 1)->text(), QStringLiteral("Due"));
+    EXPECT_FALSE(g->item(0, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral(" Prova"));
+    EXPECT_EQ(w.size(), QSize(862, 560));
+}
+
+TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
+    TfrmProva w({});
+    w.show();
+    QLabel* info = w.statusLine();
+    EXPECT_EQ(info->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+    const struct { const char* button; QString hint; } cases[] = {
+        {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "Esci da questo ambiente di lavoro."},
+    };
+    for (const auto& c : cases) {
+        auto* b = child<TPictureButton>(&w, c.button);
+        EXPECT_FALSE(b->accessibleName().isEmpty());
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &over);
+        EXPECT_EQ(info->text(), c.hint);
+        EXPECT_EQ(b->toolTip(), c.hint);
+    }
+    // Over the grid the hint stays; over the window's background it goes.
+    QWidget* grid = w.grid()->viewport();
+    const QPoint inGrid = grid->mapTo(&w, QPoint(10, 10));
+    QMouseEvent overGrid(QEvent::MouseMove, QPointF(inGrid), w.mapToGlobal(QPointF(inGrid)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &overGrid);
+    EXPECT_EQ(info->text(), cases[2].hint);
+    QMouseEvent background(QEvent::MouseMove, QPointF(2, 2), w.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &background);
+    EXPECT_EQ(info->text(), QString());
+}
+
+TEST_F(ExportWindow, HelpAndExit) {
+    QStringList titles;
+    Help::setOpener([&](QWidget*, const QString& title) { titles << title; });
+    TfrmProva w({});
+    w.show();
+    child<QAbstractButton>(&w, "cmdGuida")->click();
+    EXPECT_EQ(titles, QStringList{"Guida prova"});
+    child<QAbstractButton>(&w, "cmdEsci")->click();
+    EXPECT_FALSE(w.isVisible());
+    Help::setOpener(nullptr);
+}
+
+// A real spreadsheet program reads the cells back as they were typed.
+TEST_F(ExportWindow, SpreadsheetProgramReadsTheCells) {
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    if (soffice.isEmpty()) GTEST_SKIP() << "no soffice on PATH";
+    TfrmProva w({{"Rossi Niccol\u00F2", "Forl\u00EC"}, {"a < b & c > d", "</td>"}});
+    exportFrom(w);
+    QTemporaryDir profile, out;
+    QProcess p;
+    p.start(soffice, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless",
+                      "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(),
+                      seams.file("Prova.xls")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    const QString csv = QString::fromUtf8(fileBytes(out.filePath("Prova.csv")));
+    EXPECT_EQ(csv, QStringLiteral("Cognome e nome,Citt\u00E0\nRossi Niccol\u00F2,Forl\u00EC\na < b & c > d,</td>\n"));
+
+    TfrmProva empty({});
+    exportFrom(empty);
+    p.start(soffice, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless",
+                      "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(),
+                      seams.file("Prova.xls")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(out.filePath("Prova.csv"))), QStringLiteral("Cognome e nome,Citt\u00E0\n"));
+}
