@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
 
 // Each app gives its topics through functions in its own folder, e.g.
@@ -20,6 +21,8 @@ QList<HelpTopic> guides() {
 QList<HelpTopic> others() {
     // Exports, summaries and histories of the apps, in tile order.
     return {
+        expClientiHelpTopic(),
+        storicoChiamateHelpTopic(),
     };
 }
 

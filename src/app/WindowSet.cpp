@@ -11,6 +11,8 @@
 #include "archive/checks/CheckWindows.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
+#include "clienti/TfrmExpClienti.h"
+#include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
@@ -40,9 +42,11 @@ WindowSet::WindowSet() {
     create(frmCarta);
     create(frmClienti);
     create(frmCodFisc);
+    create(frmExpClienti);
     create(frmIban);
     create(frmPartitaIva);
     create(frmRicontatta);
+    create(frmStoricoChiamate);
     create(frmTrovaClienti);
     create(frmZoom);
 

@@ -22,9 +22,11 @@ class TfrmAllegaExcel;
 class TfrmCarta;
 class TfrmClienti;
 class TfrmCodFisc;
+class TfrmExpClienti;
 class TfrmIban;
 class TfrmPartitaIva;
 class TfrmRicontatta;
+class TfrmStoricoChiamate;
 class TfrmTrovaClienti;
 class TfrmZoom;
 
@@ -41,9 +43,11 @@ public:
     TfrmCarta* frmCarta = nullptr;
     TfrmClienti* frmClienti = nullptr;
     TfrmCodFisc* frmCodFisc = nullptr;
+    TfrmExpClienti* frmExpClienti = nullptr;
     TfrmIban* frmIban = nullptr;
     TfrmPartitaIva* frmPartitaIva = nullptr;
     TfrmRicontatta* frmRicontatta = nullptr;
+    TfrmStoricoChiamate* frmStoricoChiamate = nullptr;
     TfrmTrovaClienti* frmTrovaClienti = nullptr;
     TfrmZoom* frmZoom = nullptr;
 

@@ -10,6 +10,8 @@
 #include "archive/Layouts.h"
 #include "archive/Province.h"
 #include "clienti/TfrmAllegaExcel.h"
+#include "clienti/TfrmExpClienti.h"
+#include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/Checks.h"
@@ -246,6 +248,8 @@ void TfrmClienti::btnChiamateClick() {
         control("txtCodFisc")->setFocus();
         return;
     }
+    TfrmStoricoChiamate history(this);
+    history.showModal();
 }
 
 void TfrmClienti::btnProveClick() {
@@ -271,3 +275,8 @@ void TfrmClienti::cmdRicontattaClick() {
 void TfrmClienti::cmdFileClick() {}
 
 void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral("clienti")); }
+
+void TfrmClienti::cmdEsportaClick() {
+    TfrmExpClienti exportWindow(this);
+    exportWindow.showModal();
+}

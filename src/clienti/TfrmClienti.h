@@ -24,6 +24,7 @@ public slots:
     void cmdRicontattaClick();
     void cmdFileClick();
     void cmdTrovaClick() override;
+    void cmdEsportaClick() override;
 
 private:
     QLineEdit* edit(const QString& field, const QString& objectName = {});

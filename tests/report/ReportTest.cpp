@@ -378,6 +378,9 @@ TEST_F(ReportTest, PrinterReceivesThePagesOfItsRange) {
 // The real preview window, shown through the modal seam.
 class PreviewTest : public SeamsTest {
 protected:
+    // The real preview window, driven through the modal seam.
+    PreviewTest() { ReportOutput::resetHandler(); }
+
     // The picture buttons the window shows, in order.
     QStringList buttonsOf(TReport& report, const std::function<void(TfrmAnteprima*)>& drive = {}) {
         QStringList names;
