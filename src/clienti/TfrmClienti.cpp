@@ -9,12 +9,14 @@
 
 #include "archive/Layouts.h"
 #include "archive/Province.h"
+#include "clienti/ClientCard.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/Checks.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -46,8 +48,10 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
 
     for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima", "cmdPDF", "cmdEsporta"})
+                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"})
         addStandardButton(QLatin1String(name));
+    connect(addStandardButton("cmdPDF"), &QAbstractButton::clicked, this, &TfrmClienti::cmdPDFClick);
+    addStandardButton("cmdEsporta");
     connect(addButton("cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
                       "Visualizza il riepilogo dei clienti da ricontattare."),
             &QAbstractButton::clicked, this, &TfrmClienti::cmdRicontattaClick);
@@ -68,9 +72,12 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
                        "txtProdotti",  "txtZona",     "txtQuestioni",  "txtNote"};
     spec.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
     spec.helpTitle = kHelpTitle;
+    repScheda_ = ClientCard::create();
     setHint("chkRicontatta", QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
     FormCreate(spec);
 }
+
+TfrmClienti::~TfrmClienti() = default;
 
 QLineEdit* TfrmClienti::edit(const QString& field, const QString& objectName) {
     auto* e = new QLineEdit(fieldsArea());
@@ -279,4 +286,25 @@ void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral(
 void TfrmClienti::cmdEsportaClick() {
     TfrmExpClienti exportWindow(this);
     exportWindow.showModal();
+}
+
+void TfrmClienti::cmdStampaClick() {
+    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Print);
+    repScheda_->prepare();
+    repScheda_->print(this);
+}
+
+void TfrmClienti::cmdAnteprimaClick() {
+    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Preview);
+    repScheda_->prepare();
+    repScheda_->preview(this);
+}
+
+void TfrmClienti::cmdPDFClick() {
+    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Pdf);
+    repScheda_->prepare();
+    const QString file = ProgramFolder::file(QStringLiteral("Contatto.pdf"));
+    // Only a file really written is announced; a failure has the engine's message.
+    if (repScheda_->exportPdf(file, this) != OutputResult::Done) return;
+    if (Msg::confirm(this, kMsgPdf) != MsgAnswer::No) TMisc::Open(QLatin1Char('"') + file + QLatin1Char('"'));
 }

@@ -1,17 +1,27 @@
 #pragma once
 // The client window: the office's address book of clients, one card at a
 // time over "Contatti.pro".
+#include <memory>
+
 #include "archive/RecordWindow.h"
 
 class QComboBox;
 class QLineEdit;
+class TReport;
 
 class TfrmClienti : public TRecordWindow {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Clienti e Servizi");
 
+    static inline const QString kMsgPdf = QStringLiteral(
+        "L'esportazione della scheda in PDF \u00E8 terminata con successo.\r\n\r\nSi vuole aprire il file?");
+
     explicit TfrmClienti(QWidget* owner = nullptr);
+    ~TfrmClienti() override;
+
+    // The card template the window carries, as last filled.
+    TReport& repScheda() const { return *repScheda_; }
 
 public slots:
     void btnEmailClick();
@@ -25,9 +35,14 @@ public slots:
     void cmdFileClick();
     void cmdTrovaClick() override;
     void cmdEsportaClick() override;
+    void cmdStampaClick() override;
+    void cmdAnteprimaClick() override;
+    void cmdPDFClick();
 
 private:
     QLineEdit* edit(const QString& field, const QString& objectName = {});
     QComboBox* provinceList(const QString& objectName);
     void buildSections();
+
+    std::unique_ptr<TReport> repScheda_;
 };
