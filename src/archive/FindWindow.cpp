@@ -48,6 +48,12 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     panAvvio_ = new QWidget(this);
     panAvvio_->setObjectName(QStringLiteral("panAvvio"));
     auto* criteria = new QVBoxLayout(panAvvio_);
+    auto* heading = new QLabel(QStringLiteral("Compilare uno o pi\u00F9 campi e premere Cerca: sono elencate le schede "
+                                              "che contengono tutti i testi indicati."),
+                               panAvvio_);
+    heading->setObjectName(QStringLiteral("lblIstruzioniRicerca"));
+    heading->setWordWrap(true);
+    criteria->addWidget(heading);
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(6);
     QList<QWidget*> chain;
@@ -68,6 +74,11 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     lblAttendere_ = new QLabel(kAttendere, panAvvio_);
     lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere_->setStyleSheet(QStringLiteral("color: #b04000; font-weight: bold;"));
+    // Its room stays when hidden, so that "Cerca" does not move under the
+    // mouse as the notice appears.
+    QSizePolicy keep = lblAttendere_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lblAttendere_->setSizePolicy(keep);
     lblAttendere_->hide();
     criteria->addWidget(lblAttendere_);
     auto* criteriaButtons = new QHBoxLayout;
@@ -82,7 +93,8 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     criteriaButtons->addWidget(cerca);
     criteriaButtons->addWidget(annulla);
     criteria->addLayout(criteriaButtons);
-    outer->addWidget(panAvvio_);
+    criteria->addStretch();
+    outer->addWidget(panAvvio_, 1);
     KeyFilters::enterChain(chain);
     for (QLineEdit* e : searchFields_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
 

@@ -90,6 +90,7 @@ QComboBox* TfrmClienti::provinceList(const QString& objectName) {
     c->setObjectName(objectName);
     c->setEditable(true);
     c->addItems(Province::codes());
+    c->setCurrentIndex(-1);  // no province until one is chosen or typed
     c->setMaxVisibleItems(16);
     c->setFixedWidth(64);
     // Free typing, always upper case; entering the list clears its choice

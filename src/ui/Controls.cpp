@@ -100,7 +100,7 @@ void setMaxLength(QWidget* control, int length) {
 
 void addLabeled(QGridLayout* grid, int row, int column, int span, const QString& label, QWidget* control) {
     auto* cell = new QVBoxLayout;
-    cell->setSpacing(1);
+    cell->setSpacing(4);  // room for the focus mark around the control
     auto* l = new QLabel(label);
     l->setBuddy(control);
     cell->addWidget(l);
