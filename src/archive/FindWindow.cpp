@@ -99,40 +99,15 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     for (QLineEdit* e : searchFields_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
 
     // Results panel, hidden until a search.
-    panContainer_ = new QWidget(this);
-    panContainer_->setObjectName(QStringLiteral("panContainer"));
-    auto* results = new QVBoxLayout(panContainer_);
-    auto* instruction = new QLabel(spec_.instruction, panContainer_);
-    instruction->setObjectName(QStringLiteral("lblIstruzioni"));
-    results->addWidget(instruction);
-    list_ = new TRecordList(panContainer_);
+    auto* results = new TListPanel(QStringLiteral("panContainer"), spec_.instruction, true, this);
+    panContainer_ = results;
+    list_ = results->list();
     list_->setSortingEnabled(spec_.sorted);
-    results->addWidget(list_, 1);
-    lblTrovate_ = new QLabel(panContainer_);
-    lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
-    results->addWidget(lblTrovate_);
-    auto* bottom = new QHBoxLayout;
-    txtTrova_ = new QLineEdit(panContainer_);
-    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
-    auto* trova = new QPushButton(QStringLiteral("Trova"), panContainer_);
-    trova->setObjectName(QStringLiteral("btnTrova"));
-    trova->setAutoDefault(false);
-    auto* stampa = new QPushButton(QStringLiteral("Stampa"), panContainer_);
-    stampa->setObjectName(QStringLiteral("btnStampa"));
-    stampa->setAutoDefault(false);
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer_);
-    chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setAutoDefault(false);
-    bottom->addWidget(txtTrova_, 1);
-    bottom->addWidget(trova);
-    bottom->addSpacing(20);
-    bottom->addWidget(stampa);
-    bottom->addWidget(chiudi);
-    results->addLayout(bottom);
+    lblTrovate_ = results->countLabel();
+    txtTrova_ = results->findText();
+    quickFind_ = results->quickFind();
     panContainer_->hide();
     outer->addWidget(panContainer_, 1);
-    quickFind_ = new TQuickFind(list_, txtTrova_, trova);
 
     lblConta_ = new QLabel(this);
     lblConta_->setObjectName(QStringLiteral("lblConta"));
@@ -144,8 +119,8 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     connect(cerca, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(cerca, &QPushButton::clicked, this, &TFindWindow::btnCercaClick);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(stampa, &QPushButton::clicked, this, &TFindWindow::btnStampaClick);
+    connect(results->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
+    connect(results->printButton(), &QPushButton::clicked, this, &TFindWindow::btnStampaClick);
     connect(list_, &QListWidget::itemDoubleClicked, this, &TFindWindow::lstRecordsDblClick);
     resize(1000, 620);
 }

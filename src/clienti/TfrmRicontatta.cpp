@@ -27,31 +27,14 @@ TfrmRicontatta::TfrmRicontatta(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmRicontatta"));
     setWindowTitle(QStringLiteral(" Riepilogo clienti da ricontattare"));
     auto* v = new QVBoxLayout(this);
-    auto* instruction = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), this);
-    instruction->setObjectName(QStringLiteral("lblIstruzioni"));
-    v->addWidget(instruction);
-    list_ = new TRecordList(this);
-    v->addWidget(list_, 1);
-    auto* bottom = new QHBoxLayout;
-    auto* txtTrova = new QLineEdit(this);
-    txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
-    auto* trova = new QPushButton(QStringLiteral("Trova"), this);
-    trova->setObjectName(QStringLiteral("btnTrova"));
-    auto* stampa = new QPushButton(QStringLiteral("Stampa"), this);
-    stampa->setObjectName(QStringLiteral("btnStampa"));
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton* b : {trova, stampa, chiudi}) b->setAutoDefault(false);
-    bottom->addWidget(txtTrova, 1);
-    bottom->addWidget(trova);
-    bottom->addSpacing(20);
-    bottom->addWidget(stampa);
-    bottom->addWidget(chiudi);
-    v->addLayout(bottom);
-    quickFind_ = new TQuickFind(list_, txtTrova, trova);
-    connect(stampa, &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
+    auto* panel = new TListPanel(QStringLiteral("panContainer"),
+                                 QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
+                                 false, this);
+    v->addWidget(panel);
+    list_ = panel->list();
+    quickFind_ = panel->quickFind();
+    connect(panel->printButton(), &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
+    connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &TfrmRicontatta::lstRecordsDblClick);
     resize(1000, 560);
 }

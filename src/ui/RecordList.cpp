@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "platform/Text.h"
 #include "ui/KeyFilters.h"
@@ -71,4 +75,41 @@ void TQuickFind::find() {
     }
     if (found >= 0) list_->setCurrentRow(found);
     last_ = t;
+}
+
+TListPanel::TListPanel(const QString& objectName, const QString& instruction, bool withCount, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(objectName);
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto* text = new QLabel(instruction, this);
+    text->setObjectName(QStringLiteral("lblIstruzioni"));
+    v->addWidget(text);
+    list_ = new TRecordList(this);
+    v->addWidget(list_, 1);
+    if (withCount) {
+        lblTrovate_ = new QLabel(this);
+        lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
+        v->addWidget(lblTrovate_);
+    }
+    auto* bottom = new QHBoxLayout;
+    txtTrova_ = new QLineEdit(this);
+    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
+    auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* trova = button("btnTrova", QStringLiteral("Trova"));
+    btnStampa_ = button("btnStampa", QStringLiteral("Stampa"));
+    btnChiudi_ = button("btnChiudi", QStringLiteral("Chiudi"));
+    bottom->addWidget(txtTrova_, 1);
+    bottom->addWidget(trova);
+    bottom->addSpacing(20);
+    bottom->addWidget(btnStampa_);
+    bottom->addWidget(btnChiudi_);
+    v->addLayout(bottom);
+    quickFind_ = new TQuickFind(list_, txtTrova_, trova);
 }

@@ -6,7 +6,9 @@
 #include <QObject>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class TRecordList : public QListWidget {
     Q_OBJECT
@@ -40,4 +42,28 @@ private:
     TRecordList* list_;
     QLineEdit* text_;
     QString last_;
+};
+
+// A list with its quick find, as the find results and the summaries show
+// it: the instruction, the list, the count (when asked for), then the text
+// to find with "Trova" (btnTrova), "Stampa" (btnStampa) and "Chiudi" (btnChiudi).
+class TListPanel : public QWidget {
+    Q_OBJECT
+public:
+    TListPanel(const QString& objectName, const QString& instruction, bool withCount, QWidget* parent);
+
+    TRecordList* list() const { return list_; }
+    QLineEdit* findText() const { return txtTrova_; }
+    TQuickFind* quickFind() const { return quickFind_; }
+    QPushButton* printButton() const { return btnStampa_; }
+    QPushButton* closeButton() const { return btnChiudi_; }
+    QLabel* countLabel() const { return lblTrovate_; }  // null without a count
+
+private:
+    TRecordList* list_;
+    QLineEdit* txtTrova_;
+    TQuickFind* quickFind_;
+    QPushButton* btnStampa_;
+    QPushButton* btnChiudi_;
+    QLabel* lblTrovate_ = nullptr;
 };
