@@ -76,7 +76,7 @@ void write(const QString& fileName, const QString& sheetName, const std::vector<
     const QByteArray bytes = document(sheetName, columns, rows);
     // A failed export keeps the earlier file whole rather than half-written.
     QSaveFile file(ProgramFolder::file(fileName));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a refused write fails at once, never at commit
         throw ExportError("cannot create " + file.fileName().toStdString() + ": " + file.errorString().toStdString());
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

@@ -59,7 +59,7 @@ bool write(const PreparedReport& report, const QString& fileName) {
     if (bytes.isEmpty()) return false;
     QSaveFile file(fileName);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;  // a refused write fails at once
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;

@@ -148,6 +148,22 @@ TEST_F(ExportWindow, UnwritableTargetGivesThePlainMessage) {
     EXPECT_EQ(w.grid()->rowCount(), 2);  // the user may try again
 }
 
+TEST_F(ExportWindow, FullDiskKeepsTheEarlierFileAndSaysSo) {
+    {
+        QFile f(seams.file("Prova.xls"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("earlier export");
+    }
+    TfrmProva w(kTwoRows);
+    {
+        FullDisk full;
+        exportFrom(w);
+    }
+    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(fileBytes(seams.file("Prova.xls")), QByteArray("earlier export"));
+    EXPECT_TRUE(seams.opened.isEmpty());
+}
+
 TEST_F(ExportWindow, GridIsNumberedAndKeepsTheRowsReadBeforeAFailure) {
     TfrmProva w({{"Uno", "A"}, {"Due", "B"}, {"Tre", "C"}});
     w.failAt = 2;

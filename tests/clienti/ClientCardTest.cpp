@@ -93,3 +93,16 @@ TEST_F(ClientCard, FailedPdfIsNotAnnouncedAsASuccess) {
     for (const ShownMessage& m : seams.messages) EXPECT_NE(m.kind, MsgKind::Confirmation);
     EXPECT_TRUE(seams.opened.isEmpty());
 }
+
+TEST_F(ClientCard, FullDiskKeepsTheEarlierPdf) {
+    click("cmdPDF");
+    const QByteArray earlier = fileBytes(seams.file("Contatto.pdf"));
+    ASSERT_TRUE(earlier.startsWith("%PDF"));
+    seams.messages.clear();
+    {
+        FullDisk full;
+        click("cmdPDF");
+    }
+    for (const ShownMessage& m : seams.messages) EXPECT_NE(m.kind, MsgKind::Confirmation);
+    EXPECT_EQ(fileBytes(seams.file("Contatto.pdf")), earlier);
+}
