@@ -68,6 +68,11 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     lblAttendere_ = new QLabel(kAttendere, panAvvio_);
     lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere_->setStyleSheet(QStringLiteral("color: #b04000; font-weight: bold;"));
+    // Its room is kept while hidden: showing it on the press of "Cerca" must
+    // not move the button from under the mouse before the release.
+    QSizePolicy keep = lblAttendere_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lblAttendere_->setSizePolicy(keep);
     lblAttendere_->hide();
     criteria->addWidget(lblAttendere_);
     auto* criteriaButtons = new QHBoxLayout;

@@ -170,7 +170,17 @@ TEST_F(CallFind, MarchByTheMonthNameOrByTheDateText) {
         EXPECT_EQ(child<QLabel>(d, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
         child<QPushButton>(d, "btnStampa")->click();
     });
-    find([&](QDialog* d) { EXPECT_EQ(search(d, {{"txtDataRit", "/03/"}}), QStringList({line(marchLast), line(march)})); });
+    find([&](QDialog* d) {
+        // Pressing "Cerca" shows the notice without moving the button from under the mouse.
+        auto* cerca = child<QPushButton>(d, "btnCerca");
+        const QPoint at = cerca->mapTo(d, QPoint(0, 0));
+        QTest::mousePress(cerca, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_TRUE(child<QLabel>(d, "lblAttendere")->isVisible());
+        EXPECT_EQ(cerca->mapTo(d, QPoint(0, 0)), at);
+        QTest::mouseRelease(cerca, Qt::LeftButton);
+        EXPECT_EQ(search(d, {{"txtDataRit", "/03/"}}), QStringList({line(marchLast), line(march)}));
+    });
     find([&](QDialog* d) {
         EXPECT_EQ(search(d, {{"txtMeseRit", "MARZO"}, {"txtCliente", "bianchi"}}), QStringList({line(march)}));
     });
