@@ -172,7 +172,7 @@ void TfrmChiamate::buildSections() {
     g->addWidget(data, 0, 0, Qt::AlignBottom);
     g->addWidget(ora, 0, 1, Qt::AlignBottom);
     auto* tipoCell = new QVBoxLayout;
-    tipoCell->setContentsMargins(8, 0, 0, 6);
+    tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
     tipoCell->setSpacing(1);
     auto* tipoLabel = new QLabel(QStringLiteral("Tipo chiamata:"), area);
     tipoLabel->setBuddy(txtTipo_);
