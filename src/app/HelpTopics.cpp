@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
 
@@ -15,6 +16,7 @@ QList<HelpTopic> guides() {
     // Appuntamenti (with Schedario Appuntamenti), Riepilogo Incassi.
     return {
         clientiHelpTopic(),
+        chiamateHelpTopic(),
     };
 }
 
@@ -23,6 +25,8 @@ QList<HelpTopic> others() {
     return {
         expClientiHelpTopic(),
         storicoChiamateHelpTopic(),
+        riepChiamateOggiHelpTopic(),
+        expChiamateHelpTopic(),
     };
 }
 

@@ -9,6 +9,11 @@
 #include "app/Zoom.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
+#include "chiamate/TfrmChiamate.h"
+#include "chiamate/TfrmExpChiamate.h"
+#include "chiamate/TfrmRiepChiamateOggi.h"
+#include "chiamate/TfrmStampaChiamata.h"
+#include "chiamate/TfrmTrovaChiamate.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
 #include "clienti/TfrmExpClienti.h"
@@ -39,20 +44,27 @@ WindowSet::WindowSet() {
     create(frmInfo);
     create(frmSplash);
     create(frmAllegaExcel);
+    create(frmAnteprimaChiamata);
     create(frmCarta);
+    create(frmChiamate);
     create(frmClienti);
     create(frmCodFisc);
+    create(frmExpChiamate);
     create(frmExpClienti);
     create(frmIban);
     create(frmPartitaIva);
     create(frmRicontatta);
+    create(frmRiepChiamateOggi);
+    create(frmStampaChiamata);
     create(frmStoricoChiamate);
+    create(frmTrovaChiamate);
     create(frmTrovaClienti);
     create(frmZoom);
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
     frmAvvio->setApp(2, frmClienti);
+    frmAvvio->setApp(3, frmChiamate);
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,13 +218,15 @@ void TRecordWindow::FormCreate(const RecordWindowSpec& spec) {
 }
 
 void TRecordWindow::trackBackground(QWidget* root) {
-    // The background — the window, its panels, sections, labels and the
-    // position label — empties the status line when the mouse moves over it.
+    // The background — the window, its panels, sections, groups, labels and
+    // the position label — empties the status line when the mouse moves over
+    // it.
     root->setMouseTracking(true);
     root->installEventFilter(this);
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (isInput(w) || hints_.contains(w) || w == panInfo_) continue;
-        if (qobject_cast<QFrame*>(w) || qobject_cast<QLabel*>(w) || w->metaObject() == &QWidget::staticMetaObject) {
+        if (qobject_cast<QFrame*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w) ||
+            w->metaObject() == &QWidget::staticMetaObject) {
             w->setMouseTracking(true);
             w->installEventFilter(this);
         }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,19 +96,7 @@ QComboBox* TfrmClienti::provinceList(const QString& objectName) {
     // but keeps the text.
     TypingRules::onChange(c, TypingRules::trimUpper);
     TypingRules::onExit(c, TypingRules::trimUpper);
-    struct ClearChoice : QObject {
-        using QObject::QObject;
-        bool eventFilter(QObject* o, QEvent* e) override {
-            if (e->type() == QEvent::FocusIn) {
-                auto* combo = static_cast<QComboBox*>(o);
-                const QString t = combo->currentText();
-                combo->setCurrentIndex(-1);
-                combo->setEditText(t);
-            }
-            return false;
-        }
-    };
-    c->installEventFilter(new ClearChoice(c));
+    ListRules::clearChoiceOnEnter(c);
     return c;
 }
 

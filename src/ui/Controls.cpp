@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,3 +128,116 @@ QString trimUpper(const QString& s) { return Text::upperAZ(Text::trim(s)); }
 QString trim(const QString& s) { return Text::trim(s); }
 
 }  // namespace TypingRules
+
+namespace {
+
+// Entering and leaving a field, as the user does it: a popup list opening or
+// another window coming forward is neither.
+bool isFieldFocus(QEvent* event, QEvent::Type type) {
+    if (event->type() != type) return false;
+    const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
+    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
+}
+
+int entryOf(const QComboBox* list, const QString& text) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemText(i) == text) return i;
+    return -1;
+}
+
+class ClearChoice : public QObject {
+public:
+    explicit ClearChoice(QComboBox* list) : QObject(list) { list->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (isFieldFocus(e, QEvent::FocusIn)) {
+            auto* list = static_cast<QComboBox*>(o);
+            const QString t = list->currentText();
+            list->setCurrentIndex(-1);
+            list->setEditText(t);
+        }
+        return false;
+    }
+};
+
+class PickOnly : public QObject {
+public:
+    explicit PickOnly(QComboBox* list) : QObject(list) { list->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* list = static_cast<QComboBox*>(o);
+        if (isFieldFocus(e, QEvent::FocusOut)) {
+            if (entryOf(list, Text::trim(list->currentText())) < 0) Controls::clear(list);
+            return false;
+        }
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool alt = k->modifiers() & Qt::AltModifier;
+        switch (k->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Escape:
+            return false;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            Controls::clear(list);
+            return true;
+        case Qt::Key_F4:
+            showFromCurrent(list);
+            return false;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (alt) {
+                showFromCurrent(list);
+                return false;
+            }
+            step(list, k->key() == Qt::Key_Down ? 1 : -1);
+            return true;
+        case Qt::Key_PageUp:
+            step(list, -10);
+            return true;
+        case Qt::Key_PageDown:
+            step(list, 10);
+            return true;
+        default:
+            return true;
+        }
+    }
+
+private:
+    // From the entry shown (none: before the first), clamped to the list.
+    static void step(QComboBox* list, int by) {
+        if (list->count() == 0) return;
+        const int at = entryOf(list, Text::trim(list->currentText()));
+        const int next = at < 0 ? (by > 0 ? 0 : list->count() - 1) : qBound(0, at + by, list->count() - 1);
+        list->setCurrentIndex(next);
+    }
+    // The open list highlights the entry shown.
+    static void showFromCurrent(QComboBox* list) {
+        const int at = entryOf(list, Text::trim(list->currentText()));
+        if (at >= 0 && list->currentIndex() != at) list->setCurrentIndex(at);
+    }
+};
+
+}  // namespace
+
+namespace ListRules {
+
+void clearChoiceOnEnter(QComboBox* list) { new ClearChoice(list); }
+
+void pickOnly(QComboBox* list) {
+    new PickOnly(list);
+    if (QLineEdit* e = list->lineEdit()) {
+        // Nor is a text dropped or pasted with the mouse kept.
+        e->setContextMenuPolicy(Qt::NoContextMenu);
+        e->setAcceptDrops(false);
+    }
+}
+
+}  // namespace ListRules

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QComboBox;
 class QWidget;
 class QGridLayout;
 
@@ -45,3 +46,18 @@ QString trimUpper(const QString& s);  // trimmed, then upper case
 QString trim(const QString& s);
 
 }  // namespace TypingRules
+
+// Rules of the drop-down lists of the record windows.
+namespace ListRules {
+
+// Entering the list clears its choice; the text stays.
+void clearChoiceOnEnter(QComboBox* list);
+
+// A list whose value is picked, never typed: Backspace and Delete empty the
+// whole field; Enter, Tab, Left and Right pass; Up, Down, Page Up and Page
+// Down step through the entries from the one shown, F4 and Alt+Down open the
+// list; every other key is swallowed. On leaving, a text that is not exactly
+// one of the entries (after trimming, case-sensitive) is emptied.
+void pickOnly(QComboBox* list);
+
+}  // namespace ListRules

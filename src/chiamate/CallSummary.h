@@ -1,0 +1,20 @@
+#pragma once
+// The two call summaries of the call register, today's calls and the whole
+// register: the grid of the call columns, exported to a spreadsheet.
+#include <functional>
+
+#include "archive/ExportWindow.h"
+#include "archive/RecordLayout.h"
+
+class TCallSummary : public TExportWindow {
+    Q_OBJECT
+protected:
+    TCallSummary(QWidget* owner, const QString& caption, const QString& fileName, const QString& sheetName,
+                 const QString& helpTitle);
+
+    // Which calls the summary shows, decided once for each filling.
+    using Selection = std::function<bool(const Record& call)>;
+    virtual Selection selection() const = 0;
+
+    void fillRows(const RowSink& add) override;
+};

@@ -1,0 +1,355 @@
+#include "chiamate/TfrmChiamate.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "archive/Layouts.h"
+#include "archive/TrovaClienti.h"
+#include "archive/checks/Checks.h"
+#include "chiamate/TfrmExpChiamate.h"
+#include "chiamate/TfrmRiepChiamateOggi.h"
+#include "chiamate/TfrmStampaChiamata.h"
+#include "chiamate/TfrmTrovaChiamate.h"
+#include "platform/Clock.h"
+#include "platform/Formats.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "ui/Controls.h"
+#include "ui/KeyFilters.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+#include "ui/Section.h"
+
+namespace {
+
+QString need(const char* what) {
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+}
+
+QStringList numbers(int from, int to) {
+    QStringList out;
+    for (int i = from; i <= to; ++i) out << Formats::twoDigits(i);
+    return out;
+}
+
+QString year(const QDate& d) { return QString::number(d.year()).rightJustified(4, QLatin1Char('0')); }
+
+TPictureButton* smallButton(const QString& name, const QString& picture, const QString& accessible,
+                            const QString& hint, QWidget* parent) {
+    auto* b = new TPictureButton(name, picture, accessible, hint, parent, QSize(30, 30));
+    b->setIconSize(QSize(24, 24));
+    return b;
+}
+
+// A caption above its control, for the small groups of the date and time.
+void addCaptioned(QHBoxLayout* row, const QString& caption, QWidget* control) {
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(1);
+    auto* l = new QLabel(caption);
+    l->setBuddy(control);
+    cell->addWidget(l);
+    cell->addWidget(control);
+    row->addLayout(cell);
+}
+
+}  // namespace
+
+const QStringList& TfrmChiamate::monthNames() {
+    static const QStringList names = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                      "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    return names;
+}
+
+TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
+    setObjectName(QStringLiteral("frmChiamate"));
+    setWindowTitle(QStringLiteral(" Plenaro - Registro Chiamate"));
+    buildSections();
+
+    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"})
+        addStandardButton(QLatin1String(name));
+    TPictureButton* oggi = addButton("cmdRiepOggi", ":/img/btn/oggi.svg", "Oggi",
+                                     "Visualizza il riepilogo delle chiamate di oggi.");
+    oggi->setAccessibleName(QStringLiteral("Chiamate di oggi"));
+    connect(oggi, &QAbstractButton::clicked, this, &TfrmChiamate::cmdRiepOggiClick);
+    for (const char* name : {"cmdEsporta", "cmdGuida", "cmdEsci"}) addStandardButton(QLatin1String(name));
+    setHint("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
+    setHint("cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    setHint("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
+    statusLine()->setText(kInfoIniziale);
+
+    RecordWindowSpec spec;
+    spec.layout = &Layouts::TSchedaChiamata();
+    spec.fileName = ArchiveFiles::Chiamate;
+    spec.controlOf = {{"Giorno", "txtGiornoRit"},        {"Mese", "txtMeseRit"},  {"Anno", "lblAnnoRit"},
+                      {"DataChiamata", "lblDataRit"},    {"Ore", "txtOreRit"},    {"Minuti", "txtMinutiRit"},
+                      {"OraChiamata", "lblOraRit"}};
+    // The year is any number of digits: a wrong one is told at save.
+    spec.noMaxLength = {"lblAnnoRit"};
+    spec.firstField = QStringLiteral("txtOggetto");
+    spec.enterChain = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit",   "txtMinutiRit", "txtTipo",
+                       "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata",   "txtCliente",   "txtCodFisc",
+                       "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",    "txtNote",      "txtOperatore"};
+    spec.helpTitle = kHelpTitle;
+    spec.appendMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
+    // A duplicate is a new call of the same client: it has no attachments,
+    // and waits for its own date and time before the register is touched.
+    spec.duplicateOpensArchive = false;
+    spec.duplicateClears = {};
+    FormCreate(spec);
+}
+
+QLineEdit* TfrmChiamate::edit(const QString& field) {
+    auto* e = new QLineEdit(fieldsArea());
+    e->setObjectName(QStringLiteral("txt") + field);
+    return e;
+}
+
+QComboBox* TfrmChiamate::pickList(const QString& objectName, const QStringList& entries, int width) {
+    auto* c = new QComboBox(fieldsArea());
+    c->setObjectName(objectName);
+    c->setEditable(true);
+    c->addItems(entries);
+    c->setMaxVisibleItems(12);
+    c->setFixedWidth(width);
+    c->setCompleter(nullptr);
+    ListRules::pickOnly(c);
+    ListRules::clearChoiceOnEnter(c);
+    return c;
+}
+
+void TfrmChiamate::buildSections() {
+    QWidget* area = fieldsArea();
+    auto section = [&](const char* name, const char* picture, const QString& title, int columns) {
+        auto* s = new TSection(QLatin1String(name), QStringLiteral(":/img/sez/%1.svg").arg(QLatin1String(picture)),
+                               title, area);
+        for (int c = 0; c < columns; ++c) s->grid()->setColumnStretch(c, 1);
+        fieldsLayout()->addWidget(s);
+        return s->grid();
+    };
+    auto bottom = [](QGridLayout* g, QWidget* w, int row, int col) {
+        g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
+    };
+    using Controls::addLabeled;
+
+    // (1) When the call took place, and its direction.
+    QGridLayout* g = section("sezChiamata", "chiamata", QStringLiteral("Data, ora e tipo della chiamata"), 0);
+    auto* data = new QGroupBox(QStringLiteral(" Data chiamata: "), area);
+    data->setObjectName(QStringLiteral("grpDataRit"));
+    auto* dataRow = new QHBoxLayout(data);
+    dataRow->setContentsMargins(8, 4, 8, 6);
+    txtGiornoRit_ = pickList("txtGiornoRit", numbers(1, 31), 62);
+    txtMeseRit_ = pickList("txtMeseRit", monthNames(), 126);
+    lblAnnoRit_ = new QLineEdit(area);
+    lblAnnoRit_->setObjectName(QStringLiteral("lblAnnoRit"));
+    lblAnnoRit_->setFixedWidth(64);
+    KeyFilters::digitsOnly(lblAnnoRit_);
+    addCaptioned(dataRow, QStringLiteral("Giorno:"), txtGiornoRit_);
+    addCaptioned(dataRow, QStringLiteral("Mese:"), txtMeseRit_);
+    addCaptioned(dataRow, QStringLiteral("Anno:"), lblAnnoRit_);
+    auto* impRitiro = smallButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.", area);
+    connect(impRitiro, &QAbstractButton::clicked, this, &TfrmChiamate::impRitiroClick);
+    dataRow->addWidget(impRitiro, 0, Qt::AlignBottom);
+
+    auto* ora = new QGroupBox(QStringLiteral(" Ora chiamata: "), area);
+    ora->setObjectName(QStringLiteral("grpOraRit"));
+    auto* oraRow = new QHBoxLayout(ora);
+    oraRow->setContentsMargins(8, 4, 8, 6);
+    txtOreRit_ = pickList("txtOreRit", numbers(0, 23), 62);
+    txtMinutiRit_ = pickList("txtMinutiRit", numbers(0, 59), 62);
+    addCaptioned(oraRow, QStringLiteral("Ore:"), txtOreRit_);
+    addCaptioned(oraRow, QStringLiteral("Minuti:"), txtMinutiRit_);
+    auto* impOraRit = smallButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.", area);
+    connect(impOraRit, &QAbstractButton::clicked, this, &TfrmChiamate::impOraRitClick);
+    oraRow->addWidget(impOraRit, 0, Qt::AlignBottom);
+
+    txtTipo_ = pickList("txtTipo", {"In entrata", "In uscita"}, 150);
+    g->addWidget(data, 0, 0, Qt::AlignBottom);
+    g->addWidget(ora, 0, 1, Qt::AlignBottom);
+    auto* tipoCell = new QVBoxLayout;
+    tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
+    tipoCell->setSpacing(1);
+    auto* tipoLabel = new QLabel(QStringLiteral("Tipo chiamata:"), area);
+    tipoLabel->setBuddy(txtTipo_);
+    tipoCell->addWidget(tipoLabel);
+    tipoCell->addWidget(txtTipo_);
+    g->addLayout(tipoCell, 0, 2, Qt::AlignBottom);
+    g->setColumnStretch(3, 1);
+
+    // The hidden composed date and time of the card last read.
+    for (const char* name : {"lblDataRit", "lblOraRit"}) {
+        auto* l = new QLabel(area);
+        l->setObjectName(QLatin1String(name));
+        l->hide();
+    }
+
+    // (2) What the call was about.
+    g = section("sezEsito", "esito", QStringLiteral("Oggetto ed esito della chiamata"), 4);
+    addLabeled(g, 0, 0, 4, QStringLiteral("Oggetto:"), edit("Oggetto"));
+    addLabeled(g, 1, 0, 4, QStringLiteral("Esito:"), edit("Esito"));
+    addLabeled(g, 2, 0, 2, QStringLiteral("Grado soddisfazione:"), edit("Grado"));
+    addLabeled(g, 2, 2, 2, QStringLiteral("Durata:"), edit("Durata"));
+
+    // (3) Who the client is.
+    g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
+    for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
+    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome cliente:"), edit("Cliente"));
+    auto* impCliente = smallButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+                                   "Importa i dati dall'archivio anagrafico dei clienti.", area);
+    connect(impCliente, &QAbstractButton::clicked, this, &TfrmChiamate::impClienteClick);
+    bottom(g, impCliente, 0, 3);
+    QLineEdit* cf = edit("CodFisc");
+    TypingRules::onChange(cf, TypingRules::trimUpper);
+    addLabeled(g, 0, 4, 2, QStringLiteral("Codice fiscale:"), cf);
+    auto* checkCf = smallButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
+                                "Controlla il codice fiscale.", area);
+    connect(checkCf, &QAbstractButton::clicked, this, &TfrmChiamate::btnCodFiscClick);
+    bottom(g, checkCf, 0, 6);
+    addLabeled(g, 1, 0, 3, QStringLiteral("Zona di appartenenza:"), edit("Zona"));
+    addLabeled(g, 1, 4, 1, QStringLiteral("Tel. preferenziale:"), edit("Recapito"));
+    addLabeled(g, 1, 5, 1, QStringLiteral("Tel. cellulare:"), edit("TelCel"));
+    QLineEdit* email = edit("Email");
+    TypingRules::onChange(email, TypingRules::trim);
+    TypingRules::onExit(email, TypingRules::trim);
+    addLabeled(g, 2, 0, 3, QStringLiteral("E-mail:"), email);
+    auto* mail = smallButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
+                             "Invia una e-mail all'indirizzo indicato.", area);
+    connect(mail, &QAbstractButton::clicked, this, &TfrmChiamate::btnEmailClick);
+    bottom(g, mail, 2, 3);
+
+    // (4) Notes and who took the call.
+    g = section("sezNote", "note", QStringLiteral("Note e operatore"), 4);
+    addLabeled(g, 0, 0, 4, QStringLiteral("Note:"), edit("Note"));
+    addLabeled(g, 1, 0, 2, QStringLiteral("Operatore / Agente:"), edit("Operatore"));
+    fieldsLayout()->addStretch();
+}
+
+void TfrmChiamate::newCard() {
+    // A new call is stamped with the present moment; the hidden composed
+    // date and time stay as they were.
+    const QDateTime now = Clock::now();
+    Controls::setText(txtGiornoRit_, Formats::twoDigits(now.date().day()));
+    Controls::setText(txtMeseRit_, monthNames().at(now.date().month() - 1));
+    Controls::setText(txtOreRit_, Formats::twoDigits(now.time().hour()));
+    Controls::setText(txtMinutiRit_, Formats::twoDigits(now.time().minute()));
+    Controls::setText(txtTipo_, QStringLiteral("In entrata"));
+    for (const char* name : {"txtOggetto", "txtEsito", "txtGrado", "txtDurata", "txtCliente", "txtCodFisc", "txtZona",
+                             "txtRecapito", "txtTelCel", "txtEmail", "txtNote", "txtOperatore"})
+        Controls::clear(control(QLatin1String(name)));
+    Controls::setText(lblAnnoRit_, year(now.date()));
+    positionLabel()->clear();
+    control(QStringLiteral("txtOggetto"))->setFocus(Qt::OtherFocusReason);
+}
+
+bool TfrmChiamate::refuse(const QString& name, const QString& warning, bool plain) {
+    if (plain) Msg::plain(this, warning);
+    else Msg::warning(this, warning);
+    if (QWidget* c = control(name)) c->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool TfrmChiamate::validate() {
+    auto value = [this](const char* name) { return Text::trim(Controls::text(control(QLatin1String(name)))); };
+    const QString day = value("txtGiornoRit"), month = value("txtMeseRit"), yearText = value("lblAnnoRit");
+    const QString hour = value("txtOreRit"), minutes = value("txtMinutiRit");
+
+    if (day.isEmpty()) return refuse("txtGiornoRit", need("il giorno della chiamata."));
+    if (day.size() < 2) return refuse("txtGiornoRit", need("il giorno della chiamata usando due cifre."));
+    if (month.isEmpty()) return refuse("txtMeseRit", need("il mese della chiamata."));
+    if (yearText.isEmpty()) return refuse("lblAnnoRit", need("l'anno della chiamata."));
+    if (yearText.size() < 4) return refuse("lblAnnoRit", need("l'anno della chiamata usando quattro cifre."));
+    if (hour.isEmpty()) return refuse("txtOreRit", need("l'ora della chiamata."));
+    if (minutes.isEmpty()) return refuse("txtMinutiRit", need("i minuti dell'ora della chiamata."));
+    if (hour.size() < 2) return refuse("txtOreRit", need("l'ora della chiamata usando due cifre."));
+    if (minutes.size() < 2)
+        return refuse("txtMinutiRit", need("i minuti dell'ora della vendita usando due cifre."));
+    if (value("txtTipo").isEmpty())
+        return refuse("txtTipo", need("il tipo di chiamata (in entrata o in uscita)."));
+    if (value("txtOggetto").isEmpty()) return refuse("txtOggetto", need("l'oggetto della chiamata."));
+    if (value("txtCliente").isEmpty()) return refuse("txtCliente", need("il nome del cliente."));
+    if (value("txtCodFisc").isEmpty()) return refuse("txtCodFisc", need("il codice fiscale del cliente."));
+    if (value("txtTelCel").isEmpty()) return refuse("txtTelCel", need("il numero di cellulare del cliente."));
+
+    int m = -1;
+    for (int i = 0; i < monthNames().size(); ++i)
+        if (Text::lowerAZ(monthNames().at(i)) == Text::lowerAZ(month)) m = i + 1;
+    if (m < 0)
+        return refuse("txtMeseRit", QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
+                                                   "Per poter salvare la scheda \u00E8 necessario indicare una data "
+                                                   "valida."));
+
+    const QChar sep = Formats::dateSeparator();
+    const QString composed = day + sep + Formats::twoDigits(m) + sep + yearText;
+    Controls::setText(control(QStringLiteral("lblDataRit")), composed);
+    if (!Formats::parseDate(composed).isValid())
+        return refuse("txtGiornoRit",
+                      QStringLiteral("Attenzione: la data ") + composed + QStringLiteral(" non esiste.") +
+                          QStringLiteral("\n\r\n\r") +
+                          QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida."),
+                      true);
+    return true;
+}
+
+void TfrmChiamate::completeRecord(Record& record) const {
+    record.set(QStringLiteral("OraChiamata"), Text::trim(txtOreRit_->currentText()) + QLatin1Char(':') +
+                                                  Text::trim(txtMinutiRit_->currentText()));
+}
+
+void TfrmChiamate::afterDuplicate() {
+    for (QComboBox* c : {txtGiornoRit_, txtMeseRit_, txtOreRit_, txtMinutiRit_}) Controls::clear(c);
+    Controls::setText(lblAnnoRit_, year(Clock::today()));
+}
+
+QWidget* TfrmChiamate::duplicateFocus() const { return txtGiornoRit_; }
+
+void TfrmChiamate::impRitiroClick() {
+    const QDate today = Clock::today();
+    Controls::setText(lblAnnoRit_, year(today));
+    Controls::setText(txtGiornoRit_, Formats::twoDigits(today.day()));
+    Controls::setText(txtMeseRit_, monthNames().at(today.month() - 1));
+}
+
+void TfrmChiamate::impOraRitClick() {
+    const QTime now = Clock::time();
+    Controls::setText(txtOreRit_, Formats::twoDigits(now.hour()));
+    Controls::setText(txtMinutiRit_, Formats::twoDigits(now.minute()));
+}
+
+void TfrmChiamate::impClienteClick() { TfrmTrovaClienti::open(this, QStringLiteral("chiamate")); }
+
+void TfrmChiamate::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
+
+void TfrmChiamate::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + fieldText("Email") + QLatin1Char('"'));
+}
+
+void TfrmChiamate::cmdTrovaClick() {
+    TfrmTrovaChiamate w(this);
+    w.setMode(QStringLiteral("chiamate"));
+    w.showModal();
+}
+
+void TfrmChiamate::cmdRiepOggiClick() {
+    TfrmRiepChiamateOggi w(this);
+    w.showModal();
+}
+
+void TfrmChiamate::cmdEsportaClick() {
+    TfrmExpChiamate w(this);
+    w.showModal();
+}
+
+void TfrmChiamate::cmdStampaClick() {
+    TfrmStampaChiamata w(this);
+    w.showModal();
+}
+
+void TfrmChiamate::cmdAnteprimaClick() {
+    TfrmAnteprimaChiamata w(this);
+    w.showModal();
+}

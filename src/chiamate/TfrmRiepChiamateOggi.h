@@ -1,0 +1,16 @@
+#pragma once
+// The calls dated today, whatever their time, exported to
+// "Chiamate_Odierne.xls".
+#include "chiamate/CallSummary.h"
+
+class TfrmRiepChiamateOggi : public TCallSummary {
+    Q_OBJECT
+public:
+    static inline const QString kHelpTitle = QStringLiteral("Riepilogo chiamate di oggi");
+
+    // Created for one use by the call window, its owner.
+    explicit TfrmRiepChiamateOggi(QWidget* owner = nullptr);
+
+protected:
+    Selection selection() const override;
+};
