@@ -66,7 +66,7 @@ void BM_FindThreeCriteria(benchmark::State& state) {
 void BM_MapLastLineToItsCard(benchmark::State& state) {
     const int n = int(state.range(0));
     archiveOf(n);
-    const FindWindowSpec& spec = TfrmTrovaClienti::description();
+    const FindWindowDescription& desc = TfrmTrovaClienti::description();
     Record last(Layouts::TSchedaCliente());
     {
         TArchivioSchede a;
@@ -74,10 +74,10 @@ void BM_MapLastLineToItsCard(benchmark::State& state) {
         a.seek(n - 1);
         a.read(last);
     }
-    const QString line = buildLine(spec.line, last);
+    const QString line = buildLine(desc.line, last);
     for (auto _ : state) {
         int found = 0;
-        forEachRecordOfLine(spec.fileName, *spec.layout, spec.line, line, [&](const Record&, int p) { found = p; });
+        forEachRecordOfLine(desc.fileName, *desc.layout, desc.line, line, [&](const Record&, int p) { found = p; });
         benchmark::DoNotOptimize(found);
     }
     state.SetComplexityN(n);

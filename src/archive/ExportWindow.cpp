@@ -130,19 +130,19 @@ void TExportWindow::setHint(QWidget* control, const QString& hint) {
     hints_[control] = hint;
 }
 
-void TExportWindow::FormCreate(const ExportWindowSpec& spec) {
-    spec_ = spec;
+void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
+    desc_ = desc;
     Formats::apply();  // the rows hold dates and amounts
-    setWindowTitle(spec_.caption);
-    panInfo_->setText(spec_.infoText);
+    setWindowTitle(desc_.caption);
+    panInfo_->setText(desc_.infoText);
 
-    grid_->setColumnCount(int(spec_.grid.size()) + 1);
+    grid_->setColumnCount(int(desc_.grid.size()) + 1);
     auto* number = new QTableWidgetItem(QStringLiteral("N."));
     number->setData(Qt::UserRole, QStringLiteral("colNum"));
     grid_->setHorizontalHeaderItem(0, number);
     grid_->setColumnWidth(0, 48);
-    for (size_t i = 0; i < spec_.grid.size(); ++i) {
-        const ExportGridColumn& c = spec_.grid[i];
+    for (size_t i = 0; i < desc_.grid.size(); ++i) {
+        const ExportGridColumn& c = desc_.grid[i];
         auto* header = new QTableWidgetItem(c.header);
         if (!c.name.isEmpty()) header->setData(Qt::UserRole, c.name);
         grid_->setHorizontalHeaderItem(int(i) + 1, header);
@@ -157,9 +157,9 @@ void TExportWindow::fitColumns() {
     QFont bold = grid_->horizontalHeader()->font();
     bold.setBold(true);
     const QFontMetrics headerMetrics(bold), cellMetrics(grid_->font());
-    for (size_t i = 0; i < spec_.grid.size(); ++i) {
+    for (size_t i = 0; i < desc_.grid.size(); ++i) {
         const int column = int(i) + 1;
-        const ExportGridColumn& c = spec_.grid[i];
+        const ExportGridColumn& c = desc_.grid[i];
         if (c.width > 0) {
             grid_->setColumnWidth(column, c.width);
             continue;
@@ -174,7 +174,7 @@ void TExportWindow::fitColumns() {
 }
 
 void TExportWindow::FormShow() {
-    if (spec_.fillOnShow) refill();
+    if (desc_.fillOnShow) refill();
 }
 
 bool TExportWindow::refill() {
@@ -224,16 +224,16 @@ std::vector<QStringList> TExportWindow::rows() const {
 void TExportWindow::cmdEsportaClick() {
     if (Msg::confirm(this, kMsgDomanda) == MsgAnswer::No) return;
     try {
-        SpreadsheetExport::write(spec_.fileName, spec_.sheetName, spec_.columns, rows());
+        SpreadsheetExport::write(desc_.fileName, desc_.sheetName, desc_.columns, rows());
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
-            TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(spec_.fileName)) +
+            TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
                         QLatin1Char('"'));
     } catch (...) {
         Msg::plain(this, kMsgErrore);
     }
 }
 
-void TExportWindow::cmdGuidaClick() { Help::open(this, spec_.helpTitle); }
+void TExportWindow::cmdGuidaClick() { Help::open(this, desc_.helpTitle); }
 
 void TExportWindow::cmdEsciClick() { close(); }
 

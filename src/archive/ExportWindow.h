@@ -23,7 +23,7 @@ struct ExportGridColumn {
     int width = 0;  // pixels; 0 fits the header text
 };
 
-struct ExportWindowSpec {
+struct ExportWindowDescription {
     QString caption;
     QString fileName;   // in the program folder, e.g. "Clienti.xls"
     QString sheetName;
@@ -52,7 +52,7 @@ public:
 
     explicit TExportWindow(QWidget* owner = nullptr);
 
-    const ExportWindowSpec& spec() const { return spec_; }
+    const ExportWindowDescription& desc() const { return desc_; }
     QTableWidget* grid() const { return grid_; }
     QLabel* statusLine() const { return panInfo_; }
 
@@ -72,7 +72,7 @@ public slots:
 protected:
     // To call at the end of the window's constructor: caption, columns, status
     // text, and the office's date and decimal formats.
-    void FormCreate(const ExportWindowSpec& spec);
+    void FormCreate(const ExportWindowDescription& desc);
 
     // Reads the window's archive and hands over each row's cells (the
     // columns after "N.", in grid order). May throw: what was added stays.
@@ -97,7 +97,7 @@ private:
     void fitColumns();
     bool isBackground(QWidget* w) const;
 
-    ExportWindowSpec spec_;
+    ExportWindowDescription desc_;
     QTableWidget* grid_ = nullptr;
     QWidget* panComandi_ = nullptr;
     QHBoxLayout* commandBar_ = nullptr;

@@ -38,10 +38,10 @@ void forEachRecordOfLine(const QString& fileName, const RecordLayout& layout, co
     for (const auto& [r, position] : hits) visit(r, position);
 }
 
-TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(owner), spec_(spec) {
-    setWindowTitle(spec_.caption);
-    if (!spec_.foundText)
-        spec_.foundText = [](int n) { return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(n); };
+TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
+    setWindowTitle(desc_.caption);
+    if (!desc_.foundText)
+        desc_.foundText = [](int n) { return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(n); };
     auto* outer = new QVBoxLayout(this);
 
     // Criteria panel.
@@ -58,7 +58,7 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     grid->setVerticalSpacing(6);
     QList<QWidget*> chain;
     int row = 0;
-    for (const FindField& f : spec_.fields) {
+    for (const FindField& f : desc_.fields) {
         auto* label = new QLabel(f.label, panAvvio_);
         auto* edit = new QLineEdit(panAvvio_);
         edit->setObjectName(f.control);
@@ -99,10 +99,10 @@ TFindWindow::TFindWindow(const FindWindowSpec& spec, QWidget* owner) : TForm(own
     for (QLineEdit* e : searchFields_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
 
     // Results panel, hidden until a search.
-    auto* results = new TListPanel(QStringLiteral("panContainer"), spec_.instruction, true, this);
+    auto* results = new TListPanel(QStringLiteral("panContainer"), desc_.instruction, true, this);
     panContainer_ = results;
     list_ = results->list();
-    list_->setSortingEnabled(spec_.sorted);
+    list_->setSortingEnabled(desc_.sorted);
     lblTrovate_ = results->countLabel();
     txtTrova_ = results->findText();
     quickFind_ = results->quickFind();
@@ -141,13 +141,13 @@ void TFindWindow::FormClose() {
 
 bool TFindWindow::matches(const Record& record) const {
     int score = 0, wanted = 0;
-    for (size_t i = 0; i < spec_.fields.size(); ++i) {
+    for (size_t i = 0; i < desc_.fields.size(); ++i) {
         const QString typed = searchFields_[i]->text();
         // Only a filled field takes part: a field of blanks alone would
         // otherwise count as found wherever the record holds blanks.
         if (Text::trim(typed).isEmpty()) continue;
         ++wanted;
-        if (Text::lowerAZ(record.get(spec_.fields[i].field)).contains(Text::lowerAZ(typed))) ++score;
+        if (Text::lowerAZ(record.get(desc_.fields[i].field)).contains(Text::lowerAZ(typed))) ++score;
     }
     return score >= wanted;
 }
@@ -164,8 +164,8 @@ void TFindWindow::btnCercaClick() {
         [&] {
             WaitCursor wait;
             list_->clear();
-            Archive::forEach(spec_.fileName, *spec_.layout, [&](const Record& r, int) {
-                if (matches(r)) lines << buildLine(spec_.line, r);
+            Archive::forEach(desc_.fileName, *desc_.layout, [&](const Record& r, int) {
+                if (matches(r)) lines << buildLine(desc_.line, r);
             });
         },
         Archive::AccessBox::Plain);
@@ -173,7 +173,7 @@ void TFindWindow::btnCercaClick() {
     list_->setUpdatesEnabled(false);
     for (const QString& l : lines) list_->addLine(l);
     list_->setUpdatesEnabled(true);
-    lblTrovate_->setText(spec_.foundText(list_->count()));
+    lblTrovate_->setText(desc_.foundText(list_->count()));
     panAvvio_->hide();
     panContainer_->show();
     txtTrova_->clear();
@@ -183,7 +183,7 @@ void TFindWindow::btnCercaClick() {
 void TFindWindow::copyInto(const Record& record, int position) {
     QWidget* asker = parentWidget();
     if (!asker) return;
-    const FindMode m = spec_.modes.value(mode());
+    const FindMode m = desc_.modes.value(mode());
     if (m.loadsCard) {
         if (auto* card = qobject_cast<TRecordWindow*>(asker)) card->showRecord(record, position);
         return;
@@ -198,11 +198,11 @@ void TFindWindow::lstRecordsDblClick() {
     try {
         const QString chosen = list_->selectedLine();
         if (chosen.isNull()) throw ArchiveError("no entry selected");
-        forEachRecordOfLine(spec_.fileName, *spec_.layout, spec_.line, chosen,
+        forEachRecordOfLine(desc_.fileName, *desc_.layout, desc_.line, chosen,
                             [&](const Record& r, int position) { copyInto(r, position); });
     } catch (const std::exception&) {
     }
     accept();
 }
 
-void TFindWindow::btnStampaClick() { ListReport::printList(this, spec_.printTitle, list_->lines()); }
+void TFindWindow::btnStampaClick() { ListReport::printList(this, desc_.printTitle, list_->lines()); }

@@ -40,7 +40,7 @@ struct FindMode {
     bool loadsCard = false;
 };
 
-struct FindWindowSpec {
+struct FindWindowDescription {
     QString caption;
     const RecordLayout* layout = nullptr;
     QString fileName;
@@ -68,9 +68,9 @@ class TFindWindow : public TForm {
 public:
     static inline const QString kAttendere = QStringLiteral("Ricerca schede in corso. Attendere...");
 
-    TFindWindow(const FindWindowSpec& spec, QWidget* owner);
+    TFindWindow(const FindWindowDescription& desc, QWidget* owner);
 
-    const FindWindowSpec& spec() const { return spec_; }
+    const FindWindowDescription& desc() const { return desc_; }
     // The mode keyword, as the asking window writes it.
     void setMode(const QString& mode);
     QString mode() const;
@@ -88,7 +88,7 @@ private:
     bool matches(const Record& record) const;
     void copyInto(const Record& record, int position);
 
-    FindWindowSpec spec_;
+    FindWindowDescription desc_;
     QWidget* panAvvio_ = nullptr;
     QWidget* panContainer_ = nullptr;
     QLabel* lblAttendere_ = nullptr;

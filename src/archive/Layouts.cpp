@@ -2,12 +2,12 @@
 
 namespace {
 
-std::vector<FieldSpec> attachments() {
+std::vector<FieldDef> attachments() {
     return {{"File01", 250}, {"File02", 250}, {"File03", 250},
             {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250}};
 }
 
-std::vector<FieldSpec> join(std::vector<FieldSpec> a, const std::vector<FieldSpec>& b) {
+std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -64,7 +64,7 @@ const RecordLayout& TSchedaAppuntamento() {
 
 const RecordLayout& TSchedaPratica() {
     static const RecordLayout l("TSchedaPratica", [] {
-        std::vector<FieldSpec> f = {
+        std::vector<FieldDef> f = {
             {"Oggetto", 250}, {"Tipologia", 50}, {"Protocollo", 30}, {"Apertura", 10}, {"Chiusura", 10},
             {"Stato", 30}, {"Documenti", 250}, {"Uffici", 250}, {"Consulente", 50}, {"Cliente", 50},
             {"Recapito", 50}, {"IndirizzoRes", 50}, {"ComuneRes", 50}, {"ProvRes", 2}, {"CapRes", 5},

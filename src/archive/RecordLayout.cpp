@@ -4,10 +4,10 @@
 
 #include "archive/TestoCorto.h"
 
-RecordLayout::RecordLayout(QString typeName, std::vector<FieldSpec> fields)
+RecordLayout::RecordLayout(QString typeName, std::vector<FieldDef> fields)
     : typeName_(std::move(typeName)), fields_(std::move(fields)) {
     offsets_.reserve(fields_.size());
-    for (const FieldSpec& f : fields_) {
+    for (const FieldDef& f : fields_) {
         if (f.capacity < 1 || f.capacity > 255) throw std::logic_error("field capacity out of range");
         offsets_.push_back(size_);
         size_ += f.capacity + 1;

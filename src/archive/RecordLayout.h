@@ -7,17 +7,17 @@
 #include <initializer_list>
 #include <vector>
 
-struct FieldSpec {
+struct FieldDef {
     QString name;
     int capacity;
 };
 
 class RecordLayout {
 public:
-    RecordLayout(QString typeName, std::vector<FieldSpec> fields);
+    RecordLayout(QString typeName, std::vector<FieldDef> fields);
 
     const QString& typeName() const { return typeName_; }
-    const std::vector<FieldSpec>& fields() const { return fields_; }
+    const std::vector<FieldDef>& fields() const { return fields_; }
     int fieldCount() const { return int(fields_.size()); }
     int size() const { return size_; }
 
@@ -31,7 +31,7 @@ public:
 
 private:
     QString typeName_;
-    std::vector<FieldSpec> fields_;
+    std::vector<FieldDef> fields_;
     std::vector<int> offsets_;
     int size_ = 0;
 };

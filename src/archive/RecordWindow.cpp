@@ -137,7 +137,7 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
 QWidget* TRecordWindow::control(const QString& name) const { return findChild<QWidget*>(name); }
 
 QWidget* TRecordWindow::fieldControl(const QString& field) const {
-    const int i = spec_.layout ? spec_.layout->indexOf(field) : -1;
+    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
     return i < 0 ? nullptr : bound_[size_t(i)];
 }
 
@@ -185,31 +185,31 @@ void TRecordWindow::setHint(const QString& name, const QString& hint) {
 }
 
 void TRecordWindow::bindFields() {
-    bound_.assign(size_t(spec_.layout->fieldCount()), nullptr);
-    for (int i = 0; i < spec_.layout->fieldCount(); ++i) {
-        const QString field = spec_.layout->fields()[size_t(i)].name;
+    bound_.assign(size_t(desc_.layout->fieldCount()), nullptr);
+    for (int i = 0; i < desc_.layout->fieldCount(); ++i) {
+        const QString field = desc_.layout->fields()[size_t(i)].name;
         QWidget* c = nullptr;
-        if (spec_.controlOf.contains(field)) {
-            c = control(spec_.controlOf.value(field));
+        if (desc_.controlOf.contains(field)) {
+            c = control(desc_.controlOf.value(field));
         } else {
             for (const char* prefix : {"txt", "chk", "lbl"})
                 if ((c = control(QLatin1String(prefix) + field))) break;
         }
         bound_[size_t(i)] = c;
         if (!c) continue;
-        if (!spec_.noMaxLength.contains(c->objectName())) Controls::setMaxLength(c, spec_.layout->capacity(i));
+        if (!desc_.noMaxLength.contains(c->objectName())) Controls::setMaxLength(c, desc_.layout->capacity(i));
         if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c))
             TFocusMark::attach(c, QStringLiteral("eff") + c->objectName().mid(3));
         if (auto* combo = qobject_cast<QComboBox*>(c)) combo->setInsertPolicy(QComboBox::NoInsert);
     }
 }
 
-void TRecordWindow::FormCreate(const RecordWindowSpec& spec) {
-    spec_ = spec;
+void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
+    desc_ = desc;
     Formats::apply();
     bindFields();
     QList<QWidget*> chain;
-    for (const QString& name : spec_.enterChain)
+    for (const QString& name : desc_.enterChain)
         if (QWidget* w = control(name)) chain << w;
     KeyFilters::enterChain(chain);
     for (TPictureButton* b : findChildren<TPictureButton*>())
@@ -257,11 +257,11 @@ void TRecordWindow::newCard() {
     for (QWidget* c : bound_)
         if (c) Controls::clear(c);
     lblPosizione_->clear();
-    if (QWidget* first = control(spec_.firstField)) first->setFocus(Qt::OtherFocusReason);
+    if (QWidget* first = control(desc_.firstField)) first->setFocus(Qt::OtherFocusReason);
 }
 
 void TRecordWindow::loadRecord(const Record& record) {
-    for (int i = 0; i < spec_.layout->fieldCount(); ++i)
+    for (int i = 0; i < desc_.layout->fieldCount(); ++i)
         if (QWidget* c = bound_[size_t(i)]) Controls::setText(c, record.get(i));
 }
 
@@ -272,7 +272,7 @@ void TRecordWindow::showRecord(const Record& record, int position) {
 
 void TRecordWindow::fillRecord(Record& record) const {
     record.clear();
-    for (int i = 0; i < spec_.layout->fieldCount(); ++i)
+    for (int i = 0; i < desc_.layout->fieldCount(); ++i)
         if (QWidget* c = bound_[size_t(i)]) record.set(i, Controls::text(c));
     completeRecord(record);
 }
@@ -280,10 +280,10 @@ void TRecordWindow::fillRecord(Record& record) const {
 void TRecordWindow::browse(const std::function<int(int count)>& choose) {
     int choice = kNone;
     int at = 0;
-    Record r(*spec_.layout);
+    Record r(*desc_.layout);
     const bool ok = Archive::guard(this, [&] {
         TArchivioSchede a;
-        a.open(spec_.fileName, *spec_.layout);
+        a.open(desc_.fileName, *desc_.layout);
         choice = choose(a.count());
         if (choice >= 0) {
             a.seek(choice);
@@ -333,8 +333,8 @@ void TRecordWindow::cmdIndietroClick() {
 }
 
 void TRecordWindow::cmdSalvaClick() {
-    if (spec_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
-    for (const RequiredField& r : spec_.required) {
+    if (desc_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
+    for (const RequiredField& r : desc_.required) {
         QWidget* c = control(r.control);
         if (c && Text::trim(Controls::text(c)).isEmpty()) {
             Msg::warning(this, r.warning);
@@ -346,34 +346,34 @@ void TRecordWindow::cmdSalvaClick() {
 
     const bool isNew = Text::trim(lblPosizione_->text()).isEmpty();
     const bool ok = Archive::guard(this, [&] {
-        Record r(*spec_.layout);
+        Record r(*desc_.layout);
         fillRecord(r);
         TArchivioSchede a;
-        a.open(spec_.fileName, *spec_.layout);
+        a.open(desc_.fileName, *desc_.layout);
         a.seek(isNew ? a.count() : position() - 1);
         a.write(r);
         const int at = a.position();
         a.close();
         lblPosizione_->setText(QString::number(at));
     });
-    if (ok) Msg::information(this, isNew ? spec_.appendMessage : spec_.overwriteMessage);
+    if (ok) Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
-QWidget* TRecordWindow::duplicateFocus() const { return control(spec_.firstField); }
+QWidget* TRecordWindow::duplicateFocus() const { return control(desc_.firstField); }
 
 void TRecordWindow::cmdDuplicaClick() {
     if (Text::trim(lblPosizione_->text()).isEmpty()) {
         Msg::warning(this, kMsgDuplicaNuova);
         return;
     }
-    for (const QString& name : spec_.duplicateClears)
+    for (const QString& name : desc_.duplicateClears)
         if (QWidget* c = control(name)) Controls::clear(c);
     lblPosizione_->clear();
     afterDuplicate();
-    if (spec_.duplicateOpensArchive) {
+    if (desc_.duplicateOpensArchive) {
         const bool ok = Archive::guard(this, [&] {
             TArchivioSchede a;
-            a.open(spec_.fileName, *spec_.layout);
+            a.open(desc_.fileName, *desc_.layout);
             a.close();
         });
         if (!ok) return;
@@ -382,7 +382,7 @@ void TRecordWindow::cmdDuplicaClick() {
     Msg::information(this, kMsgDuplicata);
 }
 
-void TRecordWindow::cmdGuidaClick() { Help::open(this, spec_.helpTitle); }
+void TRecordWindow::cmdGuidaClick() { Help::open(this, desc_.helpTitle); }
 
 void TRecordWindow::cmdEsciClick() { close(); }
 

@@ -23,7 +23,7 @@ struct RequiredField {
     QString warning;  // the warning shown when its trimmed text is empty
 };
 
-struct RecordWindowSpec {
+struct RecordWindowDescription {
     const RecordLayout* layout = nullptr;
     QString fileName;  // the archive, in the program folder
 
@@ -65,7 +65,7 @@ public:
 
     explicit TRecordWindow(QWidget* owner = nullptr);
 
-    const RecordWindowSpec& spec() const { return spec_; }
+    const RecordWindowDescription& desc() const { return desc_; }
     QWidget* control(const QString& objectName) const;
     // The control bound to a field of the record layout.
     QWidget* fieldControl(const QString& field) const;
@@ -115,7 +115,7 @@ protected:
     // To call at the end of the app's constructor, once every control
     // exists: binds fields to controls, maximum lengths, focus marks, Enter
     // chain, hints, formats.
-    void FormCreate(const RecordWindowSpec& spec);
+    void FormCreate(const RecordWindowDescription& desc);
 
     // A new card: every control empty, no position, focus on the first
     // field. Apps that fill default values extend it.
@@ -141,7 +141,7 @@ private:
     void bindFields();
     void trackBackground(QWidget* root);
 
-    RecordWindowSpec spec_;
+    RecordWindowDescription desc_;
     std::vector<QWidget*> bound_;  // one per field of the layout, or null
     QWidget* fieldsArea_ = nullptr;
     QVBoxLayout* fieldsLayout_ = nullptr;

@@ -2,9 +2,9 @@
 
 #include "archive/Layouts.h"
 
-const FindWindowSpec& TfrmTrovaClienti::description() {
-    static const FindWindowSpec s = [] {
-        FindWindowSpec d;
+const FindWindowDescription& TfrmTrovaClienti::description() {
+    static const FindWindowDescription s = [] {
+        FindWindowDescription d;
         d.caption = QStringLiteral(" Trova clienti in archivio");
         d.layout = &Layouts::TSchedaCliente();
         d.fileName = ArchiveFiles::Clienti;

@@ -9,7 +9,7 @@ class TfrmTrovaClienti : public TFindWindow {
 public:
     explicit TfrmTrovaClienti(QWidget* owner = nullptr);
 
-    static const FindWindowSpec& description();
+    static const FindWindowDescription& description();
 
     // Creates the window for one use owned by the asking window, in the mode
     // the asking window names ("clienti", "chiamate", "pratica", "scadenze",

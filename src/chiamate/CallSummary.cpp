@@ -7,15 +7,15 @@
 TCallSummary::TCallSummary(QWidget* owner, const QString& caption, const QString& fileName, const QString& sheetName,
                            const QString& helpTitle)
     : TExportWindow(owner) {
-    ExportWindowSpec spec;
-    spec.caption = caption;
-    spec.fileName = fileName;
-    spec.sheetName = sheetName;
-    spec.helpTitle = helpTitle;
+    ExportWindowDescription desc;
+    desc.caption = caption;
+    desc.fileName = fileName;
+    desc.sheetName = sheetName;
+    desc.helpTitle = helpTitle;
     for (const CallGridColumn& c : CallColumns::grid())
-        if (!c.field.isEmpty()) spec.grid.push_back({c.header, c.name, 0});
-    spec.columns = CallColumns::exported();
-    FormCreate(spec);
+        if (!c.field.isEmpty()) desc.grid.push_back({c.header, c.name, 0});
+    desc.columns = CallColumns::exported();
+    FormCreate(desc);
 }
 
 void TCallSummary::fillRows(const RowSink& add) {

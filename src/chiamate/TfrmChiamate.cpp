@@ -83,25 +83,25 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     setHint("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
     statusLine()->setText(kInfoIniziale);
 
-    RecordWindowSpec spec;
-    spec.layout = &Layouts::TSchedaChiamata();
-    spec.fileName = ArchiveFiles::Chiamate;
-    spec.controlOf = {{"Giorno", "txtGiornoRit"},        {"Mese", "txtMeseRit"},  {"Anno", "lblAnnoRit"},
+    RecordWindowDescription desc;
+    desc.layout = &Layouts::TSchedaChiamata();
+    desc.fileName = ArchiveFiles::Chiamate;
+    desc.controlOf = {{"Giorno", "txtGiornoRit"},        {"Mese", "txtMeseRit"},  {"Anno", "lblAnnoRit"},
                       {"DataChiamata", "lblDataRit"},    {"Ore", "txtOreRit"},    {"Minuti", "txtMinutiRit"},
                       {"OraChiamata", "lblOraRit"}};
     // The year is any number of digits: a wrong one is told at save.
-    spec.noMaxLength = {"lblAnnoRit"};
-    spec.firstField = QStringLiteral("txtOggetto");
-    spec.enterChain = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit",   "txtMinutiRit", "txtTipo",
+    desc.noMaxLength = {"lblAnnoRit"};
+    desc.firstField = QStringLiteral("txtOggetto");
+    desc.enterChain = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit",   "txtMinutiRit", "txtTipo",
                        "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata",   "txtCliente",   "txtCodFisc",
                        "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",    "txtNote",      "txtOperatore"};
-    spec.helpTitle = kHelpTitle;
-    spec.appendMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
+    desc.helpTitle = kHelpTitle;
+    desc.appendMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
     // A duplicate is a new call of the same client: it has no attachments,
     // and waits for its own date and time before the register is touched.
-    spec.duplicateOpensArchive = false;
-    spec.duplicateClears = {};
-    FormCreate(spec);
+    desc.duplicateOpensArchive = false;
+    desc.duplicateClears = {};
+    FormCreate(desc);
 }
 
 QLineEdit* TfrmChiamate::edit(const QString& field) {

@@ -2,9 +2,9 @@
 
 #include "archive/Layouts.h"
 
-const FindWindowSpec& TfrmTrovaChiamate::description() {
-    static const FindWindowSpec s = [] {
-        FindWindowSpec d;
+const FindWindowDescription& TfrmTrovaChiamate::description() {
+    static const FindWindowDescription s = [] {
+        FindWindowDescription d;
         d.caption = QStringLiteral(" Trova schede in registro chiamate");
         d.layout = &Layouts::TSchedaChiamata();
         d.fileName = ArchiveFiles::Chiamate;

@@ -10,5 +10,5 @@ public:
     // "chiamate" before showing it.
     explicit TfrmTrovaChiamate(QWidget* owner = nullptr);
 
-    static const FindWindowSpec& description();
+    static const FindWindowDescription& description();
 };

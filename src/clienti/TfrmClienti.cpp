@@ -59,21 +59,21 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     addStandardButton("cmdEsci");
     control("cmdRicontatta")->setAccessibleName(QStringLiteral("Clienti da ricontattare"));
 
-    RecordWindowSpec spec;
-    spec.layout = &Layouts::TSchedaCliente();
-    spec.fileName = ArchiveFiles::Clienti;
-    spec.firstField = QStringLiteral("txtCliente");
-    spec.enterChain = {"txtCliente",   "txtDataNasc", "txtComuneNasc", "txtProvNasc",   "txtSesso",
+    RecordWindowDescription desc;
+    desc.layout = &Layouts::TSchedaCliente();
+    desc.fileName = ArchiveFiles::Clienti;
+    desc.firstField = QStringLiteral("txtCliente");
+    desc.enterChain = {"txtCliente",   "txtDataNasc", "txtComuneNasc", "txtProvNasc",   "txtSesso",
                        "txtRecapito",  "txtIndirizzoRes", "txtProvRes", "txtComuneRes", "txtCapRes",
                        "txtEstremi",   "txtTelCasa",  "txtTelUff",     "txtTelCel",     "txtFax",
                        "txtEmail",     "txtCodFisc",  "txtCarta",      "txtScadeCarta", "txtPartitaIva",
                        "txtIban",      "txtDocumento", "txtOccupazione", "txtCivile",   "txtTitoli",
                        "txtProdotti",  "txtZona",     "txtQuestioni",  "txtNote"};
-    spec.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
-    spec.helpTitle = kHelpTitle;
+    desc.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
+    desc.helpTitle = kHelpTitle;
     repScheda_ = ClientCard::create();
     setHint("chkRicontatta", QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
-    FormCreate(spec);
+    FormCreate(desc);
 }
 
 TfrmClienti::~TfrmClienti() = default;

@@ -47,16 +47,16 @@ const ClientColumn kColumns[] = {
 
 TfrmExpClienti::TfrmExpClienti(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmExpClienti"));
-    ExportWindowSpec spec;
-    spec.caption = QStringLiteral(" Esporta archivio clienti in Excel");
-    spec.fileName = QStringLiteral("Clienti.xls");
-    spec.sheetName = QStringLiteral("Archivio Clienti");
-    spec.helpTitle = kHelpTitle;
+    ExportWindowDescription desc;
+    desc.caption = QStringLiteral(" Esporta archivio clienti in Excel");
+    desc.fileName = QStringLiteral("Clienti.xls");
+    desc.sheetName = QStringLiteral("Archivio Clienti");
+    desc.helpTitle = kHelpTitle;
     for (const ClientColumn& c : kColumns) {
-        spec.grid.push_back({QString::fromUtf8(c.gridHeader), QString(), 0});
-        spec.columns.push_back({QString::fromUtf8(c.exportHeader), c.width});
+        desc.grid.push_back({QString::fromUtf8(c.gridHeader), QString(), 0});
+        desc.columns.push_back({QString::fromUtf8(c.exportHeader), c.width});
     }
-    FormCreate(spec);
+    FormCreate(desc);
 }
 
 void TfrmExpClienti::fillRows(const RowSink& add) {

@@ -8,15 +8,15 @@
 
 TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmStoricoChiamate"));
-    ExportWindowSpec spec;
-    spec.caption = QStringLiteral(" Storico chiamate cliente");
-    spec.fileName = QStringLiteral("Storico_Chiamate_Cliente.xls");
-    spec.sheetName = QStringLiteral("Storico Chiamate Cliente");
-    spec.helpTitle = kHelpTitle;
+    ExportWindowDescription desc;
+    desc.caption = QStringLiteral(" Storico chiamate cliente");
+    desc.fileName = QStringLiteral("Storico_Chiamate_Cliente.xls");
+    desc.sheetName = QStringLiteral("Storico Chiamate Cliente");
+    desc.helpTitle = kHelpTitle;
     for (const CallGridColumn& c : CallColumns::grid())
-        if (!c.field.isEmpty()) spec.grid.push_back({c.header, c.name, 0});
-    spec.columns = CallColumns::exported();
-    FormCreate(spec);
+        if (!c.field.isEmpty()) desc.grid.push_back({c.header, c.name, 0});
+    desc.columns = CallColumns::exported();
+    FormCreate(desc);
 }
 
 QString TfrmStoricoChiamate::taxCode() const {

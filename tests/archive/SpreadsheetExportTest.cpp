@@ -47,14 +47,14 @@ public:
     int failAt = -1;
 
     explicit TfrmProva(std::vector<QStringList> rows) : data(std::move(rows)) {
-        ExportWindowSpec spec;
-        spec.caption = " Prova";
-        spec.fileName = "Prova.xls";
-        spec.sheetName = "Prova";
-        spec.grid = {{"Cognome e nome"}, {"Comune / Citt\u00E0"}};
-        spec.columns = kColumns;
-        spec.helpTitle = "Guida prova";
-        FormCreate(spec);
+        ExportWindowDescription desc;
+        desc.caption = " Prova";
+        desc.fileName = "Prova.xls";
+        desc.sheetName = "Prova";
+        desc.grid = {{"Cognome e nome"}, {"Comune / Citt\u00E0"}};
+        desc.columns = kColumns;
+        desc.helpTitle = "Guida prova";
+        FormCreate(desc);
     }
 
 protected:

@@ -375,7 +375,7 @@ TEST_F(CallWindow, TypingRulesAndTheEnterRing) {
 
 TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
     Record c(Layouts::TSchedaCliente());
-    for (const FieldSpec& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
+    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
     c.set("Cliente", "Verdi Giuseppe");
     QFile f(seams.file("Contatti.pro"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -387,7 +387,7 @@ TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
     type("txtNote", "Urgente");
     auto screen = [&] {
         QMap<QString, QString> values;
-        for (const FieldSpec& field : Layouts::TSchedaChiamata().fields()) values[field.name] = w.fieldText(field.name);
+        for (const FieldDef& field : Layouts::TSchedaChiamata().fields()) values[field.name] = w.fieldText(field.name);
         values["lblPosizione"] = pos();
         return values;
     };
@@ -472,7 +472,7 @@ TEST_F(CallWindow, FitsTheScreenWithEveryField) {
     w.resize(1366, 740);
     QApplication::processEvents();
     EXPECT_LE(w.minimumSizeHint().height(), 740);
-    for (const FieldSpec& f : Layouts::TSchedaChiamata().fields()) {
+    for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) {
         QWidget* c = w.fieldControl(f.name);
         ASSERT_NE(c, nullptr) << f.name.toStdString();
         if (f.name == "DataChiamata" || f.name == "OraChiamata") {

@@ -49,7 +49,7 @@ class ClientExport : public SeamsTest {};
 
 TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
     Record r(Layouts::TSchedaCliente());
-    for (const FieldSpec& f : Layouts::TSchedaCliente().fields()) r.set(f.name, f.name.left(f.capacity));
+    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("Cliente", "Rossi Niccol\u00F2");
     r.set("ProvNasc", "");  // a joined field without its second half
     append(seams.file("Contatti.pro"), {r});
@@ -121,7 +121,7 @@ TEST_F(CallHistory, CallsWithExactlyTheTaxCodeOnScreen) {
 
 TEST_F(CallHistory, GridColumnsAndTheExport) {
     Record r(Layouts::TSchedaChiamata());
-    for (const FieldSpec& f : Layouts::TSchedaChiamata().fields()) r.set(f.name, f.name.left(f.capacity));
+    for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("CodFisc", "RSSMRA80A01H501U");
     r.set("Note", "Richiamare se < 10 giorni & urgente");
     append(seams.file("Registro_Chiamate.pro"), {r});
