@@ -1,15 +1,9 @@
 #include "archive/ExportWindow.h"
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +14,7 @@
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -32,10 +27,6 @@ QTableWidgetItem* cell(const QString& text) {
     return item;
 }
 
-bool isControl(const QWidget* w) {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
-           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
-}
 
 }  // namespace
 
@@ -43,8 +34,6 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("TExportWindow"));
     setStyleSheet(QStringLiteral("TExportWindow { background: #eef4f9; }"));
     setFixedBorder(kWidth, kHeight);
-    setMouseTracking(true);
-    installEventFilter(this);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 6);
@@ -73,25 +62,16 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
 
     panComandi_ = new QWidget(this);
     panComandi_->setObjectName(QStringLiteral("panComandi"));
-    panComandi_->setMouseTracking(true);
-    panComandi_->installEventFilter(this);
     auto* bar = new QHBoxLayout(panComandi_);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setSpacing(6);
-    commandBar_ = new QHBoxLayout;
-    commandBar_->setSpacing(6);
-    bar->addLayout(commandBar_);
     bar->addStretch(1);
     buttonBar_ = new QHBoxLayout;
     buttonBar_->setSpacing(4);
     bar->addLayout(buttonBar_);
     outer->addWidget(panComandi_);
 
-    panInfo_ = new QLabel(this);
-    panInfo_->setObjectName(QStringLiteral("panInfo"));
-    panInfo_->setFrameShape(QFrame::StyledPanel);
-    panInfo_->setFrameShadow(QFrame::Sunken);
-    panInfo_->setMinimumHeight(22);
+    panInfo_ = new TStatusLine(QString(), this);
     outer->addWidget(panInfo_);
 
     connect(makeButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/img/btn/excel.svg"),
@@ -107,34 +87,19 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
 
 TPictureButton* TExportWindow::makeButton(const QString& name, const QString& picture, const QString& caption,
                                           const QString& accessibleName, const QString& hint) {
-    auto* b = new TPictureButton(name, picture, accessibleName, hint, panComandi_, QSize(84, 56));
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setIconSize(QSize(30, 30));
-    connect(b, &TPictureButton::hovered, panInfo_, &QLabel::setText);
+    TPictureButton* b = TPictureButton::captioned(name, picture, caption, accessibleName, hint, panComandi_);
     buttonBar_->addWidget(b);
     return b;
 }
 
-TPictureButton* TExportWindow::addPictureButton(const QString& name, const QString& picture, const QString& caption,
-                                                const QString& accessibleName, const QString& hint) {
-    TPictureButton* b = makeButton(name, picture, caption, accessibleName, hint);
-    buttonBar_->insertWidget(buttonBar_->count() - 3, b);  // before Esporta, Guida and Esci
-    return b;
-}
-
-void TExportWindow::setHint(QWidget* control, const QString& hint) {
-    control->setToolTip(hint);
-    control->setMouseTracking(true);
-    control->installEventFilter(this);
-    hints_[control] = hint;
-}
+QLabel* TExportWindow::statusLine() const { return panInfo_; }
 
 void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     desc_ = desc;
     Formats::apply();  // the rows hold dates and amounts
     setWindowTitle(desc_.caption);
     panInfo_->setText(desc_.infoText);
+    panInfo_->bind();
 
     grid_->setColumnCount(int(desc_.grid.size()) + 1);
     auto* number = new QTableWidgetItem(QStringLiteral("N."));
@@ -173,9 +138,7 @@ void TExportWindow::fitColumns() {
     }
 }
 
-void TExportWindow::FormShow() {
-    if (desc_.fillOnShow) refill();
-}
+void TExportWindow::FormShow() { refill(); }
 
 bool TExportWindow::refill() {
     WaitCursor wait;
@@ -236,25 +199,3 @@ void TExportWindow::cmdEsportaClick() {
 void TExportWindow::cmdGuidaClick() { Help::open(this, desc_.helpTitle); }
 
 void TExportWindow::cmdEsciClick() { close(); }
-
-bool TExportWindow::isBackground(QWidget* w) const {
-    for (QWidget* p = w; p && p != this; p = p->parentWidget())
-        if (isControl(p) || hints_.contains(p)) return false;
-    return true;
-}
-
-bool TExportWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool move = event->type() == QEvent::MouseMove;
-    if ((move || event->type() == QEvent::Enter) && watched->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(watched);
-        if (hints_.contains(watched)) {
-            panInfo_->setText(hints_.value(watched));
-        } else if (move && isBackground(w)) {
-            // Moves that a control under the mouse did not take reach the
-            // window too: only the background itself empties the line.
-            QWidget* under = w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            if (!under || isBackground(under)) panInfo_->clear();
-        }
-    }
-    return TForm::eventFilter(watched, event);
-}

@@ -4,7 +4,6 @@
 // a spreadsheet file of the program folder and offers to open it. A window
 // states its caption, file and sheet names, grid and spreadsheet columns and
 // help title, and makes its rows in fillRows().
-#include <QMap>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -16,6 +15,7 @@ class QHBoxLayout;
 class QLabel;
 class QTableWidget;
 class TPictureButton;
+class TStatusLine;
 
 struct ExportGridColumn {
     QString header;
@@ -31,7 +31,6 @@ struct ExportWindowDescription {
     std::vector<ExportColumn> columns;   // written, in grid order after "N."
     QString helpTitle;
     QString infoText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-    bool fillOnShow = true;  // false: the window fills the grid itself (refill)
 };
 
 class TExportWindow : public TForm {
@@ -54,7 +53,7 @@ public:
 
     const ExportWindowDescription& desc() const { return desc_; }
     QTableWidget* grid() const { return grid_; }
-    QLabel* statusLine() const { return panInfo_; }
+    QLabel* statusLine() const;
 
     // The grid's rows as written: every column after the number.
     std::vector<QStringList> rows() const;
@@ -81,27 +80,15 @@ protected:
 
     void FormShow() override;
 
-    // Further controls, left of the picture buttons.
-    QHBoxLayout* commandBar() const { return commandBar_; }
-    TPictureButton* addPictureButton(const QString& name, const QString& picture, const QString& caption,
-                                     const QString& accessibleName, const QString& hint);
-    // A hint in the status line while the mouse is over a control.
-    void setHint(QWidget* control, const QString& hint);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
     void setRows(const std::vector<QStringList>& rows);
     void fitColumns();
-    bool isBackground(QWidget* w) const;
 
     ExportWindowDescription desc_;
     QTableWidget* grid_ = nullptr;
     QWidget* panComandi_ = nullptr;
-    QHBoxLayout* commandBar_ = nullptr;
     QHBoxLayout* buttonBar_ = nullptr;
-    QLabel* panInfo_ = nullptr;
-    QMap<QObject*, QString> hints_;
+    TStatusLine* panInfo_ = nullptr;
 };

@@ -83,13 +83,8 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     criteria->addWidget(lblAttendere_);
     auto* criteriaButtons = new QHBoxLayout;
     criteriaButtons->addStretch();
-    auto* cerca = new QPushButton(QStringLiteral("Cerca"), panAvvio_);
-    cerca->setObjectName(QStringLiteral("btnCerca"));
-    cerca->setDefault(false);
-    cerca->setAutoDefault(false);
-    auto* annulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio_);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
-    annulla->setAutoDefault(false);
+    QPushButton* cerca = Controls::pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio_);
+    QPushButton* annulla = Controls::pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio_);
     criteriaButtons->addWidget(cerca);
     criteriaButtons->addWidget(annulla);
     criteria->addLayout(criteriaButtons);

@@ -1,19 +1,17 @@
 #include "archive/RecordWindow.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
 #include "platform/Formats.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/FocusMark.h"
@@ -21,6 +19,8 @@
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/Section.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -72,10 +72,6 @@ QString accessibleOf(const QString& name, const QString& caption) {
     return full.value(name, caption);
 }
 
-bool isInput(QObject* o) {
-    return qobject_cast<QLineEdit*>(o) || qobject_cast<QComboBox*>(o) || qobject_cast<QCheckBox*>(o) ||
-           qobject_cast<QAbstractButton*>(o);
-}
 
 }  // namespace
 
@@ -118,11 +114,7 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     middle->addWidget(buttonPanel_);
     outer->addLayout(middle, 1);
 
-    panInfo_ = new QLabel(kInfoIniziale, this);
-    panInfo_->setObjectName(QStringLiteral("panInfo"));
-    panInfo_->setFrameShape(QFrame::StyledPanel);
-    panInfo_->setFrameShadow(QFrame::Sunken);
-    panInfo_->setMinimumHeight(22);
+    panInfo_ = new TStatusLine(kInfoIniziale, this);
     outer->addWidget(panInfo_);
 
     // Where the focus goes before saving, so that the field being typed runs
@@ -162,26 +154,42 @@ TPictureButton* TRecordWindow::addStandardButton(const QString& name) {
 
 TPictureButton* TRecordWindow::addButton(const QString& name, const QString& picture, const QString& caption,
                                          const QString& hint) {
-    auto* b = new TPictureButton(name, picture, caption, hint, buttonPanel_, QSize(96, 56));
-    b->setText(caption);
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setIconSize(QSize(30, 30));
+    TPictureButton* b = TPictureButton::captioned(name, picture, caption, caption, hint, buttonPanel_);
     buttonGrid_->addWidget(b, buttonCount_ / 2, buttonCount_ % 2);
     ++buttonCount_;
     return b;
 }
 
 void TRecordWindow::setHint(const QString& name, const QString& hint) {
-    QWidget* w = control(name);
-    if (!w) return;
-    if (auto* b = qobject_cast<TPictureButton*>(w)) {
-        b->setHint(hint);
-        return;
+    if (QWidget* w = control(name)) panInfo_->setHint(w, hint);
+}
+
+QLabel* TRecordWindow::statusLine() const { return panInfo_; }
+
+QGridLayout* TRecordWindow::addSection(const QString& name, const QString& picture, const QString& title,
+                                       int columns) {
+    auto* s = new TSection(name, QStringLiteral(":/img/sez/%1.svg").arg(picture), title, fieldsArea_);
+    for (int c = 0; c < columns; ++c) s->grid()->setColumnStretch(c, 1);
+    fieldsLayout_->addWidget(s);
+    return s->grid();
+}
+
+QLineEdit* TRecordWindow::addEdit(const QString& field) {
+    auto* e = new QLineEdit(fieldsArea_);
+    e->setObjectName(QStringLiteral("txt") + field);
+    return e;
+}
+
+void TRecordWindow::addHiddenLabels(const QStringList& names) {
+    for (const QString& name : names) {
+        auto* l = new QLabel(fieldsArea_);
+        l->setObjectName(name);
+        l->hide();
     }
-    w->setToolTip(hint);
-    w->setMouseTracking(true);
-    w->installEventFilter(this);
-    hints_[w] = hint;
+}
+
+void TRecordWindow::openMail(const QString& field) const {
+    TMisc::Open(QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
 }
 
 void TRecordWindow::bindFields() {
@@ -212,43 +220,7 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     for (const QString& name : desc_.enterChain)
         if (QWidget* w = control(name)) chain << w;
     KeyFilters::enterChain(chain);
-    for (TPictureButton* b : findChildren<TPictureButton*>())
-        connect(b, &TPictureButton::hovered, panInfo_, &QLabel::setText);
-    trackBackground(this);
-}
-
-void TRecordWindow::trackBackground(QWidget* root) {
-    // The background — the window, its panels, sections, groups, labels and
-    // the position label — empties the status line when the mouse moves over
-    // it.
-    root->setMouseTracking(true);
-    root->installEventFilter(this);
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (isInput(w) || hints_.contains(w) || w == panInfo_) continue;
-        if (qobject_cast<QFrame*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w) ||
-            w->metaObject() == &QWidget::staticMetaObject) {
-            w->setMouseTracking(true);
-            w->installEventFilter(this);
-        }
-    }
-}
-
-bool TRecordWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool move = event->type() == QEvent::MouseMove;
-    if ((move || event->type() == QEvent::Enter) && watched->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(watched);
-        if (hints_.contains(watched)) {
-            panInfo_->setText(hints_.value(watched));
-        } else if (!isInput(watched)) {
-            // A move the control under the mouse did not take reaches its
-            // parents too: only the background itself empties the line.
-            QWidget* under = move ? w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) : nullptr;
-            for (QWidget* p = under; p && p != w; p = p->parentWidget())
-                if (isInput(p) || hints_.contains(p)) return TAppWindow::eventFilter(watched, event);
-            if (move) panInfo_->clear();
-        }
-    }
-    return TAppWindow::eventFilter(watched, event);
+    panInfo_->bind();
 }
 
 void TRecordWindow::FormShow() { newCard(); }

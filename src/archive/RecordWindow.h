@@ -16,7 +16,9 @@
 class QGridLayout;
 class QLabel;
 class QVBoxLayout;
+class QLineEdit;
 class TPictureButton;
+class TStatusLine;
 
 struct RequiredField {
     QString control;  // objectName of the control tested and focused
@@ -74,7 +76,7 @@ public:
     // The position of the card shown; 0 for a new card.
     int position() const;
     QLabel* positionLabel() const { return lblPosizione_; }
-    QLabel* statusLine() const { return panInfo_; }
+    QLabel* statusLine() const;
 
     // Fills the controls from a record / a record from the controls.
     void loadRecord(const Record& record);
@@ -112,6 +114,14 @@ protected:
                               const QString& hint);
     void setHint(const QString& control, const QString& hint);
 
+    // Pieces of the fields area: a section with its picture heading whose
+    // grid has columns of equal stretch, an edit field named "txt" + field,
+    // the hidden labels that carry state, and the e-mail to a field's address.
+    QGridLayout* addSection(const QString& name, const QString& picture, const QString& title, int columns);
+    QLineEdit* addEdit(const QString& field);
+    void addHiddenLabels(const QStringList& names);
+    void openMail(const QString& field) const;
+
     // To call at the end of the app's constructor, once every control
     // exists: binds fields to controls, maximum lengths, focus marks, Enter
     // chain, hints, formats.
@@ -131,7 +141,6 @@ protected:
     virtual QWidget* duplicateFocus() const;
 
     void FormShow() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int kNone = -1;   // browsing shows nothing new
@@ -139,7 +148,6 @@ private:
     // Opens the archive; choose gets the count and names the record to load.
     void browse(const std::function<int(int count)>& choose);
     void bindFields();
-    void trackBackground(QWidget* root);
 
     RecordWindowDescription desc_;
     std::vector<QWidget*> bound_;  // one per field of the layout, or null
@@ -149,7 +157,6 @@ private:
     QGridLayout* buttonGrid_ = nullptr;
     int buttonCount_ = 0;
     QLabel* lblPosizione_ = nullptr;
-    QLabel* panInfo_ = nullptr;
+    TStatusLine* panInfo_ = nullptr;
     QWidget* btnFocus_ = nullptr;
-    QMap<QObject*, QString> hints_;
 };

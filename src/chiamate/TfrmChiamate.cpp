@@ -17,13 +17,11 @@
 #include "chiamate/TfrmTrovaChiamate.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
-#include "ui/Section.h"
 
 namespace {
 
@@ -39,23 +37,7 @@ QStringList numbers(int from, int to) {
 
 QString year(const QDate& d) { return QString::number(d.year()).rightJustified(4, QLatin1Char('0')); }
 
-TPictureButton* smallButton(const QString& name, const QString& picture, const QString& accessible,
-                            const QString& hint, QWidget* parent) {
-    auto* b = new TPictureButton(name, picture, accessible, hint, parent, QSize(30, 30));
-    b->setIconSize(QSize(24, 24));
-    return b;
-}
 
-// A caption above its control, for the small groups of the date and time.
-void addCaptioned(QHBoxLayout* row, const QString& caption, QWidget* control) {
-    auto* cell = new QVBoxLayout;
-    cell->setSpacing(1);
-    auto* l = new QLabel(caption);
-    l->setBuddy(control);
-    cell->addWidget(l);
-    cell->addWidget(control);
-    row->addLayout(cell);
-}
 
 }  // namespace
 
@@ -104,12 +86,6 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     FormCreate(desc);
 }
 
-QLineEdit* TfrmChiamate::edit(const QString& field) {
-    auto* e = new QLineEdit(fieldsArea());
-    e->setObjectName(QStringLiteral("txt") + field);
-    return e;
-}
-
 QComboBox* TfrmChiamate::pickList(const QString& objectName, const QStringList& entries, int width) {
     auto* c = new QComboBox(fieldsArea());
     c->setObjectName(objectName);
@@ -126,11 +102,7 @@ QComboBox* TfrmChiamate::pickList(const QString& objectName, const QStringList& 
 void TfrmChiamate::buildSections() {
     QWidget* area = fieldsArea();
     auto section = [&](const char* name, const char* picture, const QString& title, int columns) {
-        auto* s = new TSection(QLatin1String(name), QStringLiteral(":/img/sez/%1.svg").arg(QLatin1String(picture)),
-                               title, area);
-        for (int c = 0; c < columns; ++c) s->grid()->setColumnStretch(c, 1);
-        fieldsLayout()->addWidget(s);
-        return s->grid();
+        return addSection(QLatin1String(name), QLatin1String(picture), title, columns);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col) {
         g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
@@ -149,10 +121,10 @@ void TfrmChiamate::buildSections() {
     lblAnnoRit_->setObjectName(QStringLiteral("lblAnnoRit"));
     lblAnnoRit_->setFixedWidth(64);
     KeyFilters::digitsOnly(lblAnnoRit_);
-    addCaptioned(dataRow, QStringLiteral("Giorno:"), txtGiornoRit_);
-    addCaptioned(dataRow, QStringLiteral("Mese:"), txtMeseRit_);
-    addCaptioned(dataRow, QStringLiteral("Anno:"), lblAnnoRit_);
-    auto* impRitiro = smallButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.", area);
+    dataRow->addLayout(Controls::labeled(QStringLiteral("Giorno:"), txtGiornoRit_));
+    dataRow->addLayout(Controls::labeled(QStringLiteral("Mese:"), txtMeseRit_));
+    dataRow->addLayout(Controls::labeled(QStringLiteral("Anno:"), lblAnnoRit_));
+    auto* impRitiro = TPictureButton::fieldButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.", area);
     connect(impRitiro, &QAbstractButton::clicked, this, &TfrmChiamate::impRitiroClick);
     dataRow->addWidget(impRitiro, 0, Qt::AlignBottom);
 
@@ -162,70 +134,61 @@ void TfrmChiamate::buildSections() {
     oraRow->setContentsMargins(8, 4, 8, 6);
     txtOreRit_ = pickList("txtOreRit", numbers(0, 23), 62);
     txtMinutiRit_ = pickList("txtMinutiRit", numbers(0, 59), 62);
-    addCaptioned(oraRow, QStringLiteral("Ore:"), txtOreRit_);
-    addCaptioned(oraRow, QStringLiteral("Minuti:"), txtMinutiRit_);
-    auto* impOraRit = smallButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.", area);
+    oraRow->addLayout(Controls::labeled(QStringLiteral("Ore:"), txtOreRit_));
+    oraRow->addLayout(Controls::labeled(QStringLiteral("Minuti:"), txtMinutiRit_));
+    auto* impOraRit = TPictureButton::fieldButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.", area);
     connect(impOraRit, &QAbstractButton::clicked, this, &TfrmChiamate::impOraRitClick);
     oraRow->addWidget(impOraRit, 0, Qt::AlignBottom);
 
     txtTipo_ = pickList("txtTipo", {"In entrata", "In uscita"}, 150);
     g->addWidget(data, 0, 0, Qt::AlignBottom);
     g->addWidget(ora, 0, 1, Qt::AlignBottom);
-    auto* tipoCell = new QVBoxLayout;
+    QVBoxLayout* tipoCell = Controls::labeled(QStringLiteral("Tipo chiamata:"), txtTipo_);
     tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
-    tipoCell->setSpacing(1);
-    auto* tipoLabel = new QLabel(QStringLiteral("Tipo chiamata:"), area);
-    tipoLabel->setBuddy(txtTipo_);
-    tipoCell->addWidget(tipoLabel);
-    tipoCell->addWidget(txtTipo_);
     g->addLayout(tipoCell, 0, 2, Qt::AlignBottom);
     g->setColumnStretch(3, 1);
 
     // The hidden composed date and time of the card last read.
-    for (const char* name : {"lblDataRit", "lblOraRit"}) {
-        auto* l = new QLabel(area);
-        l->setObjectName(QLatin1String(name));
-        l->hide();
-    }
+    addHiddenLabels({"lblDataRit", "lblOraRit"});
 
     // (2) What the call was about.
     g = section("sezEsito", "esito", QStringLiteral("Oggetto ed esito della chiamata"), 4);
-    addLabeled(g, 0, 0, 4, QStringLiteral("Oggetto:"), edit("Oggetto"));
-    addLabeled(g, 1, 0, 4, QStringLiteral("Esito:"), edit("Esito"));
-    addLabeled(g, 2, 0, 2, QStringLiteral("Grado soddisfazione:"), edit("Grado"));
-    addLabeled(g, 2, 2, 2, QStringLiteral("Durata:"), edit("Durata"));
+    addLabeled(g, 0, 0, 4, QStringLiteral("Oggetto:"), addEdit("Oggetto"));
+    addLabeled(g, 1, 0, 4, QStringLiteral("Esito:"), addEdit("Esito"));
+    addLabeled(g, 2, 0, 2, QStringLiteral("Grado soddisfazione:"), addEdit("Grado"));
+    addLabeled(g, 2, 2, 2, QStringLiteral("Durata:"), addEdit("Durata"));
 
     // (3) Who the client is.
     g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
     for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
-    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome cliente:"), edit("Cliente"));
-    auto* impCliente = smallButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome cliente:"), addEdit("Cliente"));
+    auto* impCliente = TPictureButton::fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
                                    "Importa i dati dall'archivio anagrafico dei clienti.", area);
     connect(impCliente, &QAbstractButton::clicked, this, &TfrmChiamate::impClienteClick);
     bottom(g, impCliente, 0, 3);
-    QLineEdit* cf = edit("CodFisc");
+    QLineEdit* cf = addEdit("CodFisc");
     TypingRules::onChange(cf, TypingRules::trimUpper);
     addLabeled(g, 0, 4, 2, QStringLiteral("Codice fiscale:"), cf);
-    auto* checkCf = smallButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
+    auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
                                 "Controlla il codice fiscale.", area);
     connect(checkCf, &QAbstractButton::clicked, this, &TfrmChiamate::btnCodFiscClick);
     bottom(g, checkCf, 0, 6);
-    addLabeled(g, 1, 0, 3, QStringLiteral("Zona di appartenenza:"), edit("Zona"));
-    addLabeled(g, 1, 4, 1, QStringLiteral("Tel. preferenziale:"), edit("Recapito"));
-    addLabeled(g, 1, 5, 1, QStringLiteral("Tel. cellulare:"), edit("TelCel"));
-    QLineEdit* email = edit("Email");
+    addLabeled(g, 1, 0, 3, QStringLiteral("Zona di appartenenza:"), addEdit("Zona"));
+    addLabeled(g, 1, 4, 1, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
+    addLabeled(g, 1, 5, 1, QStringLiteral("Tel. cellulare:"), addEdit("TelCel"));
+    QLineEdit* email = addEdit("Email");
     TypingRules::onChange(email, TypingRules::trim);
     TypingRules::onExit(email, TypingRules::trim);
     addLabeled(g, 2, 0, 3, QStringLiteral("E-mail:"), email);
-    auto* mail = smallButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
+    auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
                              "Invia una e-mail all'indirizzo indicato.", area);
     connect(mail, &QAbstractButton::clicked, this, &TfrmChiamate::btnEmailClick);
     bottom(g, mail, 2, 3);
 
     // (4) Notes and who took the call.
     g = section("sezNote", "note", QStringLiteral("Note e operatore"), 4);
-    addLabeled(g, 0, 0, 4, QStringLiteral("Note:"), edit("Note"));
-    addLabeled(g, 1, 0, 2, QStringLiteral("Operatore / Agente:"), edit("Operatore"));
+    addLabeled(g, 0, 0, 4, QStringLiteral("Note:"), addEdit("Note"));
+    addLabeled(g, 1, 0, 2, QStringLiteral("Operatore / Agente:"), addEdit("Operatore"));
     fieldsLayout()->addStretch();
 }
 
@@ -324,9 +287,7 @@ void TfrmChiamate::impClienteClick() { TfrmTrovaClienti::open(this, QStringLiter
 
 void TfrmChiamate::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
 
-void TfrmChiamate::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + fieldText("Email") + QLatin1Char('"'));
-}
+void TfrmChiamate::btnEmailClick() { openMail(QStringLiteral("Email")); }
 
 void TfrmChiamate::cmdTrovaClick() {
     TfrmTrovaChiamate w(this);

@@ -40,7 +40,6 @@ protected:
 
 private:
     void buildSections();
-    QLineEdit* edit(const QString& field);
     QComboBox* pickList(const QString& objectName, const QStringList& entries, int width);
     // Stops a save: the message, then the focus on the field.
     bool refuse(const QString& control, const QString& warning, bool plain = false);

@@ -26,10 +26,7 @@ namespace {
 const RecordLayout& voce() { return Layouts::TVoceServizio(); }
 
 QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
+    return Controls::pushButton(QLatin1String(name), text, parent);
 }
 
 // While typing, the field is yellow; otherwise light blue with a sky-blue border.

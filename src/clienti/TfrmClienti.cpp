@@ -22,7 +22,6 @@
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
-#include "ui/Section.h"
 
 namespace {
 
@@ -32,12 +31,6 @@ const QString kCellulare = QStringLiteral(
 const QString kCodFisc = QStringLiteral(
     "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice fiscale del cliente.");
 
-TPictureButton* smallButton(const QString& name, const QString& picture, const QString& accessible,
-                            const QString& hint, QWidget* parent) {
-    auto* b = new TPictureButton(name, picture, accessible, hint, parent, QSize(30, 30));
-    b->setIconSize(QSize(24, 24));
-    return b;
-}
 
 }  // namespace
 
@@ -78,12 +71,6 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
 
 TfrmClienti::~TfrmClienti() = default;
 
-QLineEdit* TfrmClienti::edit(const QString& field, const QString& objectName) {
-    auto* e = new QLineEdit(fieldsArea());
-    e->setObjectName(objectName.isEmpty() ? QStringLiteral("txt") + field : objectName);
-    return e;
-}
-
 QComboBox* TfrmClienti::provinceList(const QString& objectName) {
     auto* c = new QComboBox(fieldsArea());
     c->setObjectName(objectName);
@@ -103,11 +90,7 @@ QComboBox* TfrmClienti::provinceList(const QString& objectName) {
 void TfrmClienti::buildSections() {
     QWidget* area = fieldsArea();
     auto section = [&](const char* name, const char* picture, const QString& title) {
-        auto* s = new TSection(QLatin1String(name), QStringLiteral(":/img/sez/%1.svg").arg(QLatin1String(picture)),
-                               title, area);
-        for (int c = 0; c < 8; ++c) s->grid()->setColumnStretch(c, 1);
-        fieldsLayout()->addWidget(s);
-        return s->grid();
+        return addSection(QLatin1String(name), QLatin1String(picture), title, 8);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col, int span = 1) {
         g->addWidget(w, row, col, 1, span, Qt::AlignBottom | Qt::AlignLeft);
@@ -116,95 +99,95 @@ void TfrmClienti::buildSections() {
 
     // (1) Personal data and residence.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome:"), edit("Cliente"));
-    addLabeled(g, 0, 3, 1, QStringLiteral("Data di nascita:"), edit("DataNasc"));
-    addLabeled(g, 0, 4, 3, QStringLiteral("Comune di nascita:"), edit("ComuneNasc"));
+    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome:"), addEdit("Cliente"));
+    addLabeled(g, 0, 3, 1, QStringLiteral("Data di nascita:"), addEdit("DataNasc"));
+    addLabeled(g, 0, 4, 3, QStringLiteral("Comune di nascita:"), addEdit("ComuneNasc"));
     addLabeled(g, 0, 7, 1, QStringLiteral("Prov."), provinceList("txtProvNasc"));
-    QLineEdit* sesso = edit("Sesso");
+    QLineEdit* sesso = addEdit("Sesso");
     sesso->setFixedWidth(40);
     TypingRules::onChange(sesso, TypingRules::upper);
     addLabeled(g, 1, 0, 1, QStringLiteral("Sesso:"), sesso);
-    addLabeled(g, 1, 1, 2, QStringLiteral("Tel. preferenziale:"), edit("Recapito"));
-    addLabeled(g, 1, 3, 4, QStringLiteral("Residente in Via / Piazza e numero civico:"), edit("IndirizzoRes"));
+    addLabeled(g, 1, 1, 2, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
+    addLabeled(g, 1, 3, 4, QStringLiteral("Residente in Via / Piazza e numero civico:"), addEdit("IndirizzoRes"));
     addLabeled(g, 1, 7, 1, QStringLiteral("Prov."), provinceList("txtProvRes"));
-    addLabeled(g, 2, 0, 3, QStringLiteral("Comune di residenza:"), edit("ComuneRes"));
-    QLineEdit* cap = edit("CapRes");
+    addLabeled(g, 2, 0, 3, QStringLiteral("Comune di residenza:"), addEdit("ComuneRes"));
+    QLineEdit* cap = addEdit("CapRes");
     TypingRules::onKeyRelease(cap, TypingRules::upper);
     addLabeled(g, 2, 3, 1, QStringLiteral("CAP:"), cap);
-    addLabeled(g, 2, 4, 4, QStringLiteral("Modalit\u00E0 di pagamento:"), edit("Estremi"));
+    addLabeled(g, 2, 4, 4, QStringLiteral("Modalit\u00E0 di pagamento:"), addEdit("Estremi"));
 
     // (2) Telephones and e-mail.
     g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
-    addLabeled(g, 0, 0, 2, QStringLiteral("Tel. casa:"), edit("TelCasa"));
-    addLabeled(g, 0, 2, 2, QStringLiteral("Tel. ufficio:"), edit("TelUff"));
-    QLineEdit* cel = edit("TelCel");
+    addLabeled(g, 0, 0, 2, QStringLiteral("Tel. casa:"), addEdit("TelCasa"));
+    addLabeled(g, 0, 2, 2, QStringLiteral("Tel. ufficio:"), addEdit("TelUff"));
+    QLineEdit* cel = addEdit("TelCel");
     KeyFilters::digitsOnly(cel);
     addLabeled(g, 0, 4, 2, QStringLiteral("Tel. cellulare:"), cel);
-    auto* chiamate = smallButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
+    auto* chiamate = TPictureButton::fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
                                  "Visualizza lo storico delle telefonate del cliente archiviate nel registro "
                                  "delle chiamate.",
                                  area);
     connect(chiamate, &QAbstractButton::clicked, this, &TfrmClienti::btnChiamateClick);
     bottom(g, chiamate, 0, 6);
-    QLineEdit* pec = edit("Fax");
+    QLineEdit* pec = addEdit("Fax");
     TypingRules::onChange(pec, TypingRules::trim);
     addLabeled(g, 1, 0, 3, QStringLiteral("PEC:"), pec);
-    QLineEdit* email = edit("Email");
+    QLineEdit* email = addEdit("Email");
     TypingRules::onChange(email, TypingRules::trim);
     TypingRules::onExit(email, TypingRules::trim);
     addLabeled(g, 1, 3, 3, QStringLiteral("E-mail:"), email);
-    auto* mail = smallButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
+    auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
                              "Invia una e-mail all'indirizzo indicato.", area);
     connect(mail, &QAbstractButton::clicked, this, &TfrmClienti::btnEmailClick);
     bottom(g, mail, 1, 6);
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
-    QLineEdit* cf = edit("CodFisc");
+    QLineEdit* cf = addEdit("CodFisc");
     TypingRules::onChange(cf, TypingRules::trimUpper);
     addLabeled(g, 0, 0, 2, QStringLiteral("Codice fiscale:"), cf);
-    auto* checkCf = smallButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
+    auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
                                 "Controlla il codice fiscale.", area);
     connect(checkCf, &QAbstractButton::clicked, this, &TfrmClienti::btnCodFiscClick);
     bottom(g, checkCf, 0, 2);
-    QLineEdit* carta = edit("Carta");
+    QLineEdit* carta = addEdit("Carta");
     KeyFilters::digitsOnly(carta);
     addLabeled(g, 0, 3, 2, QStringLiteral("Carta di credito n."), carta);
-    auto* checkCarta = smallButton("btnCarta", ":/img/btn/controlla.svg", "Controlla la carta di credito",
+    auto* checkCarta = TPictureButton::fieldButton("btnCarta", ":/img/btn/controlla.svg", "Controlla la carta di credito",
                                    "Controlla il numero di carta di credito.", area);
     connect(checkCarta, &QAbstractButton::clicked, this, &TfrmClienti::btnCartaClick);
     bottom(g, checkCarta, 0, 5);
-    addLabeled(g, 0, 6, 2, QStringLiteral("Scadenza:"), edit("ScadeCarta"));
-    QLineEdit* piva = edit("PartitaIva");
+    addLabeled(g, 0, 6, 2, QStringLiteral("Scadenza:"), addEdit("ScadeCarta"));
+    QLineEdit* piva = addEdit("PartitaIva");
     KeyFilters::digitsOnly(piva);
     addLabeled(g, 1, 0, 2, QStringLiteral("Partita IVA:"), piva);
-    auto* checkPiva = smallButton("btnPartitaIva", ":/img/btn/controlla.svg", "Controlla la partita IVA",
+    auto* checkPiva = TPictureButton::fieldButton("btnPartitaIva", ":/img/btn/controlla.svg", "Controlla la partita IVA",
                                   "Controlla il numero di partita IVA.", area);
     connect(checkPiva, &QAbstractButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
     bottom(g, checkPiva, 1, 2);
-    QLineEdit* iban = edit("Iban");
+    QLineEdit* iban = addEdit("Iban");
     TypingRules::onChange(iban, TypingRules::trimUpper);
     addLabeled(g, 1, 3, 3, QStringLiteral("IBAN:"), iban);
-    auto* checkIban = smallButton("btnIban", ":/img/btn/controlla.svg", "Controlla l'IBAN", "Controlla l'IBAN.", area);
+    auto* checkIban = TPictureButton::fieldButton("btnIban", ":/img/btn/controlla.svg", "Controlla l'IBAN", "Controlla l'IBAN.", area);
     connect(checkIban, &QAbstractButton::clicked, this, &TfrmClienti::btnIbanClick);
     bottom(g, checkIban, 1, 6);
 
     // (4) Document, occupation, titles, interests.
     g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));
-    addLabeled(g, 0, 0, 4, QStringLiteral("Estremi documento:"), edit("Documento"));
-    addLabeled(g, 0, 4, 2, QStringLiteral("Occupazione:"), edit("Occupazione"));
-    addLabeled(g, 0, 6, 2, QStringLiteral("Stato civile:"), edit("Civile"));
-    addLabeled(g, 1, 0, 3, QStringLiteral("Titoli e qualifiche:"), edit("Titoli"));
-    addLabeled(g, 1, 3, 3, QStringLiteral("Prodotti o servizi di interesse:"), edit("Prodotti"));
-    addLabeled(g, 1, 6, 2, QStringLiteral("Zona:"), edit("Zona"));
+    addLabeled(g, 0, 0, 4, QStringLiteral("Estremi documento:"), addEdit("Documento"));
+    addLabeled(g, 0, 4, 2, QStringLiteral("Occupazione:"), addEdit("Occupazione"));
+    addLabeled(g, 0, 6, 2, QStringLiteral("Stato civile:"), addEdit("Civile"));
+    addLabeled(g, 1, 0, 3, QStringLiteral("Titoli e qualifiche:"), addEdit("Titoli"));
+    addLabeled(g, 1, 3, 3, QStringLiteral("Prodotti o servizi di interesse:"), addEdit("Prodotti"));
+    addLabeled(g, 1, 6, 2, QStringLiteral("Zona:"), addEdit("Zona"));
 
     // (5) Pending questions, notes, services.
     g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
-    addLabeled(g, 0, 0, 6, QStringLiteral("Questioni in sospeso:"), edit("Questioni"));
+    addLabeled(g, 0, 0, 6, QStringLiteral("Questioni in sospeso:"), addEdit("Questioni"));
     auto* ricontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
     ricontatta->setObjectName(QStringLiteral("chkRicontatta"));
     bottom(g, ricontatta, 0, 6, 2);
-    addLabeled(g, 1, 0, 6, QStringLiteral("Note:"), edit("Note"));
+    addLabeled(g, 1, 0, 6, QStringLiteral("Note:"), addEdit("Note"));
     auto* prove = new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
                                      "Visualizza il riepilogo dei servizi forniti al cliente.", area, QSize(150, 32));
     prove->setText(QStringLiteral("Servizi forniti"));
@@ -215,16 +198,10 @@ void TfrmClienti::buildSections() {
     fieldsLayout()->addStretch();
 
     // The attached files travel with the card, unseen.
-    for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-        auto* l = new QLabel(area);
-        l->setObjectName(QLatin1String(name));
-        l->hide();
-    }
+    addHiddenLabels({"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"});
 }
 
-void TfrmClienti::btnEmailClick() {
-    TMisc::Open(QStringLiteral("\"mailto:") + fieldText("Email") + QLatin1Char('"'));
-}
+void TfrmClienti::btnEmailClick() { openMail(QStringLiteral("Email")); }
 
 void TfrmClienti::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
 void TfrmClienti::btnPartitaIvaClick() { Checks::openPartitaIva(this, fieldText("PartitaIva")); }

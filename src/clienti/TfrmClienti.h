@@ -40,7 +40,6 @@ public slots:
     void cmdPDFClick();
 
 private:
-    QLineEdit* edit(const QString& field, const QString& objectName = {});
     QComboBox* provinceList(const QString& objectName);
     void buildSections();
 

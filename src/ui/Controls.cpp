@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/Text.h"
@@ -100,14 +101,25 @@ void setMaxLength(QWidget* control, int length) {
     if (QLineEdit* e = lineEditOf(control)) e->setMaxLength(length);
 }
 
-void addLabeled(QGridLayout* grid, int row, int column, int span, const QString& label, QWidget* control) {
+QVBoxLayout* labeled(const QString& label, QWidget* control) {
     auto* cell = new QVBoxLayout;
     cell->setSpacing(4);  // room for the focus mark around the control
     auto* l = new QLabel(label);
     l->setBuddy(control);
     cell->addWidget(l);
     cell->addWidget(control);
-    grid->addLayout(cell, row, column, 1, span);
+    return cell;
+}
+
+void addLabeled(QGridLayout* grid, int row, int column, int span, const QString& label, QWidget* control) {
+    grid->addLayout(labeled(label, control), row, column, 1, span);
+}
+
+QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    return b;
 }
 
 }  // namespace Controls

@@ -8,6 +8,8 @@
 class QComboBox;
 class QWidget;
 class QGridLayout;
+class QPushButton;
+class QVBoxLayout;
 
 namespace Controls {
 
@@ -24,8 +26,13 @@ void clear(QWidget* control);
 // editable lists); other controls are left alone.
 void setMaxLength(QWidget* control, int length);
 
-// A label above the control, in one cell of a grid.
+// A label above the control, with room between them for the focus mark.
+QVBoxLayout* labeled(const QString& label, QWidget* control);
+// The same, in one cell of a grid.
 void addLabeled(QGridLayout* grid, int row, int column, int columnSpan, const QString& label, QWidget* control);
+
+// A text button that Enter in a field never presses by itself.
+QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 }  // namespace Controls
 

@@ -17,6 +17,22 @@ TPictureButton::TPictureButton(const QString& objectName, const QString& picture
     setMouseTracking(true);
 }
 
+TPictureButton* TPictureButton::captioned(const QString& objectName, const QString& picture, const QString& caption,
+                                          const QString& accessibleName, const QString& hint, QWidget* parent) {
+    auto* b = new TPictureButton(objectName, picture, accessibleName, hint, parent, QSize(96, 56));
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIconSize(QSize(30, 30));
+    return b;
+}
+
+TPictureButton* TPictureButton::fieldButton(const QString& objectName, const QString& picture,
+                                      const QString& accessibleName, const QString& hint, QWidget* parent) {
+    auto* b = new TPictureButton(objectName, picture, accessibleName, hint, parent, QSize(30, 30));
+    b->setIconSize(QSize(24, 24));
+    return b;
+}
+
 void TPictureButton::setHint(const QString& hint) {
     hint_ = hint;
     setToolTip(hint.isEmpty() ? accessibleName() : hint);

@@ -12,6 +12,13 @@ public:
     TPictureButton(const QString& objectName, const QString& picture, const QString& accessibleName,
                    const QString& hint, QWidget* parent = nullptr, QSize size = QSize(48, 48));
 
+    // A button of a window's button panel: picture with its caption below.
+    static TPictureButton* captioned(const QString& objectName, const QString& picture, const QString& caption,
+                                     const QString& accessibleName, const QString& hint, QWidget* parent);
+    // A small button beside a field (check, today's date, e-mail).
+    static TPictureButton* fieldButton(const QString& objectName, const QString& picture, const QString& accessibleName,
+                                 const QString& hint, QWidget* parent);
+
     const QString& hint() const { return hint_; }
     void setHint(const QString& hint);
     void setPicture(const QString& picture);

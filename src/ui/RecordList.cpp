@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Text.h"
+#include "ui/Controls.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 
@@ -96,15 +97,9 @@ TListPanel::TListPanel(const QString& objectName, const QString& instruction, bo
     txtTrova_ = new QLineEdit(this);
     txtTrova_->setObjectName(QStringLiteral("txtTrova"));
     txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
-    auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* trova = button("btnTrova", QStringLiteral("Trova"));
-    btnStampa_ = button("btnStampa", QStringLiteral("Stampa"));
-    btnChiudi_ = button("btnChiudi", QStringLiteral("Chiudi"));
+    QPushButton* trova = Controls::pushButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), this);
+    btnStampa_ = Controls::pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
+    btnChiudi_ = Controls::pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     bottom->addWidget(txtTrova_, 1);
     bottom->addWidget(trova);
     bottom->addSpacing(20);
