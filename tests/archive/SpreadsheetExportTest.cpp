@@ -76,11 +76,6 @@ protected:
     QByteArray written() { return fileBytes(seams.file("Prova.xls")); }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 }  // namespace
 
@@ -149,11 +144,7 @@ TEST_F(ExportWindow, UnwritableTargetGivesThePlainMessage) {
 }
 
 TEST_F(ExportWindow, FullDiskKeepsTheEarlierFileAndSaysSo) {
-    {
-        QFile f(seams.file("Prova.xls"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("earlier export");
-    }
+    writeFile(seams.file("Prova.xls"), "earlier export");
     TfrmProva w(kTwoRows);
     {
         FullDisk full;

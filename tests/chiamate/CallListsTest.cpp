@@ -60,9 +60,9 @@ Record call(const Call& c) {
 class CallLists : public SeamsTest {
 protected:
     void archive(std::initializer_list<Call> calls) {
-        QFile f(seams.file("Registro_Chiamate.pro"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-        for (const Call& c : calls) f.write(call(c).bytes());
+        std::vector<Record> records;
+        for (const Call& c : calls) records.push_back(call(c));
+        appendRecords(seams.file("Registro_Chiamate.pro"), records);
     }
     static QStringList column(QTableWidget* g, int c) {
         QStringList out;
@@ -98,11 +98,9 @@ TEST_F(CallLists, TheRegisterExportHoldsEveryDatedCallWhole) {
     const QString subject = QStringLiteral("Richiesta di preventivo per la ristrutturazione");  // beyond 30
     archive({{"07/03/2024", "09:05", "Prima"}, {"", "10:00", "Senza data"}, {"08/03/2024", "16:40", "Seconda"}});
     {
-        QFile f(seams.file("Registro_Chiamate.pro"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
         Record r = call({"09/03/2024"});
         r.set("Oggetto", subject);
-        f.write(r.bytes());
+        appendRecords(seams.file("Registro_Chiamate.pro"), {r});
     }
     TfrmExpChiamate w;
     w.show();

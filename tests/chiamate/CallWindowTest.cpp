@@ -56,11 +56,7 @@ protected:
         type("txtCodFisc", "RSSMRA80A01H501U");
         type("txtTelCel", "3331234567");
     }
-    void archive(const std::vector<Record>& records) {
-        QFile f(seams.file("Registro_Chiamate.pro"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-        for (const Record& r : records) f.write(r.bytes());
-    }
+    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Registro_Chiamate.pro"), records); }
     QByteArray register_() { return fileBytes(seams.file("Registro_Chiamate.pro")); }
 };
 
@@ -377,10 +373,7 @@ TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
     Record c(Layouts::TSchedaCliente());
     for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
     c.set("Cliente", "Verdi Giuseppe");
-    QFile f(seams.file("Contatti.pro"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(c.bytes());
-    f.close();
+    writeFile(seams.file("Contatti.pro"), c.bytes());
 
     type("txtCliente", "Da sostituire");
     type("txtOggetto", "Reclamo");

@@ -14,12 +14,6 @@
 
 namespace {
 
-void append(const QString& path, const std::vector<Record>& records) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-    for (const Record& r : records) f.write(r.bytes());
-}
-
 QStringList gridRow(QTableWidget* g, int row) {
     QStringList cells;
     for (int c = 0; c < g->columnCount(); ++c) cells << g->item(row, c)->text();
@@ -52,7 +46,7 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
     for (const FieldDef& f : Layouts::TSchedaCliente().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("Cliente", "Rossi Niccol\u00F2");
     r.set("ProvNasc", "");  // a joined field without its second half
-    append(seams.file("Contatti.pro"), {r});
+    appendRecords(seams.file("Contatti.pro"), {r});
 
     TfrmExpClienti w;
     w.show();
@@ -103,7 +97,7 @@ protected:
 };
 
 TEST_F(CallHistory, CallsWithExactlyTheTaxCodeOnScreen) {
-    append(seams.file("Registro_Chiamate.pro"),
+    appendRecords(seams.file("Registro_Chiamate.pro"),
            {call("Uno", "RSSMRA80A01H501U"), call("Due", "rssmra80a01h501u"), call("Tre", "BNCNNA90B41F205X"),
             call("Quattro", "RSSMRA80A01H501U"), call("Cinque", "RSSMRA80A01H501"), call("Sei", "")});
     struct Case { QString screen; QStringList shown; };
@@ -124,7 +118,7 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
     for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("CodFisc", "RSSMRA80A01H501U");
     r.set("Note", "Richiamare se < 10 giorni & urgente");
-    append(seams.file("Registro_Chiamate.pro"), {r});
+    appendRecords(seams.file("Registro_Chiamate.pro"), {r});
     onScreen("RSSMRA80A01H501U");
 
     TfrmStoricoChiamate h(&clienti);

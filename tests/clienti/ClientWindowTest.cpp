@@ -39,11 +39,7 @@ protected:
     QLineEdit* edit(const char* name) { return child<QLineEdit>(&w, name); }
     QString pos() { return child<QLabel>(&w, "lblPosizione")->text(); }
     void click(const char* button) { child<QAbstractButton>(&w, button)->click(); }
-    void archive(const std::vector<Record>& records) {
-        QFile f(seams.file("Contatti.pro"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-        for (const Record& r : records) f.write(r.bytes());
-    }
+    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Contatti.pro"), records); }
     int count() { return int(QFile(seams.file("Contatti.pro")).size() / 3372); }
     void type(const char* name, const QString& text) {
         QLineEdit* e = edit(name);

@@ -18,8 +18,7 @@ protected:
     TfrmClienti w;
     void SetUp() override { w.show(); }
     void archive(std::initializer_list<std::pair<const char*, const char*>> clients) {
-        QFile f(seams.file("Contatti.pro"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        std::vector<Record> records;
         int n = 0;
         for (const auto& [name, flag] : clients) {
             Record r(Layouts::TSchedaCliente());
@@ -27,8 +26,9 @@ protected:
             r.set("Questioni", "richiamare");
             r.set("Ricontatta", QString::fromUtf8(flag));
             r.set("Note", QString::number(++n));
-            f.write(r.bytes());
+            records.push_back(r);
         }
+        appendRecords(seams.file("Contatti.pro"), records);
     }
     QStringList listed() {
         QStringList names;

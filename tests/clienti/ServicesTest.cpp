@@ -28,8 +28,7 @@ protected:
         position->setObjectName("lblPosizione");
     }
     void services(const QString& file, std::initializer_list<Voce> entries) {
-        QFile f(seams.file(file));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        std::vector<Record> records;
         for (const Voce& v : entries) {
             Record r(Layouts::TVoceServizio());
             r.set("Data", v.data);
@@ -37,8 +36,9 @@ protected:
             r.set("Servizi", QString::fromUtf8(v.servizi));
             r.set("Agente", "Carla");
             r.set("Importo", v.importo);
-            f.write(r.bytes());
+            records.push_back(r);
         }
+        appendRecords(seams.file(file), records);
     }
     void open(const std::function<void(QDialog*)>& driver) {
         seams.onModal(driver);
@@ -144,10 +144,9 @@ TEST_F(Services, AddSaveModifyAndReopen) {
     EXPECT_EQ(QFile(seams.file("Servizi_Cliente_3.pro")).size(), 117);
 
     {  // the same entry once more, as a second record
-        const QByteArray entry = fileBytes(seams.file("Servizi_Cliente_3.pro"));
-        QFile f(seams.file("Servizi_Cliente_3.pro"));
-        ASSERT_TRUE(f.open(QIODevice::Append));
-        f.write(entry);
+        Record entry(Layouts::TVoceServizio());
+        entry.bytes() = fileBytes(seams.file("Servizi_Cliente_3.pro"));
+        appendRecords(seams.file("Servizi_Cliente_3.pro"), {entry});
     }
     open([&](QDialog* d) {
         auto* list = child<TRecordList>(d, "lstRecords");

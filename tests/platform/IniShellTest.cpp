@@ -7,19 +7,7 @@
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "support/Seams.h"
-
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
-}  // namespace
+#include "support/Seams.h"
 
 class IniTest : public ::testing::Test {
 protected:
@@ -28,7 +16,7 @@ protected:
 };
 
 TEST_F(IniTest, ReadsWindowsFileIgnoringCaseOfNames) {
-    writeAll(path, "; settings\r\n[Altro]\r\nValore=no\r\n[ACCESSO]\r\n  valore = 0A1B \r\n[Citt\xE0]\r\nNome=\"Forl\xEC\"\r\n");
+    writeFile(path, "; settings\r\n[Altro]\r\nValore=no\r\n[ACCESSO]\r\n  valore = 0A1B \r\n[Citt\xE0]\r\nNome=\"Forl\xEC\"\r\n");
     EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("0A1B"));
     EXPECT_EQ(IniFile::readString(path, "altro", "VALORE"), QStringLiteral("no"));
     EXPECT_EQ(IniFile::readString(path, "Città", "Nome"), QStringLiteral("Forlì"));
@@ -37,23 +25,23 @@ TEST_F(IniTest, ReadsWindowsFileIgnoringCaseOfNames) {
 }
 
 TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherLine) {
-    writeAll(path, "; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nValore=00\r\nAltra=x\r\n[Fine]\r\nB=2\r\n");
+    writeFile(path, "; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nValore=00\r\nAltra=x\r\n[Fine]\r\nB=2\r\n");
     IniFile::writeString(path, "accesso", "VALORE", "FF");
-    EXPECT_EQ(readAll(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n"));
     IniFile::writeString(path, "Altro", "Nuova", "Sì");
     IniFile::writeString(path, "Nuova", "K", "v");
-    EXPECT_EQ(readAll(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\nNuova=S\xEC\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n\r\n[Nuova]\r\nK=v\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\nNuova=S\xEC\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n\r\n[Nuova]\r\nK=v\r\n"));
 }
 
 TEST_F(IniTest, FirstWriteCreatesTheFile) {
     IniFile::writeString(path, "Accesso", "Valore", "AB");
-    EXPECT_EQ(readAll(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
     EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("AB"));
 }
 
 TEST_F(IniTest, UnwritableStoreIsRefusedAndKept) {
     EXPECT_THROW(IniFile::writeString(dir.filePath("manca/s.ini"), "Accesso", "Valore", "CD"), IniError);
-    writeAll(path, "[Accesso]\r\nValore=AB\r\n");
+    writeFile(path, "[Accesso]\r\nValore=AB\r\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
     if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
     EXPECT_THROW(IniFile::writeString(path, "Accesso", "Valore", "CD"), IniError);
@@ -61,12 +49,12 @@ TEST_F(IniTest, UnwritableStoreIsRefusedAndKept) {
 }
 
 TEST_F(IniTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
-    writeAll(path, "[Accesso]\r\nValore=AB\r\n");
+    writeFile(path, "[Accesso]\r\nValore=AB\r\n");
     {
         FullDisk full;
         EXPECT_THROW(IniFile::writeString(path, "Accesso", "Valore", "CD"), IniError);
     }
-    EXPECT_EQ(readAll(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("[Accesso]\r\nValore=AB\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.ini"});
 }
 

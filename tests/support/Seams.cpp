@@ -92,6 +92,18 @@ QByteArray fileBytes(const QString& path) {
     return f.readAll();
 }
 
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+void appendRecords(const QString& path, const std::vector<Record>& records) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append)) << path.toStdString();
+    for (const Record& r : records) f.write(r.bytes());
+}
+
 void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
         if (c.unicode() < 128) QTest::keyClick(widget, c.toLatin1());

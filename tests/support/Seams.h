@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "archive/RecordLayout.h"
 #include "report/ReportOutput.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -115,3 +116,7 @@ QStringList printedLines(const PreparedReport& report, const QString& memo);
 
 // The bytes of a file of the program folder (empty when missing).
 QByteArray fileBytes(const QString& path);
+// A file made by hand: these bytes as its whole content.
+void writeFile(const QString& path, const QByteArray& bytes);
+// Records added at the end of a record file, as another program would.
+void appendRecords(const QString& path, const std::vector<Record>& records);
