@@ -196,17 +196,25 @@ void TfrmChiamate::newCard() {
     // A new call is stamped with the present moment; the hidden composed
     // date and time stay as they were.
     const QDateTime now = Clock::now();
-    Controls::setText(txtGiornoRit_, Formats::twoDigits(now.date().day()));
-    Controls::setText(txtMeseRit_, monthNames().at(now.date().month() - 1));
-    Controls::setText(txtOreRit_, Formats::twoDigits(now.time().hour()));
-    Controls::setText(txtMinutiRit_, Formats::twoDigits(now.time().minute()));
+    putDate(now.date());
+    putTime(now.time());
     Controls::setText(txtTipo_, QStringLiteral("In entrata"));
     for (const char* name : {"txtOggetto", "txtEsito", "txtGrado", "txtDurata", "txtCliente", "txtCodFisc", "txtZona",
                              "txtRecapito", "txtTelCel", "txtEmail", "txtNote", "txtOperatore"})
         Controls::clear(control(QLatin1String(name)));
-    Controls::setText(lblAnnoRit_, year(now.date()));
     positionLabel()->clear();
     control(QStringLiteral("txtOggetto"))->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmChiamate::putDate(const QDate& d) {
+    Controls::setText(txtGiornoRit_, Formats::twoDigits(d.day()));
+    Controls::setText(txtMeseRit_, monthNames().at(d.month() - 1));
+    Controls::setText(lblAnnoRit_, year(d));
+}
+
+void TfrmChiamate::putTime(const QTime& t) {
+    Controls::setText(txtOreRit_, Formats::twoDigits(t.hour()));
+    Controls::setText(txtMinutiRit_, Formats::twoDigits(t.minute()));
 }
 
 bool TfrmChiamate::refuse(const QString& name, const QString& warning, bool plain) {
@@ -270,18 +278,9 @@ void TfrmChiamate::afterDuplicate() {
 
 QWidget* TfrmChiamate::duplicateFocus() const { return txtGiornoRit_; }
 
-void TfrmChiamate::impRitiroClick() {
-    const QDate today = Clock::today();
-    Controls::setText(lblAnnoRit_, year(today));
-    Controls::setText(txtGiornoRit_, Formats::twoDigits(today.day()));
-    Controls::setText(txtMeseRit_, monthNames().at(today.month() - 1));
-}
+void TfrmChiamate::impRitiroClick() { putDate(Clock::today()); }
 
-void TfrmChiamate::impOraRitClick() {
-    const QTime now = Clock::time();
-    Controls::setText(txtOreRit_, Formats::twoDigits(now.hour()));
-    Controls::setText(txtMinutiRit_, Formats::twoDigits(now.minute()));
-}
+void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 
 void TfrmChiamate::impClienteClick() { TfrmTrovaClienti::open(this, QStringLiteral("chiamate")); }
 

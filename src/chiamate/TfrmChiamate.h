@@ -43,6 +43,9 @@ private:
     QComboBox* pickList(const QString& objectName, const QStringList& entries, int width);
     // Stops a save: the message, then the focus on the field.
     bool refuse(const QString& control, const QString& warning, bool plain = false);
+    // The day, month and year lists / the hour and minute lists of a moment.
+    void putDate(const QDate& date);
+    void putTime(const QTime& time);
 
     QComboBox* txtGiornoRit_ = nullptr;
     QComboBox* txtMeseRit_ = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 // The whole call register, exported to "Registro_Chiamate.xls".
-#include "chiamate/CallSummary.h"
+#include "archive/CallSummary.h"
 
 class TfrmExpChiamate : public TCallSummary {
     Q_OBJECT

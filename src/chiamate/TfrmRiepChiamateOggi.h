@@ -1,7 +1,7 @@
 #pragma once
 // The calls dated today, whatever their time, exported to
 // "Chiamate_Odierne.xls".
-#include "chiamate/CallSummary.h"
+#include "archive/CallSummary.h"
 
 class TfrmRiepChiamateOggi : public TCallSummary {
     Q_OBJECT

@@ -2,9 +2,9 @@
 // The calls of the call register that belong to the client on screen in the
 // client window: those with the same tax code, exactly. Exported to
 // "Storico_Chiamate_Cliente.xls".
-#include "archive/ExportWindow.h"
+#include "archive/CallSummary.h"
 
-class TfrmStoricoChiamate : public TExportWindow {
+class TfrmStoricoChiamate : public TCallSummary {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("Storico chiamate cliente");
@@ -14,7 +14,7 @@ public:
     explicit TfrmStoricoChiamate(QWidget* owner = nullptr);
 
 protected:
-    void fillRows(const RowSink& add) override;
+    Selection selection() const override;
 
 private:
     QString taxCode() const;

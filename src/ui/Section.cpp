@@ -2,9 +2,10 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "ui/Resources.h"
 
 TSection::TSection(const QString& objectName, const QString& picture, const QString& title, QWidget* parent)
     : QFrame(parent) {
@@ -19,7 +20,7 @@ TSection::TSection(const QString& objectName, const QString& picture, const QStr
     heading->setSpacing(6);
     auto* icon = new QLabel;
     icon->setObjectName(objectName + QStringLiteral("Icona"));
-    icon->setPixmap(QIcon(picture).pixmap(QSize(20, 20), devicePixelRatioF()));
+    icon->setPixmap(svgPixmap(picture, QSize(20, 20), devicePixelRatioF()));
     icon->setFixedSize(20, 20);
     auto* text = new QLabel(title);
     text->setObjectName(objectName + QStringLiteral("Titolo"));

@@ -1,6 +1,7 @@
 #pragma once
-// The two call summaries of the call register, today's calls and the whole
-// register: the grid of the call columns, exported to a spreadsheet.
+// The summaries of the call register — today's calls, the whole register, a
+// client's call history: the grid of the call columns, exported to a
+// spreadsheet.
 #include <functional>
 
 #include "archive/ExportWindow.h"

@@ -1,4 +1,4 @@
-#include "chiamate/CallSummary.h"
+#include "archive/CallSummary.h"
 
 #include "archive/ArchivioSchede.h"
 #include "archive/CallColumns.h"
