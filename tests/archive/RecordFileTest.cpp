@@ -134,7 +134,9 @@ TEST_F(RecordFile, GuardShowsTheAccessMessageInTheAskedBox) {
     EXPECT_FALSE(ok);
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Error);
-    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                             "possedere i privilegi di scrittura nella cartella di installazione del programma."));
     EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::OkCancel);
     Archive::guard(nullptr, [] { throw ArchiveError("x"); }, Archive::AccessBox::Plain);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);

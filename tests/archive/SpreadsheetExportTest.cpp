@@ -203,16 +203,26 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
     EXPECT_EQ(info->text(), QString());
 }
 
+TEST(ExportMessages, TextsAsTheUserReadsThem) {
+    EXPECT_EQ(TExportWindow::kMsgDomanda,
+              QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+                             "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
+    EXPECT_EQ(TExportWindow::kMsgEsportate,
+              QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
+                             "file di Excel?"));
+    EXPECT_EQ(TExportWindow::kMsgErrore,
+              QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                             "file di Excel non sia già aperto."));
+}
+
 TEST_F(ExportWindow, HelpAndExit) {
-    QStringList titles;
-    Help::setOpener([&](QWidget*, const QString& title) { titles << title; });
+    const QStringList& titles = seams.helpRequests;
     TfrmProva w({});
     w.show();
     child<QAbstractButton>(&w, "cmdGuida")->click();
     EXPECT_EQ(titles, QStringList{"Guida prova"});
     child<QAbstractButton>(&w, "cmdEsci")->click();
     EXPECT_FALSE(w.isVisible());
-    Help::setOpener(nullptr);
 }
 
 // A real spreadsheet program reads the cells back as they were typed.

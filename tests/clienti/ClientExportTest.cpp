@@ -158,13 +158,11 @@ TEST_F(CallHistory, EmptyRegisterGivesAnEmptyGridAndAHeaderOnlyFile) {
 }
 
 TEST_F(CallHistory, HelpButtonsAskForTheWindowsTopics) {
-    QStringList asked;
-    Help::setOpener([&](QWidget*, const QString& title) { asked << title; });
     TfrmExpClienti e(&clienti);
     TfrmStoricoChiamate h(&clienti);
     child<QAbstractButton>(&e, "cmdGuida")->click();
     child<QAbstractButton>(&h, "cmdGuida")->click();
-    Help::setOpener(nullptr);
+    const QStringList& asked = seams.helpRequests;
     EXPECT_EQ(asked, QStringList({"Esportazione archivio clienti in Excel", "Storico chiamate cliente"}));
     EXPECT_EQ(asked, QStringList({expClientiHelpTopic().title, storicoChiamateHelpTopic().title}));
 }

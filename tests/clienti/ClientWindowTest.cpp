@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
+#include "clienti/ClientiHelp.h"
 #include "clienti/TfrmClienti.h"
+#include "platform/Text.h"
 #include "support/Seams.h"
 #include "ui/PictureButton.h"
 
@@ -341,4 +343,13 @@ TEST_F(ClientWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {
         EXPECT_EQ(seams.modals.back().className, QString::fromLatin1(c.window)) << c.button << " " << c.text;
         EXPECT_EQ(seen, QString::fromLatin1(c.text));
     }
+}
+
+TEST_F(ClientWindow, HelpButtonOpensTheClientGuide) {
+    click("cmdGuida");
+    EXPECT_EQ(seams.helpRequests, QStringList({"App Clienti e Servizi"}));
+    const HelpTopic topic = clientiHelpTopic();
+    EXPECT_EQ(topic.title, QStringLiteral("App Clienti e Servizi"));
+    EXPECT_GE(topic.paragraphs.size(), 3);
+    for (const QString& p : topic.paragraphs) EXPECT_FALSE(Text::trim(p).isEmpty());
 }

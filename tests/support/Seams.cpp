@@ -13,6 +13,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "ui/Form.h"
+#include "ui/Help.h"
 #include "ui/Modal.h"
 
 Seams::Seams() {
@@ -37,6 +38,7 @@ Seams::Seams() {
         return reportResult;
     });
     AppShell::setQuitter([this] { ++quitRequests; });
+    Help::setOpener([this](QWidget*, const QString& title) { helpRequests << title; });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -64,6 +66,7 @@ Seams::~Seams() {
     Shell::resetOpener();
     ReportOutput::resetHandler();
     AppShell::resetQuitter();
+    Help::setOpener(nullptr);
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();

@@ -54,6 +54,9 @@ public:
     // How many times the program was asked to end.
     int quitRequests = 0;
 
+    // Help windows asked for, by topic title.
+    QStringList helpRequests;
+
     // Reports sent to the printer or the preview: each request recorded with
     // its prepared pages, answered with reportResult.
     std::vector<ReportOutput::Request> reports;
