@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QLocale>
@@ -14,6 +16,7 @@
 #include "app/HelpTopics.h"
 #include "app/Info.h"
 #include "app/Password.h"
+#include "app/Startup.h"
 #include "app/WindowSet.h"
 #include "platform/Formats.h"
 #include "support/Seams.h"
@@ -266,4 +269,13 @@ TEST(GuidePdf, HoldsEveryTopicAndIsAPdf) {
     ASSERT_TRUE(GuidePdf::write(path));
     EXPECT_TRUE(fileBytes(path).startsWith("%PDF-"));
     EXPECT_FALSE(GuidePdf::write(dir.filePath(QStringLiteral("manca/Guida.pdf"))));
+}
+
+TEST(Startup, QtsOwnDialogsSpeakItalian) {
+    Startup::prepare(*qApp);
+    Seams seams;  // the program folder of a test again
+    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Save | QDialogButtonBox::Yes);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("Salva"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove('&'), QStringLiteral("Sì"));
 }
