@@ -114,7 +114,7 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     middle->addWidget(buttonPanel_);
     outer->addLayout(middle, 1);
 
-    panInfo_ = new TStatusLine(kInfoIniziale, this);
+    panInfo_ = new TStatusLine(QString(), this);
     outer->addWidget(panInfo_);
 
     // Where the focus goes before saving, so that the field being typed runs
@@ -215,6 +215,7 @@ void TRecordWindow::bindFields() {
 void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     desc_ = desc;
     Formats::apply();
+    panInfo_->setText(desc_.infoText);
     bindFields();
     QList<QWidget*> chain;
     for (const QString& name : desc_.enterChain)

@@ -39,6 +39,7 @@ struct RecordWindowDescription {
     std::vector<RequiredField> required;  // tested in this order before the archive is opened
 
     QString helpTitle;
+    QString infoText = QStringLiteral("Pronto per archiviare una nuova scheda...");  // the status line at first
     QString appendMessage = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
     QString overwriteMessage =
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
@@ -63,7 +64,6 @@ public:
     static inline const QString kMsgDuplicata = QStringLiteral(
         "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
         "Al termine premere Salva per inserire la scheda in archivio.");
-    static inline const QString kInfoIniziale = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
     explicit TRecordWindow(QWidget* owner = nullptr);
 

@@ -63,7 +63,6 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     setHint("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
     setHint("cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     setHint("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
-    statusLine()->setText(kInfoIniziale);
 
     RecordWindowDescription desc;
     desc.layout = &Layouts::TSchedaChiamata();
@@ -78,6 +77,7 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
                        "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata",   "txtCliente",   "txtCodFisc",
                        "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",    "txtNote",      "txtOperatore"};
     desc.helpTitle = kHelpTitle;
+    desc.infoText = kInfoIniziale;
     desc.appendMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
     // A duplicate is a new call of the same client: it has no attachments,
     // and waits for its own date and time before the register is touched.
