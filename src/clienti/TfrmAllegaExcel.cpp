@@ -144,15 +144,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(QWidget* owner) : TForm(owner) {
 
     KeyFilters::enterChain({txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_});
     KeyFilters::charsOnly(txtImporto_, QStringLiteral(","));
-    struct ExitRule : QObject {
-        TfrmAllegaExcel* w;
-        ExitRule(TfrmAllegaExcel* window, QObject* parent) : QObject(parent), w(window) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::FocusOut) w->txtImportoExit();
-            return false;
-        }
-    };
-    txtImporto_->installEventFilter(new ExitRule(this, txtImporto_));
+    TypingRules::onExit(txtImporto_, Formats::amountText);
 
     connect(aggiungi, &QPushButton::clicked, this, &TfrmAllegaExcel::btnAggiungiClick);
     connect(modifica, &QPushButton::clicked, this, &TfrmAllegaExcel::btnModificaClick);
@@ -296,13 +288,6 @@ void TfrmAllegaExcel::btnSalvaClick() {
     Msg::information(this, isNew ? QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.")
                                  : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
                                                   "archivio."));
-}
-
-void TfrmAllegaExcel::txtImportoExit() {
-    double value = 0;
-    const QString t = Text::trim(txtImporto_->text());
-    txtImporto_->setText(!t.isEmpty() && Formats::parseDecimal(t, &value) ? Formats::amount(value)
-                                                                          : QStringLiteral("0,00"));
 }
 
 void TfrmAllegaExcel::impDataClick() { txtData_->setText(Formats::date(Clock::today())); }

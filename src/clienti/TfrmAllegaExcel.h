@@ -32,7 +32,6 @@ private:
     QString ownerText(const QString& control) const;
     QString entryLine(const class Record& r) const;
     void showEntryPanel();
-    void txtImportoExit();
 
     QWidget* panContainer_;
     QWidget* panCosti_;

@@ -62,6 +62,11 @@ QString amount(double value) {
     return s;
 }
 
+QString amountText(const QString& typed) {
+    double value = 0;
+    return parseDecimal(typed, &value) ? amount(value) : amount(0);
+}
+
 bool parseDecimal(const QString& text, double* value) {
     const QString t = Text::trim(text);
     if (t.isEmpty()) return false;

@@ -26,6 +26,10 @@ QString twoDigits(int n);                  // 7 gives "07"
 // 0.1 + 0.2 → "0,30"), no thousands separator.
 QString amount(double value);
 
+// An amount field's text once left: a number in the amount rule, "0,00" for
+// an empty text or one that is not a number.
+QString amountText(const QString& typed);
+
 // A decimal number written with the comma ("12,5", "7", "-3,25"). Returns
 // false for anything else; blanks around it are allowed.
 bool parseDecimal(const QString& text, double* value);
