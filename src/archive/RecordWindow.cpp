@@ -14,6 +14,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/FocusMark.h"
 #include "ui/Help.h"
 #include "ui/KeyFilters.h"
@@ -130,34 +131,41 @@ QWidget* TRecordWindow::control(const QString& name) const { return findChild<QW
 
 QWidget* TRecordWindow::fieldControl(const QString& field) const {
     const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
-    return i < 0 ? nullptr : bound_[size_t(i)];
+    return i < 0 || !bound_[size_t(i)] ? nullptr : bound_[size_t(i)]->control();
 }
 
 QString TRecordWindow::fieldText(const QString& field) const {
-    QWidget* c = fieldControl(field);
-    return c ? Text::trim(Controls::text(c)) : QString();
+    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
+    return i < 0 || !bound_[size_t(i)] ? QString() : Text::trim(bound_[size_t(i)]->text());
 }
 
-int TRecordWindow::position() const { return Text::trim(lblPosizione_->text()).toInt(); }
+void TRecordWindow::setFieldText(const QString& field, const QString& text) {
+    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
+    if (i >= 0 && bound_[size_t(i)]) bound_[size_t(i)]->setText(text);
+}
 
-TPictureButton* TRecordWindow::addStandardButton(const QString& name) {
+WindowButton TRecordWindow::standardButton(const QString& name, const QString& hint, std::function<void()> handler) {
     for (const StandardButton& s : kStandard) {
         if (name != QLatin1String(s.name)) continue;
-        TPictureButton* b = addButton(name, QStringLiteral(":/img/btn/%1.svg").arg(QLatin1String(s.picture)),
-                                      QString::fromUtf8(s.caption), QString::fromUtf8(s.hint));
-        b->setAccessibleName(accessibleOf(name, b->text()));
-        if (s.handler) connect(b, &QAbstractButton::clicked, this, s.handler);
+        WindowButton b{name,
+                       QStringLiteral(":/img/btn/%1.svg").arg(QLatin1String(s.picture)),
+                       QString::fromUtf8(s.caption),
+                       hint.isEmpty() ? QString::fromUtf8(s.hint) : hint,
+                       accessibleOf(name, QString::fromUtf8(s.caption)),
+                       std::move(handler)};
+        if (!b.handler && s.handler) b.handler = [this, h = s.handler] { (this->*h)(); };
         return b;
     }
-    return nullptr;
+    qFatal("no standard button %s", qPrintable(name));
 }
 
-TPictureButton* TRecordWindow::addButton(const QString& name, const QString& picture, const QString& caption,
-                                         const QString& hint) {
-    TPictureButton* b = TPictureButton::captioned(name, picture, caption, caption, hint, buttonPanel_);
+void TRecordWindow::addButton(const WindowButton& spec) {
+    TPictureButton* b =
+        TPictureButton::captioned(spec.name, spec.picture, spec.caption, spec.caption, spec.hint, buttonPanel_);
+    if (!spec.accessibleName.isEmpty()) b->setAccessibleName(spec.accessibleName);
+    if (spec.handler) connect(b, &QAbstractButton::clicked, this, spec.handler);
     buttonGrid_->addWidget(b, buttonCount_ / 2, buttonCount_ % 2);
     ++buttonCount_;
-    return b;
 }
 
 void TRecordWindow::setHint(const QString& name, const QString& hint) {
@@ -174,18 +182,12 @@ QGridLayout* TRecordWindow::addSection(const QString& name, const QString& pictu
     return s->grid();
 }
 
-QLineEdit* TRecordWindow::addEdit(const QString& field) {
-    auto* e = new QLineEdit(fieldsArea_);
-    e->setObjectName(QStringLiteral("txt") + field);
-    return e;
+QLineEdit* TRecordWindow::addEdit(const QString& field, unsigned rules) {
+    return FieldKinds::text(fieldsArea_, QStringLiteral("txt") + field, rules);
 }
 
-void TRecordWindow::addHiddenLabels(const QStringList& names) {
-    for (const QString& name : names) {
-        auto* l = new QLabel(fieldsArea_);
-        l->setObjectName(name);
-        l->hide();
-    }
+void TRecordWindow::addHiddenFields(const QStringList& fields) {
+    for (const QString& field : fields) FieldKinds::hidden(fieldsArea_, QStringLiteral("lbl") + field);
 }
 
 void TRecordWindow::openMail(const QString& field) const {
@@ -203,18 +205,23 @@ void TRecordWindow::bindFields() {
             for (const char* prefix : {"txt", "chk", "lbl"})
                 if ((c = control(QLatin1String(prefix) + field))) break;
         }
-        bound_[size_t(i)] = c;
         if (!c) continue;
-        if (!desc_.noMaxLength.contains(c->objectName())) Controls::setMaxLength(c, desc_.layout->capacity(i));
-        if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c))
-            TFocusMark::attach(c, QStringLiteral("eff") + c->objectName().mid(3));
-        if (auto* combo = qobject_cast<QComboBox*>(c)) combo->setInsertPolicy(QComboBox::NoInsert);
+        TFieldEditor* editor = TFieldEditor::of(c);
+        // A control that carries a field but was not made as one of the field
+        // kinds would silently never be saved: a fault of the window's code.
+        if (!editor) qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
+                            qPrintable(c->objectName()), qPrintable(field));
+        bound_[size_t(i)] = editor;
+        if (!desc_.noMaxLength.contains(c->objectName())) editor->setMaxLength(desc_.layout->capacity(i));
+        if (editor->typed()) TFocusMark::attach(c, QStringLiteral("eff") + c->objectName().mid(3));
     }
 }
 
 void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     desc_ = desc;
+    nav_ = std::make_unique<RecordNavigator>(desc_.fileName, *desc_.layout);
     Formats::apply();
+    for (const WindowButton& b : desc_.buttons) addButton(b);
     panInfo_->setText(desc_.infoText);
     bindFields();
     QList<QWidget*> chain;
@@ -226,90 +233,60 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
 
 void TRecordWindow::FormShow() { newCard(); }
 
+void TRecordWindow::showPosition() {
+    lblPosizione_->setText(isNewCard() ? QString() : QString::number(position()));
+}
+
 void TRecordWindow::newCard() {
-    for (QWidget* c : bound_)
-        if (c) Controls::clear(c);
-    lblPosizione_->clear();
+    for (TFieldEditor* e : bound_)
+        if (e) e->clear();
+    nav_->startNew();
+    showPosition();
     if (QWidget* first = control(desc_.firstField)) first->setFocus(Qt::OtherFocusReason);
 }
 
 void TRecordWindow::loadRecord(const Record& record) {
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
-        if (QWidget* c = bound_[size_t(i)]) Controls::setText(c, record.get(i));
+        if (TFieldEditor* e = bound_[size_t(i)]) e->setText(record.get(i));
 }
 
 void TRecordWindow::showRecord(const Record& record, int position) {
     loadRecord(record);
-    lblPosizione_->setText(QString::number(position));
+    nav_->setPosition(position);
+    showPosition();
 }
 
 void TRecordWindow::fillRecord(Record& record) const {
     record.clear();
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
-        if (QWidget* c = bound_[size_t(i)]) record.set(i, Controls::text(c));
+        if (TFieldEditor* e = bound_[size_t(i)]) record.set(i, e->text());
     completeRecord(record);
 }
 
-void TRecordWindow::browse(const std::function<int(int count)>& choose) {
-    int choice = kNone;
-    int at = 0;
+void TRecordWindow::browse(Browse step) {
     Record r(*desc_.layout);
-    const bool ok = Archive::guard(this, [&] {
-        TArchivioSchede a;
-        a.open(desc_.fileName, *desc_.layout);
-        choice = choose(a.count());
-        if (choice >= 0) {
-            a.seek(choice);
-            a.read(r);
-            at = a.position();
-        }
-        a.close();
-    });
+    RecordNavigator::Step got = RecordNavigator::Step::Nothing;
+    const bool ok = Archive::guard(this, [&] { got = ((*nav_).*step)(r); });
     if (!ok) return;
-    if (choice >= 0) {
-        loadRecord(r);
-        lblPosizione_->setText(QString::number(at));
-    } else if (choice == kEmpty) {
-        Msg::information(this, kMsgVuoto);
+    switch (got) {
+    case RecordNavigator::Step::Loaded: loadRecord(r); break;
+    case RecordNavigator::Step::Empty: Msg::information(this, kMsgVuoto); break;
+    case RecordNavigator::Step::Nothing: break;
     }
+    showPosition();
 }
 
-void TRecordWindow::cmdPrimoClick() {
-    browse([](int n) { return n == 0 ? kEmpty : 0; });
-}
-
-void TRecordWindow::cmdUltimoClick() {
-    browse([](int n) { return n == 0 ? kEmpty : n - 1; });
-}
-
-void TRecordWindow::cmdAvantiClick() {
-    browse([this](int n) {
-        if (n == 0) {
-            lblPosizione_->clear();
-            return kEmpty;
-        }
-        // A new card counts as standing before the first record; at the last
-        // card nothing happens.
-        const int p = position();
-        return p < n ? p : kNone;
-    });
-}
-
-void TRecordWindow::cmdIndietroClick() {
-    browse([this](int n) {
-        const QString shown = Text::trim(lblPosizione_->text());
-        if (shown == QLatin1String("1")) return kNone;  // the first card: nothing happens
-        if (n == 0) return kEmpty;
-        if (shown.isEmpty()) return 0;
-        return position() >= 2 ? position() - 2 : kNone;
-    });
-}
+void TRecordWindow::cmdPrimoClick() { browse(&RecordNavigator::first); }
+void TRecordWindow::cmdUltimoClick() { browse(&RecordNavigator::last); }
+void TRecordWindow::cmdAvantiClick() { browse(&RecordNavigator::next); }
+void TRecordWindow::cmdIndietroClick() { browse(&RecordNavigator::previous); }
 
 void TRecordWindow::cmdSalvaClick() {
     if (desc_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
     for (const RequiredField& r : desc_.required) {
         QWidget* c = control(r.control);
-        if (c && Text::trim(Controls::text(c)).isEmpty()) {
+        TFieldEditor* e = TFieldEditor::of(c);
+        if (e && Text::trim(e->text()).isEmpty()) {
             Msg::warning(this, r.warning);
             c->setFocus(Qt::OtherFocusReason);
             return;
@@ -317,40 +294,29 @@ void TRecordWindow::cmdSalvaClick() {
     }
     if (!validate()) return;
 
-    const bool isNew = Text::trim(lblPosizione_->text()).isEmpty();
+    const bool isNew = isNewCard();
     const bool ok = Archive::guard(this, [&] {
         Record r(*desc_.layout);
         fillRecord(r);
-        TArchivioSchede a;
-        a.open(desc_.fileName, *desc_.layout);
-        a.seek(isNew ? a.count() : position() - 1);
-        a.write(r);
-        const int at = a.position();
-        a.close();
-        lblPosizione_->setText(QString::number(at));
+        nav_->save(r);
     });
+    showPosition();
     if (ok) Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
 QWidget* TRecordWindow::duplicateFocus() const { return control(desc_.firstField); }
 
 void TRecordWindow::cmdDuplicaClick() {
-    if (Text::trim(lblPosizione_->text()).isEmpty()) {
+    if (isNewCard()) {
         Msg::warning(this, kMsgDuplicaNuova);
         return;
     }
-    for (const QString& name : desc_.duplicateClears)
-        if (QWidget* c = control(name)) Controls::clear(c);
-    lblPosizione_->clear();
+    for (const QString& field : desc_.duplicateClears)
+        if (TFieldEditor* e = TFieldEditor::of(fieldControl(field))) e->clear();
+    nav_->startNew();
+    showPosition();
     afterDuplicate();
-    if (desc_.duplicateOpensArchive) {
-        const bool ok = Archive::guard(this, [&] {
-            TArchivioSchede a;
-            a.open(desc_.fileName, *desc_.layout);
-            a.close();
-        });
-        if (!ok) return;
-    }
+    if (desc_.duplicateOpensArchive && !Archive::guard(this, [&] { nav_->check(); })) return;
     if (QWidget* f = duplicateFocus()) f->setFocus(Qt::OtherFocusReason);
     Msg::information(this, kMsgDuplicata);
 }

@@ -10,7 +10,10 @@
 #include <QStringList>
 #include <vector>
 
+#include <memory>
+
 #include "archive/RecordLayout.h"
+#include "archive/RecordNavigator.h"
 #include "ui/Form.h"
 
 class QGridLayout;
@@ -19,10 +22,23 @@ class QVBoxLayout;
 class QLineEdit;
 class TPictureButton;
 class TStatusLine;
+class TFieldEditor;
+class TRecordWindow;
 
 struct RequiredField {
     QString control;  // objectName of the control tested and focused
     QString warning;  // the warning shown when its trimmed text is empty
+};
+
+// A picture button of the panel: its name, picture, caption, hint, the name
+// a screen reader says, and what a click does.
+struct WindowButton {
+    QString name;
+    QString picture;
+    QString caption;
+    QString hint;
+    QString accessibleName;
+    std::function<void()> handler;
 };
 
 struct RecordWindowDescription {
@@ -33,6 +49,9 @@ struct RecordWindowDescription {
     // the usual prefix ("txt", "chk", "lbl") + field name.
     QMap<QString, QString> controlOf;
     QStringList noMaxLength;  // controls without a maximum length
+
+    // The picture buttons of the panel, in order (see TRecordWindow::standardButton).
+    std::vector<WindowButton> buttons;
 
     QString firstField;                  // focused on a new card
     QStringList enterChain;              // Enter moves along these, back to the first
@@ -50,8 +69,8 @@ struct RecordWindowDescription {
     // Duplicate opens and closes the archive, so that an inaccessible archive
     // is reported at once.
     bool duplicateOpensArchive = true;
-    // Cleared by Duplicate (by default the attached files and descriptions).
-    QStringList duplicateClears = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+    // Fields cleared by Duplicate (by default the attached files and descriptions).
+    QStringList duplicateClears = {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
 };
 
 class TRecordWindow : public TAppWindow {
@@ -71,11 +90,14 @@ public:
     QWidget* control(const QString& objectName) const;
     // The control bound to a field of the record layout.
     QWidget* fieldControl(const QString& field) const;
+    // A field's text as the card shows it, trimmed.
     QString fieldText(const QString& field) const;
+    // Puts a value into a field, as a record read from the file does.
+    void setFieldText(const QString& field, const QString& text);
 
     // The position of the card shown; 0 for a new card.
-    int position() const;
-    QLabel* positionLabel() const { return lblPosizione_; }
+    int position() const { return nav_ ? nav_->position() : 0; }
+    bool isNewCard() const { return position() == 0; }
     QLabel* statusLine() const;
 
     // Fills the controls from a record / a record from the controls.
@@ -83,6 +105,12 @@ public:
     // A record brought from a list or a find window: its fields and position.
     void showRecord(const Record& record, int position);
     void fillRecord(Record& record) const;
+
+    // The standard picture buttons by name ("cmdPrimo" … "cmdEsci", "cmdPDF",
+    // "cmdFile"), with their picture, caption, hint and handler; a hint or a
+    // handler given here replaces the standard one.
+    WindowButton standardButton(const QString& name, const QString& hint = {},
+                                std::function<void()> handler = {});
 
 public slots:
     void cmdPrimoClick();
@@ -106,29 +134,25 @@ protected:
     QVBoxLayout* fieldsLayout() const { return fieldsLayout_; }
     QWidget* fieldsArea() const { return fieldsArea_; }
 
-    // Picture buttons of the panel, in order. Standard ones by name
-    // ("cmdPrimo" … "cmdEsci", "cmdPDF", "cmdFile") with their picture,
-    // hint and handler; others with their own.
-    TPictureButton* addStandardButton(const QString& name);
-    TPictureButton* addButton(const QString& name, const QString& picture, const QString& caption,
-                              const QString& hint);
     void setHint(const QString& control, const QString& hint);
 
     // Pieces of the fields area: a section with its picture heading whose
     // grid has columns of equal stretch, an edit field named "txt" + field,
     // the hidden labels that carry state, and the e-mail to a field's address.
     QGridLayout* addSection(const QString& name, const QString& picture, const QString& title, int columns);
-    QLineEdit* addEdit(const QString& field);
-    void addHiddenLabels(const QStringList& names);
+    // A text field named "txt" + field, with its typing rules (FieldKinds::TextRule).
+    QLineEdit* addEdit(const QString& field, unsigned rules = 0);
+    // Hidden fields named "lbl" + field.
+    void addHiddenFields(const QStringList& fields);
     void openMail(const QString& field) const;
 
     // To call at the end of the app's constructor, once every control
-    // exists: binds fields to controls, maximum lengths, focus marks, Enter
-    // chain, hints, formats.
+    // exists: the buttons, the binding of fields to their editors, maximum
+    // lengths, focus marks, Enter chain, hints, formats.
     void FormCreate(const RecordWindowDescription& desc);
 
-    // A new card: every control empty, no position, focus on the first
-    // field. Apps that fill default values extend it.
+    // A new card: every field empty, no position, focus on the first field.
+    // Apps that fill default values extend it.
     virtual void newCard();
     // Further save tests after the required fields; false stops the save.
     virtual bool validate() { return true; }
@@ -143,14 +167,15 @@ protected:
     void FormShow() override;
 
 private:
-    static constexpr int kNone = -1;   // browsing shows nothing new
-    static constexpr int kEmpty = -2;  // the archive has no cards
-    // Opens the archive; choose gets the count and names the record to load.
-    void browse(const std::function<int(int count)>& choose);
+    using Browse = RecordNavigator::Step (RecordNavigator::*)(Record&);
+    void browse(Browse step);
+    void showPosition();
+    void addButton(const WindowButton& button);
     void bindFields();
 
     RecordWindowDescription desc_;
-    std::vector<QWidget*> bound_;  // one per field of the layout, or null
+    std::unique_ptr<RecordNavigator> nav_;
+    std::vector<TFieldEditor*> bound_;  // one per field of the layout, or null
     QWidget* fieldsArea_ = nullptr;
     QVBoxLayout* fieldsLayout_ = nullptr;
     QWidget* buttonPanel_ = nullptr;

@@ -19,6 +19,7 @@
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -52,19 +53,19 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     setWindowTitle(QStringLiteral(" Plenaro - Registro Chiamate"));
     buildSections();
 
-    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"})
-        addStandardButton(QLatin1String(name));
-    TPictureButton* oggi = addButton("cmdRiepOggi", ":/img/btn/oggi.svg", "Oggi",
-                                     "Visualizza il riepilogo delle chiamate di oggi.");
-    oggi->setAccessibleName(QStringLiteral("Chiamate di oggi"));
-    connect(oggi, &QAbstractButton::clicked, this, &TfrmChiamate::cmdRiepOggiClick);
-    for (const char* name : {"cmdEsporta", "cmdGuida", "cmdEsci"}) addStandardButton(QLatin1String(name));
-    setHint("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
-    setHint("cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    setHint("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
-
     RecordWindowDescription desc;
+    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                             "cmdDuplica", "cmdTrova", "cmdStampa"})
+        desc.buttons.push_back(standardButton(QLatin1String(name)));
+    desc.buttons.push_back(
+        standardButton("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")));
+    desc.buttons.push_back({"cmdRiepOggi", ":/img/btn/oggi.svg", "Oggi",
+                            "Visualizza il riepilogo delle chiamate di oggi.", "Chiamate di oggi",
+                            [this] { cmdRiepOggiClick(); }});
+    desc.buttons.push_back(standardButton("cmdEsporta"));
+    desc.buttons.push_back(
+        standardButton("cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")));
+    desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
     desc.layout = &Layouts::TSchedaChiamata();
     desc.fileName = ArchiveFiles::Chiamate;
     desc.controlOf = {{"Giorno", "txtGiornoRit"},        {"Mese", "txtMeseRit"},  {"Anno", "lblAnnoRit"},
@@ -87,16 +88,7 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
 }
 
 QComboBox* TfrmChiamate::pickList(const QString& objectName, const QStringList& entries, int width) {
-    auto* c = new QComboBox(fieldsArea());
-    c->setObjectName(objectName);
-    c->setEditable(true);
-    c->addItems(entries);
-    c->setMaxVisibleItems(12);
-    c->setFixedWidth(width);
-    c->setCompleter(nullptr);
-    ListRules::pickOnly(c);
-    ListRules::clearChoiceOnEnter(c);
-    return c;
+    return FieldKinds::pickList(fieldsArea(), objectName, entries, width);
 }
 
 void TfrmChiamate::buildSections() {
@@ -117,10 +109,8 @@ void TfrmChiamate::buildSections() {
     dataRow->setContentsMargins(8, 4, 8, 6);
     txtGiornoRit_ = pickList("txtGiornoRit", numbers(1, 31), 62);
     txtMeseRit_ = pickList("txtMeseRit", monthNames(), 126);
-    lblAnnoRit_ = new QLineEdit(area);
-    lblAnnoRit_->setObjectName(QStringLiteral("lblAnnoRit"));
+    lblAnnoRit_ = FieldKinds::text(area, QStringLiteral("lblAnnoRit"), FieldKinds::DigitsOnly);
     lblAnnoRit_->setFixedWidth(64);
-    KeyFilters::digitsOnly(lblAnnoRit_);
     dataRow->addLayout(Controls::labeled(QStringLiteral("Giorno:"), txtGiornoRit_));
     dataRow->addLayout(Controls::labeled(QStringLiteral("Mese:"), txtMeseRit_));
     dataRow->addLayout(Controls::labeled(QStringLiteral("Anno:"), lblAnnoRit_));
@@ -149,7 +139,8 @@ void TfrmChiamate::buildSections() {
     g->setColumnStretch(3, 1);
 
     // The hidden composed date and time of the card last read.
-    addHiddenLabels({"lblDataRit", "lblOraRit"});
+    FieldKinds::derived(area, QStringLiteral("lblDataRit"));
+    FieldKinds::derived(area, QStringLiteral("lblOraRit"));
 
     // (2) What the call was about.
     g = section("sezEsito", "esito", QStringLiteral("Oggetto ed esito della chiamata"), 4);
@@ -166,8 +157,7 @@ void TfrmChiamate::buildSections() {
                                    "Importa i dati dall'archivio anagrafico dei clienti.", area);
     connect(impCliente, &QAbstractButton::clicked, this, &TfrmChiamate::impClienteClick);
     bottom(g, impCliente, 0, 3);
-    QLineEdit* cf = addEdit("CodFisc");
-    TypingRules::onChange(cf, TypingRules::trimUpper);
+    QLineEdit* cf = addEdit("CodFisc", FieldKinds::TrimmedUpper);
     addLabeled(g, 0, 4, 2, QStringLiteral("Codice fiscale:"), cf);
     auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
                                 "Controlla il codice fiscale.", area);
@@ -176,9 +166,7 @@ void TfrmChiamate::buildSections() {
     addLabeled(g, 1, 0, 3, QStringLiteral("Zona di appartenenza:"), addEdit("Zona"));
     addLabeled(g, 1, 4, 1, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
     addLabeled(g, 1, 5, 1, QStringLiteral("Tel. cellulare:"), addEdit("TelCel"));
-    QLineEdit* email = addEdit("Email");
-    TypingRules::onChange(email, TypingRules::trim);
-    TypingRules::onExit(email, TypingRules::trim);
+    QLineEdit* email = addEdit("Email", FieldKinds::Trimmed | FieldKinds::TrimmedOnExit);
     addLabeled(g, 2, 0, 3, QStringLiteral("E-mail:"), email);
     auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
                              "Invia una e-mail all'indirizzo indicato.", area);
@@ -193,28 +181,23 @@ void TfrmChiamate::buildSections() {
 }
 
 void TfrmChiamate::newCard() {
-    // A new call is stamped with the present moment; the hidden composed
-    // date and time stay as they were.
+    // A new call is stamped with the present moment.
+    TRecordWindow::newCard();
     const QDateTime now = Clock::now();
     putDate(now.date());
     putTime(now.time());
-    Controls::setText(txtTipo_, QStringLiteral("In entrata"));
-    for (const char* name : {"txtOggetto", "txtEsito", "txtGrado", "txtDurata", "txtCliente", "txtCodFisc", "txtZona",
-                             "txtRecapito", "txtTelCel", "txtEmail", "txtNote", "txtOperatore"})
-        Controls::clear(control(QLatin1String(name)));
-    positionLabel()->clear();
-    control(QStringLiteral("txtOggetto"))->setFocus(Qt::OtherFocusReason);
+    setFieldText(QStringLiteral("Tipo"), QStringLiteral("In entrata"));
 }
 
 void TfrmChiamate::putDate(const QDate& d) {
-    Controls::setText(txtGiornoRit_, Formats::twoDigits(d.day()));
-    Controls::setText(txtMeseRit_, monthNames().at(d.month() - 1));
-    Controls::setText(lblAnnoRit_, year(d));
+    setFieldText(QStringLiteral("Giorno"), Formats::twoDigits(d.day()));
+    setFieldText(QStringLiteral("Mese"), monthNames().at(d.month() - 1));
+    setFieldText(QStringLiteral("Anno"), year(d));
 }
 
 void TfrmChiamate::putTime(const QTime& t) {
-    Controls::setText(txtOreRit_, Formats::twoDigits(t.hour()));
-    Controls::setText(txtMinutiRit_, Formats::twoDigits(t.minute()));
+    setFieldText(QStringLiteral("Ore"), Formats::twoDigits(t.hour()));
+    setFieldText(QStringLiteral("Minuti"), Formats::twoDigits(t.minute()));
 }
 
 bool TfrmChiamate::refuse(const QString& name, const QString& warning, bool plain) {
@@ -225,9 +208,9 @@ bool TfrmChiamate::refuse(const QString& name, const QString& warning, bool plai
 }
 
 bool TfrmChiamate::validate() {
-    auto value = [this](const char* name) { return Text::trim(Controls::text(control(QLatin1String(name)))); };
-    const QString day = value("txtGiornoRit"), month = value("txtMeseRit"), yearText = value("lblAnnoRit");
-    const QString hour = value("txtOreRit"), minutes = value("txtMinutiRit");
+    auto value = [this](const char* field) { return fieldText(QLatin1String(field)); };
+    const QString day = value("Giorno"), month = value("Mese"), yearText = value("Anno");
+    const QString hour = value("Ore"), minutes = value("Minuti");
 
     if (day.isEmpty()) return refuse("txtGiornoRit", need("il giorno della chiamata."));
     if (day.size() < 2) return refuse("txtGiornoRit", need("il giorno della chiamata usando due cifre."));
@@ -239,12 +222,12 @@ bool TfrmChiamate::validate() {
     if (hour.size() < 2) return refuse("txtOreRit", need("l'ora della chiamata usando due cifre."));
     if (minutes.size() < 2)
         return refuse("txtMinutiRit", need("i minuti dell'ora della vendita usando due cifre."));
-    if (value("txtTipo").isEmpty())
+    if (value("Tipo").isEmpty())
         return refuse("txtTipo", need("il tipo di chiamata (in entrata o in uscita)."));
-    if (value("txtOggetto").isEmpty()) return refuse("txtOggetto", need("l'oggetto della chiamata."));
-    if (value("txtCliente").isEmpty()) return refuse("txtCliente", need("il nome del cliente."));
-    if (value("txtCodFisc").isEmpty()) return refuse("txtCodFisc", need("il codice fiscale del cliente."));
-    if (value("txtTelCel").isEmpty()) return refuse("txtTelCel", need("il numero di cellulare del cliente."));
+    if (value("Oggetto").isEmpty()) return refuse("txtOggetto", need("l'oggetto della chiamata."));
+    if (value("Cliente").isEmpty()) return refuse("txtCliente", need("il nome del cliente."));
+    if (value("CodFisc").isEmpty()) return refuse("txtCodFisc", need("il codice fiscale del cliente."));
+    if (value("TelCel").isEmpty()) return refuse("txtTelCel", need("il numero di cellulare del cliente."));
 
     int m = -1;
     for (int i = 0; i < monthNames().size(); ++i)
@@ -256,7 +239,7 @@ bool TfrmChiamate::validate() {
 
     const QChar sep = Formats::dateSeparator();
     const QString composed = day + sep + Formats::twoDigits(m) + sep + yearText;
-    Controls::setText(control(QStringLiteral("lblDataRit")), composed);
+    setFieldText(QStringLiteral("DataChiamata"), composed);
     if (!Formats::parseDate(composed).isValid())
         return refuse("txtGiornoRit",
                       QStringLiteral("Attenzione: la data ") + composed + QStringLiteral(" non esiste.") +
@@ -272,8 +255,8 @@ void TfrmChiamate::completeRecord(Record& record) const {
 }
 
 void TfrmChiamate::afterDuplicate() {
-    for (QComboBox* c : {txtGiornoRit_, txtMeseRit_, txtOreRit_, txtMinutiRit_}) Controls::clear(c);
-    Controls::setText(lblAnnoRit_, year(Clock::today()));
+    for (const char* field : {"Giorno", "Mese", "Ore", "Minuti"}) setFieldText(QLatin1String(field), QString());
+    setFieldText(QStringLiteral("Anno"), year(Clock::today()));
 }
 
 QWidget* TfrmChiamate::duplicateFocus() const { return txtGiornoRit_; }

@@ -19,6 +19,7 @@
 #include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -39,20 +40,18 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     setWindowTitle(QStringLiteral(" Plenaro - Clienti e Servizi"));
     buildSections();
 
+    RecordWindowDescription desc;
     for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
                              "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"})
-        addStandardButton(QLatin1String(name));
-    connect(addStandardButton("cmdPDF"), &QAbstractButton::clicked, this, &TfrmClienti::cmdPDFClick);
-    addStandardButton("cmdEsporta");
-    connect(addButton("cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
-                      "Visualizza il riepilogo dei clienti da ricontattare."),
-            &QAbstractButton::clicked, this, &TfrmClienti::cmdRicontattaClick);
-    connect(addStandardButton("cmdFile"), &QAbstractButton::clicked, this, &TfrmClienti::cmdFileClick);
-    addStandardButton("cmdGuida");
-    addStandardButton("cmdEsci");
-    control("cmdRicontatta")->setAccessibleName(QStringLiteral("Clienti da ricontattare"));
-
-    RecordWindowDescription desc;
+        desc.buttons.push_back(standardButton(QLatin1String(name)));
+    desc.buttons.push_back(standardButton("cmdPDF", {}, [this] { cmdPDFClick(); }));
+    desc.buttons.push_back(standardButton("cmdEsporta"));
+    desc.buttons.push_back({"cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
+                            "Visualizza il riepilogo dei clienti da ricontattare.", "Clienti da ricontattare",
+                            [this] { cmdRicontattaClick(); }});
+    desc.buttons.push_back(standardButton("cmdFile", {}, [this] { cmdFileClick(); }));
+    desc.buttons.push_back(standardButton("cmdGuida"));
+    desc.buttons.push_back(standardButton("cmdEsci"));
     desc.layout = &Layouts::TSchedaCliente();
     desc.fileName = ArchiveFiles::Clienti;
     desc.firstField = QStringLiteral("txtCliente");
@@ -72,19 +71,8 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
 TfrmClienti::~TfrmClienti() = default;
 
 QComboBox* TfrmClienti::provinceList(const QString& objectName) {
-    auto* c = new QComboBox(fieldsArea());
-    c->setObjectName(objectName);
-    c->setEditable(true);
-    c->addItems(Province::codes());
-    c->setCurrentIndex(-1);  // no province until one is chosen or typed
-    c->setMaxVisibleItems(16);
-    c->setFixedWidth(64);
-    // Free typing, always upper case; entering the list clears its choice
-    // but keeps the text.
-    TypingRules::onChange(c, TypingRules::trimUpper);
-    TypingRules::onExit(c, TypingRules::trimUpper);
-    ListRules::clearChoiceOnEnter(c);
-    return c;
+    // Free typing, always upper case; no province until one is chosen or typed.
+    return FieldKinds::upperList(fieldsArea(), objectName, Province::codes(), 64);
 }
 
 void TfrmClienti::buildSections() {
@@ -103,16 +91,14 @@ void TfrmClienti::buildSections() {
     addLabeled(g, 0, 3, 1, QStringLiteral("Data di nascita:"), addEdit("DataNasc"));
     addLabeled(g, 0, 4, 3, QStringLiteral("Comune di nascita:"), addEdit("ComuneNasc"));
     addLabeled(g, 0, 7, 1, QStringLiteral("Prov."), provinceList("txtProvNasc"));
-    QLineEdit* sesso = addEdit("Sesso");
+    QLineEdit* sesso = addEdit("Sesso", FieldKinds::Upper);
     sesso->setFixedWidth(40);
-    TypingRules::onChange(sesso, TypingRules::upper);
     addLabeled(g, 1, 0, 1, QStringLiteral("Sesso:"), sesso);
     addLabeled(g, 1, 1, 2, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
     addLabeled(g, 1, 3, 4, QStringLiteral("Residente in Via / Piazza e numero civico:"), addEdit("IndirizzoRes"));
     addLabeled(g, 1, 7, 1, QStringLiteral("Prov."), provinceList("txtProvRes"));
     addLabeled(g, 2, 0, 3, QStringLiteral("Comune di residenza:"), addEdit("ComuneRes"));
-    QLineEdit* cap = addEdit("CapRes");
-    TypingRules::onKeyRelease(cap, TypingRules::upper);
+    QLineEdit* cap = addEdit("CapRes", FieldKinds::UpperOnRelease);
     addLabeled(g, 2, 3, 1, QStringLiteral("CAP:"), cap);
     addLabeled(g, 2, 4, 4, QStringLiteral("Modalit\u00E0 di pagamento:"), addEdit("Estremi"));
 
@@ -120,8 +106,7 @@ void TfrmClienti::buildSections() {
     g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
     addLabeled(g, 0, 0, 2, QStringLiteral("Tel. casa:"), addEdit("TelCasa"));
     addLabeled(g, 0, 2, 2, QStringLiteral("Tel. ufficio:"), addEdit("TelUff"));
-    QLineEdit* cel = addEdit("TelCel");
-    KeyFilters::digitsOnly(cel);
+    QLineEdit* cel = addEdit("TelCel", FieldKinds::DigitsOnly);
     addLabeled(g, 0, 4, 2, QStringLiteral("Tel. cellulare:"), cel);
     auto* chiamate = TPictureButton::fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
                                  "Visualizza lo storico delle telefonate del cliente archiviate nel registro "
@@ -129,12 +114,9 @@ void TfrmClienti::buildSections() {
                                  area);
     connect(chiamate, &QAbstractButton::clicked, this, &TfrmClienti::btnChiamateClick);
     bottom(g, chiamate, 0, 6);
-    QLineEdit* pec = addEdit("Fax");
-    TypingRules::onChange(pec, TypingRules::trim);
+    QLineEdit* pec = addEdit("Fax", FieldKinds::Trimmed);
     addLabeled(g, 1, 0, 3, QStringLiteral("PEC:"), pec);
-    QLineEdit* email = addEdit("Email");
-    TypingRules::onChange(email, TypingRules::trim);
-    TypingRules::onExit(email, TypingRules::trim);
+    QLineEdit* email = addEdit("Email", FieldKinds::Trimmed | FieldKinds::TrimmedOnExit);
     addLabeled(g, 1, 3, 3, QStringLiteral("E-mail:"), email);
     auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
                              "Invia una e-mail all'indirizzo indicato.", area);
@@ -143,30 +125,26 @@ void TfrmClienti::buildSections() {
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
-    QLineEdit* cf = addEdit("CodFisc");
-    TypingRules::onChange(cf, TypingRules::trimUpper);
+    QLineEdit* cf = addEdit("CodFisc", FieldKinds::TrimmedUpper);
     addLabeled(g, 0, 0, 2, QStringLiteral("Codice fiscale:"), cf);
     auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
                                 "Controlla il codice fiscale.", area);
     connect(checkCf, &QAbstractButton::clicked, this, &TfrmClienti::btnCodFiscClick);
     bottom(g, checkCf, 0, 2);
-    QLineEdit* carta = addEdit("Carta");
-    KeyFilters::digitsOnly(carta);
+    QLineEdit* carta = addEdit("Carta", FieldKinds::DigitsOnly);
     addLabeled(g, 0, 3, 2, QStringLiteral("Carta di credito n."), carta);
     auto* checkCarta = TPictureButton::fieldButton("btnCarta", ":/img/btn/controlla.svg", "Controlla la carta di credito",
                                    "Controlla il numero di carta di credito.", area);
     connect(checkCarta, &QAbstractButton::clicked, this, &TfrmClienti::btnCartaClick);
     bottom(g, checkCarta, 0, 5);
     addLabeled(g, 0, 6, 2, QStringLiteral("Scadenza:"), addEdit("ScadeCarta"));
-    QLineEdit* piva = addEdit("PartitaIva");
-    KeyFilters::digitsOnly(piva);
+    QLineEdit* piva = addEdit("PartitaIva", FieldKinds::DigitsOnly);
     addLabeled(g, 1, 0, 2, QStringLiteral("Partita IVA:"), piva);
     auto* checkPiva = TPictureButton::fieldButton("btnPartitaIva", ":/img/btn/controlla.svg", "Controlla la partita IVA",
                                   "Controlla il numero di partita IVA.", area);
     connect(checkPiva, &QAbstractButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
     bottom(g, checkPiva, 1, 2);
-    QLineEdit* iban = addEdit("Iban");
-    TypingRules::onChange(iban, TypingRules::trimUpper);
+    QLineEdit* iban = addEdit("Iban", FieldKinds::TrimmedUpper);
     addLabeled(g, 1, 3, 3, QStringLiteral("IBAN:"), iban);
     auto* checkIban = TPictureButton::fieldButton("btnIban", ":/img/btn/controlla.svg", "Controlla l'IBAN", "Controlla l'IBAN.", area);
     connect(checkIban, &QAbstractButton::clicked, this, &TfrmClienti::btnIbanClick);
@@ -184,8 +162,7 @@ void TfrmClienti::buildSections() {
     // (5) Pending questions, notes, services.
     g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
     addLabeled(g, 0, 0, 6, QStringLiteral("Questioni in sospeso:"), addEdit("Questioni"));
-    auto* ricontatta = new QCheckBox(QStringLiteral("Da ricontattare"), area);
-    ricontatta->setObjectName(QStringLiteral("chkRicontatta"));
+    QCheckBox* ricontatta = FieldKinds::flag(area, QStringLiteral("chkRicontatta"), QStringLiteral("Da ricontattare"));
     bottom(g, ricontatta, 0, 6, 2);
     addLabeled(g, 1, 0, 6, QStringLiteral("Note:"), addEdit("Note"));
     auto* prove = new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
@@ -198,7 +175,7 @@ void TfrmClienti::buildSections() {
     fieldsLayout()->addStretch();
 
     // The attached files travel with the card, unseen.
-    addHiddenLabels({"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"});
+    addHiddenFields({"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"});
 }
 
 void TfrmClienti::btnEmailClick() { openMail(QStringLiteral("Email")); }
@@ -209,7 +186,7 @@ void TfrmClienti::btnIbanClick() { Checks::openIban(this, fieldText("Iban")); }
 void TfrmClienti::btnCartaClick() { Checks::openCarta(this, fieldText("Carta")); }
 
 void TfrmClienti::btnChiamateClick() {
-    if (Text::trim(positionLabel()->text()).isEmpty()) {
+    if (isNewCard()) {
         Msg::warning(this, QStringLiteral("Attenzione: lo storico delle chiamate pu\u00F2 essere visualizzato soltanto "
                                           "dopo aver salvato la scheda del cliente."));
         return;
@@ -225,7 +202,7 @@ void TfrmClienti::btnChiamateClick() {
 }
 
 void TfrmClienti::btnProveClick() {
-    if (Text::trim(positionLabel()->text()).isEmpty()) {
+    if (isNewCard()) {
         Msg::warning(this, QStringLiteral("Attenzione: il riepilogo dei servizi pu\u00F2 essere visualizzato soltanto "
                                           "dopo aver salvato la scheda del cliente."));
         return;
