@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "archive/Attachments.h"
 #include "archive/Layouts.h"
 #include "archive/Province.h"
 #include "clienti/ClientCard.h"
@@ -221,7 +222,7 @@ void TfrmClienti::cmdRicontattaClick() {
     TfrmRicontatta list(this);
     list.showModal();
 }
-void TfrmClienti::cmdFileClick() {}
+void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("clienti")); }
 
 void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral("clienti")); }
 

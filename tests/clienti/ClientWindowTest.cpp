@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -352,4 +353,46 @@ TEST_F(ClientWindow, HelpButtonOpensTheClientGuide) {
     EXPECT_EQ(topic.title, QStringLiteral("App Clienti e Servizi"));
     EXPECT_GE(topic.paragraphs.size(), 3);
     for (const QString& p : topic.paragraphs) EXPECT_FALSE(Text::trim(p).isEmpty());
+}
+
+TEST_F(ClientWindow, AttachmentsGoFromTheWindowIntoTheSavedCard) {
+    Record r = client("Uno");
+    r.set("File01", "contratto.pdf");
+    r.set("Desc01", "Contratto");
+    archive({r});
+    click("cmdPrimo");
+
+    QTemporaryDir docs;
+    writeFile(docs.path() + "/delega.pdf", "DELEGA");
+    seams.pickFile(docs.path() + "/delega.pdf");
+    seams.onModal([](QDialog* a) {
+        EXPECT_EQ(child<QLabel>(a, "lblMemory")->text(), QStringLiteral("clienti"));
+        EXPECT_EQ(child<QLineEdit>(a, "txtFile01")->text(), QStringLiteral("contratto.pdf"));
+        EXPECT_EQ(child<QLineEdit>(a, "txtDesc01")->text(), QStringLiteral("Contratto"));
+        child<QAbstractButton>(a, "btnSfoglia02")->click();
+        child<QLineEdit>(a, "txtDesc02")->setText("Delega firmata");
+        child<QAbstractButton>(a, "btnApplica")->click();
+    });
+    click("cmdFile");
+    ASSERT_EQ(seams.modals.size(), 1u);
+    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmAllegaCartella"));
+    EXPECT_EQ(child<QLabel>(&w, "lblFile02")->text(), QStringLiteral("delega.pdf"));
+
+    // Annulla leaves the card as it was.
+    seams.onModal([](QDialog* a) {
+        child<QLineEdit>(a, "txtDesc01")->setText("cambiata");
+        child<QAbstractButton>(a, "btnAnnulla")->click();
+    });
+    click("cmdFile");
+    EXPECT_EQ(child<QLabel>(&w, "lblDesc01")->text(), QStringLiteral("Contratto"));
+
+    click("cmdSalva");
+    Record saved(Layouts::TSchedaCliente());
+    saved.bytes() = fileBytes(seams.file("Contatti.pro"));
+    ASSERT_EQ(saved.bytes().size(), 3372);
+    EXPECT_EQ(saved.get("File01"), QStringLiteral("contratto.pdf"));
+    EXPECT_EQ(saved.get("File02"), QStringLiteral("delega.pdf"));
+    EXPECT_EQ(saved.get("Desc02"), QStringLiteral("Delega firmata"));
+    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaCliente().offset("File02"), 11), QByteArray("\x0A" "delega.pdf"));
+    EXPECT_EQ(fileBytes(seams.file("Documenti_Allegati/delega.pdf")), QByteArray("DELEGA"));
 }

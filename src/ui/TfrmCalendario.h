@@ -1,0 +1,43 @@
+#pragma once
+// The date picker: a month calendar on today, "Importa" and "Annulla". The
+// window that opens it names in lblMemory the field the date is for, and
+// receives the chosen date back.
+#include <QDate>
+#include <optional>
+
+#include "ui/Form.h"
+
+class QCalendarWidget;
+class QLabel;
+class QPushButton;
+
+class TfrmCalendario : public TForm {
+    Q_OBJECT
+public:
+    // The modes of the fields that take a date from the picker.
+    static inline const QString kModeData = QStringLiteral("data");        // appointment date
+    static inline const QString kModeDataReg = QStringLiteral("datareg");  // protocol registration date
+
+    explicit TfrmCalendario(QWidget* owner = nullptr);
+
+    // Creates the picker for one use owned by owner, in the given mode, shows
+    // it modally and frees it. The chosen date, or nothing when the user
+    // cancels or closes the window.
+    static std::optional<QDate> pick(QWidget* owner, const QString& mode);
+
+    void setMode(const QString& mode);
+    QString mode() const;
+    // The date taken with "Importa"; nothing until then.
+    const std::optional<QDate>& chosen() const { return chosen_; }
+
+public slots:
+    void btnImportaDataClick();
+    void btnAnnullaClick();
+
+private:
+    QCalendarWidget* calAppuntamenti_;
+    QPushButton* btnImportaData_;
+    QPushButton* btnAnnulla_;
+    QLabel* lblMemory_;
+    std::optional<QDate> chosen_;
+};
