@@ -1,10 +1,9 @@
 #include "app/Zoom.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QWindow>
+
+#include "ui/PhotoZoom.h"
 
 TfrmZoom::TfrmZoom(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmZoom"));
@@ -30,10 +29,7 @@ void TfrmZoom::setPicture(const QPixmap& picture) {
 }
 
 void TfrmZoom::fit() {
-    QScreen* screen = windowHandle() && windowHandle()->screen() ? windowHandle()->screen()
-                                                                 : QGuiApplication::primaryScreen();
-    const QSize s = screen ? screen->size() : QSize(1366, 768);
-    const QSize area(qMax(1, s.width() - 60), qMax(1, s.height() - 90));
+    const QSize area = PhotoZoom::area(this);
     panFoto->resize(area);
     imgFoto->setGeometry(QRect(QPoint(0, 0), area));
     panFoto->move(qMax(0, (width() - area.width()) / 2), qMax(0, (height() - area.height()) / 2));

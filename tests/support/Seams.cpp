@@ -12,15 +12,18 @@
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
+#include "platform/Timer.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
 #include "ui/Modal.h"
+#include "ui/PhotoZoom.h"
 
 Seams::Seams() {
     EXPECT_TRUE(dir_.isValid());
     ProgramFolder::set(dir_.path());
     Clock::setFixed(QDateTime(QDate(2025, 3, 5), QTime(10, 15, 30)));
     FileLock::setDefaultTimeoutMs(300);
+    Timers::setManual(true);
 
     Msg::setHandler([this](const MessageRequest& r) {
         ShownMessage m{r.kind, r.text, r.buttons, r.parent ? r.parent->window()->objectName() : QString()};
@@ -39,6 +42,7 @@ Seams::Seams() {
     });
     AppShell::setQuitter([this] { ++quitRequests; });
     Help::setOpener([this](QWidget*, const QString& title) { helpRequests << title; });
+    PhotoZoom::setOpener([this](QWidget*, const QPixmap& picture) { zooms.push_back(picture); });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -67,10 +71,12 @@ Seams::~Seams() {
     ReportOutput::resetHandler();
     AppShell::resetQuitter();
     Help::setOpener(nullptr);
+    PhotoZoom::setOpener(nullptr);
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();
     FileLock::setDefaultTimeoutMs(5000);
+    Timers::setManual(false);
 }
 
 QString Seams::folder() const { return ProgramFolder::path(); }

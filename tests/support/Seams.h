@@ -5,6 +5,7 @@
 // temporary program folder. One Seams object per test.
 #include <QDateTime>
 #include <QDialog>
+#include <QPixmap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -33,6 +34,7 @@ struct ShownModal {
 class Seams {
 public:
     // The clock is fixed at 5 March 2025, 10:15:30 unless a test moves it.
+    // Timers run only when the test moves their time on (Timers::advance).
     Seams();
     ~Seams();
 
@@ -56,6 +58,9 @@ public:
 
     // Help windows asked for, by topic title.
     QStringList helpRequests;
+
+    // Full-screen photos asked for, each picture as passed.
+    std::vector<QPixmap> zooms;
 
     // Reports sent to the printer or the preview: each request recorded with
     // its prepared pages, answered with reportResult.

@@ -1,0 +1,46 @@
+#include "archive/PhotoStore.h"
+
+#include <QDir>
+
+#include "platform/ProgramFolder.h"
+#include "ui/Messages.h"
+#include "ui/PhotoBox.h"
+
+PhotoStore::PhotoStore(QString folder, QString prefix, QString placeholder)
+    : folder_(std::move(folder)), prefix_(std::move(prefix)), placeholder_(std::move(placeholder)) {}
+
+const PhotoStore& PhotoStore::dipendenti() {
+    static const PhotoStore store(QStringLiteral("Anagrafica"), QStringLiteral("Scheda_Dipendente_"),
+                                  QStringLiteral(":/img/foto/dipendente.svg"));
+    return store;
+}
+
+const PhotoStore& PhotoStore::libri() {
+    static const PhotoStore store(QStringLiteral("Copertine_Libri"), QStringLiteral("Foto_"),
+                                  QStringLiteral(":/img/foto/libro.svg"));
+    return store;
+}
+
+QString PhotoStore::fileName(int position) const {
+    return folder_ + QLatin1Char('/') + prefix_ + QString::number(position) + QStringLiteral(".jpg");
+}
+
+QString PhotoStore::path(int position) const { return ProgramFolder::file(fileName(position)); }
+
+QImage PhotoStore::load(int position) const {
+    QDir().mkpath(ProgramFolder::file(folder_));
+    return Photo::read(path(position));
+}
+
+void PhotoStore::show(int position, TPhotoBox* box) const { box->setPicture(load(position)); }
+
+bool PhotoStore::write(int position, const QImage& picture) const {
+    if (!QDir().mkpath(ProgramFolder::file(folder_))) return false;
+    return Photo::writeJpeg(path(position), picture);
+}
+
+bool PhotoStore::store(QWidget* parent, int position, const TPhotoBox* box) const {
+    if (write(position, box->picture())) return true;
+    Msg::warning(parent, kMsgNonSalvata);
+    return false;
+}

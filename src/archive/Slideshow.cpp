@@ -1,0 +1,108 @@
+#include "archive/Slideshow.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/Layouts.h"
+#include "archive/RecordWindow.h"
+#include "platform/Timer.h"
+#include "ui/Messages.h"
+#include "ui/PhotoBox.h"
+#include "ui/PhotoZoom.h"
+
+TSlideshow::TSlideshow(const SlideshowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
+    setObjectName(desc_.objectName);
+    setWindowTitle(desc_.caption);
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    setStyleSheet(QStringLiteral("TSlideshow { background: #20262b; }"));
+
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setCursor(Qt::PointingHandCursor);
+    panContainer->installEventFilter(this);
+    imgFoto = new TPhotoBox(QStringLiteral("imgFoto"), desc_.store.placeholder(), QSize(), panContainer);
+    connect(imgFoto, &TPhotoBox::clicked, this, &TSlideshow::imgFotoClick);
+
+    lblPosizione = new QLabel(this);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->hide();
+    cmdAvanti = new QPushButton(this);
+    cmdAvanti->setObjectName(QStringLiteral("cmdAvanti"));
+    cmdAvanti->setAccessibleName(QStringLiteral("Foto successiva"));
+    cmdAvanti->hide();
+    connect(cmdAvanti, &QPushButton::clicked, this, &TSlideshow::cmdAvantiClick);
+
+    Timer = new TTimer(QStringLiteral("Timer"), kIntervallo, this);
+    connect(Timer, &TTimer::timeout, this, &TSlideshow::cmdAvantiClick);
+}
+
+void TSlideshow::fit() {
+    const QSize area = PhotoZoom::area(this);
+    panContainer->resize(area);
+    imgFoto->setGeometry(QRect(QPoint(0, 0), area));
+    panContainer->move(qMax(0, (width() - area.width()) / 2), qMax(0, (height() - area.height()) / 2));
+}
+
+void TSlideshow::FormShow() {
+    fit();
+    imgFoto->clear();
+    Timer->start();
+}
+
+void TSlideshow::FormClose() { Timer->stop(); }
+
+void TSlideshow::cmdAvantiClick() {
+    const int p = qMax(0, lblPosizione->text().trimmed().toInt());  // empty: before the first card
+    int n = 0;
+    // Only counted: the cards' fields play no part in the show.
+    if (!Archive::guard(this, [&] {
+            TArchivioSchede archive;
+            archive.open(desc_.fileName, desc_.recordSize);
+            n = archive.count();
+            archive.close();
+        }))
+        return;
+    if (n == 0) {
+        lblPosizione->clear();
+        Timer->stop();
+        Msg::information(this, TRecordWindow::kMsgVuoto);
+        close();
+        return;
+    }
+    if (p < n) {
+        lblPosizione->setText(QString::number(p + 1));
+        desc_.store.show(p + 1, imgFoto);
+    } else {
+        // The last photo stays one more interval; the next step starts again.
+        lblPosizione->setText(QStringLiteral("0"));
+    }
+}
+
+void TSlideshow::imgFotoClick() { close(); }
+
+bool TSlideshow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        imgFotoClick();
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TSlideshow::resizeEvent(QResizeEvent* event) {
+    TForm::resizeEvent(event);
+    fit();
+}
+
+TfrmSlideshow_Dipendenti::TfrmSlideshow_Dipendenti(QWidget* owner)
+    : TSlideshow({QStringLiteral("frmSlideshow_Dipendenti"), QStringLiteral(" Slide show foto dipendenti"),
+                  ArchiveFiles::Dipendenti, Layouts::TSchedaDipendente().size(), PhotoStore::dipendenti()},
+                 owner) {}
+
+TfrmSlideshow_Libri::TfrmSlideshow_Libri(QWidget* owner)
+    : TSlideshow({QStringLiteral("frmSlideshow_Libri"), QStringLiteral(" Slide Show Schedario Libri"),
+                  ArchiveFiles::Libri, Layouts::TSchedaLibro().size(), PhotoStore::libri()},
+                 owner) {}

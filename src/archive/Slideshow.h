@@ -1,0 +1,62 @@
+#pragma once
+// The slide show of an archive: full-screen, the photo of every card in file
+// order, six seconds each, then again from the first, until the user clicks
+// the picture. Cards without a photo show the placeholder. The archive is
+// opened at each step only to count its cards.
+#include "archive/PhotoStore.h"
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+class TPhotoBox;
+class TTimer;
+
+struct SlideshowDescription {
+    QString objectName;  // "frmSlideshow_Dipendenti"
+    QString caption;
+    QString fileName;  // the archive, in the program folder
+    int recordSize = 0;
+    PhotoStore store;
+};
+
+class TSlideshow : public TForm {
+    Q_OBJECT
+public:
+    static constexpr int kIntervallo = 6000;  // milliseconds each picture stays
+
+    explicit TSlideshow(const SlideshowDescription& desc, QWidget* owner = nullptr);
+
+    // One step: the next card's photo; after the last card's, one more
+    // interval on it, then the first again.
+    void cmdAvantiClick();
+    // A click on the picture or the panel ends the show.
+    void imgFotoClick();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+
+    SlideshowDescription desc_;
+    QWidget* panContainer;
+    TPhotoBox* imgFoto;
+    QLabel* lblPosizione;
+    QPushButton* cmdAvanti;
+    TTimer* Timer;
+};
+
+class TfrmSlideshow_Dipendenti : public TSlideshow {
+    Q_OBJECT
+public:
+    explicit TfrmSlideshow_Dipendenti(QWidget* owner = nullptr);
+};
+
+class TfrmSlideshow_Libri : public TSlideshow {
+    Q_OBJECT
+public:
+    explicit TfrmSlideshow_Libri(QWidget* owner = nullptr);
+};
