@@ -220,7 +220,7 @@ void TfrmClienti::btnChiamateClick() {
         control("txtCodFisc")->setFocus();
         return;
     }
-    TfrmStoricoChiamate history(this);
+    TfrmStoricoChiamate history(this, fieldText("CodFisc"));
     history.showModal();
 }
 

@@ -284,7 +284,7 @@ TEST_F(CallLists, TheClientsCallHistoryShowsACallSavedByTheCallWindow) {
     }
     TfrmClienti clienti;
     child<QLineEdit>(&clienti, "txtCodFisc")->setText("RSSMRA80A01H501U");
-    TfrmStoricoChiamate history(&clienti);
+    TfrmStoricoChiamate history(&clienti, clienti.fieldText("CodFisc"));
     history.show();
     QTableWidget* g = history.grid();
     ASSERT_EQ(g->rowCount(), 1);
