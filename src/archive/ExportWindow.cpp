@@ -164,7 +164,8 @@ void TExportWindow::showRows() {
         n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid_->setItem(r, 0, n);
         const QStringList& cells = cells_[size_t(r)];
-        for (int c = 1; c < columns; ++c) grid_->setItem(r, c, cell(c - 1 < cells.size() ? cells.at(c - 1) : QString()));
+        for (int c = 1; c < columns; ++c)
+            grid_->setItem(r, c, cell(c - 1 < cells.size() ? cells.at(c - 1) : QString()));
     }
     fitColumns();
     grid_->setUpdatesEnabled(true);

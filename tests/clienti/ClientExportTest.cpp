@@ -115,7 +115,8 @@ TEST_F(CallHistory, CallsWithExactlyTheTaxCodeOnScreen) {
 
 // The client window hands the history the code on its screen, saved or not.
 TEST_F(CallHistory, TheClientWindowHandsOverTheCodeOnScreen) {
-    appendRecords(seams.file("Registro_Chiamate.pro"), {call("Uno", "RSSMRA80A01H501U"), call("Due", "BNCNNA90B41F205X")});
+    appendRecords(seams.file("Registro_Chiamate.pro"),
+                  {call("Uno", "RSSMRA80A01H501U"), call("Due", "BNCNNA90B41F205X")});
     clienti.show();
     child<QLineEdit>(&clienti, "txtCliente")->setText("Rossi Mario");
     child<QLineEdit>(&clienti, "txtTelCel")->setText("3331234567");
