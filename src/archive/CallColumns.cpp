@@ -1,47 +1,32 @@
 #include "archive/CallColumns.h"
 
-#include "platform/Text.h"
-
 namespace CallColumns {
 
-const std::vector<CallGridColumn>& grid() {
-    static const std::vector<CallGridColumn> columns = {
-        {"colNum", "N.", ""},
-        {"colDataRit", "Data chiamata", "DataChiamata"},
-        {"colOraRit", "Ora chiamata", "OraChiamata"},
-        {"colTipo", "Tipo chiamata", "Tipo"},
-        {"colOggetto", "Oggetto", "Oggetto"},
-        {"colEsito", "Esito", "Esito"},
-        {"colGrado", "Grado soddisfazione", "Grado"},
-        {"colDurata", "Durata", "Durata"},
-        {"colCliente", "Cognome e nome cliente", "Cliente"},
-        {"colCodFisc", "Codice fiscale", "CodFisc"},
-        {"colZona", "Zona di appartenenza", "Zona"},
-        {"colRecapito", "Tel. preferenziale", "Recapito"},
-        {"colTelCel", "Tel. cellulare", "TelCel"},
-        {"colEmail", "Indirizzo e-mail", "Email"},
-        {"colNote", "Note", "Note"},
-        {"colOperatore", "Operatore / Agente", "Operatore"},
-    };
+const ColumnTable& table() {
+    static const ColumnTable columns({
+        {.header = "Data chiamata", .field = "DataChiamata", .sheetWidth = 150, .name = "colDataRit"},
+        {.header = "Ora chiamata", .field = "OraChiamata", .sheetWidth = 150, .name = "colOraRit"},
+        {.header = "Tipo chiamata", .field = "Tipo", .sheetWidth = 200, .name = "colTipo"},
+        {.header = "Oggetto", .field = "Oggetto", .sheetWidth = 350, .name = "colOggetto"},
+        {.header = "Esito", .field = "Esito", .sheetWidth = 300, .name = "colEsito"},
+        {.header = "Grado soddisfazione", .field = "Grado", .sheetWidth = 250, .name = "colGrado"},
+        {.header = "Durata", .field = "Durata", .sheetWidth = 200, .name = "colDurata"},
+        {.header = "Cognome e nome cliente", .field = "Cliente", .sheetWidth = 250, .name = "colCliente"},
+        {.header = "Codice fiscale", .field = "CodFisc", .sheetWidth = 200, .name = "colCodFisc"},
+        {.header = "Zona di appartenenza", .field = "Zona", .sheetWidth = 250, .name = "colZona"},
+        {.header = "Tel. preferenziale", .field = "Recapito", .sheetWidth = 200, .name = "colRecapito"},
+        {.header = "Tel. cellulare", .field = "TelCel", .sheetWidth = 200, .name = "colTelCel"},
+        {.header = "Indirizzo e-mail", .field = "Email", .sheetWidth = 250, .name = "colEmail"},
+        {.header = "Note", .field = "Note", .sheetWidth = 350, .name = "colNote"},
+        {.header = "Operatore / Agente",
+         .field = "Operatore",
+         .sheetWidth = 250,
+         .sheetHeader = "Operatore o agente",
+         .name = "colOperatore"},
+    });
     return columns;
 }
 
-const std::vector<ExportColumn>& exported() {
-    static const std::vector<ExportColumn> columns = {
-        {"Data chiamata", 150},       {"Ora chiamata", 150},       {"Tipo chiamata", 200},
-        {"Oggetto", 350},             {"Esito", 300},              {"Grado soddisfazione", 250},
-        {"Durata", 200},              {"Cognome e nome cliente", 250}, {"Codice fiscale", 200},
-        {"Zona di appartenenza", 250}, {"Tel. preferenziale", 200}, {"Tel. cellulare", 200},
-        {"Indirizzo e-mail", 250},    {"Note", 350},               {"Operatore o agente", 250},
-    };
-    return columns;
-}
-
-QStringList row(const Record& call) {
-    QStringList cells;
-    for (const CallGridColumn& c : grid())
-        if (!c.field.isEmpty()) cells << Text::trim(call.get(c.field));
-    return cells;
-}
+const std::vector<ExportColumn>& exported() { return table().sheetColumns(); }
 
 }  // namespace CallColumns

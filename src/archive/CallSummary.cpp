@@ -12,15 +12,13 @@ TCallSummary::TCallSummary(QWidget* owner, const QString& caption, const QString
     desc.fileName = fileName;
     desc.sheetName = sheetName;
     desc.helpTitle = helpTitle;
-    for (const CallGridColumn& c : CallColumns::grid())
-        if (!c.field.isEmpty()) desc.grid.push_back({c.header, c.name, 0});
-    desc.columns = CallColumns::exported();
+    desc.table = CallColumns::table();
     FormCreate(desc);
 }
 
-void TCallSummary::fillRows(const RowSink& add) {
+void TCallSummary::forEachRecord(const RecordSink& add) {
     const Selection selects = selection();
     Archive::forEach(ArchiveFiles::Chiamate, Layouts::TSchedaChiamata(), [&](const Record& r, int) {
-        if (selects(r)) add(CallColumns::row(r));
+        if (selects(r)) add(r);
     });
 }

@@ -17,5 +17,5 @@ protected:
     using Selection = std::function<bool(const Record& call)>;
     virtual Selection selection() const = 0;
 
-    void fillRows(const RowSink& add) override;
+    void forEachRecord(const RecordSink& add) override;
 };

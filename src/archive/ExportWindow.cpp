@@ -7,10 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "archive/SpreadsheetExport.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
-#include "platform/Text.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -26,7 +26,6 @@ QTableWidgetItem* cell(const QString& text) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
-
 
 }  // namespace
 
@@ -101,13 +100,14 @@ void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     panInfo_->setText(desc_.infoText);
     panInfo_->bind();
 
-    grid_->setColumnCount(int(desc_.grid.size()) + 1);
+    const std::vector<Column>& columns = desc_.table.columns();
+    grid_->setColumnCount(int(columns.size()) + 1);
     auto* number = new QTableWidgetItem(QStringLiteral("N."));
     number->setData(Qt::UserRole, QStringLiteral("colNum"));
     grid_->setHorizontalHeaderItem(0, number);
     grid_->setColumnWidth(0, 48);
-    for (size_t i = 0; i < desc_.grid.size(); ++i) {
-        const ExportGridColumn& c = desc_.grid[i];
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = columns[i];
         auto* header = new QTableWidgetItem(c.header);
         if (!c.name.isEmpty()) header->setData(Qt::UserRole, c.name);
         grid_->setHorizontalHeaderItem(int(i) + 1, header);
@@ -122,11 +122,12 @@ void TExportWindow::fitColumns() {
     QFont bold = grid_->horizontalHeader()->font();
     bold.setBold(true);
     const QFontMetrics headerMetrics(bold), cellMetrics(grid_->font());
-    for (size_t i = 0; i < desc_.grid.size(); ++i) {
+    const std::vector<Column>& columns = desc_.table.columns();
+    for (size_t i = 0; i < columns.size(); ++i) {
         const int column = int(i) + 1;
-        const ExportGridColumn& c = desc_.grid[i];
-        if (c.width > 0) {
-            grid_->setColumnWidth(column, c.width);
+        const Column& c = columns[i];
+        if (c.gridWidth > 0) {
+            grid_->setColumnWidth(column, c.gridWidth);
             continue;
         }
         int content = 0;
@@ -142,29 +143,29 @@ void TExportWindow::FormShow() { refill(); }
 
 bool TExportWindow::refill() {
     WaitCursor wait;
-    std::vector<QStringList> rows;
+    cells_.clear();
     bool complete = true;
     try {
-        fillRows([&rows](const QStringList& cells) { rows.push_back(cells); });
+        forEachRecord([this](const Record& r) { cells_.push_back(desc_.table.cells(r)); });
     } catch (...) {
         complete = false;  // the grid keeps what was read
     }
-    setRows(rows);
+    showRows();
     return complete;
 }
 
-void TExportWindow::setRows(const std::vector<QStringList>& rows) {
+void TExportWindow::showRows() {
     grid_->setUpdatesEnabled(false);
     grid_->clearContents();
-    grid_->setRowCount(int(rows.size()));
+    grid_->setRowCount(int(cells_.size()));
     const int columns = grid_->columnCount();
-    for (int r = 0; r < int(rows.size()); ++r) {
+    for (int r = 0; r < int(cells_.size()); ++r) {
         auto* n = cell(QString::number(r + 1));
         n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid_->setItem(r, 0, n);
-        const QStringList& cells = rows[size_t(r)];
+        const QStringList& cells = cells_[size_t(r)];
         for (int c = 1; c < columns; ++c)
-            grid_->setItem(r, c, cell(c - 1 < cells.size() ? Text::trim(cells.at(c - 1)) : QString()));
+            grid_->setItem(r, c, cell(c - 1 < cells.size() ? cells.at(c - 1) : QString()));
     }
     fitColumns();
     grid_->setUpdatesEnabled(true);
@@ -172,22 +173,19 @@ void TExportWindow::setRows(const std::vector<QStringList>& rows) {
 
 std::vector<QStringList> TExportWindow::rows() const {
     std::vector<QStringList> out;
-    out.reserve(size_t(grid_->rowCount()));
-    for (int r = 0; r < grid_->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 1; c < grid_->columnCount(); ++c) {
-            const QTableWidgetItem* item = grid_->item(r, c);
-            cells << (item ? item->text() : QString());
-        }
-        out.push_back(cells);
-    }
+    out.reserve(cells_.size());
+    for (const QStringList& cells : cells_) out.push_back(desc_.table.sheetCells(cells));
     return out;
 }
 
 void TExportWindow::cmdEsportaClick() {
     if (Msg::confirm(this, kMsgDomanda) == MsgAnswer::No) return;
     try {
-        SpreadsheetExport::write(desc_.fileName, desc_.sheetName, desc_.columns, rows());
+        // Row by row to the file, so a large archive never needs the whole
+        // text in memory at once.
+        SpreadsheetExport::Writer sheet(desc_.fileName, desc_.sheetName, desc_.table.sheetColumns());
+        for (const QStringList& cells : cells_) sheet.addRow(desc_.table.sheetCells(cells));
+        sheet.commit();
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
             TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
                         QLatin1Char('"'));

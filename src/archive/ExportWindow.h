@@ -2,13 +2,15 @@
 // The export window every archive and summary is exported from: a read-only
 // grid of the rows, numbered from 1, and an Excel button that writes them to
 // a spreadsheet file of the program folder and offers to open it. A window
-// states its caption, file and sheet names, grid and spreadsheet columns and
-// help title, and makes its rows in fillRows().
+// states its caption, file and sheet names, its column table and help title,
+// and hands over its records in forEachRecord(); the table makes each
+// record's cells for both the grid and the file.
 #include <QStringList>
 #include <functional>
 #include <vector>
 
-#include "archive/SpreadsheetExport.h"
+#include "archive/ColumnTable.h"
+#include "archive/RecordLayout.h"
 #include "ui/Form.h"
 
 class QHBoxLayout;
@@ -17,18 +19,11 @@ class QTableWidget;
 class TPictureButton;
 class TStatusLine;
 
-struct ExportGridColumn {
-    QString header;
-    QString name;   // optional: the column's name, kept as its header's data
-    int width = 0;  // pixels; 0 fits the header text
-};
-
 struct ExportWindowDescription {
     QString caption;
     QString fileName;   // in the program folder, e.g. "Clienti.xls"
     QString sheetName;
-    std::vector<ExportGridColumn> grid;  // the columns after "N."
-    std::vector<ExportColumn> columns;   // written, in grid order after "N."
+    ColumnTable table;  // the grid's columns after "N.", and the sheet's
     QString helpTitle;
     QString infoText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 };
@@ -55,10 +50,12 @@ public:
     QTableWidget* grid() const { return grid_; }
     QLabel* statusLine() const;
 
-    // The grid's rows as written: every column after the number.
+    // The rows as the spreadsheet gets them: the exported cells of each row
+    // read, in order.
     std::vector<QStringList> rows() const;
 
-    // Empties the grid and fills it from fillRows(), under a wait cursor.
+    // Reads the rows again from forEachRecord() and shows them in the grid,
+    // under a wait cursor.
     // A failure while reading stops the filling silently; the rows read so
     // far stay. Returns false when the filling stopped early.
     bool refill();
@@ -73,20 +70,23 @@ protected:
     // text, and the office's date and decimal formats.
     void FormCreate(const ExportWindowDescription& desc);
 
-    // Reads the window's archive and hands over each row's cells (the
-    // columns after "N.", in grid order). May throw: what was added stays.
-    using RowSink = std::function<void(const QStringList& cells)>;
-    virtual void fillRows(const RowSink& add) = 0;
+    // Reads the window's archive and hands over the records to show, in
+    // order. May throw: what was handed over stays.
+    using RecordSink = std::function<void(const Record& record)>;
+    virtual void forEachRecord(const RecordSink& add) = 0;
 
     void FormShow() override;
 
 private:
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
-    void setRows(const std::vector<QStringList>& rows);
+    void showRows();
     void fitColumns();
 
     ExportWindowDescription desc_;
+    // The rows read, one cell per column of the table: the grid shows them
+    // and the file is written from them, never from the grid's items.
+    std::vector<QStringList> cells_;
     QTableWidget* grid_ = nullptr;
     QWidget* panComandi_ = nullptr;
     QHBoxLayout* buttonBar_ = nullptr;

@@ -2,18 +2,18 @@
 // The printed card of a call, "Scheda chiamata": a heading band, fifteen
 // framed rows of a caption and its value, and the print stamp at the foot.
 #include <memory>
+#include <vector>
 
-#include "report/Report.h"
+#include "report/CardReport.h"
 
-class QWidget;
+class TRecordWindow;
 
 namespace SchedaChiamata {
 
-// The empty template `repDocumento`.
-std::unique_ptr<TReport> create();
+// The fifteen rows from the call window's fields as they stand, saved or not.
+std::vector<CardRow> rows(const TRecordWindow& callWindow);
 
-// Portrait, every value memo from the call window's controls as they stand
-// (each value trimmed, saved or not), the print stamp in txtCalce.
-void fill(TReport& report, const QWidget* callWindow);
+// The card `repDocumento` laid out and filled with the rows, ready to prepare.
+std::unique_ptr<TReport> build(const std::vector<CardRow>& rows);
 
 }  // namespace SchedaChiamata

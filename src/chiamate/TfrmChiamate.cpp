@@ -11,6 +11,7 @@
 #include "archive/Layouts.h"
 #include "archive/TrovaClienti.h"
 #include "archive/checks/Checks.h"
+#include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmExpChiamate.h"
 #include "chiamate/TfrmRiepChiamateOggi.h"
 #include "chiamate/TfrmStampaChiamata.h"
@@ -288,11 +289,11 @@ void TfrmChiamate::cmdEsportaClick() {
 }
 
 void TfrmChiamate::cmdStampaClick() {
-    TfrmStampaChiamata w(this);
+    TfrmStampaChiamata w(this, SchedaChiamata::rows(*this));
     w.showModal();
 }
 
 void TfrmChiamate::cmdAnteprimaClick() {
-    TfrmAnteprimaChiamata w(this);
+    TfrmAnteprimaChiamata w(this, SchedaChiamata::rows(*this));
     w.showModal();
 }

@@ -9,10 +9,10 @@
 #include "chiamate/SchedaChiamata.h"
 #include "report/Report.h"
 
-TCallPrintWindow::TCallPrintWindow(QWidget* owner, const QString& objectName, const QString& caption,
-                                   const QString& button, const QString& picture, const QString& prompt,
-                                   Output output)
-    : TForm(owner), output_(output), repDocumento_(SchedaChiamata::create()) {
+TCallPrintWindow::TCallPrintWindow(QWidget* owner, std::vector<CardRow> rows, const QString& objectName,
+                                   const QString& caption, const QString& button, const QString& picture,
+                                   const QString& prompt, Output output)
+    : TForm(owner), output_(output), rows_(std::move(rows)) {
     setObjectName(objectName);
     setWindowTitle(caption);
 
@@ -51,33 +51,33 @@ TCallPrintWindow::TCallPrintWindow(QWidget* owner, const QString& objectName, co
     centreOnScreen();
 }
 
-TCallPrintWindow::~TCallPrintWindow() = default;
-
 void TCallPrintWindow::FormShow() {
     if (auto* b = findChild<QPushButton*>(QStringLiteral("btnStampa"))) b->setFocus();
 }
 
 void TCallPrintWindow::btnStampaClick() {
     // The engine tells its own failures; the window closes either way.
-    SchedaChiamata::fill(*repDocumento_, parentWidget());
-    repDocumento_->prepare();
-    if (output_ == Output::Print) repDocumento_->print(this);
-    else repDocumento_->preview(this);
+    const std::unique_ptr<TReport> repDocumento = SchedaChiamata::build(rows_);
+    repDocumento->prepare();
+    if (output_ == Output::Print) repDocumento->print(this);
+    else repDocumento->preview(this);
     accept();
 }
 
 void TCallPrintWindow::btnAnnullaClick() { reject(); }
 
-TfrmStampaChiamata::TfrmStampaChiamata(QWidget* owner)
-    : TCallPrintWindow(owner, QStringLiteral("frmStampaChiamata"), QStringLiteral(" Stampa documento"),
-                       QStringLiteral("Stampa"), QStringLiteral(":/img/btn/stampa.svg"),
+TfrmStampaChiamata::TfrmStampaChiamata(QWidget* owner, std::vector<CardRow> rows)
+    : TCallPrintWindow(owner, std::move(rows), QStringLiteral("frmStampaChiamata"),
+                       QStringLiteral(" Stampa documento"), QStringLiteral("Stampa"),
+                       QStringLiteral(":/img/btn/stampa.svg"),
                        QStringLiteral("Premere Stampa per stampare la scheda della chiamata visualizzata nel "
                                       "registro."),
                        Output::Print) {}
 
-TfrmAnteprimaChiamata::TfrmAnteprimaChiamata(QWidget* owner)
-    : TCallPrintWindow(owner, QStringLiteral("frmAnteprimaChiamata"), QStringLiteral(" Anteprima di stampa"),
-                       QStringLiteral("Mostra anteprima"), QStringLiteral(":/img/btn/anteprima.svg"),
+TfrmAnteprimaChiamata::TfrmAnteprimaChiamata(QWidget* owner, std::vector<CardRow> rows)
+    : TCallPrintWindow(owner, std::move(rows), QStringLiteral("frmAnteprimaChiamata"),
+                       QStringLiteral(" Anteprima di stampa"), QStringLiteral("Mostra anteprima"),
+                       QStringLiteral(":/img/btn/anteprima.svg"),
                        QStringLiteral("Premere Mostra anteprima per vedere come verr\u00E0 stampata la scheda della "
                                       "chiamata visualizzata nel registro."),
                        Output::Preview) {}

@@ -64,9 +64,9 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
                        "txtProdotti",  "txtZona",     "txtQuestioni",  "txtNote"};
     desc.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
     desc.helpTitle = kHelpTitle;
-    repScheda_ = ClientCard::create();
     setHint("chkRicontatta", QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
     FormCreate(desc);
+    repScheda_ = ClientCard::build(*this, ClientCard::Output::Print);
 }
 
 TfrmClienti::~TfrmClienti() = default;
@@ -198,7 +198,7 @@ void TfrmClienti::btnChiamateClick() {
         control("txtCodFisc")->setFocus();
         return;
     }
-    TfrmStoricoChiamate history(this);
+    TfrmStoricoChiamate history(this, fieldText("CodFisc"));
     history.showModal();
 }
 
@@ -232,19 +232,19 @@ void TfrmClienti::cmdEsportaClick() {
 }
 
 void TfrmClienti::cmdStampaClick() {
-    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Print);
+    repScheda_ = ClientCard::build(*this, ClientCard::Output::Print);
     repScheda_->prepare();
     repScheda_->print(this);
 }
 
 void TfrmClienti::cmdAnteprimaClick() {
-    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Preview);
+    repScheda_ = ClientCard::build(*this, ClientCard::Output::Preview);
     repScheda_->prepare();
     repScheda_->preview(this);
 }
 
 void TfrmClienti::cmdPDFClick() {
-    ClientCard::fill(*repScheda_, *this, ClientCard::Output::Pdf);
+    repScheda_ = ClientCard::build(*this, ClientCard::Output::Pdf);
     repScheda_->prepare();
     const QString file = ProgramFolder::file(QStringLiteral("Contatto.pdf"));
     // Only a file really written is announced; a failure has the engine's message.

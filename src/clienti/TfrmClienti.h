@@ -20,7 +20,8 @@ public:
     explicit TfrmClienti(QWidget* owner = nullptr);
     ~TfrmClienti() override;
 
-    // The card template the window carries, as last filled.
+    // The card the window carries, as last printed, previewed or exported
+    // (a blank card before).
     TReport& repScheda() const { return *repScheda_; }
 
 public slots:

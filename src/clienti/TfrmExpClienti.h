@@ -11,5 +11,5 @@ public:
     explicit TfrmExpClienti(QWidget* owner = nullptr);
 
 protected:
-    void fillRows(const RowSink& add) override;
+    void forEachRecord(const RecordSink& add) override;
 };

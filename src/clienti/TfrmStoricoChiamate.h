@@ -1,7 +1,6 @@
 #pragma once
-// The calls of the call register that belong to the client on screen in the
-// client window: those with the same tax code, exactly. Exported to
-// "Storico_Chiamate_Cliente.xls".
+// The calls of the call register that belong to a client: those with the
+// client's tax code, exactly. Exported to "Storico_Chiamate_Cliente.xls".
 #include "archive/CallSummary.h"
 
 class TfrmStoricoChiamate : public TCallSummary {
@@ -9,13 +8,13 @@ class TfrmStoricoChiamate : public TCallSummary {
 public:
     static inline const QString kHelpTitle = QStringLiteral("Storico chiamate cliente");
 
-    // Created for one use by the client window, its owner: the tax code is
-    // read from the owner's txtCodFisc each time the window is shown.
-    explicit TfrmStoricoChiamate(QWidget* owner = nullptr);
+    // Created for one use by the client window, its owner, with the tax code
+    // on its screen (saved or not). Without a code no call is the client's.
+    explicit TfrmStoricoChiamate(QWidget* owner = nullptr, const QString& taxCode = QString());
 
 protected:
     Selection selection() const override;
 
 private:
-    QString taxCode() const;
+    QString taxCode_;
 };

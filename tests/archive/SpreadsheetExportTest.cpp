@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
 #include "support/Seams.h"
 #include "ui/Help.h"
@@ -37,28 +38,40 @@ const QByteArray kRows =
     "<tr><td style=\"text-align: left;\">Bianchi Anna</td><td style=\"text-align: left;\"></td></tr>";
 const QByteArray kTail = "</table></body></html>";
 
-const std::vector<ExportColumn> kColumns = {{"Cognome e nome", 250}, {"Citt\u00E0", 150}};
 const std::vector<QStringList> kTwoRows = {{"  Rossi Niccol\u00F2 ", "Roma"}, {"Bianchi Anna", ""}};
 
-// An export window over rows held in memory; reading fails at failAt.
+const RecordLayout& provaLayout() {
+    static const RecordLayout layout("TProva", {{"Nome", 60}, {"Citta", 250}, {"Prov", 2}});
+    return layout;
+}
+
+// The grid says "Comune / Città", the sheet "Città".
+const ColumnTable kTable({{"Cognome e nome", "Nome", 250}, {"Comune / Citt\u00E0", "Citta", 150, {}, "Citt\u00E0"}});
+
+// An export window over records held in memory, their fields in layout
+// order; reading fails at failAt.
 class TfrmProva : public TExportWindow {
 public:
-    std::vector<QStringList> data;
+    std::vector<Record> data;
     int failAt = -1;
 
-    explicit TfrmProva(std::vector<QStringList> rows) : data(std::move(rows)) {
+    explicit TfrmProva(const std::vector<QStringList>& rows, const ColumnTable& table = kTable) {
+        for (const QStringList& fields : rows) {
+            Record r(provaLayout());
+            for (int i = 0; i < fields.size(); ++i) r.set(i, fields.at(i));
+            data.push_back(r);
+        }
         ExportWindowDescription desc;
         desc.caption = " Prova";
         desc.fileName = "Prova.xls";
         desc.sheetName = "Prova";
-        desc.grid = {{"Cognome e nome"}, {"Comune / Citt\u00E0"}};
-        desc.columns = kColumns;
+        desc.table = table;
         desc.helpTitle = "Guida prova";
         FormCreate(desc);
     }
 
 protected:
-    void fillRows(const RowSink& add) override {
+    void forEachRecord(const RecordSink& add) override {
         for (int i = 0; i < int(data.size()); ++i) {
             if (i == failAt) throw ArchiveError("unreadable");
             add(data[size_t(i)]);
@@ -169,6 +182,65 @@ TEST_F(ExportWindow, GridIsNumberedAndKeepsTheRowsReadBeforeAFailure) {
     EXPECT_FALSE(g->item(0, 1)->flags() & Qt::ItemIsEditable);
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Prova"));
     EXPECT_EQ(w.size(), QSize(862, 560));
+}
+
+// The grid and the file read one table: the same rows, a joined pair as one
+// trimmed cell, the sheet's own header where it differs, and a column left
+// out of the file staying in the grid.
+TEST_F(ExportWindow, GridAndSheetComeFromTheSameTable) {
+    const ColumnTable table({{"Cognome e nome", "Nome", 250},
+                             {"Comune / Citt\u00E0", "Citta", 150, "Prov", "Citt\u00E0"},
+                             {.header = "Prov.", .field = "Prov", .exported = false}});
+    TfrmProva w({{" Rossi Niccol\u00F2 ", "Forl\u00EC", "FC"}, {"Bianchi Anna", "", "RM"}, {"Verdi", "Roma", ""}},
+                table);
+    exportFrom(w);
+
+    QTableWidget* g = w.grid();
+    QStringList headers;
+    for (int c = 0; c < g->columnCount(); ++c) headers << g->horizontalHeaderItem(c)->text();
+    EXPECT_EQ(headers, QStringList({"N.", "Cognome e nome", "Comune / Citt\u00E0", "Prov."}));
+    const std::vector<QStringList> shown = {{"1", "Rossi Niccol\u00F2", "Forl\u00EC FC", "FC"},
+                                            {"2", "Bianchi Anna", "RM", "RM"},
+                                            {"3", "Verdi", "Roma", ""}};
+    ASSERT_EQ(g->rowCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(g->item(r, c)->text(), shown[size_t(r)].at(c)) << r << "," << c;
+
+    EXPECT_EQ(written(), kHead + kHeaderRow +
+                             "<tr><td style=\"text-align: left;\">Rossi Niccol\xF2</td>"
+                             "<td style=\"text-align: left;\">Forl\xEC FC</td></tr>"
+                             "<tr><td style=\"text-align: left;\">Bianchi Anna</td>"
+                             "<td style=\"text-align: left;\">RM</td></tr>"
+                             "<tr><td style=\"text-align: left;\">Verdi</td>"
+                             "<td style=\"text-align: left;\">Roma</td></tr>" +
+                             kTail);
+    EXPECT_EQ(w.rows(), std::vector<QStringList>({{"Rossi Niccol\u00F2", "Forl\u00EC FC"},
+                                                  {"Bianchi Anna", "RM"},
+                                                  {"Verdi", "Roma"}}));
+}
+
+// A sheet far larger than the writer's buffer reaches the file whole, in
+// order; a disk filling up halfway leaves the earlier file as it was.
+TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
+    std::vector<QStringList> many;
+    for (int i = 0; i < 3000; ++i) many.push_back({QStringLiteral("Cliente %1").arg(i), QString(200, QChar(0xE0))});
+    TfrmProva w(many);
+    exportFrom(w);
+    const QByteArray bytes = written();
+    EXPECT_GT(bytes.size(), 600 * 1024);
+    EXPECT_EQ(bytes, SpreadsheetExport::document("Prova", kTable.sheetColumns(), w.rows()));
+    EXPECT_TRUE(bytes.endsWith("Cliente 2999</td><td style=\"text-align: left;\">" + QByteArray(200, '\xE0') +
+                               "</td></tr></table></body></html>"));
+
+    writeFile(seams.file("Prova.xls"), "earlier export");
+    seams.messages.clear();
+    {
+        FullDisk full;
+        child<QAbstractButton>(&w, "cmdEsporta")->click();
+    }
+    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(written(), QByteArray("earlier export"));
+    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), QStringList{"Prova.xls"});  // no stray temporary file
 }
 
 TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {

@@ -11,6 +11,7 @@
 #include "archive/CallColumns.h"
 #include "archive/Layouts.h"
 #include "archive/SpreadsheetExport.h"
+#include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmChiamate.h"
 #include "chiamate/TfrmExpChiamate.h"
 #include "chiamate/TfrmRiepChiamateOggi.h"
@@ -266,6 +267,20 @@ TEST_F(CallLists, PrintoutShowsTheUnsavedCallOnScreen) {
     }
 }
 
+// The print window prints the rows it was handed, whoever owns it.
+TEST_F(CallLists, ThePrintWindowPrintsTheRowsItWasHanded) {
+    TfrmChiamate calls;
+    calls.show();
+    Controls::setText(child<QWidget>(&calls, "txtCliente"), "Rossi Mario");
+    QWidget elsewhere;
+    TfrmStampaChiamata w(&elsewhere, SchedaChiamata::rows(calls));
+    Controls::setText(child<QWidget>(&calls, "txtCliente"), "Bianchi Anna");  // after the window was made
+    seams.onModal([](QDialog* d) { child<QPushButton>(d, "btnStampa")->click(); });
+    w.showModal();
+    ASSERT_EQ(seams.reports.size(), 1u);
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtCliente"), QStringList{"Rossi Mario"});
+}
+
 TEST_F(CallLists, TheClientsCallHistoryShowsACallSavedByTheCallWindow) {
     {
         TfrmChiamate w;
@@ -284,7 +299,7 @@ TEST_F(CallLists, TheClientsCallHistoryShowsACallSavedByTheCallWindow) {
     }
     TfrmClienti clienti;
     child<QLineEdit>(&clienti, "txtCodFisc")->setText("RSSMRA80A01H501U");
-    TfrmStoricoChiamate history(&clienti);
+    TfrmStoricoChiamate history(&clienti, clienti.fieldText("CodFisc"));
     history.show();
     QTableWidget* g = history.grid();
     ASSERT_EQ(g->rowCount(), 1);

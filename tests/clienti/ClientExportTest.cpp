@@ -84,7 +84,7 @@ protected:
     TfrmClienti clienti;
     void onScreen(const QString& code) { child<QLineEdit>(&clienti, "txtCodFisc")->setText(code); }
     QStringList shownClients() {
-        TfrmStoricoChiamate h(&clienti);
+        TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
         QStringList names;
         seams.onModal([&](QDialog*) {
             QTableWidget* g = h.grid();
@@ -113,6 +113,27 @@ TEST_F(CallHistory, CallsWithExactlyTheTaxCodeOnScreen) {
     }
 }
 
+// The client window hands the history the code on its screen, saved or not.
+TEST_F(CallHistory, TheClientWindowHandsOverTheCodeOnScreen) {
+    appendRecords(seams.file("Registro_Chiamate.pro"),
+                  {call("Uno", "RSSMRA80A01H501U"), call("Due", "BNCNNA90B41F205X")});
+    clienti.show();
+    child<QLineEdit>(&clienti, "txtCliente")->setText("Rossi Mario");
+    child<QLineEdit>(&clienti, "txtTelCel")->setText("3331234567");
+    onScreen("RSSMRA80A01H501U");
+    child<QAbstractButton>(&clienti, "cmdSalva")->click();
+    onScreen("BNCNNA90B41F205X");
+    QStringList shown;
+    seams.onModal([&](QDialog* d) {
+        auto* g = child<QTableWidget>(d, "grdRecords");
+        for (int r = 0; r < g->rowCount(); ++r) shown << g->item(r, 8)->text();
+    });
+    child<QAbstractButton>(&clienti, "btnChiamate")->click();
+    ASSERT_EQ(seams.modals.size(), 1u);
+    EXPECT_EQ(seams.modals[0].objectName, QStringLiteral("frmStoricoChiamate"));
+    EXPECT_EQ(shown, QStringList{"Due"});
+}
+
 TEST_F(CallHistory, GridColumnsAndTheExport) {
     Record r(Layouts::TSchedaChiamata());
     for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) r.set(f.name, f.name.left(f.capacity));
@@ -121,7 +142,7 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
     appendRecords(seams.file("Registro_Chiamate.pro"), {r});
     onScreen("RSSMRA80A01H501U");
 
-    TfrmStoricoChiamate h(&clienti);
+    TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
     h.show();
     QTableWidget* g = h.grid();
     EXPECT_EQ(headers(g), QStringList({"N.", "Data chiamata", "Ora chiamata", "Tipo chiamata", "Oggetto", "Esito",
@@ -148,7 +169,7 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
 
 TEST_F(CallHistory, EmptyRegisterGivesAnEmptyGridAndAHeaderOnlyFile) {
     onScreen("RSSMRA80A01H501U");
-    TfrmStoricoChiamate h(&clienti);
+    TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
     h.show();
     EXPECT_EQ(h.grid()->rowCount(), 0);
     exportGrid(&h);
@@ -159,7 +180,7 @@ TEST_F(CallHistory, EmptyRegisterGivesAnEmptyGridAndAHeaderOnlyFile) {
 
 TEST_F(CallHistory, HelpButtonsAskForTheWindowsTopics) {
     TfrmExpClienti e(&clienti);
-    TfrmStoricoChiamate h(&clienti);
+    TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
     child<QAbstractButton>(&e, "cmdGuida")->click();
     child<QAbstractButton>(&h, "cmdGuida")->click();
     const QStringList& asked = seams.helpRequests;

@@ -1,0 +1,45 @@
+#pragma once
+// The columns of an archive's grid and of the spreadsheet it is exported to,
+// in one table: what each column shows of a record, under which header, how
+// wide, and whether the spreadsheet gets it. The grid and the file both read
+// their columns and cells from here, so they cannot drift apart.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "archive/RecordLayout.h"
+#include "archive/SpreadsheetExport.h"
+
+struct Column {
+    QString header = {};       // the grid's header, and the sheet's unless sheetHeader says otherwise
+    QString field = {};        // the record field shown
+    int sheetWidth = 0;        // pixels, written in the sheet's header cell
+    QString joined = {};       // optional: a second field, after one blank ("Roma RM")
+    QString sheetHeader = {};  // only where the sheet's header differs from the grid's
+    QString name = {};         // optional: the column's name (colDataRit …), kept as its grid header's data
+    int gridWidth = 0;         // pixels; 0 fits the header and the first rows
+    bool exported = true;
+};
+
+class ColumnTable {
+public:
+    ColumnTable() = default;
+    explicit ColumnTable(std::vector<Column> columns);
+
+    const std::vector<Column>& columns() const { return columns_; }
+    int size() const { return int(columns_.size()); }
+
+    // A record's cells, one per column, each trimmed; a joined pair is
+    // trimmed as a whole, so a missing half leaves no stray blank.
+    QStringList cells(const Record& record) const;
+
+    // The spreadsheet's columns: the exported ones, in table order.
+    const std::vector<ExportColumn>& sheetColumns() const { return sheet_; }
+    // Of a row's cells (one per column), those the spreadsheet gets.
+    QStringList sheetCells(const QStringList& cells) const;
+
+private:
+    std::vector<Column> columns_;
+    std::vector<ExportColumn> sheet_;
+    std::vector<int> exported_;  // indexes of the exported columns
+};
