@@ -176,6 +176,7 @@ void TEntriesWindow::FormShow() {
     bool complete = true;
     try {
         WaitCursor wait;
+        // A file may lie in a folder of its own, made when missing.
         QDir().mkpath(QFileInfo(path).absolutePath());
         Archive::forEach(path, *desc_.layout, [&](const Record& r, int position) {
             if (!desc_.listedField.isEmpty() && r.get(desc_.listedField).isEmpty()) return;

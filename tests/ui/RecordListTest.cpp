@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -41,6 +42,9 @@ TEST(RecordList, EnterAndDoubleClickChooseALineWithoutPressingTheDefaultButton) 
     list->setLines({{"uno", 1}, {"due", 2}});
     d.resize(500, 300);
     d.show();
+    // Lines 1600 pixels wide scroll sideways in a narrower list.
+    EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).width(), 1600);
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
     QSignalSpy chosen(list, &TRecordList::lineChosen);
     QSignalSpy pressed(ok, &QPushButton::clicked);
 
