@@ -1,5 +1,6 @@
-// Client archive at office sizes: a find with three criteria, mapping the
-// last list line back to its card, and the export of the whole archive.
+// Client archive at office sizes: a find with three criteria, a find that
+// lists every card, opening the last list line's card, and the export of
+// the whole archive.
 //   build/bench/bench_client_archive
 #include <QApplication>
 #include <QFile>
@@ -10,7 +11,7 @@
 #include <map>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/FindWindow.h"
+#include "archive/RecordLines.h"
 #include "archive/Layouts.h"
 #include "archive/TrovaClienti.h"
 #include "clienti/TfrmExpClienti.h"
@@ -63,22 +64,28 @@ void BM_FindThreeCriteria(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
-void BM_MapLastLineToItsCard(benchmark::State& state) {
+void BM_FindListsEveryCard(benchmark::State& state) {
+    archiveOf(int(state.range(0)));
+    QWidget owner;
+    for (auto _ : state) {
+        TfrmTrovaClienti w(&owner);
+        w.btnCercaClick();
+        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_OpenTheLastLinesCard(benchmark::State& state) {
     const int n = int(state.range(0));
     archiveOf(n);
-    const FindWindowDescription& desc = TfrmTrovaClienti::description();
-    Record last(Layouts::TSchedaCliente());
-    {
-        TArchivioSchede a;
-        a.open(ArchiveFiles::Clienti, last.layout());
-        a.seek(n - 1);
-        a.read(last);
-    }
-    const QString line = buildLine(desc.line, last);
+    QWidget owner;
+    TfrmTrovaClienti w(&owner);
+    w.btnCercaClick();
+    auto* list = w.findChild<TRecordList*>("lstRecords");
     for (auto _ : state) {
-        int found = 0;
-        forEachRecordOfLine(desc.fileName, *desc.layout, desc.line, line, [&](const Record&, int p) { found = p; });
-        benchmark::DoNotOptimize(found);
+        const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, ArchiveFiles::Clienti,
+                                                        Layouts::TSchedaCliente());
+        benchmark::DoNotOptimize(found.position);
     }
     state.SetComplexityN(n);
 }
@@ -100,7 +107,8 @@ void BM_ExportWholeArchive(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_FindThreeCriteria)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_MapLastLineToItsCard)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_FindListsEveryCard)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_OpenTheLastLinesCard)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ExportWholeArchive)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
 int main(int argc, char** argv) {

@@ -112,4 +112,25 @@ void forEach(const QString& fileName, const RecordLayout& layout,
     archive.close();
 }
 
+Record readAt(const QString& fileName, const RecordLayout& layout, int position) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    if (position < 1 || position > archive.count()) throw ArchiveError("no record at this position");
+    Record record(layout);
+    archive.seek(position - 1);
+    archive.read(record);
+    archive.close();
+    return record;
+}
+
+int saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, int position) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    archive.seek(position > 0 ? position - 1 : archive.count());
+    archive.write(record);
+    const int at = archive.position();
+    archive.close();
+    return at;
+}
+
 }  // namespace Archive

@@ -69,4 +69,13 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box = A
 void forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record& record, int position)>& visit);
 
+// The record at a position (from 1), read fresh: one seek and one read.
+// Throws when the file cannot be read or holds no record there.
+Record readAt(const QString& fileName, const RecordLayout& layout, int position);
+
+// Saving a card: overwrites the record at position (from 1), or appends it
+// when position is 0. Returns the record's position in the file. Throws on
+// a file error.
+int saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, int position);
+
 }  // namespace Archive

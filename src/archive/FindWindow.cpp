@@ -8,35 +8,14 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
-#include "report/ListReport.h"
 #include "archive/RecordWindow.h"
+#include "report/ListReport.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/RecordList.h"
-
-QString buildLine(const std::vector<LinePart>& parts, const Record& record) {
-    QString line;
-    for (const LinePart& p : parts) {
-        line += p.literal;
-        if (p.field.isEmpty()) continue;
-        const QString value = record.get(p.field);
-        line += p.width < 0 ? value : Text::fixed(value, p.width);
-    }
-    return line;
-}
-
-void forEachRecordOfLine(const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
-                         const QString& entry, const std::function<void(const Record&, int)>& visit) {
-    const QString wanted = Text::trim(entry);
-    std::vector<std::pair<Record, int>> hits;
-    Archive::forEach(fileName, layout, [&](const Record& r, int position) {
-        if (Text::trim(buildLine(parts, r)) == wanted) hits.emplace_back(r, position);
-    });
-    for (const auto& [r, position] : hits) visit(r, position);
-}
 
 TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
     setWindowTitle(desc_.caption);
@@ -97,7 +76,7 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     auto* results = new TListPanel(QStringLiteral("panContainer"), desc_.instruction, true, this);
     panContainer_ = results;
     list_ = results->list();
-    list_->setSortingEnabled(desc_.sorted);
+    list_->setSorted(desc_.sorted);
     lblTrovate_ = results->countLabel();
     txtTrova_ = results->findText();
     quickFind_ = results->quickFind();
@@ -116,12 +95,20 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(results->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(results->printButton(), &QPushButton::clicked, this, &TFindWindow::btnStampaClick);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TFindWindow::lstRecordsDblClick);
+    connect(list_, &TRecordList::lineChosen, this, &TFindWindow::lstRecordsDblClick);
     resize(1000, 620);
 }
 
 void TFindWindow::setMode(const QString& mode) { lblMemory_->setText(mode); }
 QString TFindWindow::mode() const { return lblMemory_->text(); }
+
+std::optional<FoundRecord> TFindWindow::choose() {
+    chosen_.reset();
+    showModal();
+    if (chosen_ && !desc_.cardMode.isEmpty() && mode() == desc_.cardMode)
+        if (auto* card = qobject_cast<TRecordWindow*>(parentWidget())) card->showRecord(chosen_->record, chosen_->position);
+    return chosen_;
+}
 
 void TFindWindow::FormShow() {
     quickFind_->reset();
@@ -153,21 +140,18 @@ void TFindWindow::btnCercaClick() {
         if (!Text::trim(e->text()).isEmpty()) ++wanted;
     lblConta_->setText(QString::number(wanted));
 
-    QStringList lines;
+    std::vector<RecordLine> lines;
     const bool ok = Archive::guard(
         this,
         [&] {
             WaitCursor wait;
             list_->clear();
-            Archive::forEach(desc_.fileName, *desc_.layout, [&](const Record& r, int) {
-                if (matches(r)) lines << buildLine(desc_.line, r);
-            });
+            RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
+                              [this](const Record& r) { return matches(r); });
         },
         Archive::AccessBox::Plain);
     if (!ok) return;
-    list_->setUpdatesEnabled(false);
-    for (const QString& l : lines) list_->addLine(l);
-    list_->setUpdatesEnabled(true);
+    list_->setLines(std::move(lines));
     lblTrovate_->setText(desc_.foundText(list_->count()));
     panAvvio_->hide();
     panContainer_->show();
@@ -175,26 +159,11 @@ void TFindWindow::btnCercaClick() {
     txtTrova_->setFocus(Qt::OtherFocusReason);
 }
 
-void TFindWindow::copyInto(const Record& record, int position) {
-    QWidget* asker = parentWidget();
-    if (!asker) return;
-    const FindMode m = desc_.modes.value(mode());
-    if (m.loadsCard) {
-        if (auto* card = qobject_cast<TRecordWindow*>(asker)) card->showRecord(record, position);
-        return;
-    }
-    for (const auto& [field, control] : m.copies)
-        if (QWidget* c = asker->findChild<QWidget*>(control)) Controls::setText(c, record.get(field));
-}
-
-void TFindWindow::lstRecordsDblClick() {
-    // Every record whose line equals the chosen one is copied in turn: with
-    // identical lines the last record in file order stays.
+void TFindWindow::lstRecordsDblClick(int row) {
+    // No line chosen, or an archive that cannot be read: the window closes
+    // without a word.
     try {
-        const QString chosen = list_->selectedLine();
-        if (chosen.isNull()) throw ArchiveError("no entry selected");
-        forEachRecordOfLine(desc_.fileName, *desc_.layout, desc_.line, chosen,
-                            [&](const Record& r, int position) { copyInto(r, position); });
+        chosen_ = RecordLines::recordOf(*list_, row, desc_.fileName, *desc_.layout);
     } catch (const std::exception&) {
     }
     accept();

@@ -1,14 +1,15 @@
 #pragma once
 // The find window of every archive: the user fills one or more search fields,
 // the window lists every record matching all of them as one fixed-width line,
-// and a double click brings the record back into the window that asked.
-// A find window describes its search fields, its list line, its modes and
-// what a double click copies in each.
-#include <QMap>
+// and a double click (or Enter) on a line chooses that record: the
+// archive's own record window loads it, any other asking window takes from
+// it what it imports.
+// A find window describes its search fields and its list line.
 #include <functional>
+#include <optional>
 #include <vector>
 
-#include "archive/RecordLayout.h"
+#include "archive/RecordLines.h"
 #include "ui/Form.h"
 
 class QLabel;
@@ -24,22 +25,6 @@ struct FindField {
     QString field;    // record field it is matched against
 };
 
-// One piece of a list line: a literal, then a field trimmed and padded or
-// cut to width characters; width -1 leaves the field as stored (trimmed).
-struct LinePart {
-    QString literal;
-    QString field;
-    int width = -1;
-};
-
-// What a double click copies in one mode: record field → control name of the
-// asking window. A mode that loads the whole card loads every field of a
-// record window and sets its position.
-struct FindMode {
-    std::vector<std::pair<QString, QString>> copies;
-    bool loadsCard = false;
-};
-
 struct FindWindowDescription {
     QString caption;
     const RecordLayout* layout = nullptr;
@@ -47,21 +32,14 @@ struct FindWindowDescription {
     std::vector<FindField> fields;  // in Enter-chain order
     std::vector<LinePart> line;
     QString printTitle;
-    bool sorted = false;
-    QMap<QString, FindMode> modes;  // by the keyword in lblMemory
+    bool sorted = false;  // lines in text order rather than file order
+    // The mode of the archive's own record window: there the record chosen
+    // is loaded into the asking window with its position.
+    QString cardMode;
     // "Il presente riepilogo contiene " + n + " schede." unless a window words it otherwise.
     std::function<QString(int)> foundText;
     QString instruction = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
 };
-
-// The line of a record, built from its parts.
-QString buildLine(const std::vector<LinePart>& parts, const Record& record);
-
-// A list entry mapped back to its records: every record whose rebuilt line,
-// trimmed, equals the entry, trimmed, in file order — so with identical lines
-// the last record is visited last. Throws on a file error.
-void forEachRecordOfLine(const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
-                         const QString& entry, const std::function<void(const Record&, int position)>& visit);
 
 class TFindWindow : public TForm {
     Q_OBJECT
@@ -71,13 +49,20 @@ public:
     TFindWindow(const FindWindowDescription& desc, QWidget* owner);
 
     const FindWindowDescription& desc() const { return desc_; }
-    // The mode keyword, as the asking window writes it.
+    // The mode keyword: which window asks, as the asking window writes it.
     void setMode(const QString& mode);
     QString mode() const;
 
+    // Shows the window modally and returns the record chosen, if any. In
+    // the card mode it is also loaded into the asking record window.
+    std::optional<FoundRecord> choose();
+    // The record of the line double-clicked, read fresh from the archive.
+    const std::optional<FoundRecord>& chosen() const { return chosen_; }
+
 public slots:
     void btnCercaClick();
-    void lstRecordsDblClick();
+    // A double click or Enter on a line (row), or on none (-1).
+    void lstRecordsDblClick(int row);
     void btnStampaClick();
 
 protected:
@@ -86,7 +71,6 @@ protected:
 
 private:
     bool matches(const Record& record) const;
-    void copyInto(const Record& record, int position);
 
     FindWindowDescription desc_;
     QWidget* panAvvio_ = nullptr;
@@ -99,4 +83,5 @@ private:
     QLineEdit* txtTrova_ = nullptr;
     TQuickFind* quickFind_ = nullptr;
     std::vector<QLineEdit*> searchFields_;
+    std::optional<FoundRecord> chosen_;
 };

@@ -21,16 +21,7 @@ const FindWindowDescription& TfrmTrovaClienti::description() {
         d.line = {{"", "Cliente", 26},      {"  Tel. ", "Recapito", 15}, {"  ", "Occupazione", 25},
                   {"  Prod. ", "Prodotti", 30}, {"  ", "Note", -1}};
         d.printTitle = QStringLiteral("Riepilogo clienti in archivio");
-        d.modes["clienti"].loadsCard = true;
-        d.modes["chiamate"].copies = {{"Cliente", "txtCliente"}, {"CodFisc", "txtCodFisc"}, {"Zona", "txtZona"},
-                                      {"Email", "txtEmail"},     {"TelCel", "txtTelCel"},   {"Recapito", "txtRecapito"}};
-        d.modes["pratica"].copies = {{"Cliente", "txtCliente"},     {"Recapito", "txtRecapito"},
-                                     {"IndirizzoRes", "txtIndirizzoRes"}, {"ComuneRes", "txtComuneRes"},
-                                     {"ProvRes", "txtProvRes"},     {"CapRes", "txtCapRes"},
-                                     {"CodFisc", "txtCodFisc"},     {"PartitaIva", "txtPartitaIva"}};
-        d.modes["scadenze"].copies = {{"Cliente", "txtContatto"}, {"Recapito", "txtTel"}, {"TelCel", "txtCel"},
-                                      {"Email", "txtEmail"},      {"Estremi", "txtLuogo"}};
-        d.modes["riepilogo"].copies = {{"Cliente", "txtCliente"}};
+        d.cardMode = QStringLiteral("clienti");
         return d;
     }();
     return s;
@@ -40,8 +31,8 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* owner) : TFindWindow(description(), 
     setObjectName(QStringLiteral("frmTrovaClienti"));
 }
 
-void TfrmTrovaClienti::open(QWidget* owner, const QString& mode) {
+std::optional<FoundRecord> TfrmTrovaClienti::open(QWidget* owner, const QString& mode) {
     TfrmTrovaClienti w(owner);
     w.setMode(mode);
-    w.showModal();
+    return w.choose();
 }

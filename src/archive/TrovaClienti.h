@@ -13,6 +13,8 @@ public:
 
     // Creates the window for one use owned by the asking window, in the mode
     // the asking window names ("clienti", "chiamate", "pratica", "scadenze",
-    // "riepilogo"), shows it modally and frees it.
-    static void open(QWidget* owner, const QString& mode);
+    // "riepilogo"), shows it modally and frees it. In "clienti" the client chosen
+    // is loaded into the client window; the others copy the fields they
+    // import from the client returned.
+    static std::optional<FoundRecord> open(QWidget* owner, const QString& mode);
 };

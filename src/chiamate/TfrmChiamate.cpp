@@ -266,7 +266,13 @@ void TfrmChiamate::impRitiroClick() { putDate(Clock::today()); }
 
 void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 
-void TfrmChiamate::impClienteClick() { TfrmTrovaClienti::open(this, QStringLiteral("chiamate")); }
+void TfrmChiamate::impClienteClick() {
+    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("chiamate"));
+    if (!client) return;
+    // The client's fields a call keeps, under the same names in both archives.
+    for (const char* field : {"Cliente", "CodFisc", "Zona", "Email", "TelCel", "Recapito"})
+        Controls::setText(fieldControl(QLatin1String(field)), client->record.get(QLatin1String(field)));
+}
 
 void TfrmChiamate::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
 
@@ -275,7 +281,7 @@ void TfrmChiamate::btnEmailClick() { openMail(QStringLiteral("Email")); }
 void TfrmChiamate::cmdTrovaClick() {
     TfrmTrovaChiamate w(this);
     w.setMode(QStringLiteral("chiamate"));
-    w.showModal();
+    w.choose();
 }
 
 void TfrmChiamate::cmdRiepOggiClick() {

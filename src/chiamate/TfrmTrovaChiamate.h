@@ -1,6 +1,6 @@
 #pragma once
 // The call find window: calls matching every filled criterion, one line
-// each; a double click brings the call back into the call window.
+// each; the call double-clicked is loaded into the call window.
 #include "archive/FindWindow.h"
 
 class TfrmTrovaChiamate : public TFindWindow {

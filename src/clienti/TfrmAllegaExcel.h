@@ -1,49 +1,28 @@
 #pragma once
-// The services provided to a client: their list with the total, an entry
-// panel to add or modify one, the quick find and the print. Each client has a
-// file of its own, named after the client's position in the client archive.
-#include "ui/Form.h"
+// The services provided to a client: their list with the total of the
+// amounts, an entry panel to add or modify one, the quick find and the
+// print. Each client has a file of its own, named after the client's
+// position in the client archive.
+#include "archive/EntriesWindow.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class TQuickFind;
-class TRecordList;
-
-class TfrmAllegaExcel : public TForm {
+class TfrmAllegaExcel : public TEntriesWindow {
     Q_OBJECT
 public:
-    // owner: the client window, whose txtCliente and lblPosizione it reads.
-    explicit TfrmAllegaExcel(QWidget* owner = nullptr);
+    // clientName: for the titles; clientPosition: the client's place in the
+    // client archive, which names the services file. The client window
+    // opens one for each use; the one the program creates at start-up is
+    // never shown.
+    explicit TfrmAllegaExcel(const QString& clientName = QString(), int clientPosition = 0, QWidget* owner = nullptr);
 
-public slots:
-    void btnAggiungiClick();
-    void btnModificaClick();
-    void btnSalvaClick();
-    void btnStampaClick();
-    void impDataClick();
-    void impOraClick();
+    static EntriesWindowDescription description(const QString& clientName, int clientPosition);
 
 protected:
-    void FormShow() override;
-    void FormClose() override;
+    QString emptyTotal() const override;
+    void startTotal() override;
+    void addToTotal(const Record& entry) override;
+    QString totalText(bool complete) const override;
 
 private:
-    QString ownerText(const QString& control) const;
-    QString entryLine(const class Record& r) const;
-    void showEntryPanel();
-
-    QWidget* panContainer_;
-    QWidget* panCosti_;
-    QLabel* lblTitolo_;
-    QLabel* lblTotale_;
-    QLabel* lblPosizione_;
-    QLabel* lblFile_;
-    TRecordList* list_;
-    TQuickFind* quickFind_;
-    QLineEdit* txtData_;
-    QLineEdit* txtOra_;
-    QLineEdit* txtServizi_;
-    QLineEdit* txtAgente_;
-    QLineEdit* txtImporto_;
+    double total_ = 0;
+    bool any_ = false;
 };

@@ -214,13 +214,14 @@ void TfrmClienti::btnProveClick() {
         control("txtCliente")->setFocus();
         return;
     }
-    TfrmAllegaExcel services(this);
+    TfrmAllegaExcel services(fieldText("Cliente"), position(), this);
     services.showModal();
 }
 
 void TfrmClienti::cmdRicontattaClick() {
     TfrmRicontatta list(this);
     list.showModal();
+    if (const std::optional<FoundRecord>& client = list.chosen()) showRecord(client->record, client->position);
 }
 void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("clienti")); }
 

@@ -7,10 +7,8 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/FindWindow.h"
 #include "archive/Layouts.h"
 #include "report/ListReport.h"
-#include "archive/RecordWindow.h"
 #include "archive/TestoCorto.h"
 #include "ui/RecordList.h"
 
@@ -35,33 +33,32 @@ TfrmRicontatta::TfrmRicontatta(QWidget* owner) : TForm(owner) {
     quickFind_ = panel->quickFind();
     connect(panel->printButton(), &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TfrmRicontatta::lstRecordsDblClick);
+    connect(list_, &TRecordList::lineChosen, this, &TfrmRicontatta::lstRecordsDblClick);
     resize(1000, 560);
 }
 
 void TfrmRicontatta::FormShow() {
     quickFind_->reset();
+    chosen_.reset();
     list_->clear();
+    std::vector<RecordLine> lines;
     try {
         WaitCursor wait;
-        Archive::forEach(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), [&](const Record& r, int) {
-            if (r.get("Ricontatta") == Flag::Si) list_->addLine(buildLine(lineParts(), r));
-        });
+        RecordLines::read(lines, ArchiveFiles::Clienti, Layouts::TSchedaCliente(), lineParts(),
+                          [](const Record& r) { return r.get("Ricontatta") == Flag::Si; });
     } catch (const std::exception&) {
         // The list shows what could be read.
     }
+    list_->setLines(std::move(lines));
     findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmRicontatta::FormClose() { list_->clear(); }
 
-void TfrmRicontatta::lstRecordsDblClick() {
+void TfrmRicontatta::lstRecordsDblClick(int row) {
+    // Also without a line or after an error the list closes, without a word.
     try {
-        const QString chosen = list_->selectedLine();
-        auto* card = qobject_cast<TRecordWindow*>(parentWidget());
-        if (!chosen.isNull() && card)
-            forEachRecordOfLine(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), lineParts(), chosen,
-                                [&](const Record& r, int position) { card->showRecord(r, position); });
+        chosen_ = RecordLines::recordOf(*list_, row, ArchiveFiles::Clienti, Layouts::TSchedaCliente());
     } catch (const std::exception&) {
     }
     accept();

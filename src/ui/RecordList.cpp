@@ -2,45 +2,122 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 
-TRecordList::TRecordList(QWidget* parent, const QString& objectName) : QListWidget(parent) {
+TLineModel::TLineModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
+    // Identical lines open the last of their records: one pass keeps, per
+    // trimmed line, the highest position (file order is position order).
+    QHash<QString, int> last;
+    last.reserve(qsizetype(lines.size()));
+    for (const RecordLine& l : lines) {
+        int& p = last[Text::trim(l.text)];
+        p = std::max(p, l.position);
+    }
+    std::vector<Row> rows;
+    rows.reserve(lines.size());
+    for (RecordLine& l : lines) {
+        const int opens = last.value(Text::trim(l.text));
+        rows.push_back({std::move(l.text), l.position, opens});
+    }
+    if (sorted) std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.text < b.text; });
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+void TLineModel::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+int TLineModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+
+QVariant TLineModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(rows_.size())) return {};
+    switch (role) {
+    case Qt::DisplayRole: return rows_[size_t(index.row())].text;
+    case Qt::SizeHintRole: return lineSize_;
+    default: return {};
+    }
+}
+
+QStringList TLineModel::lines() const {
+    QStringList out;
+    out.reserve(qsizetype(rows_.size()));
+    for (const Row& r : rows_) out << r.text;
+    return out;
+}
+
+TRecordList::TRecordList(QWidget* parent, const QString& objectName) : QListView(parent) {
     setObjectName(objectName);
     QFont f(QStringLiteral("Courier New"), 12);
     f.setStyleHint(QFont::Monospace);
     setFont(f);
-    setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    setStyleSheet(QStringLiteral("QListView { color: black; }"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One size for every line: the view never measures line by line.
     setUniformItemSizes(true);
+    model_ = new TLineModel(this);
+    model_->setLineSize(QSize(1600, fontMetrics().height() + 2));
+    setModel(model_);
 }
 
-void TRecordList::addLine(const QString& line) {
-    auto* item = new QListWidgetItem(line, this);
-    item->setSizeHint(QSize(1600, fontMetrics().height() + 2));
+void TRecordList::setLines(std::vector<RecordLine> lines) { model_->setLines(std::move(lines), sorted_); }
+void TRecordList::clear() { model_->clear(); }
+int TRecordList::count() const { return model_->rowCount(); }
+QString TRecordList::line(int row) const { return model_->line(row); }
+QStringList TRecordList::lines() const { return model_->lines(); }
+
+int TRecordList::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+
+void TRecordList::setCurrentRow(int row) {
+    setCurrentIndex(row >= 0 && row < count() ? model_->index(row) : QModelIndex());
 }
 
-QStringList TRecordList::lines() const {
-    QStringList out;
-    for (int i = 0; i < count(); ++i) out << item(i)->text();
-    return out;
+int TRecordList::selectedRow() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 QString TRecordList::selectedLine() const {
-    const int r = currentRow();
-    if (r < 0 || !item(r)->isSelected()) return QString();
-    return item(r)->text();
+    const int r = selectedRow();
+    return r < 0 ? QString() : line(r);
+}
+
+void TRecordList::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit lineChosen(at.isValid() ? at.row() : -1);
+}
+
+void TRecordList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Kept here: passed on, it would press the window's default button.
+        event->accept();
+        emit lineChosen(selectedRow());
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button)
@@ -60,12 +137,12 @@ void TQuickFind::find() {
         Msg::plain(list_->window(), kMsgVuota);
         return;
     }
-    if (list_->currentRow() < 0 || !list_->currentItem()->isSelected()) list_->setCurrentRow(0);
+    if (list_->selectedRow() < 0) list_->setCurrentRow(0);
 
     const QString t = Text::lowerAZ(text_->text());
-    auto matches = [&](int i) { return !t.isEmpty() && Text::lowerAZ(list_->item(i)->text()).contains(t); };
+    auto matches = [&](int i) { return !t.isEmpty() && Text::lowerAZ(list_->line(i)).contains(t); };
     int found = -1;
-    int start = list_->currentRow();
+    int start = list_->selectedRow();
     if (t != last_) {
         start = 0;
         if (matches(0)) found = 0;

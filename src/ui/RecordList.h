@@ -1,24 +1,97 @@
 #pragma once
-// The lists of fixed-width lines (find results, summaries, services, the
-// agenda): "Courier New" 12, black, 1600 pixels per line with scroll bars,
-// so long lines scroll sideways. And the quick find over such a list.
-#include <QListWidget>
+// The lists of fixed-width record lines (find results, summaries, services,
+// the agenda): "Courier New" 12, black, 1600 pixels per line with both
+// scroll bars, so long lines scroll sideways. Each line remembers the
+// position of its record, so a chosen line is read back from its file at
+// once instead of rebuilding the line of every record. And the quick find
+// over such a list.
+#include <QAbstractListModel>
+#include <QListView>
 #include <QObject>
+#include <QSize>
+#include <vector>
 
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TRecordList : public QListWidget {
+// One line of a list and the position (from 1) of the record it shows.
+struct RecordLine {
+    QString text;
+    int position = 0;
+};
+
+// The lines of a list. A line opens the last record in file order whose
+// line, trimmed, is the same: identical lines all open that one record.
+class TLineModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit TLineModel(QObject* parent = nullptr);
+
+    // Replaces the lines, given in file order; sorted shows them in text order.
+    void setLines(std::vector<RecordLine> lines, bool sorted);
+    void clear();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const QString& line(int row) const { return rows_[size_t(row)].text; }
+    int position(int row) const { return rows_[size_t(row)].position; }
+    // The record the line opens: the last one among identical lines.
+    int opensPosition(int row) const { return rows_[size_t(row)].opens; }
+    QStringList lines() const;
+
+    void setLineSize(QSize size) { lineSize_ = size; }
+
+private:
+    struct Row {
+        QString text;
+        int position;
+        int opens;
+    };
+    std::vector<Row> rows_;
+    QSize lineSize_;
+};
+
+class TRecordList : public QListView {
     Q_OBJECT
 public:
     explicit TRecordList(QWidget* parent = nullptr, const QString& objectName = QStringLiteral("lstRecords"));
 
-    void addLine(const QString& line);
+    TLineModel* lineModel() const { return model_; }
+
+    // Lists in text order rather than in file order.
+    void setSorted(bool sorted) { sorted_ = sorted; }
+    void setLines(std::vector<RecordLine> lines);
+    void clear();
+
+    int count() const;
+    QString line(int row) const;
     QStringList lines() const;
-    // The text of the selected entry, or a null text when none is selected.
+    // The record the line opens (the last of identical lines).
+    int positionOf(int row) const { return model_->opensPosition(row); }
+
+    int currentRow() const;
+    // Makes the row current and selected; -1 leaves no current row.
+    void setCurrentRow(int row);
+    // The selected row, or -1 when no line is selected.
+    int selectedRow() const;
+    // The text of the selected line, or a null text when none is selected.
     QString selectedLine() const;
+
+signals:
+    // A double click, on a line or on the empty part of the list (row -1),
+    // or Enter on the selected line (-1 when none is selected).
+    void lineChosen(int row);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TLineModel* model_;
+    bool sorted_ = false;
 };
 
 // "Trova" over a list: a new text starts at the first entry, the same text

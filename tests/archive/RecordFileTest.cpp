@@ -171,3 +171,18 @@ TEST_F(RecordFile, TwoProgramsAppendingAtOnceLoseNothing) {
     EXPECT_EQ(seen.size(), 2 * each);
     for (auto it = seen.begin(); it != seen.end(); ++it) EXPECT_EQ(it.value(), 1) << it.key().toStdString();
 }
+
+TEST_F(RecordFile, SaveAtAppendsOrOverwritesAndReadAtReadsOneRecord) {
+    Record r(small());
+    r.set("Nome", "Anna");
+    EXPECT_EQ(Archive::saveAt("S.pro", small(), r, 0), 1);
+    r.set("Nome", "Bruno");
+    EXPECT_EQ(Archive::saveAt("S.pro", small(), r, 0), 2);
+    r.set("Nome", "Carla");
+    EXPECT_EQ(Archive::saveAt("S.pro", small(), r, 1), 1);
+    EXPECT_EQ(fileBytes(seams.file("S.pro")), QByteArray("\x05" "Carla" "\0\0\0" "\x05" "Bruno" "\0\0\0", 18));
+    EXPECT_EQ(Archive::readAt("S.pro", small(), 2).get("Nome"), QStringLiteral("Bruno"));
+    for (int missing : {0, 3}) EXPECT_THROW(Archive::readAt("S.pro", small(), missing), ArchiveError) << missing;
+    EXPECT_THROW(Archive::saveAt("S.pro", small(), r, 4), ArchiveError);  // no gap after the last record
+    EXPECT_EQ(QFile(seams.file("S.pro")).size(), 18);
+}

@@ -200,8 +200,7 @@ TEST_F(CallFind, IdenticalLinesOpenTheLaterCallWithItsPosition) {
             ASSERT_EQ(lines.size(), 2);
             EXPECT_EQ(lines[0], lines[1]);
             auto* list = child<TRecordList>(d, "lstRecords");
-            list->setCurrentRow(row);
-            emit list->itemDoubleClicked(list->item(row));
+            doubleClickLine(list, row);
             EXPECT_FALSE(d->isVisible());
         });
         EXPECT_EQ(calls.fieldText("Esito"), QStringLiteral("Secondo esito")) << row;

@@ -391,8 +391,7 @@ TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
         child<QPushButton>(d, "btnCerca")->click();
         auto* found = child<TRecordList>(d, "lstRecords");
         ASSERT_EQ(found->count(), 1);
-        found->setCurrentRow(0);
-        emit found->itemDoubleClicked(found->item(0));
+        doubleClickLine(found, 0);
     });
     click("impCliente");
     ASSERT_EQ(seams.modals.size(), 1u);

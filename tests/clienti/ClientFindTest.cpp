@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
+#include "archive/RecordLines.h"
 #include "archive/TrovaClienti.h"
 #include "platform/Text.h"
 #include "clienti/TfrmClienti.h"
@@ -58,11 +59,7 @@ protected:
         child<QPushButton>(d, "btnCerca")->click();
     }
     static QStringList lines(QDialog* d) { return child<TRecordList>(d, "lstRecords")->lines(); }
-    static void doubleClick(QDialog* d, int row) {
-        auto* list = child<TRecordList>(d, "lstRecords");
-        list->setCurrentRow(row);
-        emit list->itemDoubleClicked(list->item(row));
-    }
+    static void doubleClick(QDialog* d, int row) { doubleClickLine(child<TRecordList>(d, "lstRecords"), row); }
 };
 
 QString line(const char* name, const char* phone, const char* occupation, const char* notes) {
@@ -134,32 +131,66 @@ TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
     EXPECT_EQ(child<QLineEdit>(&w, "txtCliente")->text(), QString::fromUtf8(longName));
 }
 
-TEST_F(ClientFind, ModesCopyTheirFieldsIntoTheAskingWindow) {
-    archive({{"Mario Rossi", "06 123", "", "", "Nord"}});
-    struct Case { const char* mode; std::vector<std::pair<const char*, const char*>> expected; };
-    const Case cases[] = {
-        {"chiamate", {{"txtCliente", "Mario Rossi"}, {"txtCodFisc", "CF0"}, {"txtZona", "Nord"},
-                      {"txtEmail", "c0@esempio.it"}, {"txtTelCel", "330"}, {"txtRecapito", "06 123"},
-                      {"txtComuneRes", ""}}},
-        {"pratica", {{"txtCliente", "Mario Rossi"}, {"txtRecapito", "06 123"}, {"txtComuneRes", "Roma"},
-                     {"txtCodFisc", "CF0"}, {"txtZona", ""}}},
-        {"scadenze", {{"txtContatto", "Mario Rossi"}, {"txtTel", "06 123"}, {"txtCel", "330"},
-                      {"txtEmail", "c0@esempio.it"}, {"txtCliente", ""}}},
-        {"riepilogo", {{"txtCliente", "Mario Rossi"}, {"txtCodFisc", ""}}},
-    };
-    for (const Case& c : cases) {
-        // A stand-in for the asking window, with the controls it would carry.
+TEST_F(ClientFind, OtherModesHandTheChosenClientBackToTheAsker) {
+    archive({{"Anna Bianchi"}, {"Mario Rossi", "06 123", "", "", "Nord"}});
+    for (const char* mode : {"chiamate", "pratica", "scadenze", "riepilogo"}) {
+        // The find window writes nothing into its asker: the asker copies what it imports.
         QDialog asker;
-        for (const char* name : {"txtCliente", "txtCodFisc", "txtZona", "txtEmail", "txtTelCel", "txtRecapito",
-                                 "txtComuneRes", "txtContatto", "txtTel", "txtCel"})
-            (new QLineEdit(&asker))->setObjectName(QLatin1String(name));
-        find(&asker, c.mode, [&](QDialog* d) {
-            search(d, {});
+        auto* name = new QLineEdit(&asker);
+        name->setObjectName("txtCliente");
+        seams.onModal([&](QDialog* d) {
+            EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QString::fromLatin1(mode));
+            search(d, {{"txtCliente", "rossi"}});
             doubleClick(d, 0);
         });
-        for (const auto& [name, text] : c.expected)
-            EXPECT_EQ(child<QLineEdit>(&asker, name)->text(), QString::fromUtf8(text)) << c.mode << " " << name;
+        const std::optional<FoundRecord> found = TfrmTrovaClienti::open(&asker, mode);
+        ASSERT_TRUE(found) << mode;
+        EXPECT_EQ(found->position, 2);
+        EXPECT_EQ(found->record.get("Cliente"), QStringLiteral("Mario Rossi"));
+        EXPECT_EQ(found->record.get("Recapito"), QStringLiteral("06 123"));
+        EXPECT_EQ(found->record.get("CodFisc"), QStringLiteral("CF1"));
+        EXPECT_TRUE(name->text().isEmpty()) << mode;
     }
+}
+
+TEST_F(ClientFind, TheChosenCardIsReadFreshAtItsPosition) {
+    archive({{"Gemelli", "1", "Medico"}, {"Altro"}, {"Gemelli", "1", "Medico"}});
+    TfrmClienti w;
+    w.show();
+    find(&w, "clienti", [&](QDialog* d) {
+        search(d, {});
+        // Another program changes the later twin after the search, keeping its line.
+        Record changed(Layouts::TSchedaCliente());
+        QByteArray bytes = fileBytes(seams.file("Contatti.pro"));
+        changed.bytes() = bytes.mid(2 * 3372, 3372);
+        changed.set("CodFisc", "CAMBIATO");
+        writeFile(seams.file("Contatti.pro"), bytes.replace(2 * 3372, 3372, changed.bytes()));
+        doubleClick(d, 0);
+    });
+    EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(&w, "txtCodFisc")->text(), QStringLiteral("CAMBIATO"));
+}
+
+TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
+    archive({{"Mario Rossi"}, {"Anna Bianchi"}});
+    struct Case { const char* what; std::function<void(TRecordList*)> choose; const char* position; };
+    const Case cases[] = {
+        {"Enter on a line", [](TRecordList* l) { l->setCurrentRow(1); QTest::keyClick(l, Qt::Key_Return); }, "2"},
+        {"keypad Enter", [](TRecordList* l) { l->setCurrentRow(0); QTest::keyClick(l, Qt::Key_Enter); }, "1"},
+        {"Enter on no line", [](TRecordList* l) { l->clearSelection(); QTest::keyClick(l, Qt::Key_Return); }, ""},
+        {"double click below the lines", [](TRecordList* l) { doubleClickLine(l, -1); }, ""},
+    };
+    for (const Case& c : cases) {
+        TfrmClienti w;
+        w.show();
+        find(&w, "clienti", [&](QDialog* d) {
+            search(d, {});
+            c.choose(child<TRecordList>(d, "lstRecords"));
+            EXPECT_FALSE(d->isVisible()) << c.what;
+        });
+        EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QString::fromLatin1(c.position)) << c.what;
+    }
+    EXPECT_TRUE(seams.messages.empty());
 }
 
 TEST_F(ClientFind, QuickFindMovesOnAndWraps) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
@@ -66,14 +67,31 @@ TEST_F(Recontact, DoubleClickOpensTheLastIdenticalClient) {
     seams.onModal([&](QDialog* d) {
         auto* list = child<TRecordList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 3);
-        EXPECT_EQ(list->item(0)->text(), Text::fixed("Gemelli", 26) + "  Tel. " + Text::fixed("", 15) + "  " +
+        EXPECT_EQ(list->line(0), Text::fixed("Gemelli", 26) + "  Tel. " + Text::fixed("", 15) + "  " +
                                              Text::fixed("", 25) + "  Prod. " + Text::fixed("", 30) + "  richiamare");
-        list->setCurrentRow(0);
-        emit list->itemDoubleClicked(list->item(0));
+        doubleClickLine(list, 0);
         EXPECT_FALSE(d->isVisible());
     });
     child<QAbstractButton>(&w, "cmdRicontatta")->click();
     EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("3"));
     EXPECT_EQ(child<QLineEdit>(&w, "txtNote")->text(), QStringLiteral("3"));
     EXPECT_TRUE(child<QCheckBox>(&w, "chkRicontatta")->isChecked());
+}
+
+TEST_F(Recontact, EnterOpensTheSelectedClientAndNoLineOpensNone) {
+    archive({{"Uno", "Sì"}, {"Due", "Sì"}});
+    for (int row : {1, -1}) {
+        child<QAbstractButton>(&w, "cmdNuovo")->click();
+        seams.onModal([&](QDialog* d) {
+            auto* list = child<TRecordList>(d, "lstRecords");
+            if (row < 0) list->clearSelection();
+            else list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key_Return);
+            EXPECT_FALSE(d->isVisible()) << row;
+        });
+        child<QAbstractButton>(&w, "cmdRicontatta")->click();
+        EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), row < 0 ? QString() : QStringLiteral("2")) << row;
+        EXPECT_EQ(child<QLineEdit>(&w, "txtCliente")->text(), row < 0 ? QString() : QStringLiteral("Due")) << row;
+    }
+    EXPECT_TRUE(seams.messages.empty());
 }

@@ -20,13 +20,9 @@ class Services : public SeamsTest {
 protected:
     // The client window as the services window sees it: a name and a position.
     QDialog client;
-    QLineEdit* name = new QLineEdit("  Anna Bianchi ", &client);
-    QLabel* position = new QLabel("3", &client);
+    QString name = "  Anna Bianchi ";
+    int position = 3;
 
-    void SetUp() override {
-        name->setObjectName("txtCliente");
-        position->setObjectName("lblPosizione");
-    }
     void services(const QString& file, std::initializer_list<Voce> entries) {
         std::vector<Record> records;
         for (const Voce& v : entries) {
@@ -42,7 +38,7 @@ protected:
     }
     void open(const std::function<void(QDialog*)>& driver) {
         seams.onModal(driver);
-        TfrmAllegaExcel w(&client);
+        TfrmAllegaExcel w(name, position, &client);
         w.showModal();
     }
     static QString total(QDialog* d) { return child<QLabel>(d, "lblTotale")->text(); }
@@ -64,7 +60,7 @@ TEST_F(Services, ListAndTotalOfTheClientAtItsPosition) {
                                 "  Agente: " + Text::fixed("Carla", 28) + "  Costo: € 10,5");
         EXPECT_EQ(total(d), QStringLiteral("€ 30,50"));
     });
-    position->setText("7");
+    position = 7;
     open([&](QDialog* d) {
         EXPECT_EQ(child<TRecordList>(d, "lstRecords")->count(), 0);
         EXPECT_EQ(total(d), QStringLiteral("€ 0,00"));
@@ -151,7 +147,7 @@ TEST_F(Services, AddSaveModifyAndReopen) {
     open([&](QDialog* d) {
         auto* list = child<TRecordList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 2);
-        EXPECT_TRUE(list->item(0)->text().contains("Consulenza fiscale"));
+        EXPECT_TRUE(list->line(0).contains("Consulenza fiscale"));
         list->clearSelection();
         press(d, "btnModifica");
         EXPECT_EQ(seams.lastMessage().text,
@@ -161,6 +157,32 @@ TEST_F(Services, AddSaveModifyAndReopen) {
         EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("2"));  // the last identical entry
         EXPECT_EQ(child<QLineEdit>(d, "txtServizi")->text(), QStringLiteral("Consulenza fiscale"));
     });
+}
+
+TEST_F(Services, EnterOrADoubleClickOnALineModifiesIt) {
+    services("Servizi_Cliente_3.pro", {{"02/03/2025", "Consulenza", "10,5"}, {"03/03/2025", "Pratica", "20"}});
+    struct Case { const char* what; std::function<void(TRecordList*)> choose; const char* servizi; };
+    const Case cases[] = {
+        {"Enter", [](TRecordList* l) { l->setCurrentRow(1); QTest::keyClick(l, Qt::Key_Return); }, "Pratica"},
+        {"double click", [](TRecordList* l) { doubleClickLine(l, 0); }, "Consulenza"},
+    };
+    for (const Case& c : cases) {
+        open([&](QDialog* d) {
+            c.choose(child<TRecordList>(d, "lstRecords"));
+            EXPECT_TRUE(child<QWidget>(d, "panCosti")->isVisible()) << c.what;
+            EXPECT_EQ(child<QLineEdit>(d, "txtServizi")->text(), QString::fromLatin1(c.servizi)) << c.what;
+        });
+    }
+    open([&](QDialog* d) {
+        // Enter with no line selected, or a double click below the lines, changes nothing.
+        auto* list = child<TRecordList>(d, "lstRecords");
+        list->clearSelection();
+        QTest::keyClick(list, Qt::Key_Return);
+        doubleClickLine(list, -1);
+        EXPECT_TRUE(child<QWidget>(d, "panContainer")->isVisible());
+        EXPECT_TRUE(d->isVisible());
+    });
+    EXPECT_TRUE(seams.messages.empty());
 }
 
 TEST_F(Services, OpenedFromTheClientWindowOnlyForASavedCard) {

@@ -17,6 +17,7 @@
 #include "ui/Help.h"
 #include "ui/Modal.h"
 #include "ui/PhotoZoom.h"
+#include "ui/RecordList.h"
 
 Seams::Seams() {
     EXPECT_TRUE(dir_.isValid());
@@ -111,6 +112,20 @@ void appendRecords(const QString& path, const std::vector<Record>& records) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append)) << path.toStdString();
     for (const Record& r : records) f.write(r.bytes());
+}
+
+void doubleClickLine(TRecordList* list, int row) {
+    QPoint at;
+    if (row >= 0) {
+        const QModelIndex line = list->model()->index(row, 0);
+        list->scrollTo(line);
+        const QRect r = list->visualRect(line);
+        at = QPoint(r.left() + 10, r.center().y());
+    } else {
+        at = QPoint(10, list->viewport()->height() - 3);
+        EXPECT_FALSE(list->indexAt(at).isValid()) << "no empty part below the lines";
+    }
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void typeText(QWidget* widget, const QString& text) {

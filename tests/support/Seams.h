@@ -102,6 +102,11 @@ T* child(QObject* parent, const QString& name) {
     return c;
 }
 
+class TRecordList;
+// A double click with the mouse on a line of the list, or on the empty part
+// below its lines (row -1).
+void doubleClickLine(TRecordList* list, int row);
+
 // Types the text into the widget as a user would, key by key; characters
 // beyond ASCII arrive as keys carrying that text.
 void typeText(QWidget* widget, const QString& text);

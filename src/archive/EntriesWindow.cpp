@@ -1,0 +1,258 @@
+#include "archive/EntriesWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archive/ArchivioSchede.h"
+#include "platform/Clock.h"
+#include "platform/Formats.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Text.h"
+#include "report/ListReport.h"
+#include "ui/Controls.h"
+#include "ui/KeyFilters.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+#include "ui/RecordList.h"
+
+namespace {
+
+// While typing, a field is yellow; otherwise light blue with a sky-blue border.
+const char* kFieldLook =
+    "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
+    "QLineEdit:focus { background: #FFFF00; }";
+
+const QString kZero = QStringLiteral("0,00");
+
+TPictureButton* fillButton(const EntryField& f, QWidget* parent) {
+    if (f.fill == EntryField::Fill::Today)
+        return new TPictureButton(f.fillButton, QStringLiteral(":/img/btn/data.svg"), QStringLiteral("Data di oggi"),
+                                  QStringLiteral("Inserisci la data corrente."), parent, QSize(28, 28));
+    return new TPictureButton(f.fillButton, QStringLiteral(":/img/btn/ora.svg"), QStringLiteral("Ora attuale"),
+                              QStringLiteral("Inserisci l'ora corrente."), parent, QSize(28, 28));
+}
+
+}  // namespace
+
+TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
+    setObjectName(desc_.objectName);
+    setWindowTitle(desc_.caption);
+    Formats::apply();
+    auto* outer = new QVBoxLayout(this);
+
+    // The list of entries.
+    panContainer_ = new QWidget(this);
+    panContainer_->setObjectName(QStringLiteral("panContainer"));
+    auto* lv = new QVBoxLayout(panContainer_);
+    lblTitolo_ = new QLabel(panContainer_);
+    lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt; color: #2f6f9f;"));
+    lv->addWidget(lblTitolo_);
+    lv->addWidget(new QLabel(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco "
+                                            "da cercare e premere il pulsante Trova."),
+                             panContainer_));
+    auto* findRow = new QHBoxLayout;
+    txtTrova_ = new QLineEdit(panContainer_);
+    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
+    auto* btnTrova = Controls::pushButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panContainer_);
+    findRow->addWidget(txtTrova_, 1);
+    findRow->addWidget(btnTrova);
+    lv->addLayout(findRow);
+    list_ = new TRecordList(panContainer_);
+    lv->addWidget(list_, 1);
+    quickFind_ = new TQuickFind(list_, txtTrova_, btnTrova);
+    lv->addWidget(new QLabel(desc_.modifyInstruction, panContainer_));
+    auto* listButtons = new QHBoxLayout;
+    lblTotale_ = new QLabel(panContainer_);
+    lblTotale_->setObjectName(QStringLiteral("lblTotale"));
+    lblTotale_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt;"));
+    listButtons->addWidget(new QLabel(desc_.totalCaption, panContainer_));
+    listButtons->addWidget(lblTotale_);
+    listButtons->addStretch();
+    auto* aggiungi = Controls::pushButton(QStringLiteral("btnAggiungi"), desc_.addText, panContainer_);
+    auto* modifica = Controls::pushButton(QStringLiteral("btnModifica"), desc_.modifyText, panContainer_);
+    auto* stampa = Controls::pushButton(QStringLiteral("btnStampa"), desc_.printText, panContainer_);
+    auto* chiudi = Controls::pushButton(QStringLiteral("btnChiudi"), desc_.closeText, panContainer_);
+    for (QPushButton* b : {aggiungi, modifica, stampa, chiudi}) listButtons->addWidget(b);
+    lv->addLayout(listButtons);
+    outer->addWidget(panContainer_, 1);
+
+    // One entry.
+    panCosti_ = new QWidget(this);
+    panCosti_->setObjectName(QStringLiteral("panCosti"));
+    panCosti_->setStyleSheet(QString::fromLatin1(kFieldLook));
+    auto* ev = new QVBoxLayout(panCosti_);
+    ev->addWidget(new QLabel(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti_));
+    auto* grid = new QGridLayout;
+    QList<QWidget*> chain;
+    int row = 0;
+    for (const EntryField& f : desc_.fields) {
+        auto* e = new QLineEdit(panCosti_);
+        e->setObjectName(QStringLiteral("txt") + f.field);
+        e->setMaxLength(desc_.layout->capacity(f.field));
+        if (f.width > 0) e->setFixedWidth(f.width);
+        if (f.kind == EntryField::Kind::Amount) {
+            KeyFilters::charsOnly(e, QStringLiteral(","));
+            TypingRules::onExit(e, Formats::amountText);
+        }
+        auto* label = new QLabel(f.label, panCosti_);
+        label->setBuddy(e);
+        grid->addWidget(label, row, 0);
+        auto* h = new QHBoxLayout;
+        h->addWidget(e);
+        if (f.fill != EntryField::Fill::None) {
+            TPictureButton* b = fillButton(f, panCosti_);
+            h->addWidget(b);
+            const bool today = f.fill == EntryField::Fill::Today;
+            connect(b, &QAbstractButton::clicked, e, [e, today] {
+                e->setText(today ? Formats::date(Clock::today()) : Formats::time(Clock::time()));
+            });
+        }
+        if (f.width > 0) h->addStretch();
+        grid->addLayout(h, row++, 1);
+        edits_.push_back(e);
+        chain << e;
+    }
+    grid->setColumnStretch(1, 1);
+    ev->addLayout(grid);
+    ev->addStretch();
+    lblPosizione_ = new QLabel(panCosti_);
+    lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione_->hide();
+    lblFile_ = new QLabel(panCosti_);
+    lblFile_->setObjectName(QStringLiteral("lblFile"));
+    lblFile_->hide();
+    auto* entryButtons = new QHBoxLayout;
+    entryButtons->addStretch();
+    auto* salva = Controls::pushButton(QStringLiteral("btnSalva"), QStringLiteral("Salva"), panCosti_);
+    auto* close = Controls::pushButton(QStringLiteral("cmdClose"), desc_.closeText, panCosti_);
+    entryButtons->addWidget(salva);
+    entryButtons->addWidget(close);
+    ev->addLayout(entryButtons);
+    panCosti_->hide();
+    outer->addWidget(panCosti_, 1);
+    KeyFilters::enterChain(chain);
+
+    connect(aggiungi, &QPushButton::clicked, this, &TEntriesWindow::btnAggiungiClick);
+    connect(modifica, &QPushButton::clicked, this, &TEntriesWindow::btnModificaClick);
+    connect(stampa, &QPushButton::clicked, this, &TEntriesWindow::btnStampaClick);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(salva, &QPushButton::clicked, this, &TEntriesWindow::btnSalvaClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // A double click or Enter on a line modifies it, as "Modifica" would.
+    connect(list_, &TRecordList::lineChosen, this, [this](int r) {
+        if (r >= 0) btnModificaClick();
+    });
+    resize(1000, 600);
+}
+
+QLineEdit* TEntriesWindow::fieldEdit(const QString& field) const {
+    for (size_t i = 0; i < desc_.fields.size(); ++i)
+        if (desc_.fields[i].field == field) return edits_[i];
+    return nullptr;
+}
+
+QString TEntriesWindow::totalText(bool) const { return QString::number(listed_); }
+
+void TEntriesWindow::FormShow() {
+    quickFind_->reset();
+    if (list_->count() > 0) list_->setCurrentRow(0);
+    lblTotale_->setText(emptyTotal());
+    lblTitolo_->setText(desc_.title);
+    const QString path = QDir::isAbsolutePath(desc_.fileName) ? desc_.fileName : ProgramFolder::file(desc_.fileName);
+    lblFile_->setText(path);
+
+    list_->clear();
+    std::vector<RecordLine> lines;
+    listed_ = 0;
+    startTotal();
+    bool complete = true;
+    try {
+        WaitCursor wait;
+        // A file may lie in a folder of its own, made when missing.
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        Archive::forEach(path, *desc_.layout, [&](const Record& r, int position) {
+            if (!desc_.listedField.isEmpty() && r.get(desc_.listedField).isEmpty()) return;
+            lines.push_back({buildLine(desc_.line, r), position});
+            ++listed_;
+            addToTotal(r);
+        });
+    } catch (const std::exception&) {
+        // The filling stops where it failed, silently.
+        complete = false;
+    }
+    list_->setLines(std::move(lines));
+    lblTotale_->setText(totalText(complete));
+    if (list_->count() > 0) list_->setCurrentRow(0);
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void TEntriesWindow::FormClose() { list_->clear(); }
+
+void TEntriesWindow::showEntryPanel() {
+    panContainer_->hide();
+    panCosti_->show();
+    edits_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void TEntriesWindow::btnAggiungiClick() {
+    for (size_t i = 0; i < edits_.size(); ++i)
+        edits_[i]->setText(desc_.fields[i].kind == EntryField::Kind::Amount ? kZero : QString());
+    lblPosizione_->clear();
+    showEntryPanel();
+}
+
+void TEntriesWindow::btnModificaClick() {
+    if (list_->count() == 0) {
+        Msg::information(this, kMsgModificaVuota);
+        return;
+    }
+    const int row = list_->selectedRow();
+    if (row < 0) {
+        Msg::warning(this, kMsgSelezionare);
+        return;
+    }
+    try {
+        // The line's entry read fresh; with identical lines, the last one in file order.
+        const FoundRecord entry = RecordLines::recordOf(*list_, row, lblFile_->text(), *desc_.layout);
+        for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(entry.record.get(desc_.fields[i].field));
+        lblPosizione_->setText(QString::number(entry.position));
+    } catch (const std::exception&) {
+        reject();
+        return;
+    }
+    showEntryPanel();
+}
+
+void TEntriesWindow::btnSalvaClick() {
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        const EntryField& f = desc_.fields[i];
+        if (f.warning.isEmpty() || !Text::trim(edits_[i]->text()).isEmpty()) continue;
+        Msg::warning(this, f.warning);
+        edits_[i]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const int position = Text::trim(lblPosizione_->text()).toInt();
+    const bool ok = Archive::guard(
+        this,
+        [&] {
+            Record r(*desc_.layout);
+            for (size_t i = 0; i < edits_.size(); ++i) r.set(desc_.fields[i].field, edits_[i]->text());
+            lblPosizione_->setText(QString::number(Archive::saveAt(lblFile_->text(), *desc_.layout, r, position)));
+        },
+        Archive::AccessBox::Warning);
+    if (ok) Msg::information(this, position > 0 ? kMsgSalvata : kMsgInserita);
+}
+
+void TEntriesWindow::btnStampaClick() {
+    QStringList lines = list_->lines();
+    lines << QStringLiteral("--------------------------") << desc_.printTotal + Text::trim(lblTotale_->text());
+    ListReport::printList(this, desc_.printTitle, lines);
+}

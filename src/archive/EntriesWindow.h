@@ -1,0 +1,107 @@
+#pragma once
+// A card's own list of entries, kept in a small record file named after the
+// card's position in its archive (the services provided to a client, the
+// work done by an employee). A list panel shows the entries with a total,
+// the quick find and the print; an entry panel adds or modifies one entry.
+// A window describes its entry's layout, its list line, its fields and its
+// texts; the total under the list is its own.
+#include <vector>
+
+#include "archive/RecordLines.h"
+#include "ui/Form.h"
+
+class QLabel;
+class QLineEdit;
+class TQuickFind;
+class TRecordList;
+
+// One field of the entry panel, bound to the layout's field of that name;
+// its control is "txt" + field.
+struct EntryField {
+    enum class Kind { Text, Amount };  // an amount takes digits and the comma, and is written "0,00"
+    enum class Fill { None, Today, Now };  // a picture button beside the field writes the date or the time
+
+    QString field;
+    QString label;
+    QString warning;  // when its trimmed text is empty on saving; empty: not required
+    int width = 0;    // fixed width in pixels; 0 takes the whole row
+    Kind kind = Kind::Text;
+    Fill fill = Fill::None;
+    QString fillButton = QString();  // objectName of the picture button
+};
+
+struct EntriesWindowDescription {
+    QString objectName;
+    QString caption;
+    const RecordLayout* layout = nullptr;
+    QString fileName;  // the owner card's file, in the program folder (or a full path)
+    std::vector<LinePart> line;
+    QString listedField;  // an entry whose trimmed field is empty stays in the file, unlisted
+
+    QString title;               // above the list
+    QString modifyInstruction;   // how to modify an entry of the list
+    QString totalCaption;        // beside the total
+    QString addText;             // "Aggiungi voce"
+    QString modifyText;          // "Modifica voce"
+    QString printText = QStringLiteral("Stampa riepilogo");
+    QString closeText = QStringLiteral("Chiudi");
+
+    QString printTitle;
+    QString printTotal;  // the last printed line, before the total's text
+
+    std::vector<EntryField> fields;  // in Enter-chain order, required ones tested in this order
+};
+
+class TEntriesWindow : public TForm {
+    Q_OBJECT
+public:
+    static inline const QString kMsgModificaVuota =
+        QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce.");
+    static inline const QString kMsgSelezionare = QStringLiteral(
+        "Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica.");
+    static inline const QString kMsgInserita = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+    static inline const QString kMsgSalvata =
+        QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+
+    TEntriesWindow(const EntriesWindowDescription& desc, QWidget* owner);
+
+    const EntriesWindowDescription& desc() const { return desc_; }
+    TRecordList* list() const { return list_; }
+    QLineEdit* fieldEdit(const QString& field) const;
+
+public slots:
+    void btnAggiungiClick();
+    void btnModificaClick();
+    void btnSalvaClick();
+    void btnStampaClick();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
+    // The total under the list, kept as the list fills: started empty, then
+    // each listed entry in file order (throwing stops the filling), then
+    // its text; complete is false when the filling stopped on an error.
+    // By default the number of listed entries.
+    virtual QString emptyTotal() const { return QStringLiteral("0"); }
+    virtual void startTotal() {}
+    virtual void addToTotal(const Record&) {}
+    virtual QString totalText(bool complete) const;
+    int listedCount() const { return listed_; }
+
+private:
+    void showEntryPanel();
+
+    EntriesWindowDescription desc_;
+    QWidget* panContainer_ = nullptr;
+    QWidget* panCosti_ = nullptr;
+    QLabel* lblTitolo_ = nullptr;
+    QLabel* lblTotale_ = nullptr;
+    QLabel* lblPosizione_ = nullptr;
+    QLabel* lblFile_ = nullptr;
+    QLineEdit* txtTrova_ = nullptr;
+    TRecordList* list_ = nullptr;
+    TQuickFind* quickFind_ = nullptr;
+    std::vector<QLineEdit*> edits_;  // one per described field
+    int listed_ = 0;
+};

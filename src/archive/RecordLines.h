@@ -1,0 +1,41 @@
+#pragma once
+// Lists of record lines: the fixed-width line of a record, the lines of the
+// records a list shows, and a chosen line brought back to its record.
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "archive/RecordLayout.h"
+#include "ui/RecordList.h"
+
+// One piece of a list line: a literal, then a field trimmed and padded or
+// cut to width characters; width -1 leaves the field as stored (trimmed).
+struct LinePart {
+    QString literal;
+    QString field;
+    int width = -1;
+};
+
+// The line of a record, built from its parts.
+QString buildLine(const std::vector<LinePart>& parts, const Record& record);
+
+// A record chosen in a list, with its position (from 1) in its file.
+struct FoundRecord {
+    Record record;
+    int position = 0;
+};
+
+namespace RecordLines {
+
+// Appends the line of every record that selects takes (every record when
+// selects is empty), in file order, each with its record's position. On a
+// file error it throws, and lines keeps what was read before.
+void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
+          const std::vector<LinePart>& parts, const std::function<bool(const Record&)>& selects = {});
+
+// The record a row of the list opens, read fresh from the file: with
+// identical lines, the last of their records in file order. Throws when row
+// names no line or the record cannot be read.
+FoundRecord recordOf(const TRecordList& list, int row, const QString& fileName, const RecordLayout& layout);
+
+}  // namespace RecordLines

@@ -1,0 +1,133 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/EntriesWindow.h"
+#include "support/Seams.h"
+#include "ui/RecordList.h"
+
+namespace {
+
+const RecordLayout& voce() {
+    static const RecordLayout l("TVoceProva", {{"Nome", 10}, {"Nota", 20}});
+    return l;
+}
+
+const QString kFile = QStringLiteral("Archivio_Prova/Voci_5.pro");
+
+EntriesWindowDescription description() {
+    EntriesWindowDescription d;
+    d.objectName = QStringLiteral("frmVoci");
+    d.caption = QStringLiteral(" Voci");
+    d.layout = &voce();
+    d.fileName = kFile;
+    d.line = {{"", "Nome", 10}, {"  Nota: ", "Nota", -1}};
+    d.listedField = QStringLiteral("Nome");
+    d.title = QStringLiteral("Voci di prova");
+    d.addText = QStringLiteral("Aggiungi");
+    d.modifyText = QStringLiteral("Modifica");
+    d.printTitle = QStringLiteral("Riepilogo voci");
+    d.printTotal = QStringLiteral("TOTALE VOCI: ");
+    d.fields = {{.field = "Nome", .label = "Nome:", .warning = "Manca il nome."}, {.field = "Nota", .label = "Nota:"}};
+    return d;
+}
+
+QByteArray entry(const char* nome, const char* nota) {
+    Record r(voce());
+    r.set("Nome", nome);
+    r.set("Nota", nota);
+    return r.bytes();
+}
+
+class EntriesWindow : public SeamsTest {
+protected:
+    void open(const std::function<void(QDialog*)>& driver) {
+        seams.onModal(driver);
+        TEntriesWindow w(description(), nullptr);
+        w.showModal();
+    }
+    static void press(QDialog* d, const char* b) { child<QPushButton>(d, b)->click(); }
+    static void put(QDialog* d, const char* field, const char* text) { child<QLineEdit>(d, field)->setText(text); }
+    QByteArray file() const { return fileBytes(seams.file(kFile)); }
+};
+
+}  // namespace
+
+TEST_F(EntriesWindow, AddAppendsAndSavingAgainOverwritesTheSameEntry) {
+    open([&](QDialog* d) {
+        EXPECT_EQ(child<QLabel>(d, "lblTitolo")->text(), QStringLiteral("Voci di prova"));
+        EXPECT_EQ(child<QLabel>(d, "lblTotale")->text(), QStringLiteral("0"));
+        EXPECT_EQ(child<QLabel>(d, "lblFile")->text(), seams.file(kFile));  // its folder made on opening
+        press(d, "btnAggiungi");
+        press(d, "btnSalva");
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Manca il nome."));
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+        EXPECT_TRUE(child<QWidget>(d, "txtNome")->hasFocus());
+        EXPECT_TRUE(file().isEmpty());
+
+        put(d, "txtNome", "Anna");
+        put(d, "txtNota", " prima ");
+        press(d, "btnSalva");
+        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgInserita);
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
+        EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("1"));
+
+        press(d, "btnAggiungi");
+        EXPECT_TRUE(child<QLineEdit>(d, "txtNome")->text().isEmpty());
+        EXPECT_TRUE(child<QLabel>(d, "lblPosizione")->text().isEmpty());
+        put(d, "txtNome", "Bruno");
+        press(d, "btnSalva");
+        put(d, "txtNota", "seconda");
+        press(d, "btnSalva");
+        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgSalvata);
+        EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("2"));
+    });
+    EXPECT_EQ(file(), entry("Anna", "prima") + entry("Bruno", "seconda"));
+}
+
+TEST_F(EntriesWindow, ModifyOverwritesTheEntryOfTheLine) {
+    QDir(seams.folder()).mkdir("Archivio_Prova");
+    writeFile(seams.file(kFile), entry("Anna", "prima") + entry("", "non elencata") + entry("Bruno", "seconda"));
+    QStringList shown;
+    open([&](QDialog* d) {
+        auto* list = child<TRecordList>(d, "lstRecords");
+        shown = list->lines();
+        EXPECT_EQ(shown, QStringList({"Anna        Nota: prima", "Bruno       Nota: seconda"}));
+        EXPECT_EQ(child<QLabel>(d, "lblTotale")->text(), QStringLiteral("2"));
+        list->setCurrentRow(1);
+        press(d, "btnModifica");
+        EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("3"));
+        EXPECT_EQ(child<QLineEdit>(d, "txtNota")->text(), QStringLiteral("seconda"));
+        put(d, "txtNota", "cambiata");
+        press(d, "btnSalva");
+        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgSalvata);
+    });
+    EXPECT_EQ(file(), entry("Anna", "prima") + entry("", "non elencata") + entry("Bruno", "cambiata"));
+
+    open([&](QDialog* d) { press(d, "btnStampa"); });
+    ASSERT_EQ(seams.reports.size(), 1u);
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList({"Riepilogo voci"}));
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"),
+              QStringList({"Anna        Nota: prima", "Bruno       Nota: cambiata", "--------------------------",
+                           "TOTALE VOCI: 2"}));
+}
+
+TEST_F(EntriesWindow, AFileThatCannotBeWrittenKeepsTheFields) {
+    open([&](QDialog* d) {
+        press(d, "btnAggiungi");
+        put(d, "txtNome", "Anna");
+        {
+            FullDisk full;
+            press(d, "btnSalva");
+        }
+        EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+        EXPECT_TRUE(child<QLabel>(d, "lblPosizione")->text().isEmpty());
+        EXPECT_EQ(child<QLineEdit>(d, "txtNome")->text(), QStringLiteral("Anna"));
+    });
+    EXPECT_TRUE(file().isEmpty());
+}
