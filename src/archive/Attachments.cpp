@@ -2,16 +2,11 @@
 
 #include "archive/RecordWindow.h"
 #include "archive/TfrmAllegaCartella.h"
-#include "ui/Controls.h"
 
 namespace {
 
 QString fileField(int slot) { return QStringLiteral("File%1").arg(slot + 1, 2, 10, QLatin1Char('0')); }
 QString descField(int slot) { return QStringLiteral("Desc%1").arg(slot + 1, 2, 10, QLatin1Char('0')); }
-
-void setField(TRecordWindow& window, const QString& field, const QString& text) {
-    if (QWidget* c = window.fieldControl(field)) Controls::setText(c, text);
-}
 
 }  // namespace
 
@@ -26,8 +21,8 @@ Attachments Attachments::of(const TRecordWindow& window) {
 
 void Attachments::applyTo(TRecordWindow& window) const {
     for (int i = 0; i < kSlots; ++i) {
-        setField(window, fileField(i), files[size_t(i)]);
-        setField(window, descField(i), descriptions[size_t(i)]);
+        window.setFieldText(fileField(i), files[size_t(i)]);
+        window.setFieldText(descField(i), descriptions[size_t(i)]);
     }
 }
 

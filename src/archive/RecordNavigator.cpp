@@ -53,15 +53,7 @@ RecordNavigator::Step RecordNavigator::previous(Record& record) {
         record);
 }
 
-void RecordNavigator::save(const Record& record) {
-    TArchivioSchede a;
-    a.open(fileName_, *layout_);
-    a.seek(isNew() ? a.count() : position_ - 1);
-    a.write(record);
-    const int at = a.position();
-    a.close();
-    position_ = at;
-}
+void RecordNavigator::save(const Record& record) { position_ = Archive::saveAt(fileName_, *layout_, record, position_); }
 
 void RecordNavigator::check() const {
     TArchivioSchede a;

@@ -228,6 +228,8 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     for (const QString& name : desc_.enterChain)
         if (QWidget* w = control(name)) chain << w;
     KeyFilters::enterChain(chain);
+    for (TFieldEditor* e : bound_)
+        if (e) e->keysBeforeChain();
     panInfo_->bind();
 }
 

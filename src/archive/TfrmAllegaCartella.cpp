@@ -129,8 +129,10 @@ QString TfrmAllegaCartella::mode() const { return lblMemory_->text(); }
 
 void TfrmAllegaCartella::setAttachments(const Attachments& a) {
     for (size_t i = 0; i < slots_.size(); ++i) {
-        Controls::setText(slots_[i].txtFile, Text::trim(a.files[i]));
-        Controls::setText(slots_[i].txtDesc, Text::trim(a.descriptions[i]));
+        slots_[i].txtFile->setText(Text::trim(a.files[i]));
+        slots_[i].txtFile->setCursorPosition(0);
+        slots_[i].txtDesc->setText(Text::trim(a.descriptions[i]));
+        slots_[i].txtDesc->setCursorPosition(0);
     }
 }
 
@@ -149,7 +151,7 @@ void TfrmAllegaCartella::sfoglia(int slot) {
     // A copy that failed leaves the slot as it was, never naming a file that
     // is not in the folder.
     if (const std::optional<QString> name = AttachedFiles::copyIn(this, chosen))
-        Controls::setText(slots_[size_t(slot)].txtFile, *name);
+        slots_[size_t(slot)].txtFile->setText(*name);
 }
 
 void TfrmAllegaCartella::apri(int slot) {

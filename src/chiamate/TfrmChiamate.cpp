@@ -271,7 +271,7 @@ void TfrmChiamate::impClienteClick() {
     if (!client) return;
     // The client's fields a call keeps, under the same names in both archives.
     for (const char* field : {"Cliente", "CodFisc", "Zona", "Email", "TelCel", "Recapito"})
-        Controls::setText(fieldControl(QLatin1String(field)), client->record.get(QLatin1String(field)));
+        setFieldText(QLatin1String(field), client->record.get(QLatin1String(field)));
 }
 
 void TfrmChiamate::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }

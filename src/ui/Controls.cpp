@@ -15,8 +15,6 @@
 #include "platform/Text.h"
 
 namespace {
-const QString kSi = QStringLiteral("S\u00EC");
-const QString kNo = QStringLiteral("No");
 
 QLineEdit* lineEditOf(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
@@ -59,47 +57,6 @@ private:
 }  // namespace
 
 namespace Controls {
-
-QString text(const QWidget* control) {
-    if (auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
-    if (auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
-    if (auto* b = qobject_cast<const QCheckBox*>(control)) return b->isChecked() ? kSi : kNo;
-    if (auto* l = qobject_cast<const QLabel*>(control)) return l->text();
-    if (auto* p = qobject_cast<const QPlainTextEdit*>(control)) return p->toPlainText();
-    return {};
-}
-
-void setText(QWidget* control, const QString& t) {
-    if (auto* e = qobject_cast<QLineEdit*>(control)) {
-        e->setText(t);
-        e->setCursorPosition(0);
-    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
-        c->setCurrentIndex(-1);
-        c->setEditText(t);
-    } else if (auto* b = qobject_cast<QCheckBox*>(control)) {
-        if (t == kSi) b->setChecked(true);
-        else if (t == kNo) b->setChecked(false);
-    } else if (auto* l = qobject_cast<QLabel*>(control)) {
-        l->setText(t);
-    } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
-        p->setPlainText(t);
-    }
-}
-
-void clear(QWidget* control) {
-    if (auto* b = qobject_cast<QCheckBox*>(control)) {
-        b->setChecked(false);
-    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
-        c->setCurrentIndex(-1);
-        c->clearEditText();
-    } else {
-        setText(control, QString());
-    }
-}
-
-void setMaxLength(QWidget* control, int length) {
-    if (QLineEdit* e = lineEditOf(control)) e->setMaxLength(length);
-}
 
 QVBoxLayout* labeled(const QString& label, QWidget* control) {
     auto* cell = new QVBoxLayout;
@@ -151,6 +108,11 @@ bool isFieldFocus(QEvent* event, QEvent::Type type) {
     return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
 }
 
+void clearList(QComboBox* list) {
+    list->setCurrentIndex(-1);
+    list->clearEditText();
+}
+
 int entryOf(const QComboBox* list, const QString& text) {
     for (int i = 0; i < list->count(); ++i)
         if (list->itemText(i) == text) return i;
@@ -181,7 +143,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* list = static_cast<QComboBox*>(o);
         if (isFieldFocus(e, QEvent::FocusOut)) {
-            if (entryOf(list, Text::trim(list->currentText())) < 0) Controls::clear(list);
+            if (entryOf(list, Text::trim(list->currentText())) < 0) clearList(list);
             return false;
         }
         if (e->type() != QEvent::KeyPress) return false;
@@ -198,7 +160,7 @@ protected:
             return false;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            Controls::clear(list);
+            clearList(list);
             return true;
         case Qt::Key_F4:
             showFromCurrent(list);

@@ -1,7 +1,6 @@
 #pragma once
-// The text of a window's control, whatever its kind, as record windows and
-// find windows read and write it: edit fields, drop-down lists, check boxes
-// (the "Sì"/"No" flag) and hidden labels.
+// Pieces of the windows' layouts, and the typing and list rules the field
+// kinds are made of.
 #include <QString>
 #include <functional>
 
@@ -12,19 +11,6 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace Controls {
-
-QString text(const QWidget* control);
-
-// A check box is ticked by "Sì", cleared by "No" and left as it was for any
-// other text. A drop-down list shows the text with no list choice selected.
-void setText(QWidget* control, const QString& text);
-
-// Empties the control: no text, no list choice, check box cleared.
-void clear(QWidget* control);
-
-// The maximum number of characters the user can type (edit fields and
-// editable lists); other controls are left alone.
-void setMaxLength(QWidget* control, int length);
 
 // A label above the control, with room between them for the focus mark.
 QVBoxLayout* labeled(const QString& label, QWidget* control);

@@ -51,7 +51,7 @@ protected:
             return true;
         }
         if (const std::optional<QDate> d = TfrmCalendario::pick(field_->window(), mode_))
-            Controls::setText(field_, Formats::date(*d));
+            field_->setText(Formats::date(*d));
         return true;
     }
 

@@ -7,6 +7,7 @@
 
 #include "platform/Formats.h"
 #include "ui/Controls.h"
+#include "ui/DateField.h"
 #include "ui/KeyFilters.h"
 
 namespace {
@@ -27,6 +28,21 @@ public:
 
 private:
     QLineEdit* e_;
+};
+
+class DateEditor : public TextEditor {
+public:
+    DateEditor(QLineEdit* e, QString mode) : TextEditor(e), e_(e), mode_(std::move(mode)) {}
+    void keysBeforeChain() override {
+        if (attached_) return;
+        attached_ = true;
+        DateField::attach(e_, mode_);
+    }
+
+private:
+    QLineEdit* e_;
+    QString mode_;
+    bool attached_ = false;
 };
 
 class FlagEditor : public TFieldEditor {
@@ -147,6 +163,13 @@ QLineEdit* amount(QWidget* parent, const QString& objectName) {
     QLineEdit* e = text(parent, objectName);
     KeyFilters::charsOnly(e, QStringLiteral(","));
     TypingRules::onExit(e, Formats::amountText);
+    return e;
+}
+
+QLineEdit* date(QWidget* parent, const QString& objectName, const QString& mode) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(objectName);
+    new DateEditor(e, mode);
     return e;
 }
 

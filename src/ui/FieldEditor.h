@@ -31,6 +31,9 @@ public:
     virtual void setMaxLength(int) {}
     // Whether the user types into it (and so gets a focus mark).
     virtual bool typed() const { return true; }
+    // Key rules that must see a key before the window's Enter chain does;
+    // the window calls it once the chain is set.
+    virtual void keysBeforeChain() {}
 
 protected:
     explicit TFieldEditor(QWidget* control);
@@ -70,6 +73,11 @@ QComboBox* upperList(QWidget* parent, const QString& objectName, const QStringLi
 // An amount: digits and the comma only; on leaving, written by the amount rule
 // ("7" → "7,00", empty or not a number → "0,00").
 QLineEdit* amount(QWidget* parent, const QString& objectName);
+
+// A date ("dd/mm/yyyy") picked from the calendar in the given mode, never
+// typed: Backspace or Delete empty it, any other key opens the date picker.
+// Its keys hold once keysBeforeChain() ran (a record window runs it).
+QLineEdit* date(QWidget* parent, const QString& objectName, const QString& mode);
 
 // A value the card carries unseen (attached files, descriptions).
 QLabel* hidden(QWidget* parent, const QString& objectName);

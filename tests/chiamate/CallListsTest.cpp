@@ -21,7 +21,7 @@
 #include "platform/Text.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
-#include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -214,7 +214,7 @@ TEST_F(CallLists, PrintoutShowsTheUnsavedCallOnScreen) {
     seams.setNow(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 7)));
     TfrmChiamate w;
     w.show();
-    auto put = [&](const char* name, const QString& value) { Controls::setText(child<QWidget>(&w, name), value); };
+    auto put = [&](const char* name, const QString& value) { TFieldEditor::of(child<QWidget>(&w, name))->setText(value); };
     put("txtOggetto", "  Richiesta preventivo ");
     put("txtCliente", "Rossi Mario");
     put("txtEmail", "m.rossi@esempio.it");
@@ -270,10 +270,10 @@ TEST_F(CallLists, PrintoutShowsTheUnsavedCallOnScreen) {
 TEST_F(CallLists, ThePrintWindowPrintsTheRowsItWasHanded) {
     TfrmChiamate calls;
     calls.show();
-    Controls::setText(child<QWidget>(&calls, "txtCliente"), "Rossi Mario");
+    TFieldEditor::of(child<QWidget>(&calls, "txtCliente"))->setText("Rossi Mario");
     QWidget elsewhere;
     TfrmStampaChiamata w(&elsewhere, SchedaChiamata::rows(calls));
-    Controls::setText(child<QWidget>(&calls, "txtCliente"), "Bianchi Anna");  // after the window was made
+    TFieldEditor::of(child<QWidget>(&calls, "txtCliente"))->setText("Bianchi Anna");  // after the window was made
     seams.onModal([](QDialog* d) { child<QPushButton>(d, "btnStampa")->click(); });
     w.showModal();
     ASSERT_EQ(seams.reports.size(), 1u);

@@ -14,7 +14,7 @@
 #include "archive/Layouts.h"
 #include "chiamate/TfrmChiamate.h"
 #include "support/Seams.h"
-#include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -38,9 +38,12 @@ protected:
 
     QWidget* ctl(const char* name) { return child<QWidget>(&w, QLatin1String(name)); }
     QComboBox* list(const char* name) { return child<QComboBox>(&w, QLatin1String(name)); }
-    QString text(const char* name) { return Controls::text(ctl(name)); }
+    QString text(const char* name) {
+        if (TFieldEditor* e = TFieldEditor::of(ctl(name))) return e->text();
+        return child<QLabel>(&w, QLatin1String(name))->text();
+    }
     // A value as a record read from the file puts it, whatever the control.
-    void put(const char* name, const QString& value) { Controls::setText(ctl(name), value); }
+    void put(const char* name, const QString& value) { TFieldEditor::of(ctl(name))->setText(value); }
     QString pos() { return text("lblPosizione"); }
     void click(const char* button) { child<QAbstractButton>(&w, QLatin1String(button))->click(); }
     void type(const char* name, const QString& t) {
@@ -111,7 +114,7 @@ TEST_F(CallWindow, NewCallIsStampedWithTheClockAndTheTodayButtonsRestampIt) {
 
 TEST_F(CallWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
     for (const char* name : {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit", "txtMinutiRit", "txtTipo"})
-        Controls::clear(ctl(name));
+        TFieldEditor::of(ctl(name))->clear();
     struct Step { const char* control; const char* value; const char* message; const char* focus; };
     // Each step mends what the previous save refused; the next save tells the next test.
     const Step steps[] = {
