@@ -13,7 +13,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/RecordLines.h"
 #include "archive/Layouts.h"
-#include "archive/TrovaClienti.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "clienti/TfrmExpClienti.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Messages.h"

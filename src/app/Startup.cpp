@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/Password.h"
+#include "app/TfrmPassword.h"
 #include "app/WindowSet.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"

@@ -2,12 +2,12 @@
 
 #include <QPointer>
 
-#include "app/Avvio.h"
-#include "app/Guida.h"
-#include "app/Info.h"
-#include "app/Password.h"
-#include "app/Zoom.h"
-#include "archive/TrovaClienti.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/TfrmZoom.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmChiamate.h"
 #include "chiamate/TfrmExpChiamate.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "archive/Layouts.h"
-#include "archive/TrovaClienti.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/Checks.h"
 #include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmExpChiamate.h"

@@ -14,7 +14,7 @@
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
-#include "archive/TrovaClienti.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/Checks.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"

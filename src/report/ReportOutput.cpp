@@ -6,7 +6,7 @@
 #include <QPrinterInfo>
 
 #include "report/PreparedReport.h"
-#include "report/PreviewWindow.h"
+#include "report/TfrmAnteprima.h"
 #include "ui/Form.h"
 #include "ui/Modal.h"
 

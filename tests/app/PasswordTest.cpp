@@ -6,9 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/Avvio.h"
+#include "app/TfrmAvvio.h"
 #include "app/Crypt.h"
-#include "app/Password.h"
+#include "app/TfrmPassword.h"
 #include "app/WindowSet.h"
 #include "platform/Cp1252.h"
 #include "platform/IniFile.h"

@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/Avvio.h"
+#include "app/TfrmAvvio.h"
 #include "app/GuidePdf.h"
 #include "app/HelpTopics.h"
-#include "app/Info.h"
-#include "app/Password.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
 #include "app/Startup.h"
 #include "app/WindowSet.h"
 #include "platform/Formats.h"

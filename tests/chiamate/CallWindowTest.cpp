@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/Avvio.h"
+#include "app/TfrmAvvio.h"
 #include "app/HelpTopics.h"
 #include "app/WindowSet.h"
 #include "archive/Layouts.h"

@@ -9,7 +9,7 @@
 
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
-#include "archive/TrovaClienti.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "platform/Text.h"
 #include "clienti/TfrmClienti.h"
 #include "support/Seams.h"

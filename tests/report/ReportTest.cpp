@@ -9,7 +9,7 @@
 #include "report/ListReport.h"
 #include "report/PdfWriter.h"
 #include "report/PreparedReport.h"
-#include "report/PreviewWindow.h"
+#include "report/TfrmAnteprima.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
 #include "support/Seams.h"

@@ -1,4 +1,4 @@
-#include "app/Zoom.h"
+#include "app/TfrmZoom.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/Guida.h"
+#include "app/TfrmGuida.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

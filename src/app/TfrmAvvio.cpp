@@ -1,4 +1,4 @@
-#include "app/Avvio.h"
+#include "app/TfrmAvvio.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QSvgRenderer>
 
 #include "app/HelpTopics.h"
-#include "app/Info.h"
+#include "app/TfrmInfo.h"
 #include "app/Publisher.h"
 #include "platform/Formats.h"
 #include "platform/Shell.h"

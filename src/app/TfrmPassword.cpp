@@ -1,11 +1,11 @@
-#include "app/Password.h"
+#include "app/TfrmPassword.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Avvio.h"
+#include "app/TfrmAvvio.h"
 #include "app/Crypt.h"
 #include "app/WindowSet.h"
 #include "platform/Cp1252.h"

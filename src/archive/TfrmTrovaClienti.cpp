@@ -1,4 +1,4 @@
-#include "archive/TrovaClienti.h"
+#include "archive/TfrmTrovaClienti.h"
 
 #include "archive/Layouts.h"
 

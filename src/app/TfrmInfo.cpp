@@ -1,4 +1,4 @@
-#include "app/Info.h"
+#include "app/TfrmInfo.h"
 
 #include <QLabel>
 #include <QPushButton>

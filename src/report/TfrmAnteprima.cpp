@@ -1,4 +1,4 @@
-#include "report/PreviewWindow.h"
+#include "report/TfrmAnteprima.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
