@@ -159,11 +159,11 @@ WindowButton TRecordWindow::standardButton(const QString& name, const QString& h
     qFatal("no standard button %s", qPrintable(name));
 }
 
-void TRecordWindow::addButton(const WindowButton& spec) {
+void TRecordWindow::addButton(const WindowButton& button) {
     TPictureButton* b =
-        TPictureButton::captioned(spec.name, spec.picture, spec.caption, spec.caption, spec.hint, buttonPanel_);
-    if (!spec.accessibleName.isEmpty()) b->setAccessibleName(spec.accessibleName);
-    if (spec.handler) connect(b, &QAbstractButton::clicked, this, spec.handler);
+        TPictureButton::captioned(button.name, button.picture, button.caption, button.caption, button.hint, buttonPanel_);
+    if (!button.accessibleName.isEmpty()) b->setAccessibleName(button.accessibleName);
+    if (button.handler) connect(b, &QAbstractButton::clicked, this, button.handler);
     buttonGrid_->addWidget(b, buttonCount_ / 2, buttonCount_ % 2);
     ++buttonCount_;
 }
