@@ -74,6 +74,11 @@ QString accessibleOf(const QString& name, const QString& caption) {
 }
 
 
+QString positionName(int position) {
+    return position == 0 ? QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio")
+                         : QStringLiteral("Scheda n. %1 in archivio").arg(position);
+}
+
 }  // namespace
 
 TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
@@ -108,7 +113,7 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione_->setMinimumWidth(60);
     lblPosizione_->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6f9f;"));
-    lblPosizione_->setAccessibleName(QStringLiteral("Posizione della scheda in archivio"));
+    lblPosizione_->setAccessibleName(positionName(0));
     positionBox->addWidget(positionCaption);
     positionBox->addWidget(lblPosizione_, 1);
     panelLayout->addLayout(positionBox);
@@ -237,6 +242,8 @@ void TRecordWindow::FormShow() { newCard(); }
 
 void TRecordWindow::showPosition() {
     lblPosizione_->setText(isNewCard() ? QString() : QString::number(position()));
+    // A screen reader reads the accessible name, not the text: it carries the number.
+    lblPosizione_->setAccessibleName(positionName(position()));
 }
 
 void TRecordWindow::newCard() {

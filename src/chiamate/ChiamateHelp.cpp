@@ -16,7 +16,8 @@ HelpTopic chiamateHelpTopic() {
                  "All'apertura la finestra \u00E8 pronta per una nuova chiamata, gi\u00E0 datata con il giorno, il "
                  "mese, l'anno, l'ora e i minuti del momento e con il tipo \"In entrata\"; il cursore attende "
                  "l'oggetto. Giorno, mese, ore, minuti e tipo si scelgono dai rispettivi elenchi, aperti con il "
-                 "mouse o con la freccia in basso, e si svuotano con il tasto Canc o Backspace; l'anno si scrive "
+                 "mouse o con la freccia in basso: la voce si sceglie nell'elenco aperto e si conferma con Invio. "
+                 "I campi si svuotano con il tasto Canc o Backspace; l'anno si scrive "
                  "in cifre. I pulsanti con il calendario e con l'orologio riportano in un attimo la data di oggi e "
                  "l'ora attuale. Con il tasto Invio si passa da un campo al successivo."),
              QStringLiteral(

@@ -148,7 +148,6 @@ protected:
         }
         if (e->type() != QEvent::KeyPress) return false;
         const auto* k = static_cast<QKeyEvent*>(e);
-        const bool alt = k->modifiers() & Qt::AltModifier;
         switch (k->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -163,35 +162,18 @@ protected:
             clearList(list);
             return true;
         case Qt::Key_F4:
-            showFromCurrent(list);
-            return false;
-        case Qt::Key_Up:
         case Qt::Key_Down:
-            if (alt) {
-                showFromCurrent(list);
-                return false;
-            }
-            step(list, k->key() == Qt::Key_Down ? 1 : -1);
-            return true;
-        case Qt::Key_PageUp:
-            step(list, -10);
-            return true;
-        case Qt::Key_PageDown:
-            step(list, 10);
+            // The value changes only in the open list, where the user sees it.
+            showFromCurrent(list);
+            list->showPopup();
             return true;
         default:
+            // Up and the page keys would change the value of a closed list unseen.
             return true;
         }
     }
 
 private:
-    // From the entry shown (none: before the first), clamped to the list.
-    static void step(QComboBox* list, int by) {
-        if (list->count() == 0) return;
-        const int at = entryOf(list, Text::trim(list->currentText()));
-        const int next = at < 0 ? (by > 0 ? 0 : list->count() - 1) : qBound(0, at + by, list->count() - 1);
-        list->setCurrentIndex(next);
-    }
     // The open list highlights the entry shown.
     static void showFromCurrent(QComboBox* list) {
         const int at = entryOf(list, Text::trim(list->currentText()));

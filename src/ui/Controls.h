@@ -47,9 +47,9 @@ namespace ListRules {
 void clearChoiceOnEnter(QComboBox* list);
 
 // A list whose value is picked, never typed: Backspace and Delete empty the
-// whole field; Enter, Tab, Left and Right pass; Up, Down, Page Up and Page
-// Down step through the entries from the one shown, F4 and Alt+Down open the
-// list; every other key is swallowed. On leaving, a text that is not exactly
+// whole field; Enter, Tab, Left, Right and Esc pass; Down, Alt+Down and F4
+// open the list on the entry shown, where the choice is made; every other
+// key, Up and the page keys included, is swallowed. On leaving, a text that is not exactly
 // one of the entries (after trimming, case-sensitive) is emptied.
 void pickOnly(QComboBox* list);
 

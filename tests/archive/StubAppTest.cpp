@@ -1,6 +1,7 @@
 // A new app adds its record table, its own rules and its own windows: this
 // one is nothing else, and gets browse, save, duplicate, find, list, export
 // and the card print from the shared bases.
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -105,6 +106,10 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     auto click = [&](const char* b) { child<QAbstractButton>(&w, b)->click(); };
     auto pos = [&] { return child<QLabel>(&w, "lblPosizione")->text(); };
+    // What a screen reader says of the card number.
+    auto spoken = [&] {
+        return QAccessible::queryAccessibleInterface(child<QLabel>(&w, "lblPosizione"))->text(QAccessible::Name);
+    };
 
     // Typed, the date picked from the calendar by a key, saved.
     auto* nome = child<QLineEdit>(&w, "txtNome");
@@ -120,8 +125,10 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     QTest::keyClick(data, Qt::Key_Return);  // in a date field Enter opens the picker
     EXPECT_EQ(data->text(), QStringLiteral("09/04/2025"));
     child<QCheckBox>(&w, "chkAttivo")->setChecked(true);
+    EXPECT_EQ(spoken(), QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio"));
     click("cmdSalva");
     EXPECT_EQ(pos(), QStringLiteral("1"));
+    EXPECT_EQ(spoken(), QStringLiteral("Scheda n. 1 in archivio"));
 
     // Duplicated and saved under another name: appended.
     click("cmdDuplica");
@@ -149,6 +156,7 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     click("cmdTrova");
     EXPECT_EQ(nome->text(), QStringLiteral("Bruno"));
     EXPECT_EQ(pos(), QStringLiteral("2"));
+    EXPECT_EQ(spoken(), QStringLiteral("Scheda n. 2 in archivio"));
 
     // Exported through the column table: the column left out is not written.
     seams.onModal([](QDialog* d) { child<QAbstractButton>(d, "cmdEsporta")->click(); });
