@@ -110,6 +110,17 @@ void TRecordList::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit lineChosen(at.isValid() ? at.row() : -1);
 }
 
+void TRecordList::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    // Reached with the keyboard, the list shows a line chosen, so that Enter
+    // opens the line the user sees rather than nothing.
+    if (selectedRow() < 0 && count() > 0) {
+        const int row = currentRow() >= 0 ? currentRow() : 0;
+        setCurrentRow(row);
+        selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
+    }
+}
+
 void TRecordList::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Kept here: passed on, it would press the window's default button.

@@ -177,6 +177,14 @@ TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
     const Case cases[] = {
         {"Enter on a line", [](TRecordList* l) { l->setCurrentRow(1); QTest::keyClick(l, Qt::Key_Return); }, "2"},
         {"keypad Enter", [](TRecordList* l) { l->setCurrentRow(0); QTest::keyClick(l, Qt::Key_Enter); }, "1"},
+        {"reached with Tab, then Enter",  // the list shows a line chosen: Enter opens it
+         [](TRecordList* l) {
+             l->clearSelection();
+             QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+             QApplication::sendEvent(l, &tab);
+             QTest::keyClick(l, Qt::Key_Return);
+         },
+         "1"},
         {"Enter on no line", [](TRecordList* l) { l->clearSelection(); QTest::keyClick(l, Qt::Key_Return); }, ""},
         {"double click below the lines", [](TRecordList* l) { doubleClickLine(l, -1); }, ""},
     };
