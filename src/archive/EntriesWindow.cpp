@@ -16,6 +16,7 @@
 #include "platform/Text.h"
 #include "report/ListReport.h"
 #include "ui/Controls.h"
+#include "ui/FieldEditor.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -94,14 +95,11 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     QList<QWidget*> chain;
     int row = 0;
     for (const EntryField& f : desc_.fields) {
-        auto* e = new QLineEdit(panCosti_);
-        e->setObjectName(QStringLiteral("txt") + f.field);
+        const QString name = QStringLiteral("txt") + f.field;
+        QLineEdit* e = f.kind == EntryField::Kind::Amount ? FieldKinds::amount(panCosti_, name)
+                                                          : FieldKinds::text(panCosti_, name);
         e->setMaxLength(desc_.layout->capacity(f.field));
         if (f.width > 0) e->setFixedWidth(f.width);
-        if (f.kind == EntryField::Kind::Amount) {
-            KeyFilters::charsOnly(e, QStringLiteral(","));
-            TypingRules::onExit(e, Formats::amountText);
-        }
         auto* label = new QLabel(f.label, panCosti_);
         label->setBuddy(e);
         grid->addWidget(label, row, 0);

@@ -1,6 +1,5 @@
 #include "archive/RecordWindow.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
