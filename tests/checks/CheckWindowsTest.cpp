@@ -61,6 +61,8 @@ TEST_F(CheckWindows, CodiceFiscaleVerdicts) {
         {Checks::openCodiceFiscale, "rssmra85t10a562s", MsgKind::Information, "Il codice fiscale digitato è VALIDO.", false},
         {Checks::openCodiceFiscale, "RSSMRA85T10A562T", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
         {Checks::openCodiceFiscale, "RSSMR-85T10A562S", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
+        // The check letter agrees, but X is no month.
+        {Checks::openCodiceFiscale, "VRDGPP80X01H501S", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
         {Checks::openCodiceFiscale, "RSSMRA85T10A562", MsgKind::Warning, kCfLength, true},
     };
     for (const Case& c : cases) press(c);
@@ -90,6 +92,9 @@ TEST_F(CheckWindows, IbanVerdicts) {
     const Case cases[] = {
         {Checks::openIban, "IT60X0542811101000000123456", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
         {Checks::openIban, "IT60X0542811101000000123457", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
+        {Checks::openIban, "DE89 3704 0044 0532 0130 00", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
+        // Remainder 1, but no country has that code.
+        {Checks::openIban, "XX10X0542811101000000123456", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
         // Passed whole from the card, longer than what may be typed.
         {Checks::openIban, "IT60 X054 2811 1010 0000 0123 456", MsgKind::Warning, length, true},
         {Checks::openIban, "IT60X054281110100000012345", MsgKind::Warning, length, true},
@@ -111,8 +116,14 @@ TEST_F(CheckWindows, CardVerdicts) {
          "La carta di credito è del tipo Visa.", false},
         {Checks::openCarta, "3900000000000005", MsgKind::Information,
          "Il numero di carta di credito 3900000000000005 risulta valido.\r\n\r\n"
+         "La carta di credito è del tipo Diner's Club / Carte Blanche.", false},
+        {Checks::openCarta, "2223000048400011", MsgKind::Information,
+         "Il numero di carta di credito 2223000048400011 risulta valido.\r\n\r\n"
+         "La carta di credito è del tipo MasterCard.", false},
+        {Checks::openCarta, "3200000000000002", MsgKind::Information,
+         "Il numero di carta di credito 3200000000000002 risulta valido.\r\n\r\n"
          "Il tipo della carta di credito non è tra quelli riconosciuti.", false},
-        {Checks::openCarta, "2223000048400011", MsgKind::Warning, kCardWrong, false},
+        {Checks::openCarta, "42", MsgKind::Warning, kCardWrong, false},  // Luhn-sound, too short for a Visa
         {Checks::openCarta, "4111111111111112", MsgKind::Warning, kCardWrong, false},
         {Checks::openCarta, "", MsgKind::Warning,
          "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.", true},

@@ -1,6 +1,8 @@
 #include "archive/checks/CheckRules.h"
 
 #include <QStringView>
+#include <cstring>
+#include <initializer_list>
 
 #include "platform/Text.h"
 
@@ -10,6 +12,25 @@ namespace {
 
 bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
 bool isAsciiUpper(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
+
+// The letters standing for 0 to 9 in the numeric places of a twin code.
+const QString kTwinDigits = QStringLiteral("LMNPQRSTUV");
+
+// The check letter over the odd- and even-position tables; the codice
+// fiscale and the Italian CIN share them. Null when a character lies
+// outside 0-9 and A-Z.
+QChar alternatingCheckLetter(QStringView text) {
+    int sum = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // Only digits and A-Z have values; the codes between them would
+        // count as 0 and anything else lies outside the tables.
+        if (!isAsciiDigit(c) && !isAsciiUpper(c)) return {};
+        const size_t index = size_t(c.unicode() - kCharTableFirst);
+        sum += (i % 2 == 0) ? kOddValues[index] : kEvenValues[index];  // position i + 1
+    }
+    return QChar('A' + sum % 26);
+}
 
 const UfficioIva kUffici[] = {
     {"001", "Torino"},
@@ -118,6 +139,65 @@ const UfficioIva kUffici[] = {
     {"121", "Napoli 2"},
 };
 
+// The IBAN registry: every country that issues IBANs and their length.
+const IbanCountry kIbanCountries[] = {
+    {"AD", 24}, {"AE", 23}, {"AL", 28}, {"AT", 20}, {"AZ", 28}, {"BA", 20}, {"BE", 16}, {"BG", 22},
+    {"BH", 22}, {"BI", 27}, {"BR", 29}, {"BY", 28}, {"CH", 21}, {"CR", 22}, {"CY", 28}, {"CZ", 24},
+    {"DE", 22}, {"DJ", 27}, {"DK", 18}, {"DO", 28}, {"EE", 20}, {"EG", 29}, {"ES", 24}, {"FI", 18},
+    {"FK", 18}, {"FO", 18}, {"FR", 27}, {"GB", 22}, {"GE", 22}, {"GI", 23}, {"GL", 18}, {"GR", 27},
+    {"GT", 28}, {"HN", 28}, {"HR", 21}, {"HU", 28}, {"IE", 22}, {"IL", 23}, {"IQ", 23}, {"IS", 26},
+    {"IT", 27}, {"JO", 30}, {"KW", 30}, {"KZ", 20}, {"LB", 28}, {"LC", 32}, {"LI", 21}, {"LT", 20},
+    {"LU", 20}, {"LV", 21}, {"LY", 25}, {"MC", 27}, {"MD", 24}, {"ME", 22}, {"MK", 19}, {"MN", 20},
+    {"MR", 27}, {"MT", 31}, {"MU", 30}, {"NI", 28}, {"NL", 18}, {"NO", 15}, {"OM", 23}, {"PK", 24},
+    {"PL", 28}, {"PS", 29}, {"PT", 25}, {"QA", 29}, {"RO", 24}, {"RS", 22}, {"RU", 33}, {"SA", 24},
+    {"SC", 31}, {"SD", 18}, {"SE", 24}, {"SI", 19}, {"SK", 24}, {"SM", 27}, {"SO", 23}, {"ST", 25},
+    {"SV", 28}, {"TL", 23}, {"TN", 24}, {"TR", 26}, {"UA", 29}, {"VA", 22}, {"VG", 24}, {"XK", 20},
+    {"YE", 30},
+};
+
+constexpr std::uint32_t lengths(std::initializer_list<int> list) {
+    std::uint32_t bits = 0;
+    for (int n : list) bits |= 1u << n;
+    return bits;
+}
+constexpr std::uint32_t lengthsFrom(int shortest, int longest) {
+    std::uint32_t bits = 0;
+    for (int n = shortest; n <= longest; ++n) bits |= 1u << n;
+    return bits;
+}
+
+// A number in no known range still needs the length of a card.
+constexpr int kShortestCard = 12;
+constexpr int kLongestCard = 19;
+
+const char kDiners[] = "Diner's Club / Carte Blanche";
+const char kDiscover[] = "Discover";
+const char kMaestro[] = "Maestro";
+
+// The ranges of leading digits the brands issue today. None overlaps another.
+const CardRange kCardRanges[] = {
+    {"4", "4", lengths({13, 16, 19}), "Visa"},
+    {"51", "55", lengths({16}), "MasterCard"},
+    {"2221", "2720", lengths({16}), "MasterCard"},
+    {"34", "34", lengths({15}), "American Express"},
+    {"37", "37", lengths({15}), "American Express"},
+    {"36", "36", lengthsFrom(14, 19), kDiners},
+    {"300", "305", lengthsFrom(14, 19), kDiners},
+    {"38", "39", lengthsFrom(14, 19), kDiners},
+    {"6011", "6011", lengthsFrom(16, 19), kDiscover},
+    {"644", "649", lengthsFrom(16, 19), kDiscover},
+    {"65", "65", lengthsFrom(16, 19), kDiscover},
+    {"3528", "3589", lengthsFrom(16, 19), "JCB"},
+    {"5018", "5018", lengthsFrom(12, 19), kMaestro},
+    {"5020", "5020", lengthsFrom(12, 19), kMaestro},
+    {"5038", "5038", lengthsFrom(12, 19), kMaestro},
+    {"5893", "5893", lengthsFrom(12, 19), kMaestro},
+    {"6304", "6304", lengthsFrom(12, 19), kMaestro},
+    {"6759", "6759", lengthsFrom(12, 19), kMaestro},
+    {"6761", "6763", lengthsFrom(12, 19), kMaestro},
+    {"62", "62", lengthsFrom(16, 19), "UnionPay"},
+};
+
 }  // namespace
 
 // clang-format off
@@ -137,23 +217,43 @@ const std::array<std::uint8_t, 43> kEvenValues = {
 
 QChar codiceFiscaleCheckChar(const QString& code) {
     if (code.size() < 15) return {};
-    int sum = 0;
-    for (int i = 0; i < 15; ++i) {
-        const QChar c = code.at(i);
-        // Only digits and A-Z have values; the codes between them would
-        // count as 0 and anything else lies outside the tables.
-        if (!isAsciiDigit(c) && !isAsciiUpper(c)) return {};
-        const int index = c.unicode() - kCharTableFirst;
-        sum += (i % 2 == 0) ? kOddValues[size_t(index)] : kEvenValues[size_t(index)];  // position i + 1
+    return alternatingCheckLetter(QStringView(code).left(15));
+}
+
+bool codiceFiscaleShaped(const QString& code) {
+    if (code.size() != 16) return false;
+    const QString c = Text::upperAZ(code);
+    // What each position holds: L a letter, N a digit or the letter that
+    // replaces it when twin codes are told apart, M the month letter.
+    static const char kShape[] = "LLLLLLNNMNNLNNNL";
+    int number[16] = {};
+    for (int i = 0; i < 16; ++i) {
+        const QChar ch = c.at(i);
+        switch (kShape[i]) {
+        case 'L':
+            if (!isAsciiUpper(ch)) return false;
+            break;
+        case 'M':
+            if (!QStringLiteral("ABCDEHLMPRST").contains(ch)) return false;
+            break;
+        default:
+            if (isAsciiDigit(ch)) {
+                number[i] = ch.unicode() - '0';
+            } else {
+                const qsizetype twin = kTwinDigits.indexOf(ch);
+                if (twin < 0) return false;
+                number[i] = int(twin);
+            }
+        }
     }
-    return QChar('A' + sum % 26);
+    const int day = number[9] * 10 + number[10];  // plus 40 for women
+    return (day >= 1 && day <= 31) || (day >= 41 && day <= 71);
 }
 
 bool codiceFiscaleValid(const QString& code) {
-    if (code.size() != 16) return false;
+    if (!codiceFiscaleShaped(code)) return false;
     const QString c = Text::upperAZ(code);
-    const QChar check = codiceFiscaleCheckChar(c);
-    return !check.isNull() && check == c.at(15);
+    return codiceFiscaleCheckChar(c) == c.at(15);
 }
 
 int partitaIvaCheckDigit(const QString& number) {
@@ -186,11 +286,28 @@ QString ufficioIva(const QString& code) {
     return {};
 }
 
-int ibanRemainder(const QString& iban) {
+QString ibanCompact(const QString& iban) {
     QString s = Text::upperAZ(iban);
     s.remove(QLatin1Char(' '));
-    const qsizetype word = s.indexOf(QLatin1String("IBAN"));
-    if (word >= 0) s.remove(word, 4);
+    if (s.startsWith(QLatin1String("IBAN"))) s.remove(0, 4);  // as printed before the number
+    return s;
+}
+
+std::span<const IbanCountry> ibanCountries() { return kIbanCountries; }
+
+int ibanLength(const QString& country) {
+    for (const IbanCountry& c : kIbanCountries)
+        if (country == QLatin1String(c.code)) return c.length;
+    return 0;
+}
+
+QChar italianCin(const QString& bban) {
+    if (bban.size() != 22) return {};
+    return alternatingCheckLetter(bban);
+}
+
+int ibanRemainder(const QString& iban) {
+    QString s = ibanCompact(iban);
     s = s.mid(4) + s.left(4);
 
     QString digits;
@@ -221,7 +338,19 @@ int ibanRemainder(const QString& iban) {
     return remainder;
 }
 
-bool ibanValid(const QString& iban) { return ibanRemainder(iban) == 1; }
+bool ibanValid(const QString& iban) {
+    const QString s = ibanCompact(iban);
+    const int length = ibanLength(s.left(2));
+    if (length == 0 || s.size() != length) return false;
+    if (!isAsciiDigit(s.at(2)) || !isAsciiDigit(s.at(3))) return false;
+    for (QChar c : s)
+        if (!isAsciiDigit(c) && !isAsciiUpper(c)) return false;
+    if (ibanRemainder(s) != 1) return false;
+    // The Italian account carries its own check letter, which the remainder
+    // does not cover.
+    if (s.startsWith(QLatin1String("IT"))) return italianCin(s.mid(5, 22)) == s.at(4);
+    return true;
+}
 
 QString cardDigits(const QString& number) {
     QString d;
@@ -245,34 +374,29 @@ bool luhnValid(const QString& digits) {
     return (10 - sum % 10) % 10 == digits.back().unicode() - '0';
 }
 
-QString cardBrand(const QString& digits) {
-    if (digits.isEmpty()) return {};
-    switch (digits.at(0).unicode()) {
-    case '3':
-        switch (digits.size() > 1 ? digits.at(1).unicode() : 0) {
-        case '0':
-        case '6':
-        case '8':
-            return QStringLiteral("Diner's Club / Carte Blanche");
-        case '4':
-        case '7':
-            return QStringLiteral("American Express");
-        case '1':
-        case '3':
-        case '5':
-            return QStringLiteral("JCB");
-        default:
-            return {};
-        }
-    case '4':
-        return QStringLiteral("Visa");
-    case '5':
-        return QStringLiteral("MasterCard");
-    case '6':
-        return QStringLiteral("Discover");
-    default:
-        return {};
+std::span<const CardRange> cardRanges() { return kCardRanges; }
+
+const CardRange* cardRange(const QString& digits) {
+    for (const CardRange& r : kCardRanges) {
+        const qsizetype n = qsizetype(std::strlen(r.low));
+        if (digits.size() < n) continue;
+        const QString lead = digits.left(n);  // as long as the bounds, so text order is number order
+        if (lead >= QLatin1String(r.low) && lead <= QLatin1String(r.high)) return &r;
     }
+    return nullptr;
+}
+
+QString cardBrand(const QString& digits) {
+    const CardRange* r = cardRange(digits);
+    return r ? QString::fromUtf8(r->brand) : QString();
+}
+
+CardVerdict cardVerdict(const QString& digits) {
+    if (!luhnValid(digits)) return CardVerdict::Wrong;
+    const auto size = digits.size();
+    if (const CardRange* r = cardRange(digits))
+        return size < 32 && (r->lengths >> size & 1u) ? CardVerdict::Valid : CardVerdict::Wrong;
+    return size >= kShortestCard && size <= kLongestCard ? CardVerdict::UnknownBrand : CardVerdict::Wrong;
 }
 
 }  // namespace Checks

@@ -1,8 +1,9 @@
 #pragma once
 // The arithmetic of the identity-number checks, apart from any window: the
-// check character of the codice fiscale, the check digit of the partita IVA
-// and the VAT office that issued it, the IBAN remainder modulo 97 and the
-// Luhn test of payment cards with their brand.
+// shape and check character of the codice fiscale, the check digit of the
+// partita IVA and the VAT office that issued it, the IBAN's country, length,
+// remainder modulo 97 and Italian CIN, and the Luhn test of payment cards
+// with the brand and lengths of their range.
 #include <QChar>
 #include <QString>
 #include <array>
@@ -24,8 +25,15 @@ extern const std::array<std::uint8_t, 43> kEvenValues;
 // not among 0-9 and A-Z: such a code has no check letter.
 QChar codiceFiscaleCheckChar(const QString& code);
 
-// Exactly sixteen characters whose sixteenth is the check letter of the
-// first fifteen; letters a to z count as A to Z.
+// The sixteen characters have the shape of a codice fiscale: letters for
+// the name, the month, the place and the check; digits, or the letters that
+// stand for them in twin codes, for the year, the day and the place number;
+// a month letter; a day 01-31 (men) or 41-71 (women). Letters a to z count
+// as A to Z.
+bool codiceFiscaleShaped(const QString& code);
+
+// Shaped as above and the sixteenth character is the check letter of the
+// first fifteen.
 bool codiceFiscaleValid(const QString& code);
 
 // --- Partita IVA ------------------------------------------------------------
@@ -55,7 +63,26 @@ QString ufficioIva(const QString& code);
 // other character is left in it (or nothing is).
 int ibanRemainder(const QString& iban);
 
-// Remainder 1.
+// One row of the IBAN registry: the country and the length of its IBANs.
+struct IbanCountry {
+    const char* code;  // two letters
+    int length;
+};
+std::span<const IbanCountry> ibanCountries();
+
+// The length of the IBANs of a country; 0 for a code not in the registry.
+int ibanLength(const QString& country);
+
+// The national check letter (CIN) of an Italian account: ABI, CAB and
+// account number, 22 characters. A null QChar when the text is not 22
+// digits and letters A-Z.
+QChar italianCin(const QString& bban);
+
+// The IBAN as typed, blanks removed, upper case, without a leading "IBAN".
+QString ibanCompact(const QString& iban);
+
+// A known country, that country's length, two check digits, remainder 1,
+// and for Italy the national check letter.
 bool ibanValid(const QString& iban);
 
 // --- Payment cards ----------------------------------------------------------
@@ -67,8 +94,29 @@ QString cardDigits(const QString& number);
 // empty string.
 bool luhnValid(const QString& digits);
 
-// The brand of a card by its leading digits; empty for a number that no
-// brand starts with (0, 1, 2, 7, 8, 9, and 32 and 39).
+// One range of leading digits issued to a brand, with the lengths its
+// numbers have (bit n set for length n).
+struct CardRange {
+    const char* low;   // leading digits, as many as in high
+    const char* high;
+    std::uint32_t lengths;
+    const char* brand;  // as shown to the user
+};
+std::span<const CardRange> cardRanges();
+
+// The range the leading digits fall in; nullptr when no brand issues them.
+const CardRange* cardRange(const QString& digits);
+
+// The brand of a card by its leading digits; empty when no known range
+// matches.
 QString cardBrand(const QString& digits);
+
+enum class CardVerdict {
+    Wrong,         // fails the Luhn test, or the length is not one its brand issues
+    Valid,         // a known brand with one of its lengths
+    UnknownBrand,  // passes the Luhn test with a card's length, in no known range
+};
+// The verdict on the digits of a card number (see cardDigits).
+CardVerdict cardVerdict(const QString& digits);
 
 }  // namespace Checks

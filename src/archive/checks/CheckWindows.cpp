@@ -204,18 +204,18 @@ void TfrmCarta::btnControllaClick() {
         return;
     }
     const QString d = Checks::cardDigits(n);
-    const bool issued = Checks::luhnValid(d) && QStringLiteral("3456").contains(d.at(0));
-    if (!issued) {
+    const Checks::CardVerdict verdict = Checks::cardVerdict(d);
+    if (verdict == Checks::CardVerdict::Wrong) {
         wrongVerdict(QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
                                     "Non è quindi possibile fornire informazioni relative al tipo di carta di "
                                     "credito."));
         return;
     }
-    const QString brand = Checks::cardBrand(d);
     const QString valid = QStringLiteral("Il numero di carta di credito ") + n + QStringLiteral(" risulta valido.") +
                           QStringLiteral("\r\n\r\n");
-    if (brand.isEmpty())  // 32 and 39: a sound number of a brand the table does not know
+    if (verdict == Checks::CardVerdict::UnknownBrand)  // a sound number of a brand the table does not know
         validVerdict(valid + QStringLiteral("Il tipo della carta di credito non è tra quelli riconosciuti."));
     else
-        validVerdict(valid + QStringLiteral("La carta di credito è del tipo ") + brand + QStringLiteral("."));
+        validVerdict(valid + QStringLiteral("La carta di credito è del tipo ") + Checks::cardBrand(d) +
+                     QStringLiteral("."));
 }
