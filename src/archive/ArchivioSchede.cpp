@@ -72,7 +72,7 @@ void TArchivioSchede::write(const Record& record) {
     if (!file_.seek(offset)) fail("seek");
     const qint64 written = file_.write(record.bytes().constData(), recordSize_);
     if (written != recordSize_) {
-        const QString error = file_.errorString();
+        const QString error = written < 0 ? file_.errorString() : QStringLiteral("short write, disk full");
         // A full disk can take part of the record: put the old bytes back and
         // cut what the write added, so no card is ever half old, half new.
         const qint64 mixed = qMin(qMax<qint64>(written, 0), qint64(before.size()));
