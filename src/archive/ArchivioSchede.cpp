@@ -36,14 +36,14 @@ void TArchivioSchede::mustBeOpen() {
     if (!file_.isOpen()) throw ArchiveError("file not open");
 }
 
-int TArchivioSchede::count() {
+qint64 TArchivioSchede::count() {
     mustBeOpen();
     const qint64 size = file_.size();
     if (size < 0) fail("size");
-    return int(size / recordSize_);
+    return size / recordSize_;
 }
 
-void TArchivioSchede::seek(int index) {
+void TArchivioSchede::seek(qint64 index) {
     mustBeOpen();
     if (index < 0 || index > count()) throw ArchiveError("seek out of range");
     index_ = index;
@@ -53,7 +53,7 @@ void TArchivioSchede::read(Record& record) {
     mustBeOpen();
     if (record.layout().size() != recordSize_) throw ArchiveError("record size mismatch");
     if (index_ >= count()) throw ArchiveError("read past the end");
-    if (!file_.seek(qint64(index_) * recordSize_)) fail("seek");
+    if (!file_.seek(index_ * recordSize_)) fail("seek");
     const qint64 got = file_.read(record.bytes().data(), recordSize_);
     if (got != recordSize_) fail("read");
     ++index_;
@@ -63,12 +63,27 @@ void TArchivioSchede::write(const Record& record) {
     mustBeOpen();
     if (record.layout().size() != recordSize_) throw ArchiveError("record size mismatch");
     if (index_ > count()) throw ArchiveError("write past the end");
-    if (!file_.seek(qint64(index_) * recordSize_)) fail("seek");
-    if (file_.write(record.bytes().constData(), recordSize_) != recordSize_) fail("write");
+    const qint64 offset = index_ * recordSize_;
+    const qint64 sizeBefore = file_.size();
+    // The bytes this record covers now (none when appending, a trailing
+    // fragment at most): what a short write must put back.
+    if (!file_.seek(offset)) fail("seek");
+    const QByteArray before = file_.read(recordSize_);
+    if (!file_.seek(offset)) fail("seek");
+    const qint64 written = file_.write(record.bytes().constData(), recordSize_);
+    if (written != recordSize_) {
+        const QString error = written < 0 ? file_.errorString() : QStringLiteral("short write, disk full");
+        // A full disk can take part of the record: put the old bytes back and
+        // cut what the write added, so no card is ever half old, half new.
+        const qint64 mixed = qMin(qMax<qint64>(written, 0), qint64(before.size()));
+        if (mixed > 0 && file_.seek(offset)) file_.write(before.constData(), mixed);
+        if (file_.size() > sizeBefore) file_.resize(sizeBefore);
+        throw ArchiveError("write: " + path_.toStdString() + " (" + error.toStdString() + ")");
+    }
     ++index_;
 }
 
-int TArchivioSchede::position() {
+qint64 TArchivioSchede::position() {
     mustBeOpen();
     return index_;
 }
@@ -101,7 +116,7 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
 }
 
 void forEach(const QString& fileName, const RecordLayout& layout,
-             const std::function<void(const Record&, int)>& visit) {
+             const std::function<void(const Record&, qint64)>& visit) {
     TArchivioSchede archive;
     archive.open(fileName, layout);
     Record record(layout);
@@ -112,7 +127,7 @@ void forEach(const QString& fileName, const RecordLayout& layout,
     archive.close();
 }
 
-Record readAt(const QString& fileName, const RecordLayout& layout, int position) {
+Record readAt(const QString& fileName, const RecordLayout& layout, qint64 position) {
     TArchivioSchede archive;
     archive.open(fileName, layout);
     if (position < 1 || position > archive.count()) throw ArchiveError("no record at this position");
@@ -123,12 +138,12 @@ Record readAt(const QString& fileName, const RecordLayout& layout, int position)
     return record;
 }
 
-int saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, int position) {
+qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position) {
     TArchivioSchede archive;
     archive.open(fileName, layout);
     archive.seek(position > 0 ? position - 1 : archive.count());
     archive.write(record);
-    const int at = archive.position();
+    const qint64 at = archive.position();
     archive.close();
     return at;
 }

@@ -31,11 +31,14 @@ public:
     void open(const QString& fileName, int recordSize);
     void open(const QString& fileName, const RecordLayout& layout) { open(fileName, layout.size()); }
 
-    int count();              // whole records; a trailing partial record is ignored
-    void seek(int index);     // 0 to count
+    // Counts and indexes are 64-bit: a file past 2^31 records stays addressable.
+    qint64 count();              // whole records; a trailing partial record is ignored
+    void seek(qint64 index);     // 0 to count
     void read(Record& record);  // at the current index, then one on
-    void write(const Record& record);  // at the current index (count appends), then one on
-    int position();
+    // At the current index (count appends), then one on. A failed write leaves
+    // the file byte for byte as it was, so it only ever holds whole records.
+    void write(const Record& record);
+    qint64 position();
     bool eof();
     void close();
 
@@ -49,7 +52,7 @@ private:
     QFile file_;
     QString path_;
     int recordSize_ = 0;
-    int index_ = 0;
+    qint64 index_ = 0;
 };
 
 namespace Archive {
@@ -67,15 +70,15 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box = A
 
 // Reading all records: every record in file order, index 0 first.
 void forEach(const QString& fileName, const RecordLayout& layout,
-             const std::function<void(const Record& record, int position)>& visit);
+             const std::function<void(const Record& record, qint64 position)>& visit);
 
 // The record at a position (from 1), read fresh: one seek and one read.
 // Throws when the file cannot be read or holds no record there.
-Record readAt(const QString& fileName, const RecordLayout& layout, int position);
+Record readAt(const QString& fileName, const RecordLayout& layout, qint64 position);
 
 // Saving a card: overwrites the record at position (from 1), or appends it
 // when position is 0. Returns the record's position in the file. Throws on
 // a file error.
-int saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, int position);
+qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position);
 
 }  // namespace Archive

@@ -18,7 +18,7 @@ TCallSummary::TCallSummary(QWidget* owner, const QString& caption, const QString
 
 void TCallSummary::forEachRecord(const RecordSink& add) {
     const Selection selects = selection();
-    Archive::forEach(ArchiveFiles::Chiamate, Layouts::TSchedaChiamata(), [&](const Record& r, int) {
+    Archive::forEach(ArchiveFiles::Chiamate, Layouts::TSchedaChiamata(), [&](const Record& r, qint64) {
         if (selects(r)) add(r);
     });
 }

@@ -176,7 +176,7 @@ void TEntriesWindow::FormShow() {
         WaitCursor wait;
         // A file may lie in a folder of its own, made when missing.
         QDir().mkpath(QFileInfo(path).absolutePath());
-        Archive::forEach(path, *desc_.layout, [&](const Record& r, int position) {
+        Archive::forEach(path, *desc_.layout, [&](const Record& r, qint64 position) {
             if (!desc_.listedField.isEmpty() && r.get(desc_.listedField).isEmpty()) return;
             lines.push_back({buildLine(desc_.line, r), position});
             ++listed_;
@@ -237,7 +237,7 @@ void TEntriesWindow::btnSalvaClick() {
         edits_[i]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const int position = Text::trim(lblPosizione_->text()).toInt();
+    const qint64 position = Text::trim(lblPosizione_->text()).toLongLong();
     const bool ok = Archive::guard(
         this,
         [&] {

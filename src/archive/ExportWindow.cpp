@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "archive/ArchivioSchede.h"
 #include "archive/SpreadsheetExport.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
@@ -142,16 +143,19 @@ void TExportWindow::fitColumns() {
 void TExportWindow::FormShow() { refill(); }
 
 bool TExportWindow::refill() {
-    WaitCursor wait;
-    cells_.clear();
-    bool complete = true;
-    try {
-        forEachRecord([this](const Record& r) { cells_.push_back(desc_.table.cells(r)); });
-    } catch (...) {
-        complete = false;  // the grid keeps what was read
+    {
+        WaitCursor wait;
+        cells_.clear();
+        complete_ = true;
+        try {
+            forEachRecord([this](const Record& r) { cells_.push_back(desc_.table.cells(r)); });
+        } catch (...) {
+            complete_ = false;  // the grid keeps what was read
+        }
+        showRows();
     }
-    showRows();
-    return complete;
+    if (!complete_) Msg::plain(this, Archive::kMsgAccesso);
+    return complete_;
 }
 
 void TExportWindow::showRows() {
@@ -179,6 +183,11 @@ std::vector<QStringList> TExportWindow::rows() const {
 }
 
 void TExportWindow::cmdEsportaClick() {
+    if (!complete_) {
+        // Part of the archive was never read: the earlier file stays.
+        Msg::plain(this, Archive::kMsgAccesso);
+        return;
+    }
     if (Msg::confirm(this, kMsgDomanda) == MsgAnswer::No) return;
     try {
         // Row by row to the file, so a large archive never needs the whole

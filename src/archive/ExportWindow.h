@@ -56,8 +56,10 @@ public:
 
     // Reads the rows again from forEachRecord() and shows them in the grid,
     // under a wait cursor.
-    // A failure while reading stops the filling silently; the rows read so
-    // far stay. Returns false when the filling stopped early.
+    // A failure while reading stops the filling and shows the access message;
+    // the rows read so far stay in the grid but are never exported, so an
+    // unreadable archive cannot replace a good file with a partial one.
+    // Returns false when the filling stopped early.
     bool refill();
 
 public slots:
@@ -87,6 +89,7 @@ private:
     // The rows read, one cell per column of the table: the grid shows them
     // and the file is written from them, never from the grid's items.
     std::vector<QStringList> cells_;
+    bool complete_ = false;  // cells_ hold every record of the archive
     QTableWidget* grid_ = nullptr;
     QWidget* panComandi_ = nullptr;
     QHBoxLayout* buttonBar_ = nullptr;

@@ -21,25 +21,25 @@ const PhotoStore& PhotoStore::libri() {
     return store;
 }
 
-QString PhotoStore::fileName(int position) const {
+QString PhotoStore::fileName(qint64 position) const {
     return folder_ + QLatin1Char('/') + prefix_ + QString::number(position) + QStringLiteral(".jpg");
 }
 
-QString PhotoStore::path(int position) const { return ProgramFolder::file(fileName(position)); }
+QString PhotoStore::path(qint64 position) const { return ProgramFolder::file(fileName(position)); }
 
-QImage PhotoStore::load(int position) const {
+QImage PhotoStore::load(qint64 position) const {
     QDir().mkpath(ProgramFolder::file(folder_));
     return Photo::read(path(position));
 }
 
-void PhotoStore::show(int position, TPhotoBox* box) const { box->setPicture(load(position)); }
+void PhotoStore::show(qint64 position, TPhotoBox* box) const { box->setPicture(load(position)); }
 
-bool PhotoStore::write(int position, const QImage& picture) const {
+bool PhotoStore::write(qint64 position, const QImage& picture) const {
     if (!QDir().mkpath(ProgramFolder::file(folder_))) return false;
     return Photo::writeJpeg(path(position), picture);
 }
 
-bool PhotoStore::store(QWidget* parent, int position, const TPhotoBox* box) const {
+bool PhotoStore::store(QWidget* parent, qint64 position, const TPhotoBox* box) const {
     if (write(position, box->picture())) return true;
     Msg::warning(parent, kMsgNonSalvata);
     return false;

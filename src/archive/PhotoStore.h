@@ -30,23 +30,23 @@ public:
     const QString& placeholder() const { return placeholder_; }
 
     // The file name in the program folder ("Anagrafica/Scheda_Dipendente_12.jpg").
-    QString fileName(int position) const;
+    QString fileName(qint64 position) const;
     // The whole path.
-    QString path(int position) const;
+    QString path(qint64 position) const;
 
     // The photo of a card; null when it is missing or unreadable (its card
     // shows the placeholder, with no message). Creates the folder when missing.
-    QImage load(int position) const;
+    QImage load(qint64 position) const;
     // Shows the photo of a card in a box (the placeholder when it has none).
-    void show(int position, TPhotoBox* box) const;
+    void show(qint64 position, TPhotoBox* box) const;
 
     // Writes the picture as the card's photo, with any missing folders; the
     // earlier photo stays whole when the write fails. False on failure.
-    bool write(int position, const QImage& picture) const;
+    bool write(qint64 position, const QImage& picture) const;
     // Stores what the box shows (the placeholder when it has no photo) as the
     // card's photo. A failed write is reported with a warning; the box keeps
     // its picture, so saving the card again can still store it.
-    bool store(QWidget* parent, int position, const TPhotoBox* box) const;
+    bool store(QWidget* parent, qint64 position, const TPhotoBox* box) const;
 
 private:
     QString folder_;

@@ -18,14 +18,14 @@ namespace RecordLines {
 
 void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
           const std::vector<LinePart>& parts, const std::function<bool(const Record&)>& selects) {
-    Archive::forEach(fileName, layout, [&](const Record& r, int position) {
+    Archive::forEach(fileName, layout, [&](const Record& r, qint64 position) {
         if (!selects || selects(r)) lines.push_back({buildLine(parts, r), position});
     });
 }
 
 FoundRecord recordOf(const TRecordList& list, int row, const QString& fileName, const RecordLayout& layout) {
     if (row < 0 || row >= list.count()) throw ArchiveError("no entry selected");
-    const int position = list.positionOf(row);
+    const qint64 position = list.positionOf(row);
     return {Archive::readAt(fileName, layout, position), position};
 }
 

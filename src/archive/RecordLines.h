@@ -22,7 +22,7 @@ QString buildLine(const std::vector<LinePart>& parts, const Record& record);
 // A record chosen in a list, with its position (from 1) in its file.
 struct FoundRecord {
     Record record;
-    int position = 0;
+    qint64 position = 0;
 };
 
 namespace RecordLines {

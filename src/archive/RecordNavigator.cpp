@@ -5,34 +5,34 @@
 RecordNavigator::RecordNavigator(QString fileName, const RecordLayout& layout)
     : fileName_(std::move(fileName)), layout_(&layout) {}
 
-RecordNavigator::Step RecordNavigator::step(const std::function<int(int count)>& choose, Record& record) {
+RecordNavigator::Step RecordNavigator::step(const std::function<qint64(qint64 count)>& choose, Record& record) {
     TArchivioSchede a;
     a.open(fileName_, *layout_);
-    const int n = a.count();
-    const int index = choose(n);
+    const qint64 n = a.count();
+    const qint64 index = choose(n);
     if (index < 0) {
         a.close();
         return index == kEmpty ? Step::Empty : Step::Nothing;
     }
     a.seek(index);
     a.read(record);
-    const int at = a.position();
+    const qint64 at = a.position();
     a.close();
     position_ = at;
     return Step::Loaded;
 }
 
 RecordNavigator::Step RecordNavigator::first(Record& record) {
-    return step([](int n) { return n == 0 ? kEmpty : 0; }, record);
+    return step([](qint64 n) -> qint64 { return n == 0 ? kEmpty : 0; }, record);
 }
 
 RecordNavigator::Step RecordNavigator::last(Record& record) {
-    return step([](int n) { return n == 0 ? kEmpty : n - 1; }, record);
+    return step([](qint64 n) -> qint64 { return n == 0 ? kEmpty : n - 1; }, record);
 }
 
 RecordNavigator::Step RecordNavigator::next(Record& record) {
     return step(
-        [this](int n) {
+        [this](qint64 n) -> qint64 {
             if (n == 0) {
                 position_ = 0;
                 return kEmpty;
@@ -44,7 +44,7 @@ RecordNavigator::Step RecordNavigator::next(Record& record) {
 
 RecordNavigator::Step RecordNavigator::previous(Record& record) {
     return step(
-        [this](int n) {
+        [this](qint64 n) -> qint64 {
             if (position_ == 1) return kNothing;  // the first card
             if (n == 0) return kEmpty;
             if (position_ == 0) return 0;

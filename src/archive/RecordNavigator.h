@@ -5,6 +5,7 @@
 // their failures. Every step opens the file and closes it before returning,
 // and throws ArchiveError when the file cannot be used.
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 #include "archive/RecordLayout.h"
@@ -23,9 +24,9 @@ public:
     const RecordLayout& layout() const { return *layout_; }
 
     // The card shown; 0 for a new card not yet in the archive.
-    int position() const { return position_; }
+    qint64 position() const { return position_; }
     bool isNew() const { return position_ == 0; }
-    void setPosition(int position) { position_ = position; }
+    void setPosition(qint64 position) { position_ = position; }
     void startNew() { position_ = 0; }
 
     // Each fills record when it gives Loaded, and then stands at its card.
@@ -43,12 +44,12 @@ public:
     void check() const;
 
 private:
-    static constexpr int kNothing = -1;
-    static constexpr int kEmpty = -2;
+    static constexpr qint64 kNothing = -1;
+    static constexpr qint64 kEmpty = -2;
     // Opens the archive; choose gets the count and names the card to read.
-    Step step(const std::function<int(int count)>& choose, Record& record);
+    Step step(const std::function<qint64(qint64 count)>& choose, Record& record);
 
     QString fileName_;
     const RecordLayout* layout_;
-    int position_ = 0;
+    qint64 position_ = 0;
 };

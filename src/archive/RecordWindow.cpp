@@ -73,7 +73,7 @@ QString accessibleOf(const QString& name, const QString& caption) {
 }
 
 
-QString positionName(int position) {
+QString positionName(qint64 position) {
     return position == 0 ? QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio")
                          : QStringLiteral("Scheda n. %1 in archivio").arg(position);
 }
@@ -258,7 +258,7 @@ void TRecordWindow::loadRecord(const Record& record) {
         if (TFieldEditor* e = bound_[size_t(i)]) e->setText(record.get(i));
 }
 
-void TRecordWindow::showRecord(const Record& record, int position) {
+void TRecordWindow::showRecord(const Record& record, qint64 position) {
     loadRecord(record);
     nav_->setPosition(position);
     showPosition();

@@ -96,14 +96,14 @@ public:
     void setFieldText(const QString& field, const QString& text);
 
     // The position of the card shown; 0 for a new card.
-    int position() const { return nav_ ? nav_->position() : 0; }
+    qint64 position() const { return nav_ ? nav_->position() : 0; }
     bool isNewCard() const { return position() == 0; }
     QLabel* statusLine() const;
 
     // Fills the controls from a record / a record from the controls.
     void loadRecord(const Record& record);
     // A record brought from a list or a find window: its fields and position.
-    void showRecord(const Record& record, int position);
+    void showRecord(const Record& record, qint64 position);
     void fillRecord(Record& record) const;
 
     // The standard picture buttons by name ("cmdPrimo" … "cmdEsci", "cmdPDF",

@@ -55,8 +55,8 @@ void TSlideshow::FormShow() {
 void TSlideshow::FormClose() { Timer->stop(); }
 
 void TSlideshow::cmdAvantiClick() {
-    const int p = qMax(0, lblPosizione->text().trimmed().toInt());  // empty: before the first card
-    int n = 0;
+    const qint64 p = qMax<qint64>(0, lblPosizione->text().trimmed().toLongLong());  // empty: before the first card
+    qint64 n = 0;
     // Only counted: the cards' fields play no part in the show.
     if (!Archive::guard(this, [&] {
             TArchivioSchede archive;

@@ -51,5 +51,5 @@ TfrmExpClienti::TfrmExpClienti(QWidget* owner) : TExportWindow(owner) {
 }
 
 void TfrmExpClienti::forEachRecord(const RecordSink& add) {
-    Archive::forEach(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), [&](const Record& r, int) { add(r); });
+    Archive::forEach(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), [&](const Record& r, qint64) { add(r); });
 }

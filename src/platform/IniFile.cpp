@@ -15,12 +15,17 @@ QStringList readLines(const QString& path, bool* exists) {
     *exists = f.exists();
     if (!*exists) return {};
     if (!f.open(QIODevice::ReadOnly)) throw IniError("cannot read " + path.toStdString());
-    const QString text = Cp1252::toUnicode(f.readAll());
+    const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) throw IniError("cannot read " + path.toStdString());
+    // A file saved by an editor may start with a UTF-8 byte-order mark and
+    // end its lines with CR alone: still the same settings.
+    static const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+    QString text = bytes.startsWith(kUtf8Bom) ? QString::fromUtf8(bytes.mid(kUtf8Bom.size()))
+                                               : Cp1252::toUnicode(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    for (QString& l : lines)
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
     return lines;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Settings files in the format Windows programs read and write: "[Section]"
 // and "key=value" lines, names compared without case, values in
-// Windows-1252, CRLF line ends.
+// Windows-1252, CRLF line ends. Files other editors saved in UTF-8 with a
+// byte-order mark, or with CR or LF line ends, read the same; a write gives
+// them back in Windows-1252 with CRLF.
 #include <QString>
 #include <stdexcept>
 

@@ -22,16 +22,16 @@ TLineModel::TLineModel(QObject* parent) : QAbstractListModel(parent) {}
 void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
     // Identical lines open the last of their records: one pass keeps, per
     // trimmed line, the highest position (file order is position order).
-    QHash<QString, int> last;
+    QHash<QString, qint64> last;
     last.reserve(qsizetype(lines.size()));
     for (const RecordLine& l : lines) {
-        int& p = last[Text::trim(l.text)];
+        qint64& p = last[Text::trim(l.text)];
         p = std::max(p, l.position);
     }
     std::vector<Row> rows;
     rows.reserve(lines.size());
     for (RecordLine& l : lines) {
-        const int opens = last.value(Text::trim(l.text));
+        const qint64 opens = last.value(Text::trim(l.text));
         rows.push_back({std::move(l.text), l.position, opens});
     }
     if (sorted) std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.text < b.text; });

@@ -19,7 +19,7 @@ class QPushButton;
 // One line of a list and the position (from 1) of the record it shows.
 struct RecordLine {
     QString text;
-    int position = 0;
+    qint64 position = 0;
 };
 
 // The lines of a list. A line opens the last record in file order whose
@@ -37,9 +37,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     const QString& line(int row) const { return rows_[size_t(row)].text; }
-    int position(int row) const { return rows_[size_t(row)].position; }
+    qint64 position(int row) const { return rows_[size_t(row)].position; }
     // The record the line opens: the last one among identical lines.
-    int opensPosition(int row) const { return rows_[size_t(row)].opens; }
+    qint64 opensPosition(int row) const { return rows_[size_t(row)].opens; }
     QStringList lines() const;
 
     void setLineSize(QSize size) { lineSize_ = size; }
@@ -47,8 +47,8 @@ public:
 private:
     struct Row {
         QString text;
-        int position;
-        int opens;
+        qint64 position;
+        qint64 opens;
     };
     std::vector<Row> rows_;
     QSize lineSize_;
@@ -70,7 +70,7 @@ public:
     QString line(int row) const;
     QStringList lines() const;
     // The record the line opens (the last of identical lines).
-    int positionOf(int row) const { return model_->opensPosition(row); }
+    qint64 positionOf(int row) const { return model_->opensPosition(row); }
 
     int currentRow() const;
     // Makes the row current and selected; -1 leaves no current row.

@@ -272,3 +272,16 @@ TEST_F(PasswordTest, ChangeWindowFieldsRulesAndClose) {
     EXPECT_EQ(old->text() + fresh->text() + confirm->text(), QString());
     EXPECT_FALSE(ok->isEnabled());
 }
+
+// The store saved again by another editor, with a byte-order mark or with CR
+// line ends, still lets the right password in and no other.
+TEST_F(PasswordTest, StoreFromAnotherEditorStillLetsTheRightPasswordIn) {
+    const QByteArray value = Crypt::Encode(QStringLiteral("PLENARO")).toLatin1();
+    for (const QByteArray& bytes : {"\xEF\xBB\xBF[Accesso]\r\nValore=" + value + "\r\n",
+                                    "; chiave\r[Accesso]\rValore=" + value + "\r"}) {
+        writeFile(store, bytes);
+        launcher->hide();
+        EXPECT_FALSE(login("ALTRA")) << bytes.constData();
+        EXPECT_TRUE(login("plenaro")) << bytes.constData();
+    }
+}

@@ -6,6 +6,7 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
+#include "archive/RecordNavigator.h"
 #include "archive/TestoCorto.h"
 #include "support/Seams.h"
 
@@ -185,4 +186,62 @@ TEST_F(RecordFile, SaveAtAppendsOrOverwritesAndReadAtReadsOneRecord) {
     for (int missing : {0, 3}) EXPECT_THROW(Archive::readAt("S.pro", small(), missing), ArchiveError) << missing;
     EXPECT_THROW(Archive::saveAt("S.pro", small(), r, 4), ArchiveError);  // no gap after the last record
     EXPECT_EQ(QFile(seams.file("S.pro")).size(), 18);
+}
+
+// Three cards, then a save on a disk that takes only part of it or nothing:
+// the save fails and the file is byte for byte what it was.
+TEST_F(RecordFile, SaveOnAFullDiskLeavesTheFileAsItWas) {
+    struct Case { const char* what; qint64 maxSize; qint64 position; };
+    const Case cases[] = {
+        {"append, no room", 0, 0},
+        {"append, room for part of the card", 31, 0},
+        {"overwrite, part of the card taken", 22, 3},  // the write stops inside the last card
+        {"overwrite, nothing taken", 0, 2},
+    };
+    for (const Case& c : cases) {
+        const QByteArray old = QByteArray("\x04" "Anna\0" "\x02S\xEC", 9) + QByteArray("\x05" "Bruno" "\x02No", 9) +
+                               QByteArray("\x05" "Carla" "\x02S\xEC", 9);
+        writeFile(seams.file("F.pro"), old);
+        Record r(small());
+        r.set("Nome", "Zeno");
+        r.set("Flag", Flag::No);
+        {
+            FullDisk full(c.maxSize);
+            EXPECT_THROW(Archive::saveAt("F.pro", small(), r, c.position), ArchiveError) << c.what;
+        }
+        EXPECT_EQ(fileBytes(seams.file("F.pro")), old) << c.what;
+        EXPECT_EQ(Archive::saveAt("F.pro", small(), r, 0), 4) << c.what;  // the next save appends whole
+    }
+}
+
+// Past 2^31 records: a sparse file of 2-byte records takes no real disk.
+TEST_F(RecordFile, CountsAndPositionsPast32Bits) {
+    static const RecordLayout tiny("TMinima", {{"C", 1}});
+    const qint64 n = (qint64(1) << 31) + 5;
+    {
+        QFile f(seams.file("G.pro"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (!f.resize(n * tiny.size())) GTEST_SKIP() << "no sparse file here";
+    }
+    TArchivioSchede a;
+    a.open("G.pro", tiny);
+    EXPECT_EQ(a.count(), n);
+    Record r(tiny);
+    r.set("C", "z");
+    a.seek(n - 1);
+    a.write(r);
+    EXPECT_TRUE(a.eof());
+    EXPECT_EQ(a.position(), n);
+    a.close();
+    EXPECT_EQ(Archive::readAt("G.pro", tiny, n).get("C"), QStringLiteral("z"));
+    r.set("C", "y");
+    EXPECT_EQ(Archive::saveAt("G.pro", tiny, r, 0), n + 1);  // appended, not over an earlier card
+    EXPECT_EQ(QFile(seams.file("G.pro")).size(), (n + 1) * tiny.size());
+
+    RecordNavigator nav("G.pro", tiny);
+    Record got(tiny);
+    ASSERT_EQ(nav.last(got), RecordNavigator::Step::Loaded);  // "Ultima"
+    EXPECT_EQ(nav.position(), n + 1);
+    EXPECT_EQ(got.get("C"), QStringLiteral("y"));
+    QFile::remove(seams.file("G.pro"));
 }

@@ -1,9 +1,11 @@
 #include <QAbstractButton>
+#include <QProcess>
 #include <QFile>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/SpreadsheetExport.h"
 #include "clienti/ClientiExportHelp.h"
@@ -186,4 +188,35 @@ TEST_F(CallHistory, HelpButtonsAskForTheWindowsTopics) {
     const QStringList& asked = seams.helpRequests;
     EXPECT_EQ(asked, QStringList({"Esportazione archivio clienti in Excel", "Storico chiamate cliente"}));
     EXPECT_EQ(asked, QStringList({expClientiHelpTopic().title, storicoChiamateHelpTopic().title}));
+}
+
+// Another copy of the program holds the archive past the wait: the grid says
+// it could not be filled, and "Esporta" says so again and leaves the earlier
+// spreadsheet alone rather than replacing it with an empty one.
+TEST_F(ClientExport, ArchiveHeldElsewhereIsToldAndNothingIsExported) {
+    Record r(Layouts::TSchedaCliente());
+    r.set("Cliente", "Rossi Anna");
+    appendRecords(seams.file("Contatti.pro"), {r});
+    const QByteArray earlier("earlier export with every client");
+    writeFile(seams.file("Clienti.xls"), earlier);
+
+    QProcess holder;
+    holder.start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/archive_appender"), {seams.folder(), "Contatti.pro", "hold"});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));  // it prints once it holds the lock
+    TfrmExpClienti w;
+    w.show();
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(10000));
+
+    EXPECT_EQ(w.grid()->rowCount(), 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+
+    exportGrid(&w);
+    ASSERT_EQ(seams.messages.size(), 2u);  // no question first: there is nothing to export
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(fileBytes(seams.file("Clienti.xls")), earlier);
+    EXPECT_TRUE(seams.opened.isEmpty());
 }

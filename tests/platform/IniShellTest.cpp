@@ -58,6 +58,26 @@ TEST_F(IniTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.ini"});
 }
 
+// Stores saved by other editors: a UTF-8 byte-order mark, or CR alone at the
+// ends of lines. They read as the same settings, and a write gives back every
+// other line in Windows-1252 with CRLF.
+TEST_F(IniTest, StoresFromOtherEditorsReadAndKeepTheirLines) {
+    struct Case { const char* what; QByteArray bytes; };
+    const Case cases[] = {
+        {"UTF-8 with a byte-order mark",
+         "\xEF\xBB\xBF[Accesso]\r\nValore=0A1B\r\n[Citt\xC3\xA0]\r\nNome=Forl\xC3\xAC\r\n"},
+        {"CR line ends", "[Accesso]\rValore=0A1B\r[Citt\xE0]\rNome=Forl\xEC\r"},
+        {"CR line ends, no CR at the end", "[Accesso]\rValore=0A1B\r[Citt\xE0]\rNome=Forl\xEC"},
+    };
+    for (const Case& c : cases) {
+        writeFile(path, c.bytes);
+        EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("0A1B")) << c.what;
+        EXPECT_EQ(IniFile::readString(path, "Citt\u00E0", "Nome"), QStringLiteral("Forl\u00EC")) << c.what;
+        IniFile::writeString(path, "Accesso", "Valore", "FF");
+        EXPECT_EQ(fileBytes(path), QByteArray("[Accesso]\r\nValore=FF\r\n[Citt\xE0]\r\nNome=Forl\xEC\r\n")) << c.what;
+    }
+}
+
 TEST(Shell, CommandsBecomeDesktopAddresses) {
     EXPECT_EQ(Shell::urlFor(QStringLiteral("\"mailto:a@b.it?subject=Software Plenaro&body=Salve, ciao\"")).toEncoded(),
               QByteArray("mailto:a@b.it?subject=Software%20Plenaro&body=Salve,%20ciao"));

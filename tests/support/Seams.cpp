@@ -135,12 +135,12 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-FullDisk::FullDisk() {
+FullDisk::FullDisk(qint64 maxSize) {
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     oldLimit_ = limit.rlim_cur;
     oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write fails instead of ending the test
-    limit.rlim_cur = 0;
+    limit.rlim_cur = rlim_t(maxSize);
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 

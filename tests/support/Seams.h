@@ -111,10 +111,12 @@ void doubleClickLine(TRecordList* list, int row);
 // beyond ASCII arrive as keys carrying that text.
 void typeText(QWidget* widget, const QString& text);
 
-// While it lives no file can grow, as on a full disk; root is refused too.
+// While it lives no file can grow past maxSize bytes (by default not at all),
+// as on a full disk: a write crossing the limit is cut short there; root is
+// refused too.
 class FullDisk {
 public:
-    FullDisk();
+    explicit FullDisk(qint64 maxSize = 0);
     ~FullDisk();
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
