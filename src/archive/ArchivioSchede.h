@@ -35,6 +35,9 @@ public:
     qint64 count();              // whole records; a trailing partial record is ignored
     void seek(qint64 index);     // 0 to count
     void read(Record& record);  // at the current index, then one on
+    // Up to most whole records from the current index in one read, moving
+    // on past them; returns how many were read (0 at the end).
+    qint64 readBlock(QByteArray& buffer, qint64 most);
     // At the current index (count appends), then one on. A failed write leaves
     // the file byte for byte as it was, so it only ever holds whole records.
     void write(const Record& record);

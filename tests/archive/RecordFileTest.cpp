@@ -245,3 +245,23 @@ TEST_F(RecordFile, CountsAndPositionsPast32Bits) {
     EXPECT_EQ(got.get("C"), QStringLiteral("y"));
     QFile::remove(seams.file("G.pro"));
 }
+
+TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
+    // 256-byte cards: a read block holds 4096 of them, so this file spans three blocks.
+    static const RecordLayout wide("TLarga", {{"Testo", 255}});
+    const qint64 n = 2 * 4096 + 3;
+    QByteArray bytes;
+    Record r(wide);
+    for (qint64 i = 1; i <= n; ++i) {
+        r.set("Testo", QString::number(i));
+        bytes += r.bytes();
+    }
+    writeFile(seams.file("Larga.pro"), bytes + QByteArray("\x03" "par", 4));  // a trailing partial card
+    qint64 seen = 0;
+    Archive::forEach("Larga.pro", wide, [&](const Record& card, qint64 position) {
+        ++seen;
+        EXPECT_EQ(position, seen);
+        if (card.get("Testo") != QString::number(seen)) ADD_FAILURE() << "card " << seen;
+    });
+    EXPECT_EQ(seen, n);
+}
