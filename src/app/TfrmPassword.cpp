@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/Controls.h"
 #include "app/TfrmAvvio.h"
 #include "app/Crypt.h"
 #include "app/WindowSet.h"
@@ -65,10 +66,7 @@ QLineEdit* passwordEdit(QWidget* parent, const QString& name, const QRect& at) {
 }
 
 QLabel* hiddenMemory(QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QStringLiteral("lblMemory"));
-    l->hide();
-    return l;
+    return Controls::hiddenLabel(QStringLiteral("lblMemory"), parent);
 }
 
 }  // namespace

@@ -121,12 +121,8 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     grid->setColumnStretch(1, 1);
     ev->addLayout(grid);
     ev->addStretch();
-    lblPosizione_ = new QLabel(panCosti_);
-    lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione_->hide();
-    lblFile_ = new QLabel(panCosti_);
-    lblFile_->setObjectName(QStringLiteral("lblFile"));
-    lblFile_->hide();
+    lblPosizione_ = Controls::hiddenLabel(QStringLiteral("lblPosizione"), panCosti_);
+    lblFile_ = Controls::hiddenLabel(QStringLiteral("lblFile"), panCosti_);
     auto* entryButtons = new QHBoxLayout;
     entryButtons->addStretch();
     auto* salva = Controls::pushButton(QStringLiteral("btnSalva"), QStringLiteral("Salva"), panCosti_);

@@ -83,12 +83,8 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     panContainer_->hide();
     outer->addWidget(panContainer_, 1);
 
-    lblConta_ = new QLabel(this);
-    lblConta_->setObjectName(QStringLiteral("lblConta"));
-    lblConta_->hide();
-    lblMemory_ = new QLabel(this);
-    lblMemory_->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory_->hide();
+    lblConta_ = Controls::hiddenLabel(QStringLiteral("lblConta"), this);
+    lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 
     connect(cerca, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(cerca, &QPushButton::clicked, this, &TFindWindow::btnCercaClick);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "ui/Controls.h"
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
@@ -26,9 +27,7 @@ TSlideshow::TSlideshow(const SlideshowDescription& desc, QWidget* owner) : TForm
     imgFoto = new TPhotoBox(QStringLiteral("imgFoto"), desc_.store.placeholder(), QSize(), panContainer);
     connect(imgFoto, &TPhotoBox::clicked, this, &TSlideshow::imgFotoClick);
 
-    lblPosizione = new QLabel(this);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->hide();
+    lblPosizione = Controls::hiddenLabel(QStringLiteral("lblPosizione"), this);
     cmdAvanti = new QPushButton(this);
     cmdAvanti->setObjectName(QStringLiteral("cmdAvanti"));
     cmdAvanti->setAccessibleName(QStringLiteral("Foto successiva"));

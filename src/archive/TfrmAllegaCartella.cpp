@@ -100,9 +100,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
     connect(btnApplica_, &QAbstractButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(btnAnnulla_, &QAbstractButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 
-    lblMemory_ = new QLabel(this);
-    lblMemory_->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory_->hide();
+    lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 
     const QSize size = sizeHint();
     setFixedBorder(qMax(size.width(), 520), size.height());

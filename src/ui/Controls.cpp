@@ -72,6 +72,13 @@ void addLabeled(QGridLayout* grid, int row, int column, int span, const QString&
     grid->addLayout(labeled(label, control), row, column, 1, span);
 }
 
+QLabel* hiddenLabel(const QString& objectName, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(objectName);
+    l->hide();
+    return l;
+}
+
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(objectName);

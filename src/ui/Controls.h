@@ -5,6 +5,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QWidget;
 class QGridLayout;
 class QPushButton;
@@ -16,6 +17,9 @@ namespace Controls {
 QVBoxLayout* labeled(const QString& label, QWidget* control);
 // The same, in one cell of a grid.
 void addLabeled(QGridLayout* grid, int row, int column, int columnSpan, const QString& label, QWidget* control);
+
+// A label that carries a window's state unseen (lblMemory, lblPosizione …).
+QLabel* hiddenLabel(const QString& objectName, QWidget* parent);
 
 // A text button that Enter in a field never presses by itself.
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);

@@ -174,17 +174,13 @@ QLineEdit* date(QWidget* parent, const QString& objectName, const QString& mode)
 }
 
 QLabel* hidden(QWidget* parent, const QString& objectName) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(objectName);
-    l->hide();
+    QLabel* l = Controls::hiddenLabel(objectName, parent);
     new HiddenEditor(l, false);
     return l;
 }
 
 QLabel* derived(QWidget* parent, const QString& objectName) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(objectName);
-    l->hide();
+    QLabel* l = Controls::hiddenLabel(objectName, parent);
     new HiddenEditor(l, true);
     return l;
 }

@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
+#include "ui/Controls.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 
@@ -56,9 +57,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner) : TForm(owner) {
     connect(btnImportaData_, &QAbstractButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(btnAnnulla_, &QAbstractButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
 
-    lblMemory_ = new QLabel(this);
-    lblMemory_->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory_->hide();
+    lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 
     // As small as the calendar allows, so that it fits any screen.
     const QSize size = sizeHint().expandedTo(QSize(300, 260));
