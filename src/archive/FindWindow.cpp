@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/FieldCriteria.h"
 #include "archive/RecordWindow.h"
 #include "report/ListReport.h"
 #include "platform/Text.h"
@@ -117,24 +118,10 @@ void TFindWindow::FormClose() {
     lblAttendere_->hide();
 }
 
-bool TFindWindow::matches(const Record& record) const {
-    int score = 0, wanted = 0;
-    for (size_t i = 0; i < desc_.fields.size(); ++i) {
-        const QString typed = searchFields_[i]->text();
-        // Only a filled field takes part: a field of blanks alone would
-        // otherwise count as found wherever the record holds blanks.
-        if (Text::trim(typed).isEmpty()) continue;
-        ++wanted;
-        if (Text::lowerAZ(record.get(desc_.fields[i].field)).contains(Text::lowerAZ(typed))) ++score;
-    }
-    return score >= wanted;
-}
-
 void TFindWindow::btnCercaClick() {
-    int wanted = 0;
-    for (QLineEdit* e : searchFields_)
-        if (!Text::trim(e->text()).isEmpty()) ++wanted;
-    lblConta_->setText(QString::number(wanted));
+    FieldCriteria criteria(*desc_.layout);
+    for (size_t i = 0; i < desc_.fields.size(); ++i) criteria.add(desc_.fields[i].field, searchFields_[i]->text());
+    lblConta_->setText(QString::number(criteria.size()));
 
     std::vector<RecordLine> lines;
     const bool ok = Archive::guard(
@@ -143,7 +130,7 @@ void TFindWindow::btnCercaClick() {
             WaitCursor wait;
             list_->clear();
             RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
-                              [this](const Record& r) { return matches(r); });
+                              [&criteria](const Record& r) { return criteria.matches(r); });
         },
         Archive::AccessBox::Plain);
     if (!ok) return;

@@ -70,8 +70,6 @@ protected:
     void FormClose() override;
 
 private:
-    bool matches(const Record& record) const;
-
     FindWindowDescription desc_;
     QWidget* panAvvio_ = nullptr;
     QWidget* panContainer_ = nullptr;

@@ -1,25 +1,76 @@
 #include "archive/RecordLines.h"
 
+#include <stdexcept>
+
 #include "archive/ArchivioSchede.h"
-#include "platform/Text.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+// A line's parts with their fields looked up once, not once per card.
+struct LineShape {
+    struct Part {
+        QString literal;
+        int index;  // -1: a literal alone
+        int width;
+    };
+    std::vector<Part> parts;
+    qsizetype reserve = 0;
+
+    LineShape(const std::vector<LinePart>& from, const RecordLayout& layout) {
+        for (const LinePart& p : from) {
+            int index = -1;
+            if (!p.field.isEmpty()) {
+                index = layout.indexOf(p.field);
+                if (index < 0)
+                    throw std::logic_error(("no field " + p.field + " in " + layout.typeName()).toStdString());
+            }
+            parts.push_back({p.literal, index, p.width});
+            reserve += p.literal.size() + (p.width < 0 ? 32 : p.width);
+        }
+    }
+
+    // Straight from the stored bytes into one string: a list of every card
+    // of a large archive builds a line per card, so no field is decoded into
+    // a text of its own on the way.
+    QString build(const Record& record) const {
+        const RecordLayout& layout = record.layout();
+        const char* bytes = record.bytes().constData();
+        QString line;
+        line.reserve(reserve);
+        for (const Part& p : parts) {
+            line += p.literal;
+            if (p.index < 0) continue;
+            const auto* field = reinterpret_cast<const unsigned char*>(bytes + layout.offset(p.index));
+            const int capacity = layout.capacity(p.index);
+            const int length = field[0] > capacity ? capacity : field[0];
+            const unsigned char* text = field + 1;
+            // Trimmed of codes 32 and below, as every field reads.
+            int begin = 0, end = length;
+            while (begin < end && text[begin] <= ' ') ++begin;
+            while (end > begin && text[end - 1] <= ' ') --end;
+            int n = end - begin;
+            if (p.width >= 0 && n > p.width) n = p.width;
+            for (int i = 0; i < n; ++i) line += QChar(Cp1252::toUnicode(text[begin + i]));
+            if (p.width > n) line.resize(line.size() + (p.width - n), QLatin1Char(' '));
+        }
+        return line;
+    }
+};
+
+}  // namespace
 
 QString buildLine(const std::vector<LinePart>& parts, const Record& record) {
-    QString line;
-    for (const LinePart& p : parts) {
-        line += p.literal;
-        if (p.field.isEmpty()) continue;
-        const QString value = record.get(p.field);
-        line += p.width < 0 ? value : Text::fixed(value, p.width);
-    }
-    return line;
+    return LineShape(parts, record.layout()).build(record);
 }
 
 namespace RecordLines {
 
 void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
           const std::vector<LinePart>& parts, const std::function<bool(const Record&)>& selects) {
+    const LineShape shape(parts, layout);
     Archive::forEach(fileName, layout, [&](const Record& r, qint64 position) {
-        if (!selects || selects(r)) lines.push_back({buildLine(parts, r), position});
+        if (!selects || selects(r)) lines.push_back({shape.build(r), position});
     });
 }
 

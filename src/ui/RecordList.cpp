@@ -19,20 +19,33 @@
 
 TLineModel::TLineModel(QObject* parent) : QAbstractListModel(parent) {}
 
+namespace {
+
+// The line without its leading and trailing codes 32 and below, as a view.
+QStringView trimmedView(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b).unicode() <= ' ') ++b;
+    while (e > b && s.at(e - 1).unicode() <= ' ') --e;
+    return QStringView(s).mid(b, e - b);
+}
+
+}  // namespace
+
 void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
-    // Identical lines open the last of their records: one pass keeps, per
-    // trimmed line, the highest position (file order is position order).
-    QHash<QString, qint64> last;
-    last.reserve(qsizetype(lines.size()));
-    for (const RecordLine& l : lines) {
-        qint64& p = last[Text::trim(l.text)];
-        p = std::max(p, l.position);
-    }
     std::vector<Row> rows;
     rows.reserve(lines.size());
-    for (RecordLine& l : lines) {
-        const qint64 opens = last.value(Text::trim(l.text));
-        rows.push_back({std::move(l.text), l.position, opens});
+    for (RecordLine& l : lines) rows.push_back({std::move(l.text), l.position, l.position});
+    {
+        // Identical lines open the last of their records: one pass keeps,
+        // per trimmed line, the highest position (file order is position
+        // order). The views point into rows, which no longer move.
+        QHash<QStringView, qint64> last;
+        last.reserve(qsizetype(rows.size()));
+        for (const Row& r : rows) {
+            qint64& p = last[trimmedView(r.text)];
+            p = std::max(p, r.position);
+        }
+        for (Row& r : rows) r.opens = last.value(trimmedView(r.text));
     }
     if (sorted) std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.text < b.text; });
     beginResetModel();
