@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
@@ -12,6 +11,7 @@
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
+#include "ui/Grid.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kWidth = 862;
 constexpr int kHeight = 560;
-
-QTableWidgetItem* cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
 
 }  // namespace
 
@@ -39,22 +33,11 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
     outer->setContentsMargins(8, 8, 8, 6);
     outer->setSpacing(6);
 
-    grid_ = new QTableWidget(this);
+    grid_ = new TGrid(this);
     grid_->setObjectName(QStringLiteral("grdRecords"));
     grid_->setAccessibleName(QStringLiteral("Schede da esportare"));
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setAlternatingRowColors(true);
-    grid_->setWordWrap(false);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(22);
-    grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grid_->setStyleSheet(QStringLiteral(
-        "QTableWidget { background: white; alternate-background-color: #f3f7fb; gridline-color: #c9d6e3; "
+        "QTableView { background: white; alternate-background-color: #f3f7fb; gridline-color: #c9d6e3; "
         "selection-background-color: #2f6f9f; selection-color: white; }"
         "QHeaderView::section { background: #dce7f1; color: #1f3f5f; font-weight: bold; padding: 3px 6px; "
         "border: none; border-right: 1px solid #c9d6e3; border-bottom: 1px solid #b5c7d8; }"));
@@ -101,18 +84,13 @@ void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     panInfo_->setText(desc_.infoText);
     panInfo_->bind();
 
-    const std::vector<Column>& columns = desc_.table.columns();
-    grid_->setColumnCount(int(columns.size()) + 1);
-    auto* number = new QTableWidgetItem(QStringLiteral("N."));
-    number->setData(Qt::UserRole, QStringLiteral("colNum"));
-    grid_->setHorizontalHeaderItem(0, number);
-    grid_->setColumnWidth(0, 48);
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const Column& c = columns[i];
-        auto* header = new QTableWidgetItem(c.header);
-        if (!c.name.isEmpty()) header->setData(Qt::UserRole, c.name);
-        grid_->setHorizontalHeaderItem(int(i) + 1, header);
+    QStringList headers, names;
+    for (const Column& c : desc_.table.columns()) {
+        headers << c.header;
+        names << c.name;
     }
+    grid_->gridModel()->setColumns(headers, names);
+    grid_->setColumnWidth(0, 48);
     fitColumns();
 }
 
@@ -132,9 +110,9 @@ void TExportWindow::fitColumns() {
             continue;
         }
         int content = 0;
-        for (int r = 0; r < qMin(grid_->rowCount(), kSampleRows); ++r)
-            if (const QTableWidgetItem* item = grid_->item(r, column))
-                content = qMax(content, cellMetrics.horizontalAdvance(item->text()) + 16);
+        const TGridModel* model = grid_->gridModel();
+        for (int r = 0; r < qMin(model->rows(), kSampleRows); ++r)
+            content = qMax(content, cellMetrics.horizontalAdvance(model->cell(r, int(i))) + 16);
         const int header = headerMetrics.horizontalAdvance(c.header) + 24;
         grid_->setColumnWidth(column, qMax(qMax(90, header), qMin(content, kMaxWidth)));
     }
@@ -145,40 +123,29 @@ void TExportWindow::FormShow() { refill(); }
 bool TExportWindow::refill() {
     {
         WaitCursor wait;
-        cells_.clear();
+        TGridModel* model = grid_->gridModel();
+        model->clearRows();
         complete_ = true;
+        int number = 0;
         try {
-            forEachRecord([this](const Record& r) { cells_.push_back(desc_.table.cells(r)); });
+            forEachRecord([&](const Record& r) { model->addRow(++number, desc_.table.cells(r)); });
         } catch (...) {
             complete_ = false;  // the grid keeps what was read
         }
-        showRows();
+        grid_->setUpdatesEnabled(false);
+        model->show();
+        fitColumns();
+        grid_->setUpdatesEnabled(true);
     }
     if (!complete_) Msg::plain(this, Archive::kMsgAccesso);
     return complete_;
 }
 
-void TExportWindow::showRows() {
-    grid_->setUpdatesEnabled(false);
-    grid_->clearContents();
-    grid_->setRowCount(int(cells_.size()));
-    const int columns = grid_->columnCount();
-    for (int r = 0; r < int(cells_.size()); ++r) {
-        auto* n = cell(QString::number(r + 1));
-        n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid_->setItem(r, 0, n);
-        const QStringList& cells = cells_[size_t(r)];
-        for (int c = 1; c < columns; ++c)
-            grid_->setItem(r, c, cell(c - 1 < cells.size() ? cells.at(c - 1) : QString()));
-    }
-    fitColumns();
-    grid_->setUpdatesEnabled(true);
-}
-
 std::vector<QStringList> TExportWindow::rows() const {
+    const TGridModel* model = grid_->gridModel();
     std::vector<QStringList> out;
-    out.reserve(cells_.size());
-    for (const QStringList& cells : cells_) out.push_back(desc_.table.sheetCells(cells));
+    out.reserve(size_t(model->rows()));
+    for (int r = 0; r < model->rows(); ++r) out.push_back(desc_.table.sheetCells(model->cells(r)));
     return out;
 }
 
@@ -193,7 +160,8 @@ void TExportWindow::cmdEsportaClick() {
         // Row by row to the file, so a large archive never needs the whole
         // text in memory at once.
         SpreadsheetExport::Writer sheet(desc_.fileName, desc_.sheetName, desc_.table.sheetColumns());
-        for (const QStringList& cells : cells_) sheet.addRow(desc_.table.sheetCells(cells));
+        const TGridModel* model = grid_->gridModel();
+        for (int r = 0; r < model->rows(); ++r) sheet.addRow(desc_.table.sheetCells(model->cells(r)));
         sheet.commit();
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
             TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +

@@ -15,7 +15,7 @@
 
 class QHBoxLayout;
 class QLabel;
-class QTableWidget;
+class TGrid;
 class TPictureButton;
 class TStatusLine;
 
@@ -47,7 +47,7 @@ public:
     explicit TExportWindow(QWidget* owner = nullptr);
 
     const ExportWindowDescription& desc() const { return desc_; }
-    QTableWidget* grid() const { return grid_; }
+    TGrid* grid() const { return grid_; }
     QLabel* statusLine() const;
 
     // The rows as the spreadsheet gets them: the exported cells of each row
@@ -82,15 +82,13 @@ protected:
 private:
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
-    void showRows();
     void fitColumns();
 
     ExportWindowDescription desc_;
-    // The rows read, one cell per column of the table: the grid shows them
-    // and the file is written from them, never from the grid's items.
-    std::vector<QStringList> cells_;
-    bool complete_ = false;  // cells_ hold every record of the archive
-    QTableWidget* grid_ = nullptr;
+    bool complete_ = false;  // the rows hold every record of the archive
+    // The rows read, one cell per column of the table, kept compact in the
+    // grid's model: the grid shows them and the file is written from them.
+    TGrid* grid_ = nullptr;
     QWidget* panComandi_ = nullptr;
     QHBoxLayout* buttonBar_ = nullptr;
     TStatusLine* panInfo_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include "ui/Grid.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -172,14 +172,14 @@ TEST_F(ExportWindow, GridIsNumberedAndKeepsTheRowsReadBeforeAFailure) {
     TfrmProva w({{"Uno", "A"}, {"Due", "B"}, {"Tre", "C"}});
     w.failAt = 2;
     w.show();
-    QTableWidget* g = w.grid();
+    TGrid* g = w.grid();
     ASSERT_EQ(g->rowCount(), 2);
     ASSERT_EQ(g->columnCount(), 3);
-    EXPECT_EQ(g->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
-    EXPECT_EQ(g->horizontalHeaderItem(2)->text(), QStringLiteral("Comune / Citt\u00E0"));
-    EXPECT_EQ(g->item(1, 0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(g->item(1, 1)->text(), QStringLiteral("Due"));
-    EXPECT_FALSE(g->item(0, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(g->headerText(0), QStringLiteral("N."));
+    EXPECT_EQ(g->headerText(2), QStringLiteral("Comune / Citt\u00E0"));
+    EXPECT_EQ(g->text(1, 0), QStringLiteral("2"));
+    EXPECT_EQ(g->text(1, 1), QStringLiteral("Due"));
+    EXPECT_FALSE(g->model()->flags(g->model()->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Prova"));
     EXPECT_EQ(w.size(), QSize(862, 560));
 }
@@ -195,16 +195,16 @@ TEST_F(ExportWindow, GridAndSheetComeFromTheSameTable) {
                 table);
     exportFrom(w);
 
-    QTableWidget* g = w.grid();
+    TGrid* g = w.grid();
     QStringList headers;
-    for (int c = 0; c < g->columnCount(); ++c) headers << g->horizontalHeaderItem(c)->text();
+    for (int c = 0; c < g->columnCount(); ++c) headers << g->headerText(c);
     EXPECT_EQ(headers, QStringList({"N.", "Cognome e nome", "Comune / Citt\u00E0", "Prov."}));
     const std::vector<QStringList> shown = {{"1", "Rossi Niccol\u00F2", "Forl\u00EC FC", "FC"},
                                             {"2", "Bianchi Anna", "RM", "RM"},
                                             {"3", "Verdi", "Roma", ""}};
     ASSERT_EQ(g->rowCount(), 3);
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c) EXPECT_EQ(g->item(r, c)->text(), shown[size_t(r)].at(c)) << r << "," << c;
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(g->text(r, c), shown[size_t(r)].at(c)) << r << "," << c;
 
     EXPECT_EQ(written(), kHead + kHeaderRow +
                              "<tr><td style=\"text-align: left;\">Rossi Niccol\xF2</td>"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include "ui/Grid.h"
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -65,9 +65,9 @@ protected:
         for (const Call& c : calls) records.push_back(call(c));
         appendRecords(seams.file("Registro_Chiamate.pro"), records);
     }
-    static QStringList column(QTableWidget* g, int c) {
+    static QStringList column(TGrid* g, int c) {
         QStringList out;
-        for (int r = 0; r < g->rowCount(); ++r) out << g->item(r, c)->text();
+        for (int r = 0; r < g->rowCount(); ++r) out << g->text(r, c);
         return out;
     }
 };
@@ -109,7 +109,7 @@ TEST_F(CallLists, TheRegisterExportHoldsEveryDatedCallWhole) {
     EXPECT_EQ(column(w.grid(), 4), QStringList({"Prima", "Seconda", subject}));
     EXPECT_EQ(column(w.grid(), 1), QStringList({"07/03/2024", "08/03/2024", "09/03/2024"}));
     EXPECT_EQ(column(w.grid(), 2), QStringList({"09:05", "16:40", "10:30"}));
-    EXPECT_EQ(w.grid()->horizontalHeaderItem(15)->text(), QStringLiteral("Operatore / Agente"));
+    EXPECT_EQ(w.grid()->headerText(15), QStringLiteral("Operatore / Agente"));
 
     child<QAbstractButton>(&w, "cmdEsporta")->click();
     std::vector<QStringList> rows = w.rows();
@@ -300,9 +300,9 @@ TEST_F(CallLists, TheClientsCallHistoryShowsACallSavedByTheCallWindow) {
     child<QLineEdit>(&clienti, "txtCodFisc")->setText("RSSMRA80A01H501U");
     TfrmStoricoChiamate history(&clienti, clienti.fieldText("CodFisc"));
     history.show();
-    QTableWidget* g = history.grid();
+    TGrid* g = history.grid();
     ASSERT_EQ(g->rowCount(), 1);
-    EXPECT_EQ(g->item(0, 1)->text(), QStringLiteral("05/03/2025"));
-    EXPECT_EQ(g->item(0, 2)->text(), QStringLiteral("10:15"));
-    EXPECT_EQ(g->item(0, 4)->text(), QStringLiteral("Rinnovo contratto"));
+    EXPECT_EQ(g->text(0, 1), QStringLiteral("05/03/2025"));
+    EXPECT_EQ(g->text(0, 2), QStringLiteral("10:15"));
+    EXPECT_EQ(g->text(0, 4), QStringLiteral("Rinnovo contratto"));
 }

@@ -2,7 +2,7 @@
 #include <QProcess>
 #include <QFile>
 #include <QLineEdit>
-#include <QTableWidget>
+#include "ui/Grid.h"
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
@@ -16,15 +16,15 @@
 
 namespace {
 
-QStringList gridRow(QTableWidget* g, int row) {
+QStringList gridRow(TGrid* g, int row) {
     QStringList cells;
-    for (int c = 0; c < g->columnCount(); ++c) cells << g->item(row, c)->text();
+    for (int c = 0; c < g->columnCount(); ++c) cells << g->text(row, c);
     return cells;
 }
 
-QStringList headers(QTableWidget* g) {
+QStringList headers(TGrid* g) {
     QStringList out;
-    for (int c = 0; c < g->columnCount(); ++c) out << g->horizontalHeaderItem(c)->text();
+    for (int c = 0; c < g->columnCount(); ++c) out << g->headerText(c);
     return out;
 }
 
@@ -52,7 +52,7 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
 
     TfrmExpClienti w;
     w.show();
-    QTableWidget* g = w.grid();
+    TGrid* g = w.grid();
     ASSERT_EQ(g->rowCount(), 1);
     EXPECT_EQ(gridRow(g, 0),
               QStringList({"1", "Rossi Niccol\u00F2", "DataNasc", "ComuneNasc", "Recapito", "IndirizzoRes",
@@ -89,9 +89,9 @@ protected:
         TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
         QStringList names;
         seams.onModal([&](QDialog*) {
-            QTableWidget* g = h.grid();
+            TGrid* g = h.grid();
             for (int r = 0; r < g->rowCount(); ++r)
-                names << g->item(r, 0)->text() + " " + g->item(r, 8)->text();
+                names << g->text(r, 0) + " " + g->text(r, 8);
         });
         h.showModal();
         return names;
@@ -127,8 +127,8 @@ TEST_F(CallHistory, TheClientWindowHandsOverTheCodeOnScreen) {
     onScreen("BNCNNA90B41F205X");
     QStringList shown;
     seams.onModal([&](QDialog* d) {
-        auto* g = child<QTableWidget>(d, "grdRecords");
-        for (int r = 0; r < g->rowCount(); ++r) shown << g->item(r, 8)->text();
+        auto* g = child<TGrid>(d, "grdRecords");
+        for (int r = 0; r < g->rowCount(); ++r) shown << g->text(r, 8);
     });
     child<QAbstractButton>(&clienti, "btnChiamate")->click();
     ASSERT_EQ(seams.modals.size(), 1u);
@@ -146,7 +146,7 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
 
     TfrmStoricoChiamate h(&clienti, clienti.fieldText("CodFisc"));
     h.show();
-    QTableWidget* g = h.grid();
+    TGrid* g = h.grid();
     EXPECT_EQ(headers(g), QStringList({"N.", "Data chiamata", "Ora chiamata", "Tipo chiamata", "Oggetto", "Esito",
                                        "Grado soddisfazione", "Durata", "Cognome e nome cliente", "Codice fiscale",
                                        "Zona di appartenenza", "Tel. preferenziale", "Tel. cellulare",
