@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/TfrmPassword.h"
@@ -30,11 +31,20 @@ void prepare(QApplication& app) {
     Formats::apply();
 }
 
-int run(int argc, char** argv) {
+int run(int argc, char** argv, const std::function<void()>& whenShown) {
     QApplication app(argc, argv);
     prepare(app);
     WindowSet set;
     set.frmPassword->show();
+    if (whenShown) QTimer::singleShot(0, &app, whenShown);
+    // The other windows are built in their order while the user types the
+    // password, one per turn of the event loop so that typing never waits.
+    QTimer builder;
+    builder.setInterval(0);
+    QObject::connect(&builder, &QTimer::timeout, &app, [&] {
+        if (!set.buildNext()) builder.stop();
+    });
+    builder.start();
     return app.exec();
 }
 

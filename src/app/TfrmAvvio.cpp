@@ -161,11 +161,19 @@ QString TfrmAvvio::caption(int tile) {
     return tile >= 1 && tile <= kTiles ? QString::fromUtf8(kTileInfo[tile - 1].caption) : QString();
 }
 
-void TfrmAvvio::setApp(int tile, TAppWindow* window) {
-    if (tile >= 1 && tile <= kTiles) apps_[tile - 1] = window;
+void TfrmAvvio::setApp(int tile, AppSource source) {
+    if (tile >= 1 && tile <= kTiles) apps_[size_t(tile - 1)] = std::move(source);
 }
 
-TAppWindow* TfrmAvvio::app(int tile) const { return tile >= 1 && tile <= kTiles ? apps_[tile - 1].data() : nullptr; }
+void TfrmAvvio::setApp(int tile, TAppWindow* window) {
+    QPointer<TAppWindow> w(window);
+    setApp(tile, [w] { return w.data(); });
+}
+
+TAppWindow* TfrmAvvio::app(int tile) const {
+    if (tile < 1 || tile > kTiles || !apps_[size_t(tile - 1)]) return nullptr;
+    return apps_[size_t(tile - 1)]();
+}
 
 void TfrmAvvio::appClick(int tile) {
     TAppWindow* w = app(tile);

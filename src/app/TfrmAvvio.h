@@ -4,6 +4,7 @@
 // launcher again when it closes. Closing the launcher ends the program.
 #include <QPointer>
 #include <array>
+#include <functional>
 
 #include "ui/Form.h"
 #include "ui/PictureButton.h"
@@ -29,7 +30,10 @@ public:
     explicit TfrmAvvio(QWidget* owner = nullptr);
 
     // Binds tile 1 to 8 to the main window of its app. A tile without a
-    // window does nothing when clicked.
+    // window does nothing when clicked. The source gives the window when the
+    // tile is first clicked, so an app's windows are built only when used.
+    using AppSource = std::function<TAppWindow*()>;
+    void setApp(int tile, AppSource source);
     void setApp(int tile, TAppWindow* window);
     TAppWindow* app(int tile) const;
 
@@ -54,5 +58,5 @@ private:
     void FormCreate();
 
     QWidget* container_ = nullptr;
-    std::array<QPointer<TAppWindow>, kTiles> apps_{};
+    std::array<AppSource, kTiles> apps_{};
 };

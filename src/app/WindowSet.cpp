@@ -28,47 +28,37 @@ WindowSet* g_current = nullptr;
 }
 
 template <class T>
-void WindowSet::create(T*& slot) {
-    slot = new T();
-    created_.push_back(slot);
+WindowSlot<T>::WindowSlot(WindowSet* set) : set_(set) {
+    set->builders_.push_back([this] {
+        if (built()) return false;
+        get();
+        return true;
+    });
 }
 
 WindowSet::WindowSet() {
     g_current = this;
-
-    // The order of creation; the first is the main window.
-    create(frmPassword);
-    create(frmAvvio);
-    create(frmCambiaPassword);
-    create(frmGuida);
-    create(frmInfo);
-    create(frmSplash);
-    create(frmAllegaExcel);
-    create(frmAnteprimaChiamata);
-    create(frmCarta);
-    create(frmChiamate);
-    create(frmClienti);
-    create(frmCodFisc);
-    create(frmExpChiamate);
-    create(frmExpClienti);
-    create(frmIban);
-    create(frmPartitaIva);
-    create(frmRicontatta);
-    create(frmRiepChiamateOggi);
-    create(frmStampaChiamata);
-    create(frmStoricoChiamate);
-    create(frmTrovaChiamate);
-    create(frmTrovaClienti);
-    create(frmZoom);
+    frmPassword.get();  // the main window
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
-    frmAvvio->setApp(2, frmClienti);
-    frmAvvio->setApp(3, frmChiamate);
+    frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
+    frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);
     PhotoZoom::setOpener(&TfrmZoom::open);
+}
+
+void WindowSet::buildRemaining() {
+    while (buildNext()) {
+    }
+}
+
+bool WindowSet::buildNext() {
+    for (const auto& build : builders_)
+        if (build()) return true;
+    return false;
 }
 
 WindowSet::~WindowSet() {

@@ -1,13 +1,15 @@
 #pragma once
-// The windows of the program. Each window class has one instance, created
-// once at start-up in a fixed order and freed when the program ends; every
-// window reaches another through windows(). The first one created, the
-// password window, is the application's main window: closing it ends the
-// program.
+// The windows of the program. Each window class has one instance, built
+// once and freed when the program ends; every window reaches another through
+// windows(). The first one built, the password window, is the application's
+// main window: closing it ends the program. The others are built when first
+// needed, or one by one in their order once the password window is shown,
+// so the program starts as fast as its first window.
 //
-// Adding a window: declare its class below, add its member in its place in
-// the order, and add one create() line in the same place in WindowSet.cpp.
+// Adding a window: declare its class below and add its slot in its place in
+// the order.
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -36,49 +38,92 @@ class TfrmTrovaChiamate;
 class TfrmTrovaClienti;
 class TfrmZoom;
 
+class WindowSet;
+
+// One window of the set, built the first time it is asked for: at once by
+// whoever needs it, or in its turn after the password window is shown.
+// It reads as a pointer to the window.
+template <class T>
+class WindowSlot {
+public:
+    // Defined beside the set's constructor, where every window class is known.
+    explicit WindowSlot(WindowSet* set);
+    WindowSlot(const WindowSlot&) = delete;
+    WindowSlot& operator=(const WindowSlot&) = delete;
+
+    T* get() const;
+    operator T*() const { return get(); }
+    T* operator->() const { return get(); }
+    bool built() const { return window_ != nullptr; }
+
+private:
+    WindowSet* set_;
+    mutable T* window_ = nullptr;
+};
+
 class WindowSet {
+    // Before the slots: each slot enters its builder here as it is constructed.
+    std::vector<std::function<bool()>> builders_;  // in creation order
+    std::vector<QWidget*> created_;
+
 public:
     // In creation order.
-    TfrmPassword* frmPassword = nullptr;
-    TfrmAvvio* frmAvvio = nullptr;
-    TfrmCambiaPassword* frmCambiaPassword = nullptr;
-    TfrmGuida* frmGuida = nullptr;
-    TfrmInfo* frmInfo = nullptr;
-    TfrmSplash* frmSplash = nullptr;
-    TfrmAllegaExcel* frmAllegaExcel = nullptr;
-    TfrmAnteprimaChiamata* frmAnteprimaChiamata = nullptr;
-    TfrmCarta* frmCarta = nullptr;
-    TfrmChiamate* frmChiamate = nullptr;
-    TfrmClienti* frmClienti = nullptr;
-    TfrmCodFisc* frmCodFisc = nullptr;
-    TfrmExpChiamate* frmExpChiamate = nullptr;
-    TfrmExpClienti* frmExpClienti = nullptr;
-    TfrmIban* frmIban = nullptr;
-    TfrmPartitaIva* frmPartitaIva = nullptr;
-    TfrmRicontatta* frmRicontatta = nullptr;
-    TfrmRiepChiamateOggi* frmRiepChiamateOggi = nullptr;
-    TfrmStampaChiamata* frmStampaChiamata = nullptr;
-    TfrmStoricoChiamate* frmStoricoChiamate = nullptr;
-    TfrmTrovaChiamate* frmTrovaChiamate = nullptr;
-    TfrmTrovaClienti* frmTrovaClienti = nullptr;
-    TfrmZoom* frmZoom = nullptr;
+    WindowSlot<TfrmPassword> frmPassword{this};
+    WindowSlot<TfrmAvvio> frmAvvio{this};
+    WindowSlot<TfrmCambiaPassword> frmCambiaPassword{this};
+    WindowSlot<TfrmGuida> frmGuida{this};
+    WindowSlot<TfrmInfo> frmInfo{this};
+    WindowSlot<TfrmSplash> frmSplash{this};
+    WindowSlot<TfrmAllegaExcel> frmAllegaExcel{this};
+    WindowSlot<TfrmAnteprimaChiamata> frmAnteprimaChiamata{this};
+    WindowSlot<TfrmCarta> frmCarta{this};
+    WindowSlot<TfrmChiamate> frmChiamate{this};
+    WindowSlot<TfrmClienti> frmClienti{this};
+    WindowSlot<TfrmCodFisc> frmCodFisc{this};
+    WindowSlot<TfrmExpChiamate> frmExpChiamate{this};
+    WindowSlot<TfrmExpClienti> frmExpClienti{this};
+    WindowSlot<TfrmIban> frmIban{this};
+    WindowSlot<TfrmPartitaIva> frmPartitaIva{this};
+    WindowSlot<TfrmRicontatta> frmRicontatta{this};
+    WindowSlot<TfrmRiepChiamateOggi> frmRiepChiamateOggi{this};
+    WindowSlot<TfrmStampaChiamata> frmStampaChiamata{this};
+    WindowSlot<TfrmStoricoChiamate> frmStoricoChiamate{this};
+    WindowSlot<TfrmTrovaChiamate> frmTrovaChiamate{this};
+    WindowSlot<TfrmTrovaClienti> frmTrovaClienti{this};
+    WindowSlot<TfrmZoom> frmZoom{this};
 
-    // Creates every window, binds the launcher's tiles and installs the
-    // shell's help and photo windows; this becomes the set windows() gives.
+    // Builds the password window, the program's main window, and binds the
+    // launcher's tiles and the shell's help and photo windows; the other
+    // windows are built when first asked for, or by buildRemaining(). This
+    // becomes the set windows() gives.
     WindowSet();
     // Frees the windows, the last created first.
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
+    // Builds every window not built yet, in creation order.
+    void buildRemaining();
+    // Builds the next window not built yet; false when none is left.
+    bool buildNext();
+
     // The class names of the windows, in the order they were created.
     QStringList creationOrder() const;
 
 private:
     template <class T>
-    void create(T*& slot);
-    std::vector<QWidget*> created_;
+    friend class WindowSlot;
+    void created(QWidget* window) { created_.push_back(window); }
 };
+
+template <class T>
+T* WindowSlot<T>::get() const {
+    if (!window_) {
+        window_ = new T();
+        set_->created(window_);
+    }
+    return window_;
+}
 
 // The window set of the running program.
 WindowSet& windows();

@@ -18,6 +18,7 @@
 #include "app/TfrmPassword.h"
 #include "app/Startup.h"
 #include "app/WindowSet.h"
+#include "clienti/TfrmClienti.h"
 #include "platform/Formats.h"
 #include "support/Seams.h"
 #include "ui/Link.h"
@@ -65,6 +66,12 @@ TEST(Startup, CreatesTheWindowsInOrderAndKeepsTheOfficeFormatsOnAPointLocale) {
     {
         Seams seams;
         WindowSet set;
+        // Start-up builds only what the password window needs; the rest
+        // follows in order, or at once when asked for.
+        EXPECT_EQ(set.creationOrder().first(), QStringLiteral("TfrmPassword"));
+        EXPECT_FALSE(set.creationOrder().contains(QStringLiteral("TfrmClienti")));
+        EXPECT_FALSE(set.frmClienti.built());
+        set.buildRemaining();
         const QStringList order = set.creationOrder();
         ASSERT_FALSE(order.isEmpty());
         EXPECT_EQ(order.first(), QStringLiteral("TfrmPassword"));
@@ -110,6 +117,17 @@ TEST_F(ShellTest, ATileShowsItsAppAndTheAppsCloseBoxReturnsToTheLauncher) {
     click(child<QWidget>(launcher(), "imgApp01"));
     EXPECT_TRUE(set.frmAvvio->isVisible());
     EXPECT_EQ(seams.quitRequests, 0);
+}
+
+TEST_F(ShellTest, AnAppIsBuiltWhenItsTileIsFirstClicked) {
+    ASSERT_FALSE(set.frmClienti.built());
+    set.frmAvvio->show();
+    click(child<QWidget>(launcher(), "imgApp02"));
+    ASSERT_TRUE(set.frmClienti.built());
+    EXPECT_TRUE(set.frmClienti->isVisible());
+    EXPECT_EQ(set.creationOrder().count(QStringLiteral("TfrmClienti")), 1);
+    set.frmClienti->close();
+    EXPECT_TRUE(set.frmAvvio->isVisible());
 }
 
 TEST_F(ShellTest, ClosingTheLauncherOrThePasswordWindowEndsTheProgram) {
