@@ -19,6 +19,13 @@
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
+#include "protocollo/TfrmExpProtocollo.h"
+#include "protocollo/TfrmMenuProtocollo.h"
+#include "protocollo/TfrmNumerazione.h"
+#include "protocollo/TfrmProtocollo.h"
+#include "protocollo/TfrmRiepProtocollo.h"
+#include "protocollo/TfrmStampaProtocollo.h"
+#include "protocollo/TfrmTrovaProtocollo.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
 #include "ui/PhotoZoom.h"
@@ -59,12 +66,21 @@ WindowSet::WindowSet() {
     create(frmStoricoChiamate);
     create(frmTrovaChiamate);
     create(frmTrovaClienti);
+    create(frmMenuProtocollo);
+    create(frmProtocollo);
+    create(frmNumerazione);
+    create(frmExpProtocollo);
+    create(frmStampaProtocollo);
+    create(frmTrovaProtocollo);
+    create(frmRiepProtocollo);
     create(frmZoom);
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
     frmAvvio->setApp(2, frmClienti);
     frmAvvio->setApp(3, frmChiamate);
+    frmAvvio->setApp(6, frmMenuProtocollo);
+    frmMenuProtocollo->setProtocolWindow(frmProtocollo);
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);

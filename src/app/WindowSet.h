@@ -34,6 +34,13 @@ class TfrmStampaChiamata;
 class TfrmStoricoChiamate;
 class TfrmTrovaChiamate;
 class TfrmTrovaClienti;
+class TfrmMenuProtocollo;
+class TfrmProtocollo;
+class TfrmNumerazione;
+class TfrmExpProtocollo;
+class TfrmStampaProtocollo;
+class TfrmTrovaProtocollo;
+class TfrmRiepProtocollo;
 class TfrmZoom;
 
 class WindowSet {
@@ -61,6 +68,13 @@ public:
     TfrmStoricoChiamate* frmStoricoChiamate = nullptr;
     TfrmTrovaChiamate* frmTrovaChiamate = nullptr;
     TfrmTrovaClienti* frmTrovaClienti = nullptr;
+    TfrmMenuProtocollo* frmMenuProtocollo = nullptr;
+    TfrmProtocollo* frmProtocollo = nullptr;
+    TfrmNumerazione* frmNumerazione = nullptr;
+    TfrmExpProtocollo* frmExpProtocollo = nullptr;
+    TfrmStampaProtocollo* frmStampaProtocollo = nullptr;
+    TfrmTrovaProtocollo* frmTrovaProtocollo = nullptr;
+    TfrmRiepProtocollo* frmRiepProtocollo = nullptr;
     TfrmZoom* frmZoom = nullptr;
 
     // Creates every window, binds the launcher's tiles and installs the
