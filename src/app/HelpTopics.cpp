@@ -3,6 +3,7 @@
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
+#include "protocollo/ProtocolloHelp.h"
 
 // Each app gives its topics through functions in its own folder, e.g.
 //   HelpTopic clientiHelpTopic();   (src/clienti/)
@@ -17,6 +18,7 @@ QList<HelpTopic> guides() {
     return {
         clientiHelpTopic(),
         chiamateHelpTopic(),
+        protocolloHelpTopic(),
     };
 }
 
@@ -27,6 +29,8 @@ QList<HelpTopic> others() {
         storicoChiamateHelpTopic(),
         riepChiamateOggiHelpTopic(),
         expChiamateHelpTopic(),
+        riepProtocolloHelpTopic(),
+        expProtocolloHelpTopic(),
     };
 }
 

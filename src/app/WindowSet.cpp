@@ -19,6 +19,13 @@
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
+#include "protocollo/TfrmExpProtocollo.h"
+#include "protocollo/TfrmMenuProtocollo.h"
+#include "protocollo/TfrmNumerazione.h"
+#include "protocollo/TfrmProtocollo.h"
+#include "protocollo/TfrmRiepProtocollo.h"
+#include "protocollo/TfrmStampaProtocollo.h"
+#include "protocollo/TfrmTrovaProtocollo.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
 #include "ui/PhotoZoom.h"
@@ -44,6 +51,10 @@ WindowSet::WindowSet() {
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
     frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
     frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
+    frmAvvio->setApp(6, [this] {
+        frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
+        return static_cast<TAppWindow*>(frmMenuProtocollo.get());
+    });
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);

@@ -36,6 +36,13 @@ class TfrmStampaChiamata;
 class TfrmStoricoChiamate;
 class TfrmTrovaChiamate;
 class TfrmTrovaClienti;
+class TfrmMenuProtocollo;
+class TfrmProtocollo;
+class TfrmNumerazione;
+class TfrmExpProtocollo;
+class TfrmStampaProtocollo;
+class TfrmTrovaProtocollo;
+class TfrmRiepProtocollo;
 class TfrmZoom;
 
 class WindowSet;
@@ -90,6 +97,13 @@ public:
     WindowSlot<TfrmStoricoChiamate> frmStoricoChiamate{this};
     WindowSlot<TfrmTrovaChiamate> frmTrovaChiamate{this};
     WindowSlot<TfrmTrovaClienti> frmTrovaClienti{this};
+    WindowSlot<TfrmMenuProtocollo> frmMenuProtocollo{this};
+    WindowSlot<TfrmProtocollo> frmProtocollo{this};
+    WindowSlot<TfrmNumerazione> frmNumerazione{this};
+    WindowSlot<TfrmExpProtocollo> frmExpProtocollo{this};
+    WindowSlot<TfrmStampaProtocollo> frmStampaProtocollo{this};
+    WindowSlot<TfrmTrovaProtocollo> frmTrovaProtocollo{this};
+    WindowSlot<TfrmRiepProtocollo> frmRiepProtocollo{this};
     WindowSlot<TfrmZoom> frmZoom{this};
 
     // Builds the password window, the program's main window, and binds the

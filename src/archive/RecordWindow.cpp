@@ -239,6 +239,12 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
 
 void TRecordWindow::FormShow() { newCard(); }
 
+void TRecordWindow::setArchiveFile(const QString& fileName) {
+    desc_.fileName = fileName;
+    nav_ = std::make_unique<RecordNavigator>(fileName, *desc_.layout);
+    showPosition();
+}
+
 void TRecordWindow::showPosition() {
     lblPosizione_->setText(isNewCard() ? QString() : QString::number(position()));
     // A screen reader reads the accessible name, not the text: it carries the number.

@@ -98,6 +98,9 @@ public:
     // The position of the card shown; 0 for a new card.
     qint64 position() const { return nav_ ? nav_->position() : 0; }
     bool isNewCard() const { return position() == 0; }
+    // Moves the window onto another archive of the same layout (the protocol
+    // keeps one per year); the card shown becomes a new one.
+    void setArchiveFile(const QString& fileName);
     QLabel* statusLine() const;
 
     // Fills the controls from a record / a record from the controls.

@@ -1,0 +1,66 @@
+#include "protocollo/ProtocolSettings.h"
+
+#include <cmath>
+
+#include "platform/Formats.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Text.h"
+
+namespace {
+
+const QString kSi = QStringLiteral("S\u00EC");
+
+QString read(const QString& section, const QString& key) {
+    return Text::trim(IniFile::readString(ProtocolSettings::path(), section, key));
+}
+
+}  // namespace
+
+namespace ProtocolSettings {
+
+QString path() { return ProgramFolder::file(kFile); }
+
+Numbering numbering() {
+    Numbering n;
+    n.start = read(kSezNumerazione, kInizio);
+    n.withYear = read(kSezNumerazione, kAnnoSolare) == kSi;
+    return n;
+}
+
+void setNumbering(const Numbering& n) {
+    IniFile::writeString(path(), kSezNumerazione, kInizio, Text::trim(n.start));
+    IniFile::writeString(path(), kSezNumerazione, kAnnoSolare, n.withYear ? kSi : QStringLiteral("No"));
+}
+
+Office office() { return {read(kSezDocumenti, kUfficio), read(kSezDocumenti, kOperatore)}; }
+
+void setOffice(const Office& o) {
+    IniFile::writeString(path(), kSezDocumenti, kUfficio, Text::trim(o.office));
+    IniFile::writeString(path(), kSezDocumenti, kOperatore, Text::trim(o.operatorName));
+}
+
+std::optional<qint64> startNumber(const QString& start) {
+    const QString s = Text::trim(start);
+    if (s.isEmpty()) return 1;
+    // Up to 15 digits: a start beyond that is no office's numbering.
+    if (!Text::isDigits(s.startsWith(QLatin1Char('-')) ? s.mid(1) : s) || s.size() > 16) return std::nullopt;
+    return s.toLongLong();
+}
+
+QString proposal(qint64 start, qint64 count, bool withYear, const QDate& today) {
+    QString number = QString::number(start + count);
+    if (withYear) number += QLatin1Char('/') + QString::number(today.year()).rightJustified(4, QLatin1Char('0'));
+    return number;
+}
+
+QString normalisedStart(const QString& typed) {
+    const QString s = Text::trim(typed);
+    const QString one = QStringLiteral("1");
+    if (s.isEmpty() || s.startsWith(QLatin1Char(',')) || s.endsWith(QLatin1Char(','))) return one;
+    double value = 0;
+    if (!Formats::parseDecimal(s, &value) || !std::isfinite(value) || std::fabs(value) > 1e15) return one;
+    return QString::number(qint64(std::trunc(value + 0.5)));
+}
+
+}  // namespace ProtocolSettings

@@ -1,0 +1,358 @@
+#include "protocollo/TfrmProtocollo.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <array>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/AttachedFiles.h"
+#include "archive/Attachments.h"
+#include "archive/Layouts.h"
+#include "platform/Clock.h"
+#include "platform/Formats.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Text.h"
+#include "protocollo/ProtocolSettings.h"
+#include "protocollo/SchedaProtocollo.h"
+#include "protocollo/TfrmExpProtocollo.h"
+#include "protocollo/TfrmNumerazione.h"
+#include "protocollo/TfrmRiepProtocollo.h"
+#include "protocollo/TfrmStampaProtocollo.h"
+#include "protocollo/TfrmTrovaProtocollo.h"
+#include "ui/Controls.h"
+#include "ui/FieldEditor.h"
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+
+namespace {
+
+QString need(const char* what) {
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+}
+
+// The kind of mail: three radio buttons, at most one checked, whose values
+// are the texts stored in the card.
+class MailKindEditor : public TFieldEditor {
+public:
+    MailKindEditor(QWidget* box, QButtonGroup* group, std::array<QString, 3> values)
+        : TFieldEditor(box), group_(group), values_(std::move(values)) {}
+
+    QString text() const override {
+        const int id = group_->checkedId();
+        return id >= 0 && id < int(values_.size()) ? values_[size_t(id)] : QString();
+    }
+    void setText(const QString& t) override {
+        // An exclusive group never lets its last checked button go.
+        group_->setExclusive(false);
+        for (QAbstractButton* b : group_->buttons()) b->setChecked(false);
+        group_->setExclusive(true);
+        const QString value = Text::trim(t);
+        for (size_t i = 0; i < values_.size(); ++i)
+            if (value == values_[i]) group_->button(int(i))->setChecked(true);
+    }
+    bool typed() const override { return false; }
+
+private:
+    QButtonGroup* group_;
+    std::array<QString, 3> values_;
+};
+
+QString thisYear() { return QString::number(Clock::today().year()).rightJustified(4, QLatin1Char('0')); }
+
+}  // namespace
+
+TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
+    setObjectName(QStringLiteral("frmProtocollo"));
+    buildSections();
+
+    RecordWindowDescription desc;
+    auto add = [&](const char* name, const QString& hint = {}, std::function<void()> handler = {}) {
+        desc.buttons.push_back(standardButton(QLatin1String(name), hint, std::move(handler)));
+    };
+    add("cmdPrimo");
+    add("cmdIndietro");
+    add("cmdAvanti");
+    add("cmdUltimo");
+    add("cmdNuovo", QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
+        [this] { cmdNuovoClick(); });
+    add("cmdSalva");
+    add("cmdTrova");
+    desc.buttons.push_back({"cmdRiepilogo", ":/img/btn/riepilogo.svg", "Riepilogo",
+                            "Visualizza il riepilogo dei documenti protocollati in un intervallo di tempo.",
+                            "Riepilogo per intervallo di tempo", [this] { cmdRiepilogoClick(); }});
+    add("cmdFile", {}, [this] { cmdFileClick(); });
+    add("cmdStampa");
+    add("cmdEsporta");
+    desc.buttons.push_back({"cmdNumerazione", ":/img/btn/numerazione.svg", "Numerazione",
+                            "Imposta il numero iniziale per la numerazione del protocollo.",
+                            "Impostazione della numerazione", [this] { cmdNumerazioneClick(); }});
+    add("cmdGuida");
+    add("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
+
+    desc.layout = &Layouts::TSchedaProtocollo();
+    desc.fileName = ArchiveFiles::protocollo(Clock::today().year());
+    desc.controlOf = {{"Tipo", "grpTipo"}};
+    desc.firstField = QStringLiteral("txtNumero");
+    desc.enterChain = {"txtNumero",   "txtDataReg",  "txtUfficio",     "txtOperatore",    "txtCategoria",
+                       "txtCollocazione", "txtOggetto", "txtDataSpe",  "txtDataRic",      "txtFormato",
+                       "txtPagine",   "txtRiferimenti", "txtNote",     "txtMittente",     "txtRecapitoMit",
+                       "txtDestinatario", "txtRecapitoDes", "txtCopia"};
+    desc.required = {
+        {"txtNumero", need("il numero di protocollo del documento.")},
+        {"txtDataReg", need("la data di registrazione del documento.")},
+        {"txtCategoria", need("la categoria del documento.")},
+        {"txtOggetto", need("l'oggetto del documento.")},
+    };
+    desc.helpTitle = kHelpTitle;
+    FormCreate(desc);
+
+    setHint(QStringLiteral("txtDataReg"),
+            QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
+    setHint(QStringLiteral("btnSfoglia"), QStringLiteral("Seleziona il file da allegare alla scheda corrente."));
+    setHint(QStringLiteral("btnApri"), QStringLiteral("Apri il file allegato alla scheda corrente."));
+    setHint(QStringLiteral("imgCancella01"),
+            QStringLiteral("Cancella il percorso del file allegato alla scheda corrente."));
+    openYear(thisYear());
+}
+
+void TfrmProtocollo::buildSections() {
+    QWidget* area = fieldsArea();
+    using Controls::addLabeled;
+
+    // (1) The number, the registration and who registers.
+    QGridLayout* g = addSection(QStringLiteral("sezProtocollo"), QStringLiteral("protocollo"),
+                                QStringLiteral("Protocollo e registrazione"), 0);
+    addLabeled(g, 0, 0, 1, QStringLiteral("N. protocollo:"), addEdit(QStringLiteral("Numero")));
+    QLineEdit* dataReg = FieldKinds::date(area, QStringLiteral("txtDataReg"), QStringLiteral("datareg"));
+    dataReg->setFixedWidth(110);
+    addLabeled(g, 0, 1, 1, QStringLiteral("Data registrazione:"), dataReg);
+
+    auto* grpTipo = new QGroupBox(QStringLiteral(" Tipologia posta: "), area);
+    grpTipo->setObjectName(QStringLiteral("grpTipo"));
+    auto* tipoRow = new QHBoxLayout(grpTipo);
+    tipoRow->setContentsMargins(10, 2, 10, 4);
+    tipo_ = new QButtonGroup(grpTipo);
+    const std::array<QString, 3> values = {QStringLiteral("In entrata"), QStringLiteral("In uscita"),
+                                           QStringLiteral("Interna")};
+    const char* names[] = {"optEntrata", "optUscita", "optInterna"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(values[size_t(i)], grpTipo);
+        b->setObjectName(QLatin1String(names[i]));
+        tipo_->addButton(b, i);
+        tipoRow->addWidget(b);
+    }
+    new MailKindEditor(grpTipo, tipo_, values);
+    g->addWidget(grpTipo, 0, 2, 1, 2, Qt::AlignBottom);
+    addLabeled(g, 1, 0, 2, QStringLiteral("Ufficio:"), addEdit(QStringLiteral("Ufficio")));
+    addLabeled(g, 1, 2, 2, QStringLiteral("Operatore:"), addEdit(QStringLiteral("Operatore")));
+    g->setColumnStretch(0, 1);
+    g->setColumnStretch(2, 2);
+    g->setColumnStretch(3, 2);
+
+    // (2) The document.
+    g = addSection(QStringLiteral("sezDocumento"), QStringLiteral("documento"), QStringLiteral("Documento"), 4);
+    addLabeled(g, 0, 0, 2, QStringLiteral("Categoria:"), addEdit(QStringLiteral("Categoria")));
+    addLabeled(g, 0, 2, 2, QStringLiteral("Collocazione documento cartaceo:"),
+               addEdit(QStringLiteral("Collocazione")));
+    addLabeled(g, 1, 0, 4, QStringLiteral("Oggetto:"), addEdit(QStringLiteral("Oggetto")));
+    addLabeled(g, 2, 0, 1, QStringLiteral("Data spedizione:"), addEdit(QStringLiteral("DataSpe")));
+    addLabeled(g, 2, 1, 1, QStringLiteral("Data ricezione:"), addEdit(QStringLiteral("DataRic")));
+    addLabeled(g, 2, 2, 1, QStringLiteral("Formato:"), addEdit(QStringLiteral("Formato")));
+    addLabeled(g, 2, 3, 1, QStringLiteral("N. pagine:"), addEdit(QStringLiteral("Pagine")));
+    addLabeled(g, 3, 0, 2, QStringLiteral("Riferimenti:"), addEdit(QStringLiteral("Riferimenti")));
+    addLabeled(g, 3, 2, 2, QStringLiteral("Note:"), addEdit(QStringLiteral("Note")));
+
+    // (3) Who sends it and who receives it.
+    g = addSection(QStringLiteral("sezCorrispondenza"), QStringLiteral("corrispondenza"),
+                   QStringLiteral("Mittente e destinatario"), 2);
+    addLabeled(g, 0, 0, 1, QStringLiteral("Mittente:"), addEdit(QStringLiteral("Mittente")));
+    addLabeled(g, 0, 1, 1, QStringLiteral("Recapito:"), addEdit(QStringLiteral("RecapitoMit")));
+    addLabeled(g, 1, 0, 1, QStringLiteral("Destinatario:"), addEdit(QStringLiteral("Destinatario")));
+    addLabeled(g, 1, 1, 1, QStringLiteral("Recapito:"), addEdit(QStringLiteral("RecapitoDes")));
+
+    // (4) The digital copy, kept in the attached documents' folder.
+    g = addSection(QStringLiteral("sezCopia"), QStringLiteral("copia"), QStringLiteral("Copia digitale"), 0);
+    txtCopia_ = addEdit(QStringLiteral("Copia"));
+    txtCopia_->setReadOnly(true);
+    addLabeled(g, 0, 0, 1, QStringLiteral("Copia digitale documento:"), txtCopia_);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    QPushButton* sfoglia = Controls::pushButton(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), area);
+    btnApri_ = Controls::pushButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), area);
+    btnApri_->setEnabled(false);
+    auto* cancella = TPictureButton::fieldButton("imgCancella01", ":/img/btn/cancella.svg",
+                                                 "Cancella la copia digitale",
+                                                 "Cancella il percorso del file allegato alla scheda corrente.", area);
+    buttons->addWidget(sfoglia);
+    buttons->addWidget(btnApri_);
+    buttons->addWidget(cancella);
+    g->addLayout(buttons, 0, 1, Qt::AlignBottom);
+    g->setColumnStretch(0, 1);
+    connect(sfoglia, &QPushButton::clicked, this, &TfrmProtocollo::btnSfogliaClick);
+    connect(btnApri_, &QPushButton::clicked, this, &TfrmProtocollo::btnApriClick);
+    connect(cancella, &QAbstractButton::clicked, this, &TfrmProtocollo::imgCancella01Click);
+    connect(txtCopia_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { btnApri_->setEnabled(!Text::trim(t).isEmpty()); });
+
+    addHiddenFields({"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"});
+    lblFile_ = Controls::hiddenLabel(QStringLiteral("lblFile"), this);
+    fieldsLayout()->addStretch();
+}
+
+void TfrmProtocollo::openYear(const QString& year) {
+    const QString y = Text::trim(year);
+    const QString file = ProgramFolder::file(y + QStringLiteral(".prt"));
+    lblFile_->setText(file);
+    setWindowTitle(QStringLiteral(" Plenaro - Protocollo Posta anno ") + y);
+    setArchiveFile(file);
+}
+
+void TfrmProtocollo::FormShow() {
+    ProtocolSettings::Office o;
+    try {
+        o = ProtocolSettings::office();
+    } catch (const IniError&) {
+        // An unreadable settings file: the two fields start empty.
+    }
+    setFieldText(QStringLiteral("Ufficio"), o.office);
+    setFieldText(QStringLiteral("Operatore"), o.operatorName);
+    newCard();
+}
+
+void TfrmProtocollo::FormClose() {
+    try {
+        ProtocolSettings::setOffice({fieldText(QStringLiteral("Ufficio")), fieldText(QStringLiteral("Operatore"))});
+    } catch (const IniError&) {
+        Msg::warning(this, QStringLiteral("Attenzione: non \u00E8 stato possibile salvare l'ufficio e l'operatore "
+                                          "nel file delle impostazioni.\n\r\n\rAccertarsi di possedere i privilegi "
+                                          "di scrittura nella cartella di installazione del programma."));
+    }
+    TRecordWindow::FormClose();
+}
+
+void TfrmProtocollo::newCard() {
+    // The office and the operator stay from one card to the next.
+    const QString office = fieldText(QStringLiteral("Ufficio"));
+    const QString operatorName = fieldText(QStringLiteral("Operatore"));
+    TRecordWindow::newCard();
+    setFieldText(QStringLiteral("Ufficio"), office);
+    setFieldText(QStringLiteral("Operatore"), operatorName);
+    setFieldText(QStringLiteral("DataReg"), Formats::date(Clock::today()));
+    proposal_.reset();
+}
+
+void TfrmProtocollo::cmdNuovoClick() {
+    ProtocolSettings::Numbering numbering;
+    qint64 start = 1, count = 0;
+    const bool ok = Archive::guard(this, [&] {
+        numbering = ProtocolSettings::numbering();
+        const std::optional<qint64> s = ProtocolSettings::startNumber(numbering.start);
+        if (!s) throw ArchiveError("start number is not a whole number");
+        start = *s;
+        TArchivioSchede archive;
+        archive.open(archiveFile(), Layouts::TSchedaProtocollo());
+        count = archive.count();
+        archive.close();
+    });
+    if (!ok) return;
+    newCard();
+    const QString number = ProtocolSettings::proposal(start, count, numbering.withYear, Clock::today());
+    setFieldText(QStringLiteral("Numero"), number);
+    proposal_ = Proposal{number, count};
+    if (QWidget* c = control(QStringLiteral("txtCategoria"))) c->setFocus(Qt::OtherFocusReason);
+}
+
+bool TfrmProtocollo::validate() {
+    if (tipo_->checkedId() < 0) {
+        Msg::warning(this, need("la tipologia di posta (in entrata, in uscita o interna)."));
+        control(QStringLiteral("optEntrata"))->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return numberStillFree();
+}
+
+bool TfrmProtocollo::numberStillFree() {
+    // Only a new card still carrying the number "Nuovo" proposed: a number
+    // the user typed is the user's choice.
+    if (!isNewCard() || !proposal_ || fieldText(QStringLiteral("Numero")) != proposal_->number) return true;
+    ProtocolSettings::Numbering numbering;
+    qint64 start = 1, count = 0;
+    QSet<QString> used;
+    const bool ok = Archive::guard(this, [&] {
+        numbering = ProtocolSettings::numbering();
+        const std::optional<qint64> s = ProtocolSettings::startNumber(numbering.start);
+        if (!s) throw ArchiveError("start number is not a whole number");
+        start = *s;
+        Archive::forEach(archiveFile(), Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
+            used.insert(Text::trim(r.get(QStringLiteral("Numero"))));
+            ++count;
+        });
+    });
+    if (!ok) return false;
+    if (count <= proposal_->count) return true;
+    // Another copy of the program sharing the folder registered documents
+    // meanwhile: the number may be taken.
+    const QDate today = Clock::today();
+    qint64 n = count;
+    QString next = ProtocolSettings::proposal(start, n, numbering.withYear, today);
+    while (used.contains(next)) next = ProtocolSettings::proposal(start, ++n, numbering.withYear, today);
+    const QString old = proposal_->number;
+    setFieldText(QStringLiteral("Numero"), next);
+    proposal_ = Proposal{next, count};
+    Msg::warning(this, kMsgNumeroOccupato.arg(old, next));
+    control(QStringLiteral("txtNumero"))->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TfrmProtocollo::cmdTrovaClick() {
+    TfrmTrovaProtocollo w(this, archiveFile());
+    w.setMode(QStringLiteral("protocollo"));
+    w.choose();
+}
+
+void TfrmProtocollo::cmdRiepilogoClick() {
+    TfrmRiepProtocollo w(this, archiveFile());
+    w.showModal();
+}
+
+void TfrmProtocollo::cmdEsportaClick() {
+    TfrmExpProtocollo w(this, archiveFile());
+    w.showModal();
+}
+
+void TfrmProtocollo::cmdStampaClick() {
+    TfrmStampaProtocollo w(this, SchedaProtocollo::rows(*this));
+    w.showModal();
+}
+
+void TfrmProtocollo::cmdNumerazioneClick() {
+    TfrmNumerazione w(this);
+    w.setMode(QStringLiteral("protocollo"));
+    w.showModal();
+}
+
+void TfrmProtocollo::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("protocollo")); }
+
+void TfrmProtocollo::btnSfogliaClick() {
+    const QString chosen = FileDialogs::getOpenFileName(this, QStringLiteral("Selezionare il file da allegare:"), {},
+                                                        QStringLiteral("Tutti i file (*.*)"));
+    if (chosen.isEmpty()) return;
+    if (const std::optional<QString> name = AttachedFiles::copyIn(this, chosen))
+        setFieldText(QStringLiteral("Copia"), *name);
+}
+
+void TfrmProtocollo::btnApriClick() {
+    const QString name = fieldText(QStringLiteral("Copia"));
+    if (!name.isEmpty()) AttachedFiles::open(name);
+}
+
+void TfrmProtocollo::imgCancella01Click() { setFieldText(QStringLiteral("Copia"), QString()); }

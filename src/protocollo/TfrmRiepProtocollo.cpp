@@ -1,0 +1,146 @@
+#include "protocollo/TfrmRiepProtocollo.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "archive/ArchivioSchede.h"
+#include "archive/Layouts.h"
+#include "platform/Clock.h"
+#include "platform/Formats.h"
+#include "platform/Text.h"
+#include "protocollo/ProtocolColumns.h"
+#include "ui/FocusMark.h"
+#include "ui/Messages.h"
+#include "ui/PictureButton.h"
+#include "ui/StatusLine.h"
+
+namespace {
+
+const QString kHintData = QStringLiteral("Indica una data nel formato gg/mm/aaa.");
+
+QString needDate(const char* end) {
+    return QStringLiteral("Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di ") +
+           QLatin1String(end) + QStringLiteral(" intervallo.");
+}
+
+QString missingDate(const QString& date, const char* end) {
+    return QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" di ") + QLatin1String(end) +
+           QStringLiteral(" intervallo non esiste.\n\r\n\r"
+                          "Per poter visualizzare il riepilogo \u00E8 necessario indicare una data valida.");
+}
+
+}  // namespace
+
+TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFile)
+    : TExportWindow(owner),
+      archiveFile_(archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile) {
+    setObjectName(QStringLiteral("frmRiepProtocollo"));
+
+    // The interval above the grid.
+    auto* panDate = new QWidget(this);
+    panDate->setObjectName(QStringLiteral("panIntervallo"));
+    auto* row = new QHBoxLayout(panDate);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(8);
+    auto field = [&](const char* name, const QString& caption) {
+        auto* label = new QLabel(caption, panDate);
+        auto* e = new QLineEdit(panDate);
+        e->setObjectName(QLatin1String(name));
+        e->setMaxLength(10);
+        e->setFixedWidth(110);
+        label->setBuddy(e);
+        row->addWidget(label);
+        row->addWidget(e);
+        TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
+        return e;
+    };
+    txtDataInizio_ = field("txtDataInizio", QStringLiteral("Protocollati dalla data:"));
+    row->addSpacing(8);
+    txtDataFine_ = field("txtDataFine", QStringLiteral("alla data:"));
+    auto* trova = TPictureButton::fieldButton(
+        "cmdTrova", ":/img/btn/trova.svg", "Visualizza il riepilogo",
+        "Visualizza il riepilogo dei documenti protocollati nell'intervallo di tempo selezionato.", panDate);
+    row->addSpacing(8);
+    row->addWidget(trova);
+    row->addStretch(1);
+    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, panDate);
+
+    connect(trova, &QAbstractButton::clicked, this, &TfrmRiepProtocollo::cmdTrovaClick);
+    // Enter goes from the start to the end, and from the end shows the summary.
+    connect(txtDataInizio_, &QLineEdit::returnPressed, txtDataFine_, [this] { txtDataFine_->setFocus(); });
+    connect(txtDataFine_, &QLineEdit::returnPressed, this, &TfrmRiepProtocollo::cmdTrovaClick);
+
+    ExportWindowDescription desc;
+    desc.caption = QStringLiteral(" Riepilogo protocollo per intervallo di tempo");
+    desc.fileName = QStringLiteral("Protocollo.xls");
+    desc.sheetName = QStringLiteral("Protocollo Documenti");
+    desc.table = ProtocolColumns::table();
+    desc.helpTitle = kHelpTitle;
+    desc.infoText = QStringLiteral("Riepilogo documenti protocollati in un intervallo di tempo.");
+    FormCreate(desc);
+    if (auto* panInfo = qobject_cast<TStatusLine*>(statusLine())) {
+        panInfo->setHint(txtDataInizio_, kHintData);
+        panInfo->setHint(txtDataFine_, kHintData);
+        panInfo->bind();
+    }
+}
+
+void TfrmRiepProtocollo::FormShow() {
+    txtDataInizio_->clear();
+    txtDataFine_->setText(Formats::date(Clock::today()));
+    interval_.reset();
+    refill();  // empty until an interval is shown, and ready to export as such
+    txtDataInizio_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TfrmRiepProtocollo::refuse(QLineEdit* field, const QString& message, bool plain) {
+    if (plain) Msg::plain(this, message);
+    else Msg::warning(this, message);
+    if (field) field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TfrmRiepProtocollo::cmdTrovaClick() {
+    const QString from = Text::trim(txtDataInizio_->text());
+    const QString to = Text::trim(txtDataFine_->text());
+    if (from.isEmpty()) {
+        refuse(txtDataInizio_, needDate("inizio"), false);
+        return;
+    }
+    if (to.isEmpty()) {
+        refuse(txtDataFine_, needDate("fine"), false);
+        return;
+    }
+    const QDate start = Formats::parseDate(from), end = Formats::parseDate(to);
+    if (!start.isValid()) {
+        refuse(txtDataInizio_, missingDate(from, "inizio"), true);
+        return;
+    }
+    if (!end.isValid()) {
+        refuse(txtDataFine_, missingDate(to, "fine"), true);
+        return;
+    }
+    if (start > end) {
+        refuse(nullptr,
+               QStringLiteral("Attenzione: la data di fine intervallo (") + to +
+                   QStringLiteral(") non pu\u00F2 essere anteriore a quella di inizio intervallo (") + from +
+                   QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare un "
+                                  "intervallo di tempo valido."),
+               true);
+        return;
+    }
+    interval_ = Interval{start, end};
+    refill();
+}
+
+void TfrmRiepProtocollo::forEachRecord(const RecordSink& add) {
+    if (!interval_) return;
+    const Interval in = *interval_;
+    Archive::forEach(archiveFile_, Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
+        // A registration date that is no date lies in no interval.
+        const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
+        if (d.isValid() && d >= in.start && d <= in.end) add(r);
+    });
+}
