@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "appuntamenti/AppuntamentiHelp.h"
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
@@ -17,6 +18,7 @@ QList<HelpTopic> guides() {
     return {
         clientiHelpTopic(),
         chiamateHelpTopic(),
+        schedarioAppuntamentiHelpTopic(),
     };
 }
 

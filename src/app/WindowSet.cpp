@@ -7,6 +7,10 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmZoom.h"
+#include "appuntamenti/CommitmentSummaries.h"
+#include "appuntamenti/TfrmArchivio_Scadenze.h"
+#include "appuntamenti/TfrmStampaScadenza.h"
+#include "appuntamenti/TfrmTrovaScadenze.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmChiamate.h"
@@ -45,20 +49,27 @@ WindowSet::WindowSet() {
     create(frmSplash);
     create(frmAllegaExcel);
     create(frmAnteprimaChiamata);
+    create(frmArchivio_Scadenze);
+    create(frmAssolti);
     create(frmCarta);
     create(frmChiamate);
     create(frmClienti);
     create(frmCodFisc);
+    create(frmConfermati);
     create(frmExpChiamate);
     create(frmExpClienti);
     create(frmIban);
     create(frmPartitaIva);
     create(frmRicontatta);
     create(frmRiepChiamateOggi);
+    create(frmScaduti);
     create(frmStampaChiamata);
+    create(frmStampaScadenza);
+    create(frmStartup);
     create(frmStoricoChiamate);
     create(frmTrovaChiamate);
     create(frmTrovaClienti);
+    create(frmTrovaScadenze);
     create(frmZoom);
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,

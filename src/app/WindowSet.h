@@ -20,20 +20,27 @@ class TfrmInfo;
 class TfrmSplash;
 class TfrmAllegaExcel;
 class TfrmAnteprimaChiamata;
+class TfrmArchivio_Scadenze;
+class TfrmAssolti;
 class TfrmCarta;
 class TfrmChiamate;
 class TfrmClienti;
 class TfrmCodFisc;
+class TfrmConfermati;
 class TfrmExpChiamate;
 class TfrmExpClienti;
 class TfrmIban;
 class TfrmPartitaIva;
 class TfrmRicontatta;
 class TfrmRiepChiamateOggi;
+class TfrmScaduti;
 class TfrmStampaChiamata;
+class TfrmStampaScadenza;
+class TfrmStartup;
 class TfrmStoricoChiamate;
 class TfrmTrovaChiamate;
 class TfrmTrovaClienti;
+class TfrmTrovaScadenze;
 class TfrmZoom;
 
 class WindowSet {
@@ -47,20 +54,27 @@ public:
     TfrmSplash* frmSplash = nullptr;
     TfrmAllegaExcel* frmAllegaExcel = nullptr;
     TfrmAnteprimaChiamata* frmAnteprimaChiamata = nullptr;
+    TfrmArchivio_Scadenze* frmArchivio_Scadenze = nullptr;
+    TfrmAssolti* frmAssolti = nullptr;
     TfrmCarta* frmCarta = nullptr;
     TfrmChiamate* frmChiamate = nullptr;
     TfrmClienti* frmClienti = nullptr;
     TfrmCodFisc* frmCodFisc = nullptr;
+    TfrmConfermati* frmConfermati = nullptr;
     TfrmExpChiamate* frmExpChiamate = nullptr;
     TfrmExpClienti* frmExpClienti = nullptr;
     TfrmIban* frmIban = nullptr;
     TfrmPartitaIva* frmPartitaIva = nullptr;
     TfrmRicontatta* frmRicontatta = nullptr;
     TfrmRiepChiamateOggi* frmRiepChiamateOggi = nullptr;
+    TfrmScaduti* frmScaduti = nullptr;
     TfrmStampaChiamata* frmStampaChiamata = nullptr;
+    TfrmStampaScadenza* frmStampaScadenza = nullptr;
+    TfrmStartup* frmStartup = nullptr;
     TfrmStoricoChiamate* frmStoricoChiamate = nullptr;
     TfrmTrovaChiamate* frmTrovaChiamate = nullptr;
     TfrmTrovaClienti* frmTrovaClienti = nullptr;
+    TfrmTrovaScadenze* frmTrovaScadenze = nullptr;
     TfrmZoom* frmZoom = nullptr;
 
     // Creates every window, binds the launcher's tiles and installs the
