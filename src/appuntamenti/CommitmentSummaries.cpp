@@ -45,7 +45,7 @@ TCommitmentSummary::TCommitmentSummary(QWidget* owner, const QString& objectName
     connect(panel->printButton(), &QPushButton::clicked, this, &TCommitmentSummary::btnStampaClick);
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &TRecordList::lineChosen, this, &TCommitmentSummary::lstRecordsDblClick);
-    resize(1100, 600);
+    resize(1300, 600);
 }
 
 std::optional<FoundRecord> TCommitmentSummary::choose() {

@@ -100,7 +100,8 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
         // The seams' clock says 5 March 2025.
         {QDate(2025, 3, 5), {line(lastYear), line(yesterday), line(today), line(noDate), line(tomorrow)},
          {line(lastYear), line(yesterday)}, {line(doneYesterday)}},
-        {QDate(2025, 3, 6), {}, {line(lastYear), line(yesterday), line(today)}, {}},
+        // A card without a readable date hides no overdue card after it.
+        {QDate(2025, 3, 7), {}, {line(lastYear), line(yesterday), line(today), line(tomorrow)}, {}},
         {QDate(2024, 3, 6), {}, {}, {}},
     };
     for (const Case& c : cases) {
