@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "appuntamenti/AppuntamentiHelp.h"
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
@@ -19,6 +20,7 @@ QList<HelpTopic> guides() {
         clientiHelpTopic(),
         chiamateHelpTopic(),
         protocolloHelpTopic(),
+        schedarioAppuntamentiHelpTopic(),
     };
 }
 
