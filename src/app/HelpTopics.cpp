@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "appuntamenti/AgendaHelp.h"
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
@@ -17,6 +18,7 @@ QList<HelpTopic> guides() {
     return {
         clientiHelpTopic(),
         chiamateHelpTopic(),
+        agendaHelpTopic(),
     };
 }
 
@@ -27,6 +29,8 @@ QList<HelpTopic> others() {
         storicoChiamateHelpTopic(),
         riepChiamateOggiHelpTopic(),
         expChiamateHelpTopic(),
+        visualizzazioneAppuntamentiHelpTopic(),
+        expScadenzarioHelpTopic(),
     };
 }
 

@@ -7,6 +7,12 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
 #include "app/TfrmZoom.h"
+#include "appuntamenti/TfrmAgenda.h"
+#include "appuntamenti/TfrmExpGiornaliere.h"
+#include "appuntamenti/TfrmExpImminenti.h"
+#include "appuntamenti/TfrmExpMensili.h"
+#include "appuntamenti/TfrmExpScadenzario.h"
+#include "appuntamenti/TfrmWhatsApp_Message.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmChiamate.h"
@@ -43,6 +49,7 @@ WindowSet::WindowSet() {
     create(frmGuida);
     create(frmInfo);
     create(frmSplash);
+    create(frmAgenda);
     create(frmAllegaExcel);
     create(frmAnteprimaChiamata);
     create(frmCarta);
@@ -51,6 +58,10 @@ WindowSet::WindowSet() {
     create(frmCodFisc);
     create(frmExpChiamate);
     create(frmExpClienti);
+    create(frmExpGiornaliere);
+    create(frmExpImminenti);
+    create(frmExpMensili);
+    create(frmExpScadenzario);
     create(frmIban);
     create(frmPartitaIva);
     create(frmRicontatta);
@@ -59,12 +70,14 @@ WindowSet::WindowSet() {
     create(frmStoricoChiamate);
     create(frmTrovaChiamate);
     create(frmTrovaClienti);
+    create(frmWhatsApp_Message);
     create(frmZoom);
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
     frmAvvio->setApp(2, frmClienti);
     frmAvvio->setApp(3, frmChiamate);
+    frmAvvio->setApp(7, frmAgenda);
 
     AppShell::setLauncher(frmAvvio);
     Help::setOpener(&TfrmGuida::open);

@@ -18,6 +18,7 @@ class TfrmCambiaPassword;
 class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
+class TfrmAgenda;
 class TfrmAllegaExcel;
 class TfrmAnteprimaChiamata;
 class TfrmCarta;
@@ -26,6 +27,10 @@ class TfrmClienti;
 class TfrmCodFisc;
 class TfrmExpChiamate;
 class TfrmExpClienti;
+class TfrmExpGiornaliere;
+class TfrmExpImminenti;
+class TfrmExpMensili;
+class TfrmExpScadenzario;
 class TfrmIban;
 class TfrmPartitaIva;
 class TfrmRicontatta;
@@ -34,6 +39,7 @@ class TfrmStampaChiamata;
 class TfrmStoricoChiamate;
 class TfrmTrovaChiamate;
 class TfrmTrovaClienti;
+class TfrmWhatsApp_Message;
 class TfrmZoom;
 
 class WindowSet {
@@ -45,6 +51,7 @@ public:
     TfrmGuida* frmGuida = nullptr;
     TfrmInfo* frmInfo = nullptr;
     TfrmSplash* frmSplash = nullptr;
+    TfrmAgenda* frmAgenda = nullptr;
     TfrmAllegaExcel* frmAllegaExcel = nullptr;
     TfrmAnteprimaChiamata* frmAnteprimaChiamata = nullptr;
     TfrmCarta* frmCarta = nullptr;
@@ -53,6 +60,10 @@ public:
     TfrmCodFisc* frmCodFisc = nullptr;
     TfrmExpChiamate* frmExpChiamate = nullptr;
     TfrmExpClienti* frmExpClienti = nullptr;
+    TfrmExpGiornaliere* frmExpGiornaliere = nullptr;
+    TfrmExpImminenti* frmExpImminenti = nullptr;
+    TfrmExpMensili* frmExpMensili = nullptr;
+    TfrmExpScadenzario* frmExpScadenzario = nullptr;
     TfrmIban* frmIban = nullptr;
     TfrmPartitaIva* frmPartitaIva = nullptr;
     TfrmRicontatta* frmRicontatta = nullptr;
@@ -61,6 +72,7 @@ public:
     TfrmStoricoChiamate* frmStoricoChiamate = nullptr;
     TfrmTrovaChiamate* frmTrovaChiamate = nullptr;
     TfrmTrovaClienti* frmTrovaClienti = nullptr;
+    TfrmWhatsApp_Message* frmWhatsApp_Message = nullptr;
     TfrmZoom* frmZoom = nullptr;
 
     // Creates every window, binds the launcher's tiles and installs the
