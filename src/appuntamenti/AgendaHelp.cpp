@@ -39,9 +39,9 @@ HelpTopic agendaHelpTopic() {
              QStringLiteral(
                  "Per ricordare un appuntamento al cliente con WhatsApp, fate clic sulla sua riga nell'elenco e "
                  "poi sull'icona di WhatsApp: la finestra che si apre riporta data, ora, cliente e cellulare, e "
-                 "l'icona di invio apre la pagina di WhatsApp con il messaggio gi\u00E0 scritto. Il numero "
-                 "riceve da solo il prefisso internazionale dell'Italia, se non ne ha gi\u00E0 uno. Esci "
-                 "riporta alla schermata principale di Plenaro.")}};
+                 "l'icona di invio apre la pagina di WhatsApp con il messaggio gi\u00E0 scritto. Un numero "
+                 "scritto senza prefisso riceve da solo quello internazionale dello studio (39 per l'Italia). "
+                 "Esci riporta alla schermata principale di Plenaro.")}};
 }
 
 HelpTopic expScadenzarioHelpTopic() {
