@@ -1,5 +1,6 @@
 #include "app/HelpTopics.h"
 
+#include "appuntamenti/AgendaHelp.h"
 #include "appuntamenti/AppuntamentiHelp.h"
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
@@ -21,6 +22,7 @@ QList<HelpTopic> guides() {
         chiamateHelpTopic(),
         protocolloHelpTopic(),
         schedarioAppuntamentiHelpTopic(),
+        agendaHelpTopic(),
     };
 }
 
@@ -31,6 +33,8 @@ QList<HelpTopic> others() {
         storicoChiamateHelpTopic(),
         riepChiamateOggiHelpTopic(),
         expChiamateHelpTopic(),
+        visualizzazioneAppuntamentiHelpTopic(),
+        expScadenzarioHelpTopic(),
         riepProtocolloHelpTopic(),
         expProtocolloHelpTopic(),
     };

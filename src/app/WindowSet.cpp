@@ -8,9 +8,15 @@
 #include "app/TfrmPassword.h"
 #include "app/TfrmZoom.h"
 #include "appuntamenti/CommitmentSummaries.h"
+#include "appuntamenti/TfrmAgenda.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
+#include "appuntamenti/TfrmExpGiornaliere.h"
+#include "appuntamenti/TfrmExpImminenti.h"
+#include "appuntamenti/TfrmExpMensili.h"
+#include "appuntamenti/TfrmExpScadenzario.h"
 #include "appuntamenti/TfrmStampaScadenza.h"
 #include "appuntamenti/TfrmTrovaScadenze.h"
+#include "appuntamenti/TfrmWhatsApp_Message.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmChiamate.h"
@@ -58,6 +64,10 @@ WindowSet::WindowSet() {
     frmAvvio->setApp(6, [this] {
         frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
         return static_cast<TAppWindow*>(frmMenuProtocollo.get());
+    });
+    frmAvvio->setApp(7, [this] {
+        frmAgenda->setCardWindow([this] { return static_cast<TAppWindow*>(frmArchivio_Scadenze.get()); });
+        return static_cast<TAppWindow*>(frmAgenda.get());
     });
 
     AppShell::setLauncher(frmAvvio);

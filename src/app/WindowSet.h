@@ -50,6 +50,12 @@ class TfrmScaduti;
 class TfrmStampaScadenza;
 class TfrmStartup;
 class TfrmTrovaScadenze;
+class TfrmAgenda;
+class TfrmExpGiornaliere;
+class TfrmExpImminenti;
+class TfrmExpMensili;
+class TfrmExpScadenzario;
+class TfrmWhatsApp_Message;
 class TfrmZoom;
 
 class WindowSet;
@@ -88,6 +94,7 @@ public:
     WindowSlot<TfrmGuida> frmGuida{this};
     WindowSlot<TfrmInfo> frmInfo{this};
     WindowSlot<TfrmSplash> frmSplash{this};
+    WindowSlot<TfrmAgenda> frmAgenda{this};
     WindowSlot<TfrmAllegaExcel> frmAllegaExcel{this};
     WindowSlot<TfrmAnteprimaChiamata> frmAnteprimaChiamata{this};
     WindowSlot<TfrmArchivio_Scadenze> frmArchivio_Scadenze{this};
@@ -99,6 +106,10 @@ public:
     WindowSlot<TfrmConfermati> frmConfermati{this};
     WindowSlot<TfrmExpChiamate> frmExpChiamate{this};
     WindowSlot<TfrmExpClienti> frmExpClienti{this};
+    WindowSlot<TfrmExpGiornaliere> frmExpGiornaliere{this};
+    WindowSlot<TfrmExpImminenti> frmExpImminenti{this};
+    WindowSlot<TfrmExpMensili> frmExpMensili{this};
+    WindowSlot<TfrmExpScadenzario> frmExpScadenzario{this};
     WindowSlot<TfrmIban> frmIban{this};
     WindowSlot<TfrmPartitaIva> frmPartitaIva{this};
     WindowSlot<TfrmRicontatta> frmRicontatta{this};
@@ -111,6 +122,7 @@ public:
     WindowSlot<TfrmTrovaChiamate> frmTrovaChiamate{this};
     WindowSlot<TfrmTrovaClienti> frmTrovaClienti{this};
     WindowSlot<TfrmTrovaScadenze> frmTrovaScadenze{this};
+    WindowSlot<TfrmWhatsApp_Message> frmWhatsApp_Message{this};
     WindowSlot<TfrmMenuProtocollo> frmMenuProtocollo{this};
     WindowSlot<TfrmProtocollo> frmProtocollo{this};
     WindowSlot<TfrmNumerazione> frmNumerazione{this};

@@ -18,6 +18,7 @@
 #include "ui/Modal.h"
 #include "ui/PhotoZoom.h"
 #include "ui/RecordList.h"
+#include "ui/Sound.h"
 
 Seams::Seams() {
     EXPECT_TRUE(dir_.isValid());
@@ -44,6 +45,12 @@ Seams::Seams() {
     AppShell::setQuitter([this] { ++quitRequests; });
     Help::setOpener([this](QWidget*, const QString& title) { helpRequests << title; });
     PhotoZoom::setOpener([this](QWidget*, const QPixmap& picture) { zooms.push_back(picture); });
+    Sound::setHandler([this](const Sound::Request& r) {
+        if (r.kind == Sound::Request::Kind::Play)
+            soundsPlayed << r.path;
+        else
+            ++soundStops;
+    });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -73,6 +80,7 @@ Seams::~Seams() {
     AppShell::resetQuitter();
     Help::setOpener(nullptr);
     PhotoZoom::setOpener(nullptr);
+    Sound::resetHandler();
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();

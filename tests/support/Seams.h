@@ -59,6 +59,11 @@ public:
     // Help windows asked for, by topic title.
     QStringList helpRequests;
 
+    // Sounds: the file of each play request, in order, and how many times
+    // the sound was asked to stop. Nothing reaches the speakers.
+    QStringList soundsPlayed;
+    int soundStops = 0;
+
     // Full-screen photos asked for, each picture as passed.
     std::vector<QPixmap> zooms;
 

@@ -1,0 +1,32 @@
+#pragma once
+// What the agenda and its exports read in an appointment card: its
+// chronological key, whether it is imminent, and its line in the agenda.
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "archive/RecordLayout.h"
+#include "ui/RecordList.h"
+
+namespace AgendaRules {
+
+// Twelve digits, year, month, day, hour and minute ("202612090905" for
+// 9 December 2026 at 09:05), so that text order is time order.
+QString key(const Record& card);
+
+// Not done, and its date minus its days of notice is today or earlier; a
+// card to do long past stays imminent until it is marked done. A card whose
+// date cannot be read is never imminent; days of notice that cannot be read
+// count as none, so the appointment is still reminded on its day.
+bool isImminent(const Record& card, const QDate& today);
+
+// "ID: " + key, then date, time, client, cellphone, services and amount in
+// fixed-width columns.
+QString line(const Record& card);
+
+// The lines of the imminent cards of the appointment archive (created when
+// missing), in file order, each with its card's position. Throws on a file
+// error; lines keeps what was read before.
+void readImminent(std::vector<RecordLine>& lines, const QDate& today);
+
+}  // namespace AgendaRules
