@@ -32,15 +32,16 @@ void TAppointmentSummary::forEachRecord(const RecordSink& add) {
     struct Keyed {
         QString key;
         Record card;
+        int number;  // in reading order, kept with its row
     };
     std::vector<Keyed> cards;
     auto handOver = [&] {
         std::stable_sort(cards.begin(), cards.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-        for (const Keyed& k : cards) add(k.card);
+        for (const Keyed& k : cards) add(k.card, k.number);
     };
     try {
         Archive::forEach(ArchiveFiles::Appuntamenti, Layouts::TSchedaAppuntamento(), [&](const Record& card, qint64) {
-            if (selects(card)) cards.push_back({AgendaRules::key(card), AppointmentColumns::keyed(card)});
+            if (selects(card)) cards.push_back({AgendaRules::key(card), AppointmentColumns::keyed(card), int(cards.size()) + 1});
         });
     } catch (...) {
         handOver();  // what was read stays shown

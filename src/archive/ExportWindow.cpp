@@ -128,7 +128,10 @@ bool TExportWindow::refill() {
         complete_ = true;
         int number = 0;
         try {
-            forEachRecord([&](const Record& r) { model->addRow(++number, desc_.table.cells(r)); });
+            forEachRecord(RecordSink([&](const Record& r, int given) {
+                ++number;
+                model->addRow(given > 0 ? given : number, desc_.table.cells(r));
+            }));
         } catch (...) {
             complete_ = false;  // the grid keeps what was read
         }

@@ -74,7 +74,18 @@ protected:
 
     // Reads the window's archive and hands over the records to show, in
     // order. May throw: what was handed over stays.
-    using RecordSink = std::function<void(const Record& record)>;
+    // A window that shows its rows in another order than it reads them
+    // gives each record its number in reading order; otherwise the rows are
+    // numbered as they come.
+    class RecordSink {
+    public:
+        explicit RecordSink(std::function<void(const Record&, int)> add) : add_(std::move(add)) {}
+        void operator()(const Record& record) const { add_(record, 0); }
+        void operator()(const Record& record, int number) const { add_(record, number); }
+
+    private:
+        std::function<void(const Record&, int)> add_;
+    };
     virtual void forEachRecord(const RecordSink& add) = 0;
 
     void FormShow() override;

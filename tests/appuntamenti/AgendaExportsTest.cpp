@@ -134,18 +134,22 @@ TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOr
         const char* file;
         QStringList clients;
         QStringList keys;
+        QStringList numbers;  // each row keeps its number in file order
     };
     const Case cases[] = {
         {[] { return std::make_unique<TfrmExpGiornaliere>(nullptr, QDate(2026, 3, 1)); },
          "Appuntamenti_Giornalieri.xls",
          {"Alfa Mattina", "Zeta Pomeriggio"},
-         {"202603010905", "202603011530"}},
+         {"202603010905", "202603011530"},
+         {"2", "1"}},
         {[] { return std::make_unique<TfrmExpMensili>(nullptr, QDate(2026, 3, 17)); },
          "Appuntamenti_Mensili.xls",
          {"Alfa Mattina", "Zeta Pomeriggio", "Zorzi Pari", "Abati Pari", "Fine Mese"},
-         {"202603010905", "202603011530", "202603021000", "202603021000", "202603310800"}},
+         {"202603010905", "202603011530", "202603021000", "202603021000", "202603310800"},
+         {"2", "1", "4", "5", "3"}},
         {[] { return std::make_unique<TfrmExpGiornaliere>(nullptr, QDate(2026, 3, 3)); },
          "Appuntamenti_Giornalieri.xls",
+         {},
          {},
          {}},
     };
@@ -155,6 +159,7 @@ TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOr
         w->show();
         EXPECT_EQ(column(w.get(), 6), c.clients);
         EXPECT_EQ(column(w.get(), 14), c.keys);
+        EXPECT_EQ(column(w.get(), 0), c.numbers);
         const QByteArray file = exportFrom(*w, c.file);
         EXPECT_EQ(file.count("<tr>"), c.clients.size() + 1);
         EXPECT_EQ(file, SpreadsheetExport::document(w->desc().sheetName,
@@ -180,5 +185,5 @@ TEST_F(AgendaExports, TheImminentExportShowsTheAgendasListInItsOrder) {
     w.show();
     EXPECT_EQ(column(&w, 14), keys);
     EXPECT_EQ(column(&w, 6), QStringList({"Scaduto Ivo", "Neri Paola", "Verdi Luca", "Lontano Ugo"}));
-    EXPECT_EQ(column(&w, 0), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(column(&w, 0), QStringList({"4", "3", "1", "2"}));  // each card keeps its number in file order
 }
