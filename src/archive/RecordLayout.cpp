@@ -43,4 +43,15 @@ void Record::set(int index, const QString& text) {
 
 void Record::set(const QString& field, const QString& text) { set(mustFind(*layout_, field), text); }
 
+Record::Record(const Record& other) : layout_(other.layout_), bytes_(other.bytes_) { bytes_.detach(); }
+
+Record& Record::operator=(const Record& other) {
+    layout_ = other.layout_;
+    bytes_ = other.bytes_;
+    bytes_.detach();
+    return *this;
+}
+
+void Record::view(const char* bytes) { bytes_ = QByteArray::fromRawData(bytes, layout_->size()); }
+
 void Record::clear() { bytes_.fill('\0'); }

@@ -40,6 +40,17 @@ private:
 class Record {
 public:
     explicit Record(const RecordLayout& layout);
+    // A copy always owns its bytes, so a record kept from a scan stays as it
+    // was read when the scan moves on (the scan lends its buffer, see view()).
+    Record(const Record& other);
+    Record& operator=(const Record& other);
+    Record(Record&&) noexcept = default;
+    Record& operator=(Record&&) noexcept = default;
+
+    // Lends these bytes (layout size) to the record without copying them,
+    // for as long as they stay valid; a scan of a whole file reads each
+    // record this way. Changing the record first takes its own copy.
+    void view(const char* bytes);
 
     const RecordLayout& layout() const { return *layout_; }
     QByteArray& bytes() { return bytes_; }

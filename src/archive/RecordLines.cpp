@@ -1,5 +1,6 @@
 #include "archive/RecordLines.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "archive/ArchivioSchede.h"
@@ -15,7 +16,6 @@ struct LineShape {
         int width;
     };
     std::vector<Part> parts;
-    qsizetype reserve = 0;
 
     LineShape(const std::vector<LinePart>& from, const RecordLayout& layout) {
         for (const LinePart& p : from) {
@@ -26,7 +26,6 @@ struct LineShape {
                     throw std::logic_error(("no field " + p.field + " in " + layout.typeName()).toStdString());
             }
             parts.push_back({p.literal, index, p.width});
-            reserve += p.literal.size() + (p.width < 0 ? 32 : p.width);
         }
     }
 
@@ -36,10 +35,21 @@ struct LineShape {
     QString build(const Record& record) const {
         const RecordLayout& layout = record.layout();
         const char* bytes = record.bytes().constData();
-        QString line;
-        line.reserve(reserve);
-        for (const Part& p : parts) {
-            line += p.literal;
+        // First the length of the line, then every character straight into
+        // its place: one allocation per line, no growing.
+        struct Span {
+            const unsigned char* text;
+            int n;
+            int pad;
+        };
+        Span spans[32];
+        std::vector<Span> more;
+        Span* span = parts.size() <= 32 ? spans : (more.resize(parts.size()), more.data());
+        qsizetype total = 0;
+        for (size_t k = 0; k < parts.size(); ++k) {
+            const Part& p = parts[k];
+            total += p.literal.size();
+            span[k] = {nullptr, 0, 0};
             if (p.index < 0) continue;
             const auto* field = reinterpret_cast<const unsigned char*>(bytes + layout.offset(p.index));
             const int capacity = layout.capacity(p.index);
@@ -51,8 +61,17 @@ struct LineShape {
             while (end > begin && text[end - 1] <= ' ') --end;
             int n = end - begin;
             if (p.width >= 0 && n > p.width) n = p.width;
-            for (int i = 0; i < n; ++i) line += QChar(Cp1252::toUnicode(text[begin + i]));
-            if (p.width > n) line.resize(line.size() + (p.width - n), QLatin1Char(' '));
+            span[k] = {text + begin, n, p.width > n ? p.width - n : 0};
+            total += n + span[k].pad;
+        }
+        QString line(total, Qt::Uninitialized);
+        QChar* out = line.data();
+        for (size_t k = 0; k < parts.size(); ++k) {
+            const QString& literal = parts[k].literal;
+            std::copy(literal.cbegin(), literal.cend(), out);
+            out += literal.size();
+            for (int i = 0; i < span[k].n; ++i) *out++ = QChar(Cp1252::toUnicode(span[k].text[i]));
+            for (int i = 0; i < span[k].pad; ++i) *out++ = QLatin1Char(' ');
         }
         return line;
     }

@@ -37,15 +37,23 @@ void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
     for (RecordLine& l : lines) rows.push_back({std::move(l.text), l.position, l.position});
     {
         // Identical lines open the last of their records: one pass keeps,
-        // per trimmed line, the highest position (file order is position
-        // order). The views point into rows, which no longer move.
-        QHash<QStringView, qint64> last;
-        last.reserve(qsizetype(rows.size()));
-        for (const Row& r : rows) {
-            qint64& p = last[trimmedView(r.text)];
-            p = std::max(p, r.position);
+        // per trimmed line, the highest position. Each distinct line gets a
+        // number on its one lookup, so no line is hashed twice. The views
+        // point into rows, which no longer move.
+        QHash<QStringView, qsizetype> number;  // 1-based; 0 is a new line
+        number.reserve(qsizetype(rows.size()));
+        std::vector<qint64> last;
+        std::vector<qsizetype> of(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            qsizetype& n = number[trimmedView(rows[i].text)];
+            if (n == 0) {
+                last.push_back(0);
+                n = qsizetype(last.size());
+            }
+            of[i] = n - 1;
+            last[size_t(n - 1)] = std::max(last[size_t(n - 1)], rows[i].position);
         }
-        for (Row& r : rows) r.opens = last.value(trimmedView(r.text));
+        for (size_t i = 0; i < rows.size(); ++i) rows[i].opens = last[size_t(of[i])];
     }
     if (sorted) std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.text < b.text; });
     beginResetModel();
