@@ -12,11 +12,26 @@ ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(colum
 }
 
 QStringList ColumnTable::cells(const Record& record) const {
+    // The fields' places are looked up once per record type, not per cell.
+    if (resolvedFor_ != &record.layout()) {
+        fieldIndex_.clear();
+        joinedIndex_.clear();
+        for (const Column& c : columns_) {
+            fieldIndex_.push_back(record.layout().indexOf(c.field));
+            joinedIndex_.push_back(c.joined.isEmpty() ? -1 : record.layout().indexOf(c.joined));
+        }
+        resolvedFor_ = &record.layout();
+    }
     QStringList out;
     out.reserve(size());
-    for (const Column& c : columns_) {
-        QString text = Text::trim(record.get(c.field));
-        if (!c.joined.isEmpty()) text = Text::trim(text + QLatin1Char(' ') + Text::trim(record.get(c.joined)));
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        // An unknown name fails as loudly as reading it by name would.
+        QString text = fieldIndex_[i] >= 0 ? record.get(fieldIndex_[i]) : record.get(c.field);
+        if (!c.joined.isEmpty()) {
+            const QString second = joinedIndex_[i] >= 0 ? record.get(joinedIndex_[i]) : record.get(c.joined);
+            text = Text::trim(text + QLatin1Char(' ') + second);
+        }
         out << text;
     }
     return out;

@@ -42,4 +42,6 @@ private:
     std::vector<Column> columns_;
     std::vector<ExportColumn> sheet_;
     std::vector<int> exported_;  // indexes of the exported columns
+    mutable const RecordLayout* resolvedFor_ = nullptr;
+    mutable std::vector<int> fieldIndex_, joinedIndex_;
 };

@@ -23,7 +23,13 @@ QByteArray encode(const QString& text, int capacity) {
 QString decode(const char* field, int capacity) {
     int length = static_cast<unsigned char>(field[0]);
     if (length > capacity) length = capacity;
-    return Text::trim(Cp1252::toUnicode(field + 1, length));
+    // Trimmed as bytes before the one conversion: codes 32 and below are
+    // the same characters in both.
+    const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
+    int begin = 0, end = length;
+    while (begin < end && text[begin] <= ' ') ++begin;
+    while (end > begin && text[end - 1] <= ' ') --end;
+    return Cp1252::toUnicode(field + 1 + begin, end - begin);
 }
 
 }  // namespace TTestoCorto

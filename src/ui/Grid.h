@@ -38,10 +38,13 @@ private:
     QStringList headers_, names_;
     int columns_ = 0;
     std::vector<int> numbers_;
-    // Every cell's text in UTF-8, back to back; a cell runs from its start
-    // to the next one's (one more start closes each row's last cell).
-    QByteArray text_;
-    std::vector<quint64> starts_;
+    // Every cell's text in UTF-8, back to back in blocks of about a
+    // megabyte that never move once filled; a row lies in one block, and a
+    // cell runs from its start to the next one's (one more start closes each
+    // row's last cell).
+    std::vector<QByteArray> blocks_;
+    std::vector<quint32> rowBlock_;
+    std::vector<quint32> starts_;
     bool shown_ = true;
 };
 
