@@ -7,10 +7,7 @@
 #include <optional>
 
 #include "archive/RecordLines.h"
-#include "ui/Form.h"
-
-class TQuickFind;
-class TRecordList;
+#include "archive/SummaryList.h"
 
 namespace AppointmentLines {
 // "Data: " date, "  Ora: " time, the services, "  Cliente: ", "  Cel. ",
@@ -18,35 +15,10 @@ namespace AppointmentLines {
 const std::vector<LinePart>& parts();
 }  // namespace AppointmentLines
 
-class TCommitmentSummary : public TForm {
+class TCommitmentSummary : public TSummaryList {
     Q_OBJECT
-public:
-    // Shows the summary modally; the card of the line chosen, read fresh from
-    // the archive, or nothing.
-    std::optional<FoundRecord> choose();
-    const std::optional<FoundRecord>& chosen() const { return chosen_; }
-    TRecordList* list() const { return list_; }
-
-public slots:
-    // A double click or Enter on a line (row), or on none (-1).
-    void lstRecordsDblClick(int row);
-    void btnStampaClick();
-
 protected:
-    // Which cards the summary lists, decided once for each filling.
-    using Selection = std::function<bool(const Record& card)>;
-
     TCommitmentSummary(QWidget* owner, const QString& objectName, const QString& caption, const QString& printTitle);
-    virtual Selection selection() const = 0;
-
-    void FormShow() override;
-    void FormClose() override;
-
-private:
-    QString printTitle_;
-    TRecordList* list_;
-    TQuickFind* quickFind_;
-    std::optional<FoundRecord> chosen_;
 };
 
 // Every card whose commitment is still to do, overdue or not.

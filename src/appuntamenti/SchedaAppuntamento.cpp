@@ -15,18 +15,9 @@ const CardLook& look() {
         l.titleHeight = 34;
         l.title = {.pointSize = 9, .bold = true, .fill = QColor(0xdc, 0xe8, 0xf2), .framed = true,
                    .align = Qt::AlignCenter};
-        l.rowsTop = l.titleHeight + 12;
-        l.rowPitch = 54;  // room for three lines of a 250-character text
-        l.rowHeight = l.rowPitch;
-        l.captionLeft = 4;
-        l.captionWidth = kCaption - 8;
-        l.valueLeft = kCaption + 6;
-        l.valueRight = 4;
-        l.valueInset = 2;
+        l.framedRowsOf(kCaption, l.titleHeight + 12, 54);  // room for three lines of a 250-character text
         l.caption = {.pointSize = 7, .bold = true};
         l.value = {.pointSize = 7};
-        l.framedRows = true;
-        l.columnRule = kCaption;
         l.footerHeight = 26;
         l.footer = {.pointSize = 8, .fill = QColor(0xdc, 0xe8, 0xf2), .framed = true, .align = Qt::AlignCenter};
         return l;

@@ -22,6 +22,7 @@
 #include "ui/Controls.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
+#include "ui/TfrmCalendario.h"
 #include "ui/PictureButton.h"
 #include "ui/RecordList.h"
 #include "ui/Resources.h"
@@ -112,19 +113,7 @@ TfrmAgenda::TfrmAgenda(QWidget* owner) : TAppWindow(owner) {
     right->setSpacing(6);
     auto* calendarCaption = heading(QStringLiteral("Riepiloghi dal calendario:"), this);
     right->addWidget(calendarCaption);
-    calAppuntamenti_ = new QCalendarWidget(this);
-    calAppuntamenti_->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti_->setAccessibleName(QStringLiteral("Calendario dei riepiloghi"));
-    // Italian month and day names, weeks from Monday, whatever the system speaks.
-    calAppuntamenti_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti_->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calAppuntamenti_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    calAppuntamenti_->setGridVisible(true);
-    calAppuntamenti_->setSelectedDate(Clock::today());
-    QTextCharFormat today;
-    today.setFontWeight(QFont::Bold);
-    calAppuntamenti_->setDateTextFormat(Clock::today(), today);
+    calAppuntamenti_ = TfrmCalendario::italianCalendar(this, QStringLiteral("Calendario dei riepiloghi"));
     calAppuntamenti_->setFixedSize(QSize(300, 230));
     calendarCaption->setBuddy(calAppuntamenti_);
     right->addWidget(calAppuntamenti_);

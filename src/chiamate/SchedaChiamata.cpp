@@ -17,18 +17,9 @@ const CardLook& look() {
         l.titleMemo = QStringLiteral("titScheda");
         l.titleHeight = 52;
         l.title = {.pointSize = 16, .bold = true, .fill = LightSteelBlue, .framed = true, .align = Qt::AlignCenter};
-        l.rowsTop = l.titleHeight + 16;
-        l.rowPitch = 60;  // room for three lines of a 250-character note
-        l.rowHeight = l.rowPitch;
-        l.captionLeft = 4;
-        l.captionWidth = kCaption - 8;
-        l.valueLeft = kCaption + 6;
-        l.valueRight = 4;
-        l.valueInset = 2;
+        l.framedRowsOf(kCaption, l.titleHeight + 16, 60);  // room for three lines of a 250-character note
         l.caption = {.bold = true};
         l.value = {};
-        l.framedRows = true;
-        l.columnRule = kCaption;
         l.footer = {.fill = Gold, .framed = true, .align = Qt::AlignCenter};
         return l;
     }();

@@ -3,13 +3,9 @@
 // and the double click that chooses a client for the client window.
 #include <optional>
 
-#include "archive/RecordLines.h"
-#include "ui/Form.h"
+#include "archive/SummaryList.h"
 
-class TQuickFind;
-class TRecordList;
-
-class TfrmRicontatta : public TForm {
+class TfrmRicontatta : public TSummaryList {
     Q_OBJECT
 public:
     static inline const QString kTitolo = QStringLiteral("Riepilogo clienti da ricontattare");
@@ -17,20 +13,6 @@ public:
     // owner: the client window, which opens the client chosen.
     explicit TfrmRicontatta(QWidget* owner = nullptr);
 
-    // The client of the line double-clicked, read fresh from the archive.
-    const std::optional<FoundRecord>& chosen() const { return chosen_; }
-
-public slots:
-    // A double click or Enter on a line (row), or on none (-1).
-    void lstRecordsDblClick(int row);
-    void btnStampaClick();
-
 protected:
-    void FormShow() override;
-    void FormClose() override;
-
-private:
-    TRecordList* list_;
-    TQuickFind* quickFind_;
-    std::optional<FoundRecord> chosen_;
+    Selection selection() const override;
 };

@@ -16,18 +16,9 @@ const CardLook& look() {
         l.titleMemo = QStringLiteral("titScheda");
         l.titleHeight = 36;
         l.title = {.pointSize = 9, .bold = true, .fill = Lavender, .framed = true, .align = Qt::AlignCenter};
-        l.rowsTop = l.titleHeight + 14;
-        l.rowPitch = 54;  // room for three lines of a 250-character subject
-        l.rowHeight = l.rowPitch;
-        l.captionLeft = 4;
-        l.captionWidth = kCaption - 8;
-        l.valueLeft = kCaption + 6;
-        l.valueRight = 4;
-        l.valueInset = 2;
+        l.framedRowsOf(kCaption, l.titleHeight + 14, 54);  // room for three lines of a 250-character subject
         l.caption = {.pointSize = 7, .bold = true};
         l.value = {.pointSize = 7};
-        l.framedRows = true;
-        l.columnRule = kCaption;
         l.shrinkValues = true;
         l.footerHeight = 24;
         l.footer = {.pointSize = 8, .align = Qt::AlignCenter};

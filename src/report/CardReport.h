@@ -65,6 +65,20 @@ struct CardLook {
     // The print stamp "txtCalce" across the bottom of the page.
     double footerHeight = 30;
     CardText footer;
+
+    // Rows of one height every pitch from top, each framed, the captions in
+    // the first captionColumn units and a rule between them and the values.
+    void framedRowsOf(double captionColumn, double top, double pitch) {
+        rowsTop = top;
+        rowPitch = rowHeight = pitch;
+        captionLeft = 4;
+        captionWidth = captionColumn - 8;
+        valueLeft = captionColumn + 6;
+        valueRight = 4;
+        valueInset = 2;
+        framedRows = true;
+        columnRule = captionColumn;
+    }
 };
 
 namespace CardReport {

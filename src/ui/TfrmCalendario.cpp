@@ -12,6 +12,22 @@
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 
+QCalendarWidget* TfrmCalendario::italianCalendar(QWidget* parent, const QString& accessibleName) {
+    auto* c = new QCalendarWidget(parent);
+    c->setObjectName(QStringLiteral("calAppuntamenti"));
+    c->setAccessibleName(accessibleName);
+    c->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    c->setFirstDayOfWeek(Qt::Monday);
+    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    c->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    c->setGridVisible(true);
+    c->setSelectedDate(Clock::today());
+    QTextCharFormat today;
+    today.setFontWeight(QFont::Bold);
+    c->setDateTextFormat(Clock::today(), today);
+    return c;
+}
+
 TfrmCalendario::TfrmCalendario(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
@@ -25,20 +41,7 @@ TfrmCalendario::TfrmCalendario(QWidget* owner) : TForm(owner) {
     prompt->setStyleSheet(QStringLiteral("font-weight: bold; color: #2f6f9f;"));
     outer->addWidget(prompt);
 
-    calAppuntamenti_ = new QCalendarWidget(this);
-    calAppuntamenti_->setObjectName(QStringLiteral("calAppuntamenti"));
-    calAppuntamenti_->setAccessibleName(QStringLiteral("Calendario"));
-    // Month and day names are Italian whatever the system speaks; the week
-    // starts on Monday, as in Italy.
-    calAppuntamenti_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-    calAppuntamenti_->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calAppuntamenti_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    calAppuntamenti_->setGridVisible(true);
-    calAppuntamenti_->setSelectedDate(Clock::today());
-    QTextCharFormat today;
-    today.setFontWeight(QFont::Bold);
-    calAppuntamenti_->setDateTextFormat(Clock::today(), today);
+    calAppuntamenti_ = italianCalendar(this, QStringLiteral("Calendario"));
     prompt->setBuddy(calAppuntamenti_);
     outer->addWidget(calAppuntamenti_, 1);
     // Enter or a double click on a day takes it.

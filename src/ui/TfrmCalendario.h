@@ -25,6 +25,11 @@ public:
     // cancels or closes the window.
     static std::optional<QDate> pick(QWidget* owner, const QString& mode);
 
+    // A month calendar "calAppuntamenti" as every window shows one: Italian
+    // month and day names whatever the system speaks, weeks from Monday,
+    // today selected and in bold.
+    static QCalendarWidget* italianCalendar(QWidget* parent, const QString& accessibleName);
+
     void setMode(const QString& mode);
     QString mode() const;
     // The date taken with "Importa"; nothing until then.

@@ -1,0 +1,58 @@
+#include "archive/SummaryList.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "report/ListReport.h"
+#include "ui/RecordList.h"
+
+TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(owner), desc_(std::move(desc)) {
+    setObjectName(desc_.objectName);
+    setWindowTitle(desc_.caption);
+    auto* v = new QVBoxLayout(this);
+    auto* panel = new TListPanel(QStringLiteral("panContainer"),
+                                 QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
+                                 false, this);
+    v->addWidget(panel);
+    list_ = panel->list();
+    quickFind_ = panel->quickFind();
+    connect(panel->printButton(), &QPushButton::clicked, this, &TSummaryList::btnStampaClick);
+    connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &TRecordList::lineChosen, this, &TSummaryList::lstRecordsDblClick);
+    resize(desc_.size);
+}
+
+std::optional<FoundRecord> TSummaryList::choose() {
+    chosen_.reset();
+    showModal();
+    return chosen_;
+}
+
+void TSummaryList::FormShow() {
+    quickFind_->reset();
+    chosen_.reset();
+    list_->clear();
+    std::vector<RecordLine> lines;
+    try {
+        WaitCursor wait;
+        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection());
+    } catch (const std::exception&) {
+        // The list shows what could be read.
+    }
+    list_->setLines(std::move(lines));
+    findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
+}
+
+void TSummaryList::FormClose() { list_->clear(); }
+
+void TSummaryList::lstRecordsDblClick(int row) {
+    // Also without a line or after an error the list closes, without a word.
+    try {
+        chosen_ = RecordLines::recordOf(*list_, row, desc_.fileName, *desc_.layout);
+    } catch (const std::exception&) {
+    }
+    accept();
+}
+
+void TSummaryList::btnStampaClick() { ListReport::printList(this, desc_.printTitle, list_->lines()); }

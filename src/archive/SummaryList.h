@@ -1,0 +1,55 @@
+#pragma once
+// A summary of the cards of one archive that a window selects, one fixed-width
+// line each in file order, with the quick find and the print of the list. A
+// double click (or Enter) on a line chooses its card, read fresh from the
+// archive, for the record window that opened the summary.
+#include <QSize>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "archive/RecordLines.h"
+#include "ui/Form.h"
+
+class TQuickFind;
+class TRecordList;
+
+struct SummaryListDescription {
+    QString objectName;
+    QString caption;
+    QString printTitle;
+    QString fileName;
+    const RecordLayout* layout = nullptr;
+    std::vector<LinePart> line;
+    QSize size;
+};
+
+class TSummaryList : public TForm {
+    Q_OBJECT
+public:
+    // Shows the summary modally; the card of the line chosen, or nothing.
+    std::optional<FoundRecord> choose();
+    const std::optional<FoundRecord>& chosen() const { return chosen_; }
+    TRecordList* list() const { return list_; }
+
+public slots:
+    // A double click or Enter on a line (row), or on none (-1).
+    void lstRecordsDblClick(int row);
+    void btnStampaClick();
+
+protected:
+    // Which cards the summary lists, decided once for each filling.
+    using Selection = std::function<bool(const Record& card)>;
+
+    TSummaryList(QWidget* owner, SummaryListDescription desc);
+    virtual Selection selection() const = 0;
+
+    void FormShow() override;
+    void FormClose() override;
+
+private:
+    SummaryListDescription desc_;
+    TRecordList* list_;
+    TQuickFind* quickFind_;
+    std::optional<FoundRecord> chosen_;
+};
