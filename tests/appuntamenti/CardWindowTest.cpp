@@ -16,6 +16,7 @@
 #include "archive/Layouts.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/FieldEditor.h"
 #include "ui/RecordList.h"
 
@@ -39,33 +40,17 @@ Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
     return r;
 }
 
-class CardWindow : public SeamsTest {
+class CardWindow : public SeamsTest, protected WindowDriver {
 protected:
     TfrmArchivio_Scadenze w;
 
+    CardWindow() : WindowDriver(&w) {}
+
     void SetUp() override {
         seams.setNow(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)));
-        w.show();
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        showActive(&w);
     }
 
-    QWidget* ctl(const char* name) { return child<QWidget>(&w, QLatin1String(name)); }
-    QComboBox* list(const char* name) { return child<QComboBox>(&w, QLatin1String(name)); }
-    QString text(const char* name) {
-        if (TFieldEditor* e = TFieldEditor::of(ctl(name))) return e->text();
-        return child<QLabel>(&w, QLatin1String(name))->text();
-    }
-    // A value as a record read from the file puts it, whatever the control.
-    void put(const char* name, const QString& value) { TFieldEditor::of(ctl(name))->setText(value); }
-    QString pos() { return text("lblPosizione"); }
-    void click(const char* button) { child<QAbstractButton>(&w, QLatin1String(button))->click(); }
-    void type(const char* name, const QString& t) {
-        auto* e = child<QLineEdit>(&w, QLatin1String(name));
-        e->setFocus();
-        e->clear();
-        typeText(e, t);
-    }
     void fillRequired() {
         put("txtData", "12/03/2024");
         type("txtCausale", "Consulenza fiscale");

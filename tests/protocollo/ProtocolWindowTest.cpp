@@ -17,6 +17,7 @@
 #include "protocollo/TfrmProtocollo.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/FieldEditor.h"
 #include "ui/Form.h"
 
@@ -40,7 +41,7 @@ Record document(const QString& number, const QString& kind = "In entrata", const
     return r;
 }
 
-class ProtocolWindow : public SeamsTest {
+class ProtocolWindow : public SeamsTest, protected WindowDriver {
 protected:
     std::unique_ptr<TfrmProtocollo> w;
 
@@ -52,15 +53,9 @@ protected:
     void open(const QString& year) {
         w = std::make_unique<TfrmProtocollo>();
         w->openYear(year);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        drive(w.get());
+        showActive(w.get());
     }
-    QWidget* ctl(const char* name) { return child<QWidget>(w.get(), QLatin1String(name)); }
-    QString text(const char* name) { return TFieldEditor::of(ctl(name))->text(); }
-    void put(const char* name, const QString& value) { TFieldEditor::of(ctl(name))->setText(value); }
-    void click(const char* name) { child<QAbstractButton>(w.get(), QLatin1String(name))->click(); }
-    QString pos() { return child<QLabel>(w.get(), "lblPosizione")->text(); }
     void settings(const QString& start, const QString& withYear) {
         IniFile::writeString(seams.file("Quarzeno.ini"), "Numerazione Protocollo", "Inizio", start);
         IniFile::writeString(seams.file("Quarzeno.ini"), "Numerazione Protocollo", "Indicazione Anno Solare", withYear);
