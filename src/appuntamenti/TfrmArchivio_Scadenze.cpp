@@ -26,16 +26,6 @@
 
 namespace {
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-}
-
-QStringList numbers(int from, int to) {
-    QStringList out;
-    for (int i = from; i <= to; ++i) out << Formats::twoDigits(i);
-    return out;
-}
-
 const QString kZero = QStringLiteral("00");
 
 }  // namespace
@@ -71,11 +61,11 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* owner) : TRecordWindow(own
     desc.enterChain = {"txtOreApp",  "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                        "txtDettagli", "txtContatto", "txtTel",    "txtCel",       "txtEmail",
                        "txtLuogo",    "txtImporto",  "txtNote",   "txtData"};
-    desc.required = {{"txtData", need("la data dell'appuntamento.")},
-                     {"txtAvviso", need("i giorni di preavviso rispetto alla data dell'appuntamento.")},
-                     {"txtCausale", need("i servizi richiesti dal cliente.")},
-                     {"txtContatto", need("il nome del cliente.")},
-                     {"txtCel", need("il numero di cellulare del cliente.")}};
+    desc.required = {{"txtData", RequiredField::needs("la data dell'appuntamento.")},
+                     {"txtAvviso", RequiredField::needs("i giorni di preavviso rispetto alla data dell'appuntamento.")},
+                     {"txtCausale", RequiredField::needs("i servizi richiesti dal cliente.")},
+                     {"txtContatto", RequiredField::needs("il nome del cliente.")},
+                     {"txtCel", RequiredField::needs("il numero di cellulare del cliente.")}};
     desc.helpTitle = kHelpTitle;
     // The amount and the days of notice are written by their leaving rules.
     desc.focusAwayBeforeSave = true;
@@ -116,8 +106,8 @@ void TfrmArchivio_Scadenze::buildSections() {
                                                 "Importa la data dal calendario.", area);
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     g->addLayout(withButton(QStringLiteral("Data appuntamento:"), txtData_, impData), 0, 0, Qt::AlignBottom);
-    txtOreApp_ = FieldKinds::pickList(area, QStringLiteral("txtOreApp"), numbers(0, 23), 62);
-    txtMinutiApp_ = FieldKinds::pickList(area, QStringLiteral("txtMinutiApp"), numbers(0, 59), 62);
+    txtOreApp_ = FieldKinds::pickList(area, QStringLiteral("txtOreApp"), Formats::twoDigitRange(0, 23), 62);
+    txtMinutiApp_ = FieldKinds::pickList(area, QStringLiteral("txtMinutiApp"), Formats::twoDigitRange(0, 59), 62);
     g->addLayout(Controls::labeled(QStringLiteral("Ore:"), txtOreApp_), 0, 1, Qt::AlignBottom);
     g->addLayout(Controls::labeled(QStringLiteral("Minuti:"), txtMinutiApp_), 0, 2, Qt::AlignBottom);
     QLineEdit* avviso = addEdit(QStringLiteral("Avviso"), FieldKinds::DigitsOnly);

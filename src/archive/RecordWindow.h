@@ -28,6 +28,12 @@ class TRecordWindow;
 struct RequiredField {
     QString control;  // objectName of the control tested and focused
     QString warning;  // the warning shown when its trimmed text is empty
+
+    // "Attenzione: per salvare la scheda è necessario indicare " + what: the
+    // warning of most required fields.
+    static QString needs(const char* what) {
+        return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+    }
 };
 
 // A picture button of the panel: its name, picture, caption, hint, the name

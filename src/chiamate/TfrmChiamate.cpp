@@ -27,19 +27,7 @@
 
 namespace {
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-}
-
-QStringList numbers(int from, int to) {
-    QStringList out;
-    for (int i = from; i <= to; ++i) out << Formats::twoDigits(i);
-    return out;
-}
-
 QString year(const QDate& d) { return QString::number(d.year()).rightJustified(4, QLatin1Char('0')); }
-
-
 
 }  // namespace
 
@@ -108,7 +96,7 @@ void TfrmChiamate::buildSections() {
     data->setObjectName(QStringLiteral("grpDataRit"));
     auto* dataRow = new QHBoxLayout(data);
     dataRow->setContentsMargins(8, 4, 8, 6);
-    txtGiornoRit_ = pickList("txtGiornoRit", numbers(1, 31), 62);
+    txtGiornoRit_ = pickList("txtGiornoRit", Formats::twoDigitRange(1, 31), 62);
     txtMeseRit_ = pickList("txtMeseRit", monthNames(), 126);
     lblAnnoRit_ = FieldKinds::text(area, QStringLiteral("lblAnnoRit"), FieldKinds::DigitsOnly);
     lblAnnoRit_->setFixedWidth(64);
@@ -123,8 +111,8 @@ void TfrmChiamate::buildSections() {
     ora->setObjectName(QStringLiteral("grpOraRit"));
     auto* oraRow = new QHBoxLayout(ora);
     oraRow->setContentsMargins(8, 4, 8, 6);
-    txtOreRit_ = pickList("txtOreRit", numbers(0, 23), 62);
-    txtMinutiRit_ = pickList("txtMinutiRit", numbers(0, 59), 62);
+    txtOreRit_ = pickList("txtOreRit", Formats::twoDigitRange(0, 23), 62);
+    txtMinutiRit_ = pickList("txtMinutiRit", Formats::twoDigitRange(0, 59), 62);
     oraRow->addLayout(Controls::labeled(QStringLiteral("Ore:"), txtOreRit_));
     oraRow->addLayout(Controls::labeled(QStringLiteral("Minuti:"), txtMinutiRit_));
     auto* impOraRit = TPictureButton::fieldButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.", area);
@@ -213,22 +201,22 @@ bool TfrmChiamate::validate() {
     const QString day = value("Giorno"), month = value("Mese"), yearText = value("Anno");
     const QString hour = value("Ore"), minutes = value("Minuti");
 
-    if (day.isEmpty()) return refuse("txtGiornoRit", need("il giorno della chiamata."));
-    if (day.size() < 2) return refuse("txtGiornoRit", need("il giorno della chiamata usando due cifre."));
-    if (month.isEmpty()) return refuse("txtMeseRit", need("il mese della chiamata."));
-    if (yearText.isEmpty()) return refuse("lblAnnoRit", need("l'anno della chiamata."));
-    if (yearText.size() < 4) return refuse("lblAnnoRit", need("l'anno della chiamata usando quattro cifre."));
-    if (hour.isEmpty()) return refuse("txtOreRit", need("l'ora della chiamata."));
-    if (minutes.isEmpty()) return refuse("txtMinutiRit", need("i minuti dell'ora della chiamata."));
-    if (hour.size() < 2) return refuse("txtOreRit", need("l'ora della chiamata usando due cifre."));
+    if (day.isEmpty()) return refuse("txtGiornoRit", RequiredField::needs("il giorno della chiamata."));
+    if (day.size() < 2) return refuse("txtGiornoRit", RequiredField::needs("il giorno della chiamata usando due cifre."));
+    if (month.isEmpty()) return refuse("txtMeseRit", RequiredField::needs("il mese della chiamata."));
+    if (yearText.isEmpty()) return refuse("lblAnnoRit", RequiredField::needs("l'anno della chiamata."));
+    if (yearText.size() < 4) return refuse("lblAnnoRit", RequiredField::needs("l'anno della chiamata usando quattro cifre."));
+    if (hour.isEmpty()) return refuse("txtOreRit", RequiredField::needs("l'ora della chiamata."));
+    if (minutes.isEmpty()) return refuse("txtMinutiRit", RequiredField::needs("i minuti dell'ora della chiamata."));
+    if (hour.size() < 2) return refuse("txtOreRit", RequiredField::needs("l'ora della chiamata usando due cifre."));
     if (minutes.size() < 2)
-        return refuse("txtMinutiRit", need("i minuti dell'ora della vendita usando due cifre."));
+        return refuse("txtMinutiRit", RequiredField::needs("i minuti dell'ora della vendita usando due cifre."));
     if (value("Tipo").isEmpty())
-        return refuse("txtTipo", need("il tipo di chiamata (in entrata o in uscita)."));
-    if (value("Oggetto").isEmpty()) return refuse("txtOggetto", need("l'oggetto della chiamata."));
-    if (value("Cliente").isEmpty()) return refuse("txtCliente", need("il nome del cliente."));
-    if (value("CodFisc").isEmpty()) return refuse("txtCodFisc", need("il codice fiscale del cliente."));
-    if (value("TelCel").isEmpty()) return refuse("txtTelCel", need("il numero di cellulare del cliente."));
+        return refuse("txtTipo", RequiredField::needs("il tipo di chiamata (in entrata o in uscita)."));
+    if (value("Oggetto").isEmpty()) return refuse("txtOggetto", RequiredField::needs("l'oggetto della chiamata."));
+    if (value("Cliente").isEmpty()) return refuse("txtCliente", RequiredField::needs("il nome del cliente."));
+    if (value("CodFisc").isEmpty()) return refuse("txtCodFisc", RequiredField::needs("il codice fiscale del cliente."));
+    if (value("TelCel").isEmpty()) return refuse("txtTelCel", RequiredField::needs("il numero di cellulare del cliente."));
 
     int m = -1;
     for (int i = 0; i < monthNames().size(); ++i)

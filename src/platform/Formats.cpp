@@ -32,6 +32,12 @@ QString date(const QDate& d) {
            QString::number(d.year()).rightJustified(4, QLatin1Char('0'));
 }
 
+QStringList twoDigitRange(int from, int to) {
+    QStringList out;
+    for (int i = from; i <= to; ++i) out << twoDigits(i);
+    return out;
+}
+
 QDate parseDate(const QString& text) {
     const QStringList parts = Text::trim(text).split(dateSeparator());
     if (parts.size() != 3 || parts[0].size() != 2 || parts[1].size() != 2 || parts[2].size() != 4)

@@ -4,6 +4,7 @@
 // decimals ("12,50").
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 namespace Formats {
@@ -20,6 +21,7 @@ QDate parseDate(const QString& text);      // invalid unless dd/mm/yyyy names a 
 QString time(const QTime& t);              // 09:05 (hours and minutes)
 QString longTime(const QTime& t);          // 09:05:07
 QString twoDigits(int n);                  // 7 gives "07"
+QStringList twoDigitRange(int from, int to);  // the hours or minutes of a list: "00".."23"
 
 // The amount rule: rounded to two decimals by adding half a hundredth and
 // truncating, written with a comma and exactly two decimals (12.5 → "12,50",

@@ -35,10 +35,6 @@
 
 namespace {
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-}
-
 // The kind of mail: three radio buttons, at most one checked, whose values
 // are the texts stored in the card.
 class MailKindEditor : public TFieldEditor {
@@ -107,10 +103,10 @@ TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
                        "txtPagine",   "txtRiferimenti", "txtNote",     "txtMittente",     "txtRecapitoMit",
                        "txtDestinatario", "txtRecapitoDes", "txtCopia"};
     desc.required = {
-        {"txtNumero", need("il numero di protocollo del documento.")},
-        {"txtDataReg", need("la data di registrazione del documento.")},
-        {"txtCategoria", need("la categoria del documento.")},
-        {"txtOggetto", need("l'oggetto del documento.")},
+        {"txtNumero", RequiredField::needs("il numero di protocollo del documento.")},
+        {"txtDataReg", RequiredField::needs("la data di registrazione del documento.")},
+        {"txtCategoria", RequiredField::needs("la categoria del documento.")},
+        {"txtOggetto", RequiredField::needs("l'oggetto del documento.")},
     };
     desc.helpTitle = kHelpTitle;
     FormCreate(desc);
@@ -273,7 +269,7 @@ void TfrmProtocollo::cmdNuovoClick() {
 
 bool TfrmProtocollo::validate() {
     if (tipo_->checkedId() < 0) {
-        Msg::warning(this, need("la tipologia di posta (in entrata, in uscita o interna)."));
+        Msg::warning(this, RequiredField::needs("la tipologia di posta (in entrata, in uscita o interna)."));
         control(QStringLiteral("optEntrata"))->setFocus(Qt::OtherFocusReason);
         return false;
     }
