@@ -24,10 +24,6 @@ namespace {
 
 const int kSize = 1265;
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(what);
-}
-
 // A card as the card window stores it.
 Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
     Record r(Layouts::TSchedaAppuntamento());
@@ -93,17 +89,7 @@ TEST_F(CardWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
         {"txtContatto", "Rossi Mario", "il numero di cellulare del cliente.", "txtCel"},
     };
     put("txtImporto", QString());
-    for (const Step& s : steps) {
-        // Put while the focus is elsewhere, as a card read from the file.
-        ctl("txtNote")->setFocus();
-        put(s.control, QString::fromUtf8(s.value));
-        seams.messages.clear();
-        click("cmdSalva");
-        ASSERT_EQ(seams.messages.size(), 1u) << s.message;
-        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, need(s.message));
-        EXPECT_TRUE(ctl(s.focus)->hasFocus()) << s.focus;
-    }
+    for (const Step& s : steps) expectSaveRefused(seams, s.control, s.value, s.message, s.focus);
     EXPECT_FALSE(QFile::exists(seams.file("Archivio_Appuntamenti.pro")));
     EXPECT_EQ(pos(), QString());
 

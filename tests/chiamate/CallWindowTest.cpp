@@ -22,10 +22,6 @@ namespace {
 
 const int kSize = 1291;
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(what);
-}
-
 class CallWindow : public SeamsTest, protected WindowDriver {
 protected:
     TfrmChiamate w;
@@ -118,18 +114,7 @@ TEST_F(CallWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
         {"txtCliente", "Rossi Mario", "il codice fiscale del cliente.", "txtCodFisc"},
         {"txtCodFisc", "RSSMRA80A01H501U", "il numero di cellulare del cliente.", "txtTelCel"},
     };
-    for (const Step& s : steps) {
-        // Put from elsewhere, as a card read from the file: a list keeps a
-        // text outside its entries until the user leaves it.
-        ctl("txtNote")->setFocus();
-        if (s.control) put(s.control, QString::fromUtf8(s.value));
-        seams.messages.clear();
-        click("cmdSalva");
-        ASSERT_EQ(seams.messages.size(), 1u) << s.message;
-        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, need(s.message));
-        EXPECT_TRUE(ctl(s.focus)->hasFocus()) << s.focus;
-    }
+    for (const Step& s : steps) expectSaveRefused(seams, s.control, s.value, s.message, s.focus);
     EXPECT_FALSE(QFile::exists(seams.file("Registro_Chiamate.pro")));
 
     put("txtTelCel", "3331234567");
@@ -284,7 +269,7 @@ TEST_F(CallWindow, DuplicateLeavesTheRegisterAloneAndWaitsForANewDateAndTime) {
     EXPECT_TRUE(ctl("txtGiornoRit")->hasFocus());
 
     click("cmdSalva");
-    EXPECT_EQ(seams.lastMessage().text, need("il giorno della chiamata."));
+    EXPECT_EQ(seams.lastMessage().text, requiredWarning("il giorno della chiamata."));
     EXPECT_TRUE(ctl("txtGiornoRit")->hasFocus());
 }
 

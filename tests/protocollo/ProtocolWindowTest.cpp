@@ -26,10 +26,6 @@ namespace {
 const int kSize = 3403;
 const QString kSi = QStringLiteral("S\u00EC");
 
-QString need(const char* what) {
-    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-}
-
 // A card as another copy of the program, or an older run, stored it.
 Record document(const QString& number, const QString& kind = "In entrata", const QString& date = "02/03/2026") {
     Record r(Layouts::TSchedaProtocollo());
@@ -137,16 +133,7 @@ TEST_F(ProtocolWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
         {"txtOggetto", "Contratto di locazione", "la tipologia di posta (in entrata, in uscita o interna).",
          "optEntrata"},
     };
-    for (const Step& s : steps) {
-        ctl("txtNote")->setFocus();
-        if (s.control) put(s.control, QString::fromUtf8(s.value));
-        seams.messages.clear();
-        click("cmdSalva");
-        ASSERT_EQ(seams.messages.size(), 1u) << s.message;
-        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, need(s.message));
-        EXPECT_TRUE(ctl(s.focus)->hasFocus()) << s.focus;
-    }
+    for (const Step& s : steps) expectSaveRefused(seams, s.control, s.value, s.message, s.focus);
     EXPECT_FALSE(QFile::exists(seams.file("2026.prt")));
     EXPECT_EQ(pos(), QString());
     click("optInterna");

@@ -31,6 +31,22 @@ void WindowDriver::type(const char* name, const QString& t) const {
     typeText(e, t);
 }
 
+QString requiredWarning(const char* what) {
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+}
+
+void WindowDriver::expectSaveRefused(Seams& seams, const char* control, const char* value, const char* what,
+                                     const char* focus) const {
+    ctl("txtNote")->setFocus();
+    if (control) put(control, QString::fromUtf8(value));
+    seams.messages.clear();
+    click("cmdSalva");
+    ASSERT_EQ(seams.messages.size(), 1u) << what;
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+    EXPECT_EQ(seams.lastMessage().text, requiredWarning(what));
+    EXPECT_TRUE(ctl(focus)->hasFocus()) << focus;
+}
+
 void WindowDriver::showActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);

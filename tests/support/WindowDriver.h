@@ -5,6 +5,11 @@
 
 class QComboBox;
 class QWidget;
+class Seams;
+
+// The warning of a required field left empty, spelled out here rather than
+// taken from the program, so that a wrong text fails.
+QString requiredWarning(const char* what);
 
 class WindowDriver {
 public:
@@ -21,6 +26,13 @@ public:
     void click(const char* button) const;
     // Empties the line edit and types the text into it key by key.
     void type(const char* name, const QString& text) const;
+
+    // Puts the value in the control (none when control is null) while the
+    // focus is elsewhere, as a card read from the file would, presses Salva
+    // and expects the save refused with that one warning and the focus on
+    // the named control.
+    void expectSaveRefused(Seams& seams, const char* control, const char* value, const char* what,
+                           const char* focus) const;
 
     // Shows the window and waits until it is the active one.
     static void showActive(QWidget* window);
