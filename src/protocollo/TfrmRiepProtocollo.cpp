@@ -33,9 +33,7 @@ QString missingDate(const QString& date, const char* end) {
 
 }  // namespace
 
-TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFile)
-    : TExportWindow(owner),
-      archiveFile_(archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile) {
+TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFile) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmRiepProtocollo"));
 
     // The interval above the grid.
@@ -65,7 +63,7 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     row->addSpacing(8);
     row->addWidget(trova);
     row->addStretch(1);
-    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, panDate);
+    addPanelAbove(panDate);
 
     connect(trova, &QAbstractButton::clicked, this, &TfrmRiepProtocollo::cmdTrovaClick);
     // Enter goes from the start to the end, and from the end shows the summary.
@@ -79,19 +77,26 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     desc.table = ProtocolColumns::table();
     desc.helpTitle = kHelpTitle;
     desc.infoText = QStringLiteral("Riepilogo documenti protocollati in un intervallo di tempo.");
+    desc.archive = archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile;
+    desc.layout = &Layouts::TSchedaProtocollo();
+    desc.filter = [this] {
+        // A registration date that is no date lies in no interval.
+        return [in = *interval_](const Record& r) {
+            const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
+            return d.isValid() && d >= in.start && d <= in.end;
+        };
+    };
     FormCreate(desc);
-    if (auto* panInfo = qobject_cast<TStatusLine*>(statusLine())) {
-        panInfo->setHint(txtDataInizio_, kHintData);
-        panInfo->setHint(txtDataFine_, kHintData);
-        panInfo->bind();
-    }
+    statusLine()->setHint(txtDataInizio_, kHintData);
+    statusLine()->setHint(txtDataFine_, kHintData);
+    statusLine()->bind();
 }
 
 void TfrmRiepProtocollo::FormShow() {
     txtDataInizio_->clear();
     txtDataFine_->setText(Formats::date(Clock::today()));
     interval_.reset();
-    refill();  // empty until an interval is shown, and ready to export as such
+    showNoRows();  // empty until an interval is shown, and ready to export as such
     txtDataInizio_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -133,14 +138,4 @@ void TfrmRiepProtocollo::cmdTrovaClick() {
     }
     interval_ = Interval{start, end};
     refill();
-}
-
-void TfrmRiepProtocollo::forEachRecord(const RecordSink& add) {
-    if (!interval_) return;
-    const Interval in = *interval_;
-    Archive::forEach(archiveFile_, Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
-        // A registration date that is no date lies in no interval.
-        const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
-        if (d.isValid() && d >= in.start && d <= in.end) add(r);
-    });
 }

@@ -11,11 +11,14 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "platform/ProgramFolder.h"
+
 #include "archive/ArchivioSchede.h"
 #include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
 #include "support/Seams.h"
 #include "ui/Help.h"
+#include "ui/StatusLine.h"
 #include "ui/PictureButton.h"
 
 namespace {
@@ -48,34 +51,36 @@ const RecordLayout& provaLayout() {
 // The grid says "Comune / Città", the sheet "Città".
 const ColumnTable kTable({{"Cognome e nome", "Nome", 250}, {"Comune / Citt\u00E0", "Citta", 150, {}, "Citt\u00E0"}});
 
-// An export window over records held in memory, their fields in layout
-// order; reading fails at failAt.
+// An export window over "Prova.pro", written with the given records, their
+// fields in layout order; reading fails at the record failAt.
 class TfrmProva : public TExportWindow {
 public:
-    std::vector<Record> data;
     int failAt = -1;
 
     explicit TfrmProva(const std::vector<QStringList>& rows, const ColumnTable& table = kTable) {
+        QFile file(ProgramFolder::file("Prova.pro"));
+        file.open(QIODevice::WriteOnly);
         for (const QStringList& fields : rows) {
             Record r(provaLayout());
             for (int i = 0; i < fields.size(); ++i) r.set(i, fields.at(i));
-            data.push_back(r);
+            file.write(r.bytes());
         }
+        file.close();
         ExportWindowDescription desc;
         desc.caption = " Prova";
         desc.fileName = "Prova.xls";
         desc.sheetName = "Prova";
         desc.table = table;
         desc.helpTitle = "Guida prova";
+        desc.archive = "Prova.pro";
+        desc.layout = &provaLayout();
+        desc.filter = [this] {
+            return [this, read = 0](const Record&) mutable {
+                if (read++ == failAt) throw ArchiveError("unreadable");
+                return true;
+            };
+        };
         FormCreate(desc);
-    }
-
-protected:
-    void forEachRecord(const RecordSink& add) override {
-        for (int i = 0; i < int(data.size()); ++i) {
-            if (i == failAt) throw ArchiveError("unreadable");
-            add(data[size_t(i)]);
-        }
     }
 };
 
@@ -240,7 +245,7 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
     }
     EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
     EXPECT_EQ(written(), QByteArray("earlier export"));
-    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), QStringList{"Prova.xls"});  // no stray temporary file
+    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
 }
 
 TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {

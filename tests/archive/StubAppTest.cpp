@@ -64,12 +64,15 @@ public:
     void cmdEsportaClick() override {
         struct Export : TExportWindow {
             explicit Export(QWidget* owner) : TExportWindow(owner) {
-                FormCreate({" Esporta", "Stub.xls", "Stub", ColumnTable({{"Nome", "Nome", 200}, {"Data", "Data", 100},
-                                                                          {"Attivo", "Attivo", 50, {}, {}, {}, 0, false}}),
-                            {}});
-            }
-            void forEachRecord(const RecordSink& add) override {
-                Archive::forEach("Stub.pro", stub(), [&](const Record& r, int) { add(r); });
+                ExportWindowDescription d;
+                d.caption = " Esporta";
+                d.fileName = "Stub.xls";
+                d.sheetName = "Stub";
+                d.table = ColumnTable({{"Nome", "Nome", 200}, {"Data", "Data", 100},
+                                       {"Attivo", "Attivo", 50, {}, {}, {}, 0, false}});
+                d.archive = "Stub.pro";
+                d.layout = &stub();
+                FormCreate(d);
             }
         } w(this);
         w.showModal();
