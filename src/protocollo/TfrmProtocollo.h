@@ -27,11 +27,10 @@ public:
     // The archive of a year ("2026"): its full path goes into lblFile and
     // the year into the caption. The menu calls it before showing the window.
     void openYear(const QString& year);
-    QString archiveFile() const { return desc().fileName; }
 
 public slots:
     // The numbering rule: a new card with the next number and today's date.
-    void cmdNuovoClick();
+    void cmdNuovoClick() override;
     void cmdTrovaClick() override;
     void cmdStampaClick() override;
     void cmdEsportaClick() override;
@@ -59,7 +58,7 @@ private:
     bool numberStillFree();
 
     QLabel* lblFile_ = nullptr;
-    QLineEdit* txtCopia_ = nullptr;
+    QPushButton* btnSfoglia_ = nullptr;
     QPushButton* btnApri_ = nullptr;
     QButtonGroup* tipo_ = nullptr;
     std::optional<Proposal> proposal_;

@@ -42,7 +42,9 @@ Record call(const Call& c) {
     const QString date = QString::fromUtf8(c.date);
     if (!date.isEmpty()) {
         r.set("Giorno", date.left(2));
-        r.set("Mese", TfrmChiamate::monthNames().at(date.mid(3, 2).toInt() - 1));
+        static const QStringList months = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                           "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+        r.set("Mese", months.at(date.mid(3, 2).toInt() - 1));
         r.set("Anno", date.mid(6));
     }
     r.set("DataChiamata", date);

@@ -358,7 +358,6 @@ TEST(Numbering, TheStartFieldRuleAndTheSettingsWritten) {
     const Case cases[] = {{"0012", "12"}, {"", "1"}, {"  ", "1"}, {"12,5", "13"}, {"12,49", "12"},
                           {",5", "1"},    {"5,", "1"}, {"abc", "1"}, {"0", "0"}};
     TfrmNumerazione w;
-    w.setMode("protocollo");
     w.show();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -380,7 +379,6 @@ TEST(Numbering, TheStartFieldRuleAndTheSettingsWritten) {
 
     // Shown again it loads them; "Annulla" writes nothing.
     TfrmNumerazione again;
-    again.setMode("protocollo");
     again.show();
     EXPECT_EQ(child<QLineEdit>(&again, "txtInizio")->text(), QStringLiteral("12"));
     EXPECT_TRUE(child<QCheckBox>(&again, "chkTipo")->isChecked());
