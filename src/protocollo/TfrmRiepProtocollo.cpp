@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "archive/ArchivioSchede.h"
+#include "archive/DateRules.h"
 #include "archive/Layouts.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
@@ -23,12 +23,6 @@ const QString kHintData = QStringLiteral("Indica una data nel formato gg/mm/aaa.
 QString needDate(const char* end) {
     return QStringLiteral("Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di ") +
            QLatin1String(end) + QStringLiteral(" intervallo.");
-}
-
-QString missingDate(const QString& date, const char* end) {
-    return QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" di ") + QLatin1String(end) +
-           QStringLiteral(" intervallo non esiste.\n\r\n\r"
-                          "Per poter visualizzare il riepilogo \u00E8 necessario indicare una data valida.");
 }
 
 }  // namespace
@@ -100,42 +94,19 @@ void TfrmRiepProtocollo::FormShow() {
     txtDataInizio_->setFocus(Qt::OtherFocusReason);
 }
 
-bool TfrmRiepProtocollo::refuse(QLineEdit* field, const QString& message, bool plain) {
-    if (plain) Msg::plain(this, message);
-    else Msg::warning(this, message);
-    if (field) field->setFocus(Qt::OtherFocusReason);
-    return false;
-}
-
 void TfrmRiepProtocollo::cmdTrovaClick() {
     const QString from = Text::trim(txtDataInizio_->text());
     const QString to = Text::trim(txtDataFine_->text());
-    if (from.isEmpty()) {
-        refuse(txtDataInizio_, needDate("inizio"), false);
+    std::optional<Refusal> refusal;
+    if (from.isEmpty()) refusal = Refusal{txtDataInizio_->objectName(), needDate("inizio")};
+    else if (to.isEmpty()) refusal = Refusal{txtDataFine_->objectName(), needDate("fine")};
+    else refusal = DateRules::interval(from, to, txtDataInizio_->objectName(), txtDataFine_->objectName());
+    if (refusal) {
+        Msg::of(this, refusal->kind, refusal->text);
+        for (QLineEdit* field : {txtDataInizio_, txtDataFine_})
+            if (field->objectName() == refusal->field) field->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (to.isEmpty()) {
-        refuse(txtDataFine_, needDate("fine"), false);
-        return;
-    }
-    const QDate start = Formats::parseDate(from), end = Formats::parseDate(to);
-    if (!start.isValid()) {
-        refuse(txtDataInizio_, missingDate(from, "inizio"), true);
-        return;
-    }
-    if (!end.isValid()) {
-        refuse(txtDataFine_, missingDate(to, "fine"), true);
-        return;
-    }
-    if (start > end) {
-        refuse(nullptr,
-               QStringLiteral("Attenzione: la data di fine intervallo (") + to +
-                   QStringLiteral(") non pu\u00F2 essere anteriore a quella di inizio intervallo (") + from +
-                   QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare un "
-                                  "intervallo di tempo valido."),
-               true);
-        return;
-    }
-    interval_ = Interval{start, end};
+    interval_ = Interval{Formats::parseDate(from), Formats::parseDate(to)};
     refill();
 }

@@ -25,8 +25,6 @@ protected:
     void FormShow() override;
 
 private:
-    bool refuse(QLineEdit* field, const QString& message, bool plain);
-
     QLineEdit* txtDataInizio_ = nullptr;
     QLineEdit* txtDataFine_ = nullptr;
     struct Interval {

@@ -193,7 +193,9 @@ TEST_F(AttachWindow, FailedCopyWarnsAndLeavesTheSlot) {
         });
         ASSERT_EQ(seams.messages.size(), c.fullDisk ? 2u : 1u);  // after the overwrite question
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, AttachedFiles::kMsgCopiaFallita);
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: non \u00E8 stato possibile copiare il file nella cartella dei documenti allegati.\r\n\r\n"
+                                                  "Accertarsi che il file sia leggibile e di possedere i privilegi di scrittura nella cartella di "
+                                                  "installazione del programma."));
         EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: "));
         EXPECT_EQ(result->files[1], QStringLiteral("vecchio.pdf"));
         if (c.fullDisk) {

@@ -16,6 +16,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
+#include "support/Said.h"
 #include "support/Seams.h"
 #include "ui/Help.h"
 #include "ui/StatusLine.h"
@@ -113,7 +114,7 @@ TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
     exportFrom(w);
 
     EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail);
-    EXPECT_EQ(seams.messageTexts(), QStringList({TExportWindow::kMsgDomanda, TExportWindow::kMsgEsportate}));
+    EXPECT_EQ(seams.messageTexts(), QStringList({Said::esportaDomanda, Said::esportate}));
     EXPECT_EQ(seams.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seams.messages[1].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seams.opened, QStringList{quotedPath()});
@@ -145,7 +146,7 @@ TEST_F(ExportWindow, NoToTheFirstQuestionWritesNothing) {
     TfrmProva w(kTwoRows);
     exportFrom(w);
     EXPECT_EQ(written(), QByteArray("earlier"));
-    EXPECT_EQ(seams.messageTexts(), QStringList{TExportWindow::kMsgDomanda});
+    EXPECT_EQ(seams.messageTexts(), QStringList{Said::esportaDomanda});
     EXPECT_TRUE(seams.opened.isEmpty());
 }
 
@@ -156,7 +157,7 @@ TEST_F(ExportWindow, UnwritableTargetGivesThePlainMessage) {
     ASSERT_EQ(seams.messages.size(), 2u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
     EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_TRUE(seams.opened.isEmpty());
     EXPECT_EQ(w.grid()->rowCount(), 2);  // the user may try again
 }
@@ -168,7 +169,7 @@ TEST_F(ExportWindow, FullDiskKeepsTheEarlierFileAndSaysSo) {
         FullDisk full;
         exportFrom(w);
     }
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(fileBytes(seams.file("Prova.xls")), QByteArray("earlier export"));
     EXPECT_TRUE(seams.opened.isEmpty());
 }
@@ -243,7 +244,7 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
         FullDisk full;
         child<QAbstractButton>(&w, "cmdEsporta")->click();
     }
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(written(), QByteArray("earlier export"));
     EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
 }
@@ -278,18 +279,6 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
                            Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &background);
     EXPECT_EQ(info->text(), QString());
-}
-
-TEST(ExportMessages, TextsAsTheUserReadsThem) {
-    EXPECT_EQ(TExportWindow::kMsgDomanda,
-              QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-                             "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
-    EXPECT_EQ(TExportWindow::kMsgEsportate,
-              QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
-                             "file di Excel?"));
-    EXPECT_EQ(TExportWindow::kMsgErrore,
-              QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
-                             "file di Excel non sia già aperto."));
 }
 
 TEST_F(ExportWindow, HelpAndExit) {

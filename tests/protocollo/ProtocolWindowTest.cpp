@@ -258,7 +258,9 @@ TEST_F(ProtocolWindow, ANumberTakenByAnotherCopyIsNotGivenTwice) {
     click("cmdSalva");
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(seams.lastMessage().text, TfrmProtocollo::kMsgNumeroOccupato.arg("1", "4"));
+    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: mentre la scheda veniva compilata sono stati protocollati altri documenti, forse da un'altra "
+                            "postazione, e il numero 1 potrebbe essere gi\u00E0 stato assegnato.\n\r\n\r"
+                            "\u00C8 stato proposto il primo numero libero, 4: premere di nuovo Salva per registrare la scheda."));
     EXPECT_EQ(text("txtNumero"), QStringLiteral("4"));  // 3 is taken too
     EXPECT_TRUE(ctl("txtNumero")->hasFocus());
     EXPECT_EQ(archive().size(), 2 * kSize);
@@ -326,7 +328,7 @@ TEST_F(YearMenu, AprOpensTheYearsArchiveAndOtherwiseTheLauncherReturns) {
     for (const char* wrong : {"", "202"}) {
         year()->setText(wrong);
         child<QPushButton>(&menu, "btnApriPreventivi")->click();
-        EXPECT_EQ(seams.lastMessage().text, TfrmMenuProtocollo::kMsgAnno);
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         EXPECT_TRUE(menu.isVisible());
     }
     typeText(year(), "x1");  // only digits get in, and no more than four
