@@ -59,7 +59,6 @@ TfrmNumerazione::TfrmNumerazione(QWidget* owner) : TForm(owner) {
         buttons->addWidget(b);
     }
     outer->addLayout(buttons);
-    btnApplica_->setAutoDefault(true);  // Enter moves here from the field, and Enter again applies
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 
     KeyFilters::enterTo(txtInizio_, btnApplica_);
