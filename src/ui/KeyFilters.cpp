@@ -113,6 +113,7 @@ protected:
         case Qt::Key_Enter:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+        case Qt::Key_Escape:  // the window's own Esc
             return false;
         default:
             break;

@@ -14,7 +14,7 @@ namespace KeyFilters {
 void enterChain(const QList<QWidget*>& chain);
 
 // Only the digits 0 to 9, Backspace, Delete and the Left and Right arrows
-// reach the control; Enter and Tab still move on. Text pasted into a line
+// reach the control; Enter and Tab still move on, Esc still closes. Text pasted into a line
 // edit keeps its digits only.
 void digitsOnly(QWidget* control);
 

@@ -1,20 +1,30 @@
 #include <QApplication>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmPassword.h"
+#include "app/WindowSet.h"
 #include "appuntamenti/CommitmentSummaries.h"
+#include "appuntamenti/TfrmWhatsApp_Message.h"
 #include "archive/Layouts.h"
+#include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmStampaChiamata.h"
+#include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmExpClienti.h"
 #include "platform/IniFile.h"
 #include "protocollo/TfrmNumerazione.h"
+#include "protocollo/TfrmRiepProtocollo.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
 #include "ui/RecordList.h"
@@ -22,23 +32,34 @@
 
 namespace {
 
-using Window = std::unique_ptr<QDialog>;
+using Window = std::shared_ptr<QDialog>;
 
 template <class T>
 Window make() {
-    return std::make_unique<T>();
+    return std::make_shared<T>();
 }
 
 Window numbering() {
-    auto w = std::make_unique<TfrmNumerazione>();
+    auto w = std::make_shared<TfrmNumerazione>();
     w->setMode("protocollo");
     return w;
 }
 
 Window datePicker() {
-    auto w = std::make_unique<TfrmCalendario>();
+    auto w = std::make_shared<TfrmCalendario>();
     w->setMode(TfrmCalendario::kModeData);
     return w;
+}
+
+// Every file of the program folder with its bytes.
+std::map<QString, QByteArray> folderBytes(const Seams& seams) {
+    std::map<QString, QByteArray> out;
+    QDirIterator it(seams.folder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        out[f] = fileBytes(f);
+    }
+    return out;
 }
 
 // Client cards with only their names.
@@ -144,4 +165,62 @@ TEST(DesktopKeys, FindAndQuickFindWithTheKeyboardAlone) {
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(&w, "btnTrova"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // and it finds
     EXPECT_TRUE(list->selectedLine().startsWith("VERDI ANNA")) << list->selectedLine().toStdString();
+}
+
+// Esc closes every secondary window as its own "Chiudi", "Esci" or
+// "Annulla" does, from the control the window opens on, and nothing typed
+// is kept.
+TEST(DesktopKeys, EscClosesEverySecondaryWindowAndWritesNothing) {
+    struct Case {
+        const char* what;
+        std::function<Window(Seams&)> make;
+        const char* typed;  // into the control the window opens on, if anything
+    };
+    WindowSet set;
+    const Case cases[] = {
+        {"numbering", [](Seams&) { return numbering(); }, "7"},
+        {"codice fiscale", [](Seams&) { return make<TfrmCodFisc>(); }, "RSSMRA"},
+        {"partita IVA", [](Seams&) { return make<TfrmPartitaIva>(); }, "0123"},
+        {"IBAN", [](Seams&) { return make<TfrmIban>(); }, "IT60"},
+        {"card", [](Seams&) { return make<TfrmCarta>(); }, "4111"},
+        {"find", [](Seams&) { return make<TfrmTrovaClienti>(); }, "ROSSI"},
+        {"summary", [](Seams&) { return make<TfrmConfermati>(); }, "Rossi"},
+        {"export", [](Seams&) { return make<TfrmExpClienti>(); }, nullptr},
+        {"interval summary",
+         [](Seams& seams) { return std::make_shared<TfrmRiepProtocollo>(nullptr, seams.file("2026.prt")); }, nullptr},
+        {"date picker", [](Seams&) { return datePicker(); }, nullptr},
+        {"WhatsApp", [](Seams&) { return make<TfrmWhatsApp_Message>(); }, nullptr},
+        {"attach files",
+         [](Seams&) {
+             auto w = std::make_shared<TfrmAllegaCartella>();
+             w->setMode("clienti");
+             return w;
+         },
+         "nota.txt"},
+        {"services", [](Seams&) { return std::make_shared<TfrmAllegaExcel>("ROSSI MARIO", 1); }, "Rossi"},
+        {"card print", [](Seams&) { return make<TfrmStampaChiamata>(); }, nullptr},
+        // Closed, it brings the password window back: one of the program's set.
+        {"password change", [&set](Seams&) { return Window(set.frmCambiaPassword.get(), [](QDialog*) {}); },
+         "PLENARO"},
+        {"information", [](Seams&) { return make<TfrmInfo>(); }, nullptr},
+        {"notes", [](Seams&) { return make<TfrmSplash>(); }, nullptr},
+        {"guide", [](Seams&) { return make<TfrmGuida>(); }, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Seams seams;
+        Window w = c.make(seams);
+        WindowDriver::showActive(w.get());
+        const auto before = folderBytes(seams);  // opening may create an empty archive
+        QWidget* at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr);
+        ASSERT_EQ(at->window(), w.get());
+        if (c.typed) typeText(at, c.typed);
+        QTest::keyClick(at, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(w->result(), QDialog::Rejected);
+        EXPECT_TRUE(seams.messages.empty());
+        EXPECT_TRUE(seams.modals.empty());
+        EXPECT_EQ(folderBytes(seams), before);
+    }
 }
