@@ -67,6 +67,7 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     findRow->addWidget(btnTrova);
     lv->addLayout(findRow);
     list_ = new TRecordList(panContainer_);
+    list_->setAccessibleName(desc_.title);  // what the title above it says
     lv->addWidget(list_, 1);
     quickFind_ = new TQuickFind(list_, txtTrova_, btnTrova);
     lv->addWidget(new QLabel(desc_.modifyInstruction, panContainer_));

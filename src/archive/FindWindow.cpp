@@ -73,7 +73,8 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     for (QLineEdit* e : searchFields_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
 
     // Results panel, hidden until a search.
-    auto* results = new TListPanel(QStringLiteral("panContainer"), desc_.instruction, true, this);
+    auto* results = new TListPanel(QStringLiteral("panContainer"), QStringLiteral("Risultati della ricerca"),
+                                  desc_.instruction, true, this);
     panContainer_ = results;
     list_ = results->list();
     list_->setSorted(desc_.sorted);

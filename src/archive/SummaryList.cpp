@@ -11,7 +11,8 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     setObjectName(desc_.objectName);
     setWindowTitle(desc_.caption);
     auto* v = new QVBoxLayout(this);
-    auto* panel = new TListPanel(QStringLiteral("panContainer"),
+    // The list is named as its printout is titled.
+    auto* panel = new TListPanel(QStringLiteral("panContainer"), desc_.printTitle,
                                  QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
                                  false, this);
     v->addWidget(panel);

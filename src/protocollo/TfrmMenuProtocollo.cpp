@@ -51,7 +51,6 @@ TfrmMenuProtocollo::TfrmMenuProtocollo(QWidget* owner) : TAppWindow(owner) {
     TFocusMark::attach(txtAnno_, QStringLiteral("effAnnoPreventivi"));
     QPushButton* apri = Controls::pushButton(QStringLiteral("btnApriPreventivi"), QStringLiteral("Apri"), group);
     apri->setMinimumWidth(100);
-    apri->setAutoDefault(true);  // Enter on the focused button opens, as a click does
     KeyFilters::enterTo(txtAnno_, apri);
     row->addWidget(label);
     row->addWidget(txtAnno_);

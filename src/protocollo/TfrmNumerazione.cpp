@@ -59,7 +59,6 @@ TfrmNumerazione::TfrmNumerazione(QWidget* owner) : TForm(owner) {
         buttons->addWidget(b);
     }
     outer->addLayout(buttons);
-    btnApplica_->setAutoDefault(true);  // Enter moves here from the field, and Enter again applies
     // Only the protocol window opens it.
     Controls::hiddenLabel(QStringLiteral("lblMemory"), this)->setText(QStringLiteral("protocollo"));
 

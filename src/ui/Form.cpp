@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
+#include "ui/KeyFilters.h"
 #include "ui/Modal.h"
 
 TForm::TForm(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeyFilters::pressButtonsOnEnter();  // one rule for every window
 }
 
 int TForm::showModal() { return Modal::exec(this); }

@@ -1,9 +1,13 @@
 #include "ui/KeyFilters.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QWidget>
+
+#include "ui/PictureButton.h"
 
 namespace {
 
@@ -57,6 +61,26 @@ private:
     QPointer<QWidget> target_;
 };
 
+// Sees every key of the application before the focused control does, so
+// that no button, window or key rule in between decides otherwise.
+class ButtonEnter : public QObject {
+public:
+    explicit ButtonEnter(QObject* owner) : QObject(owner) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (!isEnter(k) || (k->modifiers() & ~Qt::KeypadModifier)) return false;
+        QAbstractButton* button = qobject_cast<QPushButton*>(watched);
+        if (!button) button = qobject_cast<TPictureButton*>(watched);
+        if (!button || !button->isEnabled() || !button->isVisible()) return false;
+        // A held key presses once, as Space does.
+        if (!k->isAutoRepeat()) button->click();
+        return true;
+    }
+};
+
 class CharsOnly : public QObject {
 public:
     CharsOnly(QWidget* control, const QString& allowed) : QObject(control), allowed_(allowed) {
@@ -89,6 +113,7 @@ protected:
         case Qt::Key_Enter:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+        case Qt::Key_Escape:  // the window's own Esc
             return false;
         default:
             break;
@@ -116,5 +141,12 @@ void enterChain(const QList<QWidget*>& chain) {
 void digitsOnly(QWidget* control) { new CharsOnly(control, QString()); }
 void charsOnly(QWidget* control, const QString& allowed) { new CharsOnly(control, allowed); }
 void enterTo(QWidget* control, QWidget* target) { new EnterTo(control, target); }
+
+void pressButtonsOnEnter() {
+    static QPointer<ButtonEnter> installed;  // gone with the application that owns it
+    if (installed || !qApp) return;
+    installed = new ButtonEnter(qApp);
+    qApp->installEventFilter(installed);
+}
 
 }  // namespace KeyFilters

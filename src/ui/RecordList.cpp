@@ -187,7 +187,8 @@ void TQuickFind::find() {
     last_ = t;
 }
 
-TListPanel::TListPanel(const QString& objectName, const QString& instruction, bool withCount, QWidget* parent)
+TListPanel::TListPanel(const QString& objectName, const QString& listName, const QString& instruction,
+                       bool withCount, QWidget* parent)
     : QWidget(parent) {
     setObjectName(objectName);
     auto* v = new QVBoxLayout(this);
@@ -196,6 +197,8 @@ TListPanel::TListPanel(const QString& objectName, const QString& instruction, bo
     text->setObjectName(QStringLiteral("lblIstruzioni"));
     v->addWidget(text);
     list_ = new TRecordList(this);
+    list_->setAccessibleName(listName);
+    text->setBuddy(list_);
     v->addWidget(list_, 1);
     if (withCount) {
         lblTrovate_ = new QLabel(this);

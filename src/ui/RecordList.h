@@ -121,10 +121,12 @@ private:
 // A list with its quick find, as the find results and the summaries show
 // it: the instruction, the list, the count (when asked for), then the text
 // to find with "Trova" (btnTrova), "Stampa" (btnStampa) and "Chiudi" (btnChiudi).
+// listName says what the list holds, for screen readers.
 class TListPanel : public QWidget {
     Q_OBJECT
 public:
-    TListPanel(const QString& objectName, const QString& instruction, bool withCount, QWidget* parent);
+    TListPanel(const QString& objectName, const QString& listName, const QString& instruction, bool withCount,
+               QWidget* parent);
 
     TRecordList* list() const { return list_; }
     QLineEdit* findText() const { return txtTrova_; }
