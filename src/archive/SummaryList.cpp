@@ -18,6 +18,7 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     v->addWidget(panel);
     list_ = panel->list();
     quickFind_ = panel->quickFind();
+    txtTrova_ = panel->findText();
     connect(panel->printButton(), &QPushButton::clicked, this, &TSummaryList::btnStampaClick);
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &TRecordList::lineChosen, this, &TSummaryList::lstRecordsDblClick);
@@ -42,7 +43,7 @@ void TSummaryList::FormShow() {
         // The list shows what could be read.
     }
     list_->setLines(std::move(lines));
-    findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
+    txtTrova_->setFocus(Qt::OtherFocusReason);
 }
 
 void TSummaryList::FormClose() { list_->clear(); }

@@ -11,6 +11,7 @@
 #include "archive/RecordLines.h"
 #include "ui/Form.h"
 
+class QLineEdit;
 class TQuickFind;
 class TRecordList;
 
@@ -49,5 +50,6 @@ private:
     SummaryListDescription desc_;
     TRecordList* list_;
     TQuickFind* quickFind_;
+    QLineEdit* txtTrova_;
     std::optional<FoundRecord> chosen_;
 };
