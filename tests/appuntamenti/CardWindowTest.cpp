@@ -36,27 +36,14 @@ Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
     return r;
 }
 
-class CardWindow : public SeamsTest, protected WindowDriver {
+class CardWindow : public CardWindowTest<TfrmArchivio_Scadenze> {
 protected:
-    TfrmArchivio_Scadenze w;
-
-    CardWindow() : WindowDriver(&w) {}
-
-    void SetUp() override {
-        seams.setNow(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)));
-        showActive(&w);
-    }
-
     void fillRequired() {
         put("txtData", "12/03/2024");
         type("txtCausale", "Consulenza fiscale");
         type("txtContatto", "Rossi Mario");
         type("txtCel", "3331234567");
     }
-    void archive(const std::vector<Record>& records) {
-        appendRecords(seams.file("Archivio_Appuntamenti.pro"), records);
-    }
-    QByteArray bytes() { return fileBytes(seams.file("Archivio_Appuntamenti.pro")); }
 };
 
 }  // namespace

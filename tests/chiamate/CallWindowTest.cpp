@@ -22,17 +22,8 @@ namespace {
 
 const int kSize = 1291;
 
-class CallWindow : public SeamsTest, protected WindowDriver {
+class CallWindow : public CardWindowTest<TfrmChiamate> {
 protected:
-    TfrmChiamate w;
-
-    CallWindow() : WindowDriver(&w) {}
-
-    void SetUp() override {
-        seams.setNow(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)));
-        showActive(&w);
-    }
-
     // The required fields besides the date, time and direction of the reset.
     void fillRequired() {
         type("txtOggetto", "Richiesta preventivo");
@@ -40,8 +31,6 @@ protected:
         type("txtCodFisc", "RSSMRA80A01H501U");
         type("txtTelCel", "3331234567");
     }
-    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Registro_Chiamate.pro"), records); }
-    QByteArray register_() { return fileBytes(seams.file("Registro_Chiamate.pro")); }
 };
 
 Record storedCall(const QString& day, const QString& month, const QString& year) {
@@ -132,7 +121,7 @@ TEST_F(CallWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
     EXPECT_EQ(seams.lastMessage().text, QStringLiteral("La scheda corrente è stata salvata in archivio."));
     EXPECT_EQ(pos(), QStringLiteral("1"));
-    EXPECT_EQ(register_().size(), kSize);
+    EXPECT_EQ(bytes().size(), kSize);
 }
 
 TEST_F(CallWindow, DatesThatDoNotExistAreNamedAndAMonthOutsideTheListIsRefused) {
@@ -165,7 +154,7 @@ TEST_F(CallWindow, DatesThatDoNotExistAreNamedAndAMonthOutsideTheListIsRefused) 
         click("cmdSalva");
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information) << s.day << s.month << s.year;
     }
-    EXPECT_EQ(register_().size(), 3 * kSize);
+    EXPECT_EQ(bytes().size(), 3 * kSize);
 
     // A month name that is not one of the twelve, as an older card may hold.
     archive({storedCall("07", "Marz", "2024")});
@@ -177,7 +166,7 @@ TEST_F(CallWindow, DatesThatDoNotExistAreNamedAndAMonthOutsideTheListIsRefused) 
               QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
                              "Per poter salvare la scheda è necessario indicare una data valida."));
     EXPECT_TRUE(ctl("txtMeseRit")->hasFocus());
-    EXPECT_EQ(register_().mid(3 * kSize), storedCall("07", "Marz", "2024").bytes());
+    EXPECT_EQ(bytes().mid(3 * kSize), storedCall("07", "Marz", "2024").bytes());
 }
 
 TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
@@ -209,11 +198,11 @@ TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
         {"CodFisc", "RSSNCC80A01H501Z"}, {"Zona", "Centro"}, {"Recapito", "06 1234567"}, {"TelCel", "3331234567"},
         {"Email", "n.rossi@esempio.it"}, {"Note", QString(250, QLatin1Char('n'))}, {"Operatore", "Laura"}};
     for (const auto& [field, value] : fields) expected.set(field, value);
-    QByteArray bytes = register_();
-    ASSERT_EQ(bytes.size(), 2 * kSize);
-    EXPECT_EQ(bytes.mid(kSize), expected.bytes());
-    EXPECT_EQ(bytes.mid(kSize, 12), QByteArray("\x02" "07" "\x05" "Marzo\0\0\0\0\0", 12));
-    EXPECT_EQ(bytes.mid(kSize + Layouts::TSchedaChiamata().offset("Cliente"), 14), QByteArray("\x0DNiccol\xF2 Rossi"));
+    QByteArray stored = bytes();
+    ASSERT_EQ(stored.size(), 2 * kSize);
+    EXPECT_EQ(stored.mid(kSize), expected.bytes());
+    EXPECT_EQ(stored.mid(kSize, 12), QByteArray("\x02" "07" "\x05" "Marzo\0\0\0\0\0", 12));
+    EXPECT_EQ(stored.mid(kSize + Layouts::TSchedaChiamata().offset("Cliente"), 14), QByteArray("\x0DNiccol\xF2 Rossi"));
 
     put("txtMinutiRit", "50");
     type("txtEsito", "Accettato");
@@ -224,10 +213,10 @@ TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
     expected.set("Minuti", "50");
     expected.set("OraChiamata", "09:50");
     expected.set("Esito", "Accettato");
-    bytes = register_();
-    ASSERT_EQ(bytes.size(), 2 * kSize);
-    EXPECT_EQ(bytes.mid(kSize), expected.bytes());
-    EXPECT_EQ(bytes.left(kSize), storedCall("01", "Gennaio", "2024").bytes());
+    stored = bytes();
+    ASSERT_EQ(stored.size(), 2 * kSize);
+    EXPECT_EQ(stored.mid(kSize), expected.bytes());
+    EXPECT_EQ(stored.left(kSize), storedCall("01", "Gennaio", "2024").bytes());
 
     // Read back, the hidden labels show the composed date and time.
     click("cmdNuovo");

@@ -14,6 +14,7 @@
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/PictureButton.h"
 
 namespace {
@@ -29,27 +30,10 @@ Record client(const QString& name, const QString& flag = QStringLiteral("No")) {
     return r;
 }
 
-class ClientWindow : public SeamsTest {
+class ClientWindow : public CardWindowTest<TfrmClienti> {
 protected:
-    TfrmClienti w;
-
-    void SetUp() override {
-        w.show();
-        QApplication::setActiveWindow(&w);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
-
     QLineEdit* edit(const char* name) { return child<QLineEdit>(&w, name); }
-    QString pos() { return child<QLabel>(&w, "lblPosizione")->text(); }
-    void click(const char* button) { child<QAbstractButton>(&w, button)->click(); }
-    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Contatti.pro"), records); }
     int count() { return int(QFile(seams.file("Contatti.pro")).size() / 3372); }
-    void type(const char* name, const QString& text) {
-        QLineEdit* e = edit(name);
-        e->setFocus();
-        e->clear();
-        typeText(e, text);
-    }
     void fillRequired() {
         type("txtCliente", "Bianchi Anna");
         type("txtTelCel", "3471112223");

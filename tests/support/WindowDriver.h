@@ -1,11 +1,14 @@
 #pragma once
 // Drives a window's controls by their names, as a user would reach them:
 // what the tests of every record window share.
+#include <QDateTime>
 #include <QString>
+#include <vector>
+
+#include "support/Seams.h"
 
 class QComboBox;
 class QWidget;
-class Seams;
 
 // The warning of a required field left empty, spelled out here rather than
 // taken from the program, so that a wrong text fails.
@@ -39,4 +42,26 @@ public:
 
 private:
     QWidget* window_;
+};
+
+// A card window of an app, shown and active over a temporary program folder,
+// with the clock at a fixed moment: what the tests of every card window share.
+template <class Window>
+class CardWindowTest : public SeamsTest, protected WindowDriver {
+protected:
+    Window w;
+
+    CardWindowTest() : WindowDriver(&w) {}
+
+    // The moment the window is shown at; a test fixture may choose another.
+    virtual QDateTime moment() const { return QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)); }
+
+    void SetUp() override {
+        seams.setNow(moment());
+        showActive(&w);
+    }
+
+    // The window's archive: cards put there before the test, and its bytes.
+    void archive(const std::vector<Record>& records) { appendRecords(seams.file(w.archiveFile()), records); }
+    QByteArray bytes() const { return fileBytes(seams.file(w.archiveFile())); }
 };
