@@ -54,7 +54,7 @@ void TSlideshow::FormShow() {
 void TSlideshow::FormClose() { Timer->stop(); }
 
 void TSlideshow::cmdAvantiClick() {
-    const qint64 p = qMax<qint64>(0, lblPosizione->text().trimmed().toLongLong());  // empty: before the first card
+    const qint64 p = shown_;  // 0: before the first card
     qint64 n = 0;
     // Only counted: the cards' fields play no part in the show.
     if (!Archive::guard(this, [&] {
@@ -65,6 +65,7 @@ void TSlideshow::cmdAvantiClick() {
         }))
         return;
     if (n == 0) {
+        shown_ = 0;
         lblPosizione->clear();
         Timer->stop();
         Msg::information(this, QStringLiteral("L'archivio non contiene nessuna scheda."));
@@ -72,10 +73,12 @@ void TSlideshow::cmdAvantiClick() {
         return;
     }
     if (p < n) {
-        lblPosizione->setText(QString::number(p + 1));
-        desc_.store.show(p + 1, imgFoto);
+        shown_ = p + 1;
+        lblPosizione->setText(QString::number(shown_));
+        desc_.store.show(shown_, imgFoto);
     } else {
         // The last photo stays one more interval; the next step starts again.
+        shown_ = 0;
         lblPosizione->setText(QStringLiteral("0"));
     }
 }

@@ -44,7 +44,8 @@ private:
     SlideshowDescription desc_;
     QWidget* panContainer;
     TPhotoBox* imgFoto;
-    QLabel* lblPosizione;
+    QLabel* lblPosizione;  // shows shown_
+    qint64 shown_ = 0;     // the card whose photo is shown; 0 before the first
     QPushButton* cmdAvanti;
     TTimer* Timer;
 };
