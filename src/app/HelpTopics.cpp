@@ -5,6 +5,7 @@
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
+#include "dipendenti/DipendentiHelp.h"
 #include "protocollo/ProtocolloHelp.h"
 
 // Each app gives its topics through functions in its own folder, e.g.
@@ -18,6 +19,7 @@ QList<HelpTopic> guides() {
     // Chiamate, Archivio Pratiche, Schedario Libri, Protocollo Posta, Agenda
     // Appuntamenti (with Schedario Appuntamenti), Riepilogo Incassi.
     return {
+        dipendentiHelpTopic(),
         clientiHelpTopic(),
         chiamateHelpTopic(),
         protocolloHelpTopic(),

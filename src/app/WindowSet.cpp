@@ -24,11 +24,17 @@
 #include "chiamate/TfrmRiepChiamateOggi.h"
 #include "chiamate/TfrmStampaChiamata.h"
 #include "chiamate/TfrmTrovaChiamate.h"
+#include "archive/Slideshow.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
+#include "dipendenti/TfrmDipendenti.h"
+#include "dipendenti/TfrmLavori_Svolti.h"
+#include "dipendenti/TfrmStampaDipendenti.h"
+#include "dipendenti/TfrmTrovaDipendenti.h"
+#include "dipendenti/TfrmWebCam.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmMenuProtocollo.h"
 #include "protocollo/TfrmNumerazione.h"
@@ -59,6 +65,7 @@ WindowSet::WindowSet() {
 
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
+    frmAvvio->setApp(1, [this] { return static_cast<TAppWindow*>(frmDipendenti.get()); });
     frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
     frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
     frmAvvio->setApp(6, [this] {

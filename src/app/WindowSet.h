@@ -56,7 +56,14 @@ class TfrmExpImminenti;
 class TfrmExpMensili;
 class TfrmExpScadenzario;
 class TfrmWhatsApp_Message;
+class TfrmDipendenti;
 class TfrmZoom;
+class TfrmWebCam;
+class TfrmSlideshow_Dipendenti;
+class TfrmAnteprimaDipendenti;
+class TfrmStampaDipendenti;
+class TfrmTrovaDipendenti;
+class TfrmLavori_Svolti;
 
 class WindowSet;
 
@@ -130,7 +137,14 @@ public:
     WindowSlot<TfrmStampaProtocollo> frmStampaProtocollo{this};
     WindowSlot<TfrmTrovaProtocollo> frmTrovaProtocollo{this};
     WindowSlot<TfrmRiepProtocollo> frmRiepProtocollo{this};
+    WindowSlot<TfrmDipendenti> frmDipendenti{this};
     WindowSlot<TfrmZoom> frmZoom{this};
+    WindowSlot<TfrmWebCam> frmWebCam{this};
+    WindowSlot<TfrmSlideshow_Dipendenti> frmSlideshow_Dipendenti{this};
+    WindowSlot<TfrmAnteprimaDipendenti> frmAnteprimaDipendenti{this};
+    WindowSlot<TfrmStampaDipendenti> frmStampaDipendenti{this};
+    WindowSlot<TfrmTrovaDipendenti> frmTrovaDipendenti{this};
+    WindowSlot<TfrmLavori_Svolti> frmLavori_Svolti{this};
 
     // Builds the password window, the program's main window, and binds the
     // launcher's tiles and the shell's help and photo windows; the other

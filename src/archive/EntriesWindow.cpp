@@ -17,17 +17,13 @@
 #include "report/ListReport.h"
 #include "ui/Controls.h"
 #include "ui/FieldEditor.h"
+#include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 #include "ui/RecordList.h"
 
 namespace {
-
-// While typing, a field is yellow; otherwise light blue with a sky-blue border.
-const char* kFieldLook =
-    "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
-    "QLineEdit:focus { background: #FFFF00; }";
 
 const QString kZero = QStringLiteral("0,00");
 
@@ -89,7 +85,7 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     // One entry.
     panCosti_ = new QWidget(this);
     panCosti_->setObjectName(QStringLiteral("panCosti"));
-    panCosti_->setStyleSheet(QString::fromLatin1(kFieldLook));
+    panCosti_->setStyleSheet(FocusMark::backgroundSheet());
     auto* ev = new QVBoxLayout(panCosti_);
     ev->addWidget(new QLabel(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti_));
     auto* grid = new QGridLayout;

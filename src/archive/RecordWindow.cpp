@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/PhotoStore.h"
 #include "archive/checks/Checks.h"
 #include "platform/Formats.h"
 #include "platform/Shell.h"
@@ -22,6 +23,7 @@
 #include "ui/Help.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
+#include "ui/PhotoBox.h"
 #include "ui/PictureButton.h"
 #include "ui/Section.h"
 #include "ui/StatusLine.h"
@@ -107,9 +109,15 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     middle->setSpacing(8);
     fieldsArea_ = new QWidget(this);
     fieldsArea_->setObjectName(QStringLiteral("panContainer"));
-    fieldsLayout_ = new QVBoxLayout(fieldsArea_);
-    fieldsLayout_->setContentsMargins(0, 0, 0, 0);
+    auto* areaRow = new QHBoxLayout(fieldsArea_);
+    areaRow->setContentsMargins(0, 0, 0, 0);
+    areaRow->setSpacing(8);
+    fieldsLayout_ = new QVBoxLayout;
     fieldsLayout_->setSpacing(4);
+    areaRow->addLayout(fieldsLayout_, 1);
+    sideLayout_ = new QVBoxLayout;  // empty, and so without room, unless a window uses it
+    sideLayout_->setSpacing(6);
+    areaRow->addLayout(sideLayout_);
     middle->addWidget(fieldsArea_, 1);
 
     buttonPanel_ = new QWidget(this);
@@ -326,7 +334,10 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
                               qPrintable(desc_.layout->typeName()));
         byLayoutIndex_[size_t(index)] = int(i);
         if (b.row.limited) b.editor->setMaxLength(desc_.layout->capacity(index));
-        if (b.editor->typed()) TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
+        if (b.editor->typed()) {
+            if (desc_.focusOnBackground) FocusMark::onBackground(b.control);
+            else TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
+        }
         if (chained(b.row.kind)) chain << b.control;
         if (!b.row.hint.isEmpty()) panInfo_->setHint(b.control, b.row.hint);
     }
@@ -354,10 +365,22 @@ void TRecordWindow::focusField(const QString& field) {
     if (QWidget* c = fieldControl(field)) c->setFocus(Qt::OtherFocusReason);
 }
 
+void TRecordWindow::keepPhoto(TPhotoBox* box, const PhotoStore& store) {
+    photoBox_ = box;
+    photoStore_ = &store;
+}
+
+void TRecordWindow::showPhoto() {
+    if (!photoBox_) return;
+    if (isNewCard()) photoBox_->clear();
+    else photoStore_->show(position(), photoBox_);
+}
+
 void TRecordWindow::newCard() {
     for (const Bound& b : fields_) b.editor->clear();
     nav_->startNew();
     showPosition();
+    showPhoto();
     focusField(desc_.firstField);
 }
 
@@ -370,6 +393,7 @@ void TRecordWindow::showRecord(const Record& record, qint64 position) {
     loadRecord(record);
     nav_->setPosition(position);
     showPosition();
+    showPhoto();
 }
 
 void TRecordWindow::showRecord(const std::optional<FoundRecord>& found) {
@@ -393,6 +417,7 @@ void TRecordWindow::browse(Browse step) {
     case RecordNavigator::Step::Nothing: break;
     }
     showPosition();
+    if (got == RecordNavigator::Step::Loaded) showPhoto();
 }
 
 void TRecordWindow::cmdPrimoClick() { browse(&RecordNavigator::first); }
@@ -426,7 +451,9 @@ void TRecordWindow::cmdSalvaClick() {
         nav_->save(r);
     });
     showPosition();
-    if (ok) Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
+    if (!ok) return;
+    if (photoBox_) photoStore_->store(this, position(), photoBox_);
+    Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
 void TRecordWindow::cmdDuplicaClick() {
@@ -439,6 +466,7 @@ void TRecordWindow::cmdDuplicaClick() {
         if (const Bound* b = boundOf(field)) b->editor->clear();
     nav_->startNew();
     showPosition();
+    showPhoto();
     afterDuplicate();
     if (desc_.duplicateOpensArchive && !Archive::guard(this, [&] { nav_->check(); })) return;
     focusField(desc_.duplicateFocus);

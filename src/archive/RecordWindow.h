@@ -26,6 +26,8 @@ class QGridLayout;
 class QLabel;
 class QLayout;
 class QVBoxLayout;
+class PhotoStore;
+class TPhotoBox;
 class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
@@ -97,6 +99,9 @@ struct RecordWindowDescription {
     QStringList duplicateClears = {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
     // Where Duplicate leaves the focus; the first field by default.
     QString duplicateFocus;
+    // The focus mark of the typed fields: the yellow rectangle around them,
+    // or their own background (FocusMark::onBackground).
+    bool focusOnBackground = false;
 };
 
 class TRecordWindow : public TAppWindow {
@@ -179,6 +184,14 @@ protected:
     QWidget* placeField(QGridLayout* grid, int row, int column, int span, const FieldRow& field);
     // The hidden fields of the three attached files and their descriptions.
     void addAttachmentFields();
+    // A column at the right of the sections (a card's photo and its buttons).
+    QVBoxLayout* sideColumn() const { return sideLayout_; }
+    // A card with a photo kept in the store under its position: each card
+    // shown brings its photo into the box (the placeholder when it has none),
+    // a new or duplicated card shows the placeholder, and each save stores
+    // what the box shows; a photo that cannot be stored is told, the card
+    // stays saved.
+    void keepPhoto(TPhotoBox* box, const PhotoStore& store);
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.
@@ -233,6 +246,7 @@ private:
     void addButton(const WindowButton& button);
     const Bound* boundOf(const QString& field) const;
     void focusField(const QString& field);
+    void showPhoto();
 
     RecordWindowDescription desc_;
     std::unique_ptr<RecordNavigator> nav_;
@@ -241,6 +255,9 @@ private:
     std::vector<QWidget*> tabOrder_;    // fields and their buttons
     QWidget* fieldsArea_ = nullptr;
     QVBoxLayout* fieldsLayout_ = nullptr;
+    QVBoxLayout* sideLayout_ = nullptr;
+    TPhotoBox* photoBox_ = nullptr;
+    const PhotoStore* photoStore_ = nullptr;
     QWidget* buttonPanel_ = nullptr;
     QGridLayout* buttonGrid_ = nullptr;
     int buttonCount_ = 0;

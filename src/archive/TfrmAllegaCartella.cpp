@@ -10,6 +10,7 @@
 
 #include "archive/AttachedFiles.h"
 #include "platform/Text.h"
+#include "ui/FocusMark.h"
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 #include "ui/PictureButton.h"
@@ -24,11 +25,8 @@ QString ordinal(int slot) { return QString::number(slot + 1) + QStringLiteral("\
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
-    setStyleSheet(QStringLiteral(
-        "QFrame#panSlot { background: #f3f7fb; border: 1px solid #c9d6e3; border-radius: 4px; }"
-        "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
-        "QLineEdit:focus { background: #FFFF00; }"
-        "QLineEdit:read-only { background: #e6edf3; }"));
+    setStyleSheet(QStringLiteral("QFrame#panSlot { background: #f3f7fb; border: 1px solid #c9d6e3; border-radius: 4px; }") +
+                  FocusMark::backgroundSheet() + QStringLiteral("QLineEdit:read-only { background: #e6edf3; }"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 10);

@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgWidget>
+#include <exception>
+
+#include "ui/Messages.h"
 
 TCardPrintWindow::TCardPrintWindow(QWidget* owner, const Texts& texts, Output output, Builder builder)
-    : TForm(owner), output_(output), builder_(std::move(builder)) {
+    : TForm(owner), output_(output), builder_(std::move(builder)), failure_(texts.failure) {
     setObjectName(texts.objectName);
     setWindowTitle(texts.caption);
 
@@ -51,12 +54,21 @@ void TCardPrintWindow::FormShow() {
 }
 
 void TCardPrintWindow::btnStampaClick() {
-    // The engine tells its own failures; the window closes either way.
-    if (const std::unique_ptr<TReport> report = builder_ ? builder_() : nullptr) {
-        report->prepare();
-        if (output_ == Output::Print) report->print(this);
-        else report->preview(this);
+    // The engine tells its own failures, unless the window has its own
+    // warning; the window closes either way.
+    bool failed = false;
+    try {
+        if (const std::unique_ptr<TReport> report = builder_ ? builder_() : nullptr) {
+            report->setReportsErrors(failure_.isEmpty());
+            report->prepare();
+            const OutputResult r = output_ == Output::Print ? report->print(this) : report->preview(this);
+            failed = r == OutputResult::Failed;
+        }
+    } catch (const std::exception&) {
+        // A photo too large to lay out or paint.
+        failed = true;
     }
+    if (failed && !failure_.isEmpty()) Msg::warning(this, failure_);
     accept();
 }
 

@@ -22,6 +22,9 @@ public:
         QString button;   // "Stampa", "Mostra anteprima"
         QString picture;  // a resource path
         QString prompt;
+        // When set, a print or preview that fails shows this warning in place
+        // of the engine's own message (the cards with a photo).
+        QString failure = {};
     };
 
     TCardPrintWindow(QWidget* owner, const Texts& texts, Output output, Builder builder);
@@ -39,4 +42,5 @@ protected:
 private:
     Output output_;
     Builder builder_;
+    QString failure_;
 };

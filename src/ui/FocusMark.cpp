@@ -49,3 +49,14 @@ void TFocusMark::paintEvent(QPaintEvent*) {
     }
     p.fillRect(rect().adjusted(4, 4, -4, -4), QColor(255, 255, 0));
 }
+
+namespace FocusMark {
+
+QString backgroundSheet() {
+    return QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
+                          "QLineEdit:focus { background: #FFFF00; }");
+}
+
+void onBackground(QWidget* control) { control->setStyleSheet(backgroundSheet()); }
+
+}  // namespace FocusMark

@@ -19,6 +19,7 @@
 #include "app/Startup.h"
 #include "app/WindowSet.h"
 #include "clienti/TfrmClienti.h"
+#include "dipendenti/TfrmDipendenti.h"
 #include "platform/Formats.h"
 #include "support/Seams.h"
 #include "ui/Link.h"
@@ -112,10 +113,15 @@ TEST_F(ShellTest, ATileShowsItsAppAndTheAppsCloseBoxReturnsToTheLauncher) {
         EXPECT_TRUE(set.frmAvvio->isVisible()) << control;
     }
 
-    // A tile whose app does not exist yet does nothing (the first is spelled btnAoo01).
-    click(child<QWidget>(launcher(), "btnAoo01"));
-    click(child<QWidget>(launcher(), "imgApp01"));
-    EXPECT_TRUE(set.frmAvvio->isVisible());
+    // The first tile's caption button is spelled btnAoo01: it opens the employees.
+    for (const char* control : {"btnAoo01", "imgApp01"}) {
+        click(child<QWidget>(launcher(), QLatin1String(control)));
+        ASSERT_TRUE(set.frmDipendenti.built()) << control;
+        EXPECT_TRUE(set.frmDipendenti->isVisible()) << control;
+        EXPECT_FALSE(set.frmAvvio->isVisible()) << control;
+        set.frmDipendenti->close();
+        EXPECT_TRUE(set.frmAvvio->isVisible()) << control;
+    }
     EXPECT_EQ(seams.quitRequests, 0);
 }
 

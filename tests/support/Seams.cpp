@@ -13,6 +13,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "platform/Timer.h"
+#include "ui/Camera.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
 #include "ui/Modal.h"
@@ -51,6 +52,7 @@ Seams::Seams() {
         else
             ++soundStops;
     });
+    Camera::setFactory([this] { return std::make_unique<FakeCamera>(camera); });
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
@@ -81,6 +83,7 @@ Seams::~Seams() {
     Help::setOpener(nullptr);
     PhotoZoom::setOpener(nullptr);
     Sound::resetHandler();
+    Camera::resetFactory();
     FileDialogs::resetHandler();
     Modal::resetHandler();
     Clock::reset();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "archive/RecordLayout.h"
+#include "support/FakeCamera.h"
 #include "report/ReportOutput.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
@@ -63,6 +64,10 @@ public:
     // the sound was asked to stop. Nothing reaches the speakers.
     QStringList soundsPlayed;
     int soundStops = 0;
+
+    // The webcam: a fake, unplugged unless the test plugs it in; no test
+    // reaches a real device.
+    FakeCamera::Script camera;
 
     // Full-screen photos asked for, each picture as passed.
     std::vector<QPixmap> zooms;

@@ -1,0 +1,5 @@
+#pragma once
+#include "ui/Help.h"
+
+// The user guide of the employees app.
+HelpTopic dipendentiHelpTopic();
