@@ -5,6 +5,7 @@
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
+#include "pratiche/PraticheHelp.h"
 #include "protocollo/ProtocolloHelp.h"
 
 // Each app gives its topics through functions in its own folder, e.g.
@@ -20,6 +21,7 @@ QList<HelpTopic> guides() {
     return {
         clientiHelpTopic(),
         chiamateHelpTopic(),
+        praticheHelpTopic(),
         protocolloHelpTopic(),
         schedarioAppuntamentiHelpTopic(),
         agendaHelpTopic(),
@@ -33,6 +35,7 @@ QList<HelpTopic> others() {
         storicoChiamateHelpTopic(),
         riepChiamateOggiHelpTopic(),
         expChiamateHelpTopic(),
+        expPraticheHelpTopic(),
         visualizzazioneAppuntamentiHelpTopic(),
         expScadenzarioHelpTopic(),
         riepProtocolloHelpTopic(),

@@ -29,6 +29,12 @@
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
+#include "pratiche/TfrmCartella.h"
+#include "pratiche/TfrmDettagli.h"
+#include "pratiche/TfrmExpPratiche.h"
+#include "pratiche/TfrmPratica.h"
+#include "pratiche/TfrmTrovaPratica.h"
+#include "pratiche/TfrmUrgenti.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmMenuProtocollo.h"
 #include "protocollo/TfrmNumerazione.h"
@@ -61,6 +67,7 @@ WindowSet::WindowSet() {
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
     frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
     frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
+    frmAvvio->setApp(4, [this] { return static_cast<TAppWindow*>(frmPratica.get()); });
     frmAvvio->setApp(6, [this] {
         frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
         return static_cast<TAppWindow*>(frmMenuProtocollo.get());

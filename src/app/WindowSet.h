@@ -57,6 +57,12 @@ class TfrmExpMensili;
 class TfrmExpScadenzario;
 class TfrmWhatsApp_Message;
 class TfrmZoom;
+class TfrmPratica;
+class TfrmTrovaPratica;
+class TfrmUrgenti;
+class TfrmExpPratiche;
+class TfrmDettagli;
+class TfrmCartella;
 
 class WindowSet;
 
@@ -131,6 +137,12 @@ public:
     WindowSlot<TfrmTrovaProtocollo> frmTrovaProtocollo{this};
     WindowSlot<TfrmRiepProtocollo> frmRiepProtocollo{this};
     WindowSlot<TfrmZoom> frmZoom{this};
+    WindowSlot<TfrmPratica> frmPratica{this};
+    WindowSlot<TfrmTrovaPratica> frmTrovaPratica{this};
+    WindowSlot<TfrmUrgenti> frmUrgenti{this};
+    WindowSlot<TfrmExpPratiche> frmExpPratiche{this};
+    WindowSlot<TfrmDettagli> frmDettagli{this};
+    WindowSlot<TfrmCartella> frmCartella{this};
 
     // Builds the password window, the program's main window, and binds the
     // launcher's tiles and the shell's help and photo windows; the other
