@@ -51,14 +51,14 @@ HelpTopic praticheHelpTopic() {
                  "scrivere una parte del testo, senza badare a maiuscole e minuscole: per esempio \"in lav\" "
                  "nello stato trova le pratiche in lavorazione. Lasciando vuoti tutti i campi si ottiene l'elenco "
                  "di tutte le pratiche. Un doppio clic su una riga dell'elenco riporta la pratica nella finestra, "
-                 "e l'elenco stesso si pu\u00F2 stampare; il pulsante Excel esporta invece l'intero archivio in "
-                 "un foglio di calcolo."),
+                 "e l'elenco stesso si pu\u00F2 stampare. Il pulsante Esporta, infine, mostra l'intero archivio in "
+                 "una griglia e lo trasferisce nel file Pratiche.xls, da aprire con un foglio di calcolo."),
              QStringLiteral(
                  "Stampa e Anteprima producono la scheda informativa della pratica mostrata, cos\u00EC come appare "
                  "sullo schermo, anche se non ancora salvata: vi compaiono tutti i dati della pratica e del "
                  "cliente e le prime cinque voci dell'elenco dei documenti, che ha una stampa tutta sua. "
-                 "Dall'anteprima la scheda si pu\u00F2 ingrandire, vedere a schermo intero e stampare. Esci riporta alla "
-                 "schermata principale di Plenaro.")}};
+                 "Dall'anteprima la scheda si pu\u00F2 ingrandire, vedere a schermo intero e stampare. Esci "
+                 "riporta alla schermata principale di Plenaro.")}};
 }
 
 HelpTopic expPraticheHelpTopic() {

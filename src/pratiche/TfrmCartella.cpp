@@ -34,7 +34,7 @@ TfrmCartella::TfrmCartella(QWidget* owner) : TForm(owner) {
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 
     const QSize size = sizeHint();
-    setFixedBorder(qMax(size.width(), 420), size.height());
+    setFixedBorder(qMax(size.width(), 460), size.height());  // room for the caption
     centreOnScreen();
     apri->setFocus();
 }
