@@ -39,7 +39,8 @@ TfrmDettagli::TfrmDettagli(QWidget* owner) : TForm(owner) {
         e->setMaxLength(kLength);
         e->setMinimumWidth(330);
         auto* label = new QLabel(QString::number(i + 1) + QLatin1Char('.'), this);
-        label->setObjectName(QStringLiteral("lbl") + CaseDocuments::field(i));
+        // Not "lblDoc..": those are the case window's own fields.
+        label->setObjectName(QStringLiteral("lblRiga%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(e);
         e->setAccessibleName(QStringLiteral("Documento %1").arg(i + 1));

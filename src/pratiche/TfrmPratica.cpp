@@ -1,6 +1,5 @@
 #include "pratiche/TfrmPratica.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QVBoxLayout>
 

@@ -64,7 +64,7 @@ TEST_F(CaseFiles, TheDocumentListChangesTheCaseOnlyWhenAppliedAndOnlyASaveKeepsI
         EXPECT_EQ(child<QLineEdit>(d, "txtDoc03")->text(), QStringLiteral("Visura"));
         EXPECT_EQ(child<QLineEdit>(d, "txtDoc32")->text(), QStringLiteral("Planimetria"));  // trimmed
         for (int i = 1; i <= 32; ++i) {
-            EXPECT_EQ(child<QLabel>(d, "lblDoc" + nn(i))->text(), QString::number(i) + '.') << i;
+            EXPECT_EQ(child<QLabel>(d, "lblRiga" + nn(i))->text(), QString::number(i) + '.') << i;
             EXPECT_EQ(child<QLineEdit>(d, "txtDoc" + nn(i))->maxLength(), 50) << i;
         }
         child<QLineEdit>(d, "txtDoc03")->setText("Visura catastale");
