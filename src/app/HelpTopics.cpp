@@ -6,6 +6,7 @@
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
 #include "dipendenti/DipendentiHelp.h"
+#include "pratiche/PraticheHelp.h"
 #include "protocollo/ProtocolloHelp.h"
 
 // Each app gives its topics through functions in its own folder, e.g.
@@ -22,6 +23,7 @@ QList<HelpTopic> guides() {
         dipendentiHelpTopic(),
         clientiHelpTopic(),
         chiamateHelpTopic(),
+        praticheHelpTopic(),
         protocolloHelpTopic(),
         schedarioAppuntamentiHelpTopic(),
         agendaHelpTopic(),
@@ -35,6 +37,7 @@ QList<HelpTopic> others() {
         storicoChiamateHelpTopic(),
         riepChiamateOggiHelpTopic(),
         expChiamateHelpTopic(),
+        expPraticheHelpTopic(),
         visualizzazioneAppuntamentiHelpTopic(),
         expScadenzarioHelpTopic(),
         riepProtocolloHelpTopic(),

@@ -35,6 +35,12 @@
 #include "dipendenti/TfrmStampaDipendenti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "dipendenti/TfrmWebCam.h"
+#include "pratiche/TfrmCartella.h"
+#include "pratiche/TfrmDettagli.h"
+#include "pratiche/TfrmExpPratiche.h"
+#include "pratiche/TfrmPratica.h"
+#include "pratiche/TfrmTrovaPratica.h"
+#include "pratiche/TfrmUrgenti.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmMenuProtocollo.h"
 #include "protocollo/TfrmNumerazione.h"
@@ -68,6 +74,7 @@ WindowSet::WindowSet() {
     frmAvvio->setApp(1, [this] { return static_cast<TAppWindow*>(frmDipendenti.get()); });
     frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
     frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
+    frmAvvio->setApp(4, [this] { return static_cast<TAppWindow*>(frmPratica.get()); });
     frmAvvio->setApp(6, [this] {
         frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
         return static_cast<TAppWindow*>(frmMenuProtocollo.get());

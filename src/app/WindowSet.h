@@ -64,6 +64,12 @@ class TfrmAnteprimaDipendenti;
 class TfrmStampaDipendenti;
 class TfrmTrovaDipendenti;
 class TfrmLavori_Svolti;
+class TfrmPratica;
+class TfrmTrovaPratica;
+class TfrmUrgenti;
+class TfrmExpPratiche;
+class TfrmDettagli;
+class TfrmCartella;
 
 class WindowSet;
 
@@ -145,6 +151,12 @@ public:
     WindowSlot<TfrmStampaDipendenti> frmStampaDipendenti{this};
     WindowSlot<TfrmTrovaDipendenti> frmTrovaDipendenti{this};
     WindowSlot<TfrmLavori_Svolti> frmLavori_Svolti{this};
+    WindowSlot<TfrmPratica> frmPratica{this};
+    WindowSlot<TfrmTrovaPratica> frmTrovaPratica{this};
+    WindowSlot<TfrmUrgenti> frmUrgenti{this};
+    WindowSlot<TfrmExpPratiche> frmExpPratiche{this};
+    WindowSlot<TfrmDettagli> frmDettagli{this};
+    WindowSlot<TfrmCartella> frmCartella{this};
 
     // Builds the password window, the program's main window, and binds the
     // launcher's tiles and the shell's help and photo windows; the other

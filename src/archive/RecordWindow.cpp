@@ -226,6 +226,7 @@ QWidget* TRecordWindow::addField(const FieldRow& row) {
     case FieldKind::Text: c = FieldKinds::text(fieldsArea_, name, row.rules); break;
     case FieldKind::Flag: c = FieldKinds::flag(fieldsArea_, name, row.label); break;
     case FieldKind::PickList: c = FieldKinds::pickList(fieldsArea_, name, row.entries, row.width); break;
+    case FieldKind::TypedList: c = FieldKinds::typedList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::UpperList: c = FieldKinds::upperList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::Amount: c = FieldKinds::amount(fieldsArea_, name); break;
     case FieldKind::Date: c = FieldKinds::date(fieldsArea_, name, row.picker); break;
@@ -234,7 +235,9 @@ QWidget* TRecordWindow::addField(const FieldRow& row) {
     case FieldKind::Choice: qFatal("%s: the window makes the options of %s", qPrintable(objectName()),
                                    qPrintable(row.field));
     }
-    if (row.width > 0 && row.kind != FieldKind::PickList && row.kind != FieldKind::UpperList)
+    const bool list = row.kind == FieldKind::PickList || row.kind == FieldKind::TypedList ||
+                      row.kind == FieldKind::UpperList;
+    if (row.width > 0 && !list)
         c->setFixedWidth(row.width);
     return addField(row, c);
 }

@@ -36,6 +36,7 @@ enum class FieldKind {
     Text,       // typed, with the row's typing rules
     Flag,       // a check box: "Sì" or "No"
     PickList,   // a value picked from the row's entries, never typed
+    TypedList,  // the row's entries or free typing, kept as typed
     UpperList,  // the row's entries or free typing, in upper case
     Amount,     // digits and a comma, written by the amount rule when left
     Date,       // picked from the calendar in the row's picker mode

@@ -4,31 +4,8 @@
 
 namespace {
 
-const QColor kDarkOrange(0xFF, 0x8C, 0x00);
-const QColor kTeal(0x00, 0x80, 0x80);
-
 const CardLook& look() {
-    static const CardLook look = [] {
-        CardLook l;
-        l.reportName = QStringLiteral("repScheda");
-        l.logoSize = QSizeF(170, 64);
-        l.titleLeft = 180;
-        l.titleTop = 8;
-        l.titleHeight = 48;
-        l.title = {.pointSize = 16, .color = Qt::white, .fill = kDarkOrange, .align = Qt::AlignCenter};
-        l.headingRule = 74;
-        l.rowsTop = 86;
-        l.rowPitch = Report::mm(10);
-        l.rowHeight = l.rowPitch - 5;
-        l.captionWidth = 180;
-        l.valueLeft = 190;
-        l.caption = {.pointSize = 9, .color = Qt::white, .fill = kTeal};
-        l.value = {};
-        l.closingRule = true;
-        l.shrinkValues = true;
-        l.footer = {.color = Qt::white, .fill = kDarkOrange, .align = Qt::AlignCenter};
-        return l;
-    }();
+    static const CardLook look = CardLooks::logoSheet();
     return look;
 }
 

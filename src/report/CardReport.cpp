@@ -5,6 +5,8 @@
 namespace {
 
 const QString kFamily = QStringLiteral("Arial");
+const QColor kDarkOrange(0xFF, 0x8C, 0x00);
+const QColor kTeal(0x00, 0x80, 0x80);
 
 TMemo& styled(TMemo& memo, const CardText& look) {
     memo.font(kFamily, look.pointSize, look.bold).textColor(look.color).fill(look.fill).align(look.align);
@@ -18,6 +20,32 @@ void shrinkToFit(TMemo& memo) {
 }
 
 }  // namespace
+
+namespace CardLooks {
+
+CardLook logoSheet(double rowPitch) {
+    CardLook l;
+    l.reportName = QStringLiteral("repScheda");
+    l.logoSize = QSizeF(170, 64);
+    l.titleLeft = 180;
+    l.titleTop = 8;
+    l.titleHeight = 48;
+    l.title = {.pointSize = 16, .color = Qt::white, .fill = kDarkOrange, .align = Qt::AlignCenter};
+    l.headingRule = 74;
+    l.rowsTop = 86;
+    l.rowPitch = rowPitch;
+    l.rowHeight = rowPitch - 5;
+    l.captionWidth = 180;
+    l.valueLeft = 190;
+    l.caption = {.pointSize = 9, .color = Qt::white, .fill = kTeal};
+    l.value = {};
+    l.closingRule = true;
+    l.shrinkValues = true;
+    l.footer = {.color = Qt::white, .fill = kDarkOrange, .align = Qt::AlignCenter};
+    return l;
+}
+
+}  // namespace CardLooks
 
 namespace CardReport {
 
@@ -44,7 +72,9 @@ std::unique_ptr<TReport> build(const CardLook& look, const QString& title, const
         if (look.framedRows)
             page.addRectangle(Report::numbered(QStringLiteral("shpRiga"), i + 1), 0, y, w, look.rowHeight)
                 .frame(Qt::black, 1);
-        styled(page.addMemo(Report::numbered(QStringLiteral("titCampo"), i + 1), look.captionLeft, y,
+        const QString caption =
+            row.captionMemo.isEmpty() ? Report::numbered(QStringLiteral("titCampo"), i + 1) : row.captionMemo;
+        styled(page.addMemo(caption, look.captionLeft, y,
                             look.captionWidth, look.rowHeight),
                look.caption)
             .setText(row.caption);

@@ -20,6 +20,7 @@ struct CardRow {
     QString caption = {};
     QString value = {};  // trimmed when the card is laid out
     QString memo = {};   // the value box's name; empty names it "txtCampo" + the row's number ("txtCampo01")
+    QString captionMemo = {};  // the caption box's name; empty names it "titCampo" + the row's number
 };
 
 // The look of one kind of text box of a card, always in Arial.
@@ -80,6 +81,16 @@ struct CardLook {
         columnRule = captionColumn;
     }
 };
+
+namespace CardLooks {
+
+// The office's sheet "repScheda" (client card, case sheet, document list):
+// the logo at the top left, the title white on dark orange beside it, a rule,
+// captions white on teal and values in black, one row every rowPitch, a rule
+// under the rows and the stamp white on dark orange.
+CardLook logoSheet(double rowPitch = Report::mm(10));
+
+}  // namespace CardLooks
 
 namespace CardReport {
 

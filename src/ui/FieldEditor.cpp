@@ -103,7 +103,7 @@ QComboBox* list(QWidget* parent, const QString& objectName, const QStringList& e
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(entries);
     c->setCurrentIndex(-1);
-    c->setFixedWidth(width);
+    if (width > 0) c->setFixedWidth(width);  // otherwise as wide as its cell
     new ListEditor(c);
     return c;
 }
@@ -150,12 +150,17 @@ QComboBox* pickList(QWidget* parent, const QString& objectName, const QStringLis
     return c;
 }
 
-QComboBox* upperList(QWidget* parent, const QString& objectName, const QStringList& entries, int width) {
+QComboBox* typedList(QWidget* parent, const QString& objectName, const QStringList& entries, int width) {
     QComboBox* c = list(parent, objectName, entries, width);
     c->setMaxVisibleItems(16);
+    ListRules::clearChoiceOnEnter(c);
+    return c;
+}
+
+QComboBox* upperList(QWidget* parent, const QString& objectName, const QStringList& entries, int width) {
+    QComboBox* c = typedList(parent, objectName, entries, width);
     TypingRules::onChange(c, TypingRules::trimUpper);
     TypingRules::onExit(c, TypingRules::trimUpper);
-    ListRules::clearChoiceOnEnter(c);
     return c;
 }
 

@@ -68,8 +68,11 @@ QCheckBox* flag(QWidget* parent, const QString& objectName, const QString& capti
 // with the keys of ListRules::pickOnly; entering it clears its choice.
 QComboBox* pickList(QWidget* parent, const QString& objectName, const QStringList& entries, int width);
 
-// A list with free typing in upper case (the provinces); entering it clears
-// its choice but keeps the text.
+// A list whose entries are offered and any other text typed, kept as typed
+// (the state of a case); entering it clears its choice but keeps the text.
+QComboBox* typedList(QWidget* parent, const QString& objectName, const QStringList& entries, int width);
+
+// The same in upper case, trimmed as typed (the provinces).
 QComboBox* upperList(QWidget* parent, const QString& objectName, const QStringList& entries, int width);
 
 // An amount: digits and the comma only; on leaving, written by the amount rule

@@ -1,0 +1,154 @@
+// The case archive at 100,000 cases (about 500 MB), each figure beside
+// `grep -c` over the same file in the same run: the urgent list filled, a
+// find by state, a find that lists every case, and the export file written.
+//   scripts/bench --benchmark_filter=Case   (or build/bench/bench_case_archive)
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "archive/Layouts.h"
+#include "platform/ProgramFolder.h"
+#include "pratiche/TfrmExpPratiche.h"
+#include "pratiche/TfrmTrovaPratica.h"
+#include "pratiche/TfrmUrgenti.h"
+#include "ui/Messages.h"
+#include "ui/RecordList.h"
+
+namespace {
+
+const char* kStates[] = {"Aperta", "In lavorazione", "Sospesa", "Non saldata", "Chiusa e saldata"};
+const char* kTypes[] = {"Successione", "Ricorso", "Condono", "Sfratto", "Separazione", "Compravendita"};
+const char* kSurnames[] = {"Rossi", "Bianchi", "Russo", "Ferrari", "Esposito", "Romano", "Colombo", "Ricci"};
+
+// The folder holding "Pratiche.pro" with that many cases, one in eight urgent.
+QString caseFolder(int cases) {
+    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+    auto& dir = dirs[cases];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        QFile f(dir->filePath("Pratiche.pro"));
+        if (!f.open(QIODevice::WriteOnly)) std::abort();
+        Record r(Layouts::TSchedaPratica());
+        QByteArray chunk;
+        for (int i = 0; i < cases; ++i) {
+            r.set("Oggetto", QStringLiteral("%1 n. %2 presso il tribunale").arg(kTypes[i % 6]).arg(i));
+            r.set("Tipologia", QString::fromLatin1(kTypes[i % 6]));
+            r.set("Protocollo", QStringLiteral("%1/2025").arg(i));
+            r.set("Apertura", QStringLiteral("%1/03/2025").arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+            r.set("Stato", QString::fromLatin1(kStates[i % 5]));
+            r.set("Documenti", QStringLiteral("Procura, documento di identit\u00E0, visura"));
+            r.set("Consulente", QStringLiteral("Avv. Neri"));
+            r.set("Cliente", QStringLiteral("%1 Cliente %2").arg(kSurnames[i % 8]).arg(i));
+            r.set("Recapito", QStringLiteral("06 %1").arg(1000000 + i));
+            r.set("ComuneRes", QStringLiteral("Roma"));
+            r.set("ProvRes", QStringLiteral("RM"));
+            r.set("CodFisc", QStringLiteral("RSSMRA85T10A%1").arg(i % 1000, 3, 10, QLatin1Char('0')));
+            r.set("Note", QStringLiteral("Udienza fissata, attendere il deposito"));
+            r.set("Urgente", i % 8 == 0 ? QStringLiteral("S\u00EC") : QStringLiteral("No"));
+            r.set("Doc01", QStringLiteral("Procura alle liti"));
+            chunk += r.bytes();
+            if (chunk.size() > (8 << 20)) {
+                f.write(chunk);
+                chunk.clear();
+            }
+        }
+        f.write(chunk);
+    }
+    return dir->path();
+}
+
+void useArchive(benchmark::State& state) {
+    ProgramFolder::set(caseFolder(int(state.range(0))));
+    state.SetComplexityN(state.range(0));
+}
+
+// What the same search costs the plainest tool.
+void BM_CaseGrepCount(benchmark::State& state) {
+    useArchive(state);
+    const QString file = ProgramFolder::file(QStringLiteral("Pratiche.pro"));
+    for (auto _ : state) {
+        QProcess grep;
+        grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"),
+                                            QStringLiteral("in lav"), file});
+        grep.waitForFinished(-1);
+        benchmark::DoNotOptimize(grep.readAllStandardOutput());
+    }
+}
+
+void BM_CaseUrgentList(benchmark::State& state) {
+    useArchive(state);
+    QWidget owner;
+    for (auto _ : state) {
+        TfrmUrgenti w(&owner);
+        w.show();  // fills the list
+        benchmark::DoNotOptimize(w.list()->count());
+    }
+}
+
+void BM_CaseFindByState(benchmark::State& state) {
+    useArchive(state);
+    QWidget owner;
+    for (auto _ : state) {
+        TfrmTrovaPratica w(&owner);
+        w.findChild<QLineEdit*>("txtStato")->setText("in lav");
+        w.btnCercaClick();
+        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
+    }
+}
+
+void BM_CaseFindListsEveryCase(benchmark::State& state) {
+    useArchive(state);
+    QWidget owner;
+    for (auto _ : state) {
+        TfrmTrovaPratica w(&owner);
+        w.btnCercaClick();
+        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
+    }
+}
+
+// From opening the export window to its grid filled.
+void BM_CaseExportWindowFilled(benchmark::State& state) {
+    useArchive(state);
+    for (auto _ : state) {
+        TfrmExpPratiche w;
+        w.show();
+        benchmark::DoNotOptimize(w.rows().size());
+    }
+}
+
+// Writing "Pratiche.xls" from an export window already shown.
+void BM_CaseExportFile(benchmark::State& state) {
+    useArchive(state);
+    int asked = 0;
+    // Yes to exporting, No to opening the file.
+    Msg::setHandler([&](const MessageRequest&) { return (asked++ % 2 == 0) ? MsgAnswer::Yes : MsgAnswer::No; });
+    TfrmExpPratiche w;
+    w.show();
+    for (auto _ : state) w.cmdEsportaClick();
+    Msg::resetHandler();
+}
+
+}  // namespace
+
+#define SIZES ->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_CaseGrepCount) SIZES;
+BENCHMARK(BM_CaseUrgentList) SIZES;
+BENCHMARK(BM_CaseFindByState) SIZES;
+BENCHMARK(BM_CaseFindListsEveryCase) SIZES;
+BENCHMARK(BM_CaseExportWindowFilled) SIZES;
+BENCHMARK(BM_CaseExportFile) SIZES;
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
