@@ -309,13 +309,19 @@ void TRecordWindow::cmdSalvaClick() {
     if (!validate()) return;
 
     const bool isNew = isNewCard();
+    bool written = false;
     const bool ok = Archive::guard(this, [&] {
         Record r(*desc_.layout);
         fillRecord(r);
-        nav_->save(r);
+        written = nav_->save(r, [&](TArchivioSchede& archive) { return checkBeforeWrite(archive, r); });
     });
     showPosition();
-    if (ok) Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
+    if (!ok) return;
+    if (!written) {
+        writeStopped();
+        return;
+    }
+    Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
 QWidget* TRecordWindow::duplicateFocus() const { return control(desc_.firstField); }

@@ -24,6 +24,7 @@ class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
 class TRecordWindow;
+class TArchivioSchede;
 
 struct RequiredField {
     QString control;  // objectName of the control tested and focused
@@ -165,6 +166,13 @@ protected:
     virtual void newCard();
     // Further save tests after the required fields; false stops the save.
     virtual bool validate() { return true; }
+    // A test that must see the archive as the write finds it: it runs with
+    // the archive open and locked, just before the write, so that no other
+    // copy of the program sharing the folder can write in between. False
+    // stops the save, and writeStopped() then tells the user once the
+    // archive is closed again (no message box while the lock is held).
+    virtual bool checkBeforeWrite(TArchivioSchede&, const Record&) { return true; }
+    virtual void writeStopped() {}
     // Fields the record takes from elsewhere than its control (computed).
     virtual void completeRecord(Record&) const {}
     // After Duplicate cleared its labels and before the archive check:
