@@ -224,7 +224,7 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick() {
         txtCel_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    WhatsApp::open(Text::trim(txtCel_->text()), confirmationText());
+    WhatsApp::open(this, Text::trim(txtCel_->text()), confirmationText());
 }
 
 void TfrmArchivio_Scadenze::cmdTrovaClick() {

@@ -10,12 +10,12 @@
 #include "archive/SpreadsheetExport.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "ui/Grid.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusLine.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -167,7 +167,7 @@ void TExportWindow::cmdEsportaClick() {
         for (int r = 0; r < model->rows(); ++r) sheet.addRow(desc_.table.sheetCells(model->cells(r)));
         sheet.commit();
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
-            TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
+            Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
                         QLatin1Char('"'));
     } catch (...) {
         Msg::plain(this, kMsgErrore);

@@ -10,7 +10,6 @@
 
 #include "archive/ArchivioSchede.h"
 #include "platform/Formats.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/FieldEditor.h"
@@ -21,6 +20,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Section.h"
 #include "ui/StatusLine.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -194,8 +194,8 @@ void TRecordWindow::addHiddenFields(const QStringList& fields) {
     for (const QString& field : fields) FieldKinds::hidden(fieldsArea_, QStringLiteral("lbl") + field);
 }
 
-void TRecordWindow::openMail(const QString& field) const {
-    TMisc::Open(QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
+void TRecordWindow::openMail(const QString& field) {
+    Desktop::open(this, QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
 }
 
 void TRecordWindow::bindFields() {

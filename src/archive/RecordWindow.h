@@ -154,7 +154,7 @@ protected:
     QLineEdit* addEdit(const QString& field, unsigned rules = 0);
     // Hidden fields named "lbl" + field.
     void addHiddenFields(const QStringList& fields);
-    void openMail(const QString& field) const;
+    void openMail(const QString& field);
 
     // To call at the end of the app's constructor, once every control
     // exists: the buttons, the binding of fields to their editors, maximum

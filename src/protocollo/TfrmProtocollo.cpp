@@ -359,7 +359,7 @@ void TfrmProtocollo::btnSfogliaClick() {
 
 void TfrmProtocollo::btnApriClick() {
     const QString name = fieldText(QStringLiteral("Copia"));
-    if (!name.isEmpty()) AttachedFiles::open(name);
+    if (!name.isEmpty()) AttachedFiles::open(this, name);
 }
 
 void TfrmProtocollo::imgCancella01Click() { setFieldText(QStringLiteral("Copia"), QString()); }
