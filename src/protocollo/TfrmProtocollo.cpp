@@ -212,12 +212,29 @@ void TfrmProtocollo::openYear(const QString& year) {
     setArchiveFile(file);
 }
 
+void TfrmProtocollo::settingsUnreadable() {
+    if (settingsWarned_) return;
+    settingsWarned_ = true;
+    Msg::warning(this, kMsgImpostazioniIlleggibili);
+}
+
+ProtocolSettings::Numbering TfrmProtocollo::numbering() {
+    try {
+        return ProtocolSettings::numbering();
+    } catch (const IniError&) {
+        // Read as a missing file, so that documents can still be registered.
+        settingsUnreadable();
+        return {};
+    }
+}
+
 void TfrmProtocollo::FormShow() {
+    settingsWarned_ = false;
     ProtocolSettings::Office o;
     try {
         o = ProtocolSettings::office();
     } catch (const IniError&) {
-        // An unreadable settings file: the two fields start empty.
+        settingsUnreadable();  // the two fields start empty
     }
     setFieldText(QStringLiteral("Ufficio"), o.office);
     setFieldText(QStringLiteral("Operatore"), o.operatorName);
@@ -247,10 +264,9 @@ void TfrmProtocollo::newCard() {
 }
 
 void TfrmProtocollo::cmdNuovoClick() {
-    ProtocolSettings::Numbering numbering;
+    const ProtocolSettings::Numbering numbering = this->numbering();
     qint64 start = 1, count = 0;
     const bool ok = Archive::guard(this, [&] {
-        numbering = ProtocolSettings::numbering();
         const std::optional<qint64> s = ProtocolSettings::startNumber(numbering.start);
         if (!s) throw ArchiveError("start number is not a whole number");
         start = *s;
@@ -279,8 +295,8 @@ bool TfrmProtocollo::validate() {
     // the user typed is the user's choice.
     if (!isNewCard() || !proposal_ || fieldText(QStringLiteral("Numero")) != *proposal_) return true;
     Numbering numbering;
+    const ProtocolSettings::Numbering n = this->numbering();
     const bool ok = Archive::guard(this, [&] {
-        const ProtocolSettings::Numbering n = ProtocolSettings::numbering();
         const std::optional<qint64> s = ProtocolSettings::startNumber(n.start);
         if (!s) throw ArchiveError("start number is not a whole number");
         numbering = {*s, n.withYear};

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "archive/RecordWindow.h"
+#include "protocollo/ProtocolSettings.h"
 
 class QButtonGroup;
 class QLabel;
@@ -21,6 +22,12 @@ public:
         "Attenzione: mentre la scheda veniva compilata il numero %1 \u00E8 stato assegnato a un altro documento, "
         "forse da un'altra postazione.\n\r\n\r"
         "\u00C8 stato proposto il primo numero libero, %2: premere di nuovo Salva per registrare la scheda.");
+
+    static inline const QString kMsgImpostazioniIlleggibili = QStringLiteral(
+        "Attenzione: il sistema non permette di leggere il file delle impostazioni Quarzeno.ini.\n\r\n\r"
+        "Finch\u00E9 il file non sar\u00E0 leggibile, la numerazione dei documenti parte da 1 senza l'indicazione "
+        "dell'anno solare, e l'ufficio e l'operatore vanno indicati a mano. Accertarsi di possedere i privilegi di "
+        "lettura nella cartella di installazione del programma.");
 
     explicit TfrmProtocollo(QWidget* owner = nullptr);
 
@@ -50,6 +57,11 @@ protected:
 
 private:
     void buildSections();
+    // The numbering in the settings file; the defaults when the file cannot
+    // be read, of which the user is warned once each time the window shows.
+    ProtocolSettings::Numbering numbering();
+    void settingsUnreadable();
+    bool settingsWarned_ = false;
     bool checkBeforeWrite(TArchivioSchede& archive, const Record& record) override;
     void writeStopped() override;
 

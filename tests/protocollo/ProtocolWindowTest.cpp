@@ -124,6 +124,35 @@ TEST_F(ProtocolWindow, TheSettingsStartTheNumberAndAddTheCurrentYear) {
     EXPECT_EQ(text("txtOggetto"), QStringLiteral("In corso"));
 }
 
+// A settings file that cannot be read counts as a missing one: the register
+// keeps working, and the user is told once which file it is.
+TEST_F(ProtocolWindow, AnUnreadableSettingsFileIsReadAsMissingWithOneWarning) {
+    settings("100", kSi);
+    w->close();
+    QFile::remove(seams.file("Quarzeno.ini"));
+    QDir().mkdir(seams.file("Quarzeno.ini"));  // a folder in its place: unreadable even for root
+    seams.messages.clear();
+    open("2026");
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: il sistema non permette di leggere il file delle impostazioni "
+                             "Quarzeno.ini.\n\r\n\rFinch\u00E9 il file non sar\u00E0 leggibile, la numerazione "
+                             "dei documenti parte da 1 senza l'indicazione dell'anno solare, e l'ufficio e "
+                             "l'operatore vanno indicati a mano. Accertarsi di possedere i privilegi di lettura "
+                             "nella cartella di installazione del programma."));
+    EXPECT_EQ(text("txtUfficio"), QString());
+    for (const char* expected : {"1", "2"}) {
+        click("cmdNuovo");
+        EXPECT_EQ(text("txtNumero"), QString(expected));
+        fillRequired();
+        click("cmdSalva");
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."));
+    }
+    EXPECT_EQ(seams.messages.size(), 3u);  // the warning, then the two saves
+    EXPECT_EQ(archive().size(), 2 * kSize);
+}
+
 TEST_F(ProtocolWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
     put("txtDataReg", "");
     struct Step { const char* control; const char* value; const char* message; const char* focus; };
