@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "archive/ArchivioSchede.h"
 #include "report/ListReport.h"
+#include "ui/Messages.h"
 #include "ui/RecordList.h"
 
 TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(owner), desc_(std::move(desc)) {
@@ -34,14 +36,17 @@ void TSummaryList::FormShow() {
     chosen_.reset();
     list_->clear();
     std::vector<RecordLine> lines;
+    bool complete = true;
     try {
         WaitCursor wait;
         RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection());
     } catch (const std::exception&) {
-        // The list shows what could be read.
+        complete = false;  // the list shows what could be read
     }
     list_->setLines(std::move(lines));
     findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
+    // An empty or short list must not read as "nothing to do".
+    if (!complete) Msg::plain(this, Archive::kMsgAccesso);
 }
 
 void TSummaryList::FormClose() { list_->clear(); }

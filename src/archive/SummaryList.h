@@ -2,7 +2,9 @@
 // A summary of the cards of one archive that a window selects, one fixed-width
 // line each in file order, with the quick find and the print of the list. A
 // double click (or Enter) on a line chooses its card, read fresh from the
-// archive, for the record window that opened the summary.
+// archive, for the record window that opened the summary. An archive that
+// cannot be read to its end is reported, so that a short or empty list never
+// passes for a complete one.
 #include <QSize>
 #include <functional>
 #include <optional>

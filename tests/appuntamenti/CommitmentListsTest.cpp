@@ -9,6 +9,7 @@
 
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "platform/Text.h"
 #include "report/PreparedReport.h"
@@ -114,6 +115,39 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
     }
 }
 
+// Locked by another copy past the wait, or unreadable: each summary says so
+// instead of showing an empty list that reads as "nothing to do".
+TEST_F(CommitmentLists, AnArchiveThatCannotBeReadIsToldNotShownEmpty) {
+    const QString file = seams.file("Archivio_Appuntamenti.pro");
+    archive({{"04/03/2025"}, {"01/03/2025", "10:30", "Rossi Mario", "S\u00EC"}});
+    const char* buttons[] = {"cmdDaAssolvere", "cmdScaduti", "cmdAssolti"};
+    auto expectTold = [&](const char* how) {
+        for (const char* button : buttons) {
+            seams.messages.clear();
+            EXPECT_EQ(summary(button), QStringList()) << how << " " << button;
+            ASSERT_EQ(seams.messages.size(), 1u) << how << " " << button;
+            EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+            EXPECT_EQ(seams.lastMessage().text,
+                      QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                                     "del programma."));
+        }
+    };
+    {
+        TArchivioSchede otherCopy;
+        otherCopy.open(file, Layouts::TSchedaAppuntamento());
+        expectTold("locked");
+    }
+    for (const char* button : buttons) {  // free again: the lists, no message
+        seams.messages.clear();
+        EXPECT_EQ(summary(button).size(), 1) << button;
+        EXPECT_TRUE(seams.messages.empty()) << button;
+    }
+    QFile::remove(file);
+    QDir().mkdir(file);
+    expectTold("unreadable");
+}
+
 TEST_F(CommitmentLists, ALineCutsTheServicesButNeverTheAmount) {
     Record r = card({"05/03/2025", "09:05", "Rossi Mario Alberto Giovanni Maria Bianchi"});
     r.set("Causale", QString(60, QLatin1Char('s')));
@@ -160,12 +194,6 @@ TEST_F(CommitmentLists, QuickFindWrapsAndADoubleClickShowsTheCard) {
     ASSERT_EQ(seams.reports.size(), 1u);
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList{"Riepilogo impegni assolti"});
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"), QStringList());
-}
-
-TEST_F(CommitmentLists, AnUnreadableArchiveGivesAnEmptyListWithoutAWord) {
-    QDir(seams.folder()).mkdir("Archivio_Appuntamenti.pro");
-    EXPECT_EQ(summary("cmdDaAssolvere"), QStringList());
-    EXPECT_TRUE(seams.messages.empty());
 }
 
 TEST_F(CommitmentLists, FindMatchesEveryCriterionGivenInAnyCase) {
