@@ -1,23 +1,10 @@
 #include "appuntamenti/AppointmentColumns.h"
 
-#include <cstring>
-
 #include "appuntamenti/AgendaRules.h"
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 
 namespace {
-
-constexpr const char* kKey = "CodiceUnivoco";
-
-// The card's fields, then its key: read by the grid, never written to a file.
-const RecordLayout& keyedLayout() {
-    static const RecordLayout l("TSchedaAppuntamentoChiave", [] {
-        std::vector<FieldDef> f = Layouts::TSchedaAppuntamento().fields();
-        f.push_back({QLatin1String(kKey), 12});
-        return f;
-    }());
-    return l;
-}
 
 std::vector<Column> cardColumns() {
     return {
@@ -45,17 +32,25 @@ const ColumnTable& table(bool withKey) {
     static const ColumnTable cards(cardColumns());
     static const ColumnTable keyedCards([] {
         std::vector<Column> c = cardColumns();
-        c.push_back({.header = "Codice univoco", .field = kKey, .sheetWidth = 150});
+        c.push_back({.header = "Codice univoco", .sheetWidth = 150, .compute = AgendaRules::key});
         return c;
     }());
     return withKey ? keyedCards : cards;
 }
 
-Record keyed(const Record& card) {
-    Record r(keyedLayout());
-    std::memcpy(r.bytes().data(), card.bytes().constData(), size_t(qMin(card.bytes().size(), r.bytes().size())));
-    r.set(QLatin1String(kKey), AgendaRules::key(card));
-    return r;
+ExportWindowDescription summary(const QString& caption, const QString& fileName, const QString& sheetName,
+                                const QString& helpTitle, bool withKey, std::function<RecordFilter()> filter) {
+    ExportWindowDescription d;
+    d.caption = caption;
+    d.fileName = fileName;
+    d.sheetName = sheetName;
+    d.helpTitle = helpTitle;
+    d.table = table(withKey);
+    d.archive = ArchiveFiles::Appuntamenti;
+    d.layout = &Layouts::TSchedaAppuntamento();
+    d.filter = std::move(filter);
+    if (withKey) d.orderKey = AgendaRules::key;
+    return d;
 }
 
 }  // namespace AppointmentColumns

@@ -33,7 +33,7 @@ TfrmConfermati::TfrmConfermati(QWidget* owner)
     : TCommitmentSummary(owner, QStringLiteral("frmConfermati"), QStringLiteral(" Riepilogo impegni da assolvere"),
                          QStringLiteral("Riepilogo impegni da assolvere")) {}
 
-TCommitmentSummary::Selection TfrmConfermati::selection() const {
+RecordFilter TfrmConfermati::selection() const {
     return [](const Record& card) { return flagOf(card) == Flag::No; };
 }
 
@@ -42,7 +42,7 @@ TfrmScaduti::TfrmScaduti(QWidget* owner)
                          QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
                          QStringLiteral("Riepilogo impegni scaduti e non assolti")) {}
 
-TCommitmentSummary::Selection TfrmScaduti::selection() const {
+RecordFilter TfrmScaduti::selection() const {
     // Whole days: an appointment of today is not overdue yet. A card whose
     // date cannot be read is passed over, so that it hides no later card.
     return [today = Clock::today()](const Record& card) {
@@ -56,6 +56,6 @@ TfrmAssolti::TfrmAssolti(QWidget* owner)
     : TCommitmentSummary(owner, QStringLiteral("frmAssolti"), QStringLiteral(" Riepilogo impegni assolti"),
                          QStringLiteral("Riepilogo impegni assolti")) {}
 
-TCommitmentSummary::Selection TfrmAssolti::selection() const {
+RecordFilter TfrmAssolti::selection() const {
     return [](const Record& card) { return flagOf(card) == Flag::Si; };
 }

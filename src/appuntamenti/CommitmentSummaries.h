@@ -28,7 +28,7 @@ public:
     explicit TfrmConfermati(QWidget* owner = nullptr);
 
 protected:
-    Selection selection() const override;
+    RecordFilter selection() const override;
 };
 
 // The cards still to do dated before today.
@@ -38,7 +38,7 @@ public:
     explicit TfrmScaduti(QWidget* owner = nullptr);
 
 protected:
-    Selection selection() const override;
+    RecordFilter selection() const override;
 };
 
 // The cards whose commitment is done.
@@ -48,5 +48,5 @@ public:
     explicit TfrmAssolti(QWidget* owner = nullptr);
 
 protected:
-    Selection selection() const override;
+    RecordFilter selection() const override;
 };

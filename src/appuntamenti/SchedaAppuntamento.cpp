@@ -1,5 +1,6 @@
 #include "appuntamenti/SchedaAppuntamento.h"
 
+#include "platform/Formats.h"
 #include "archive/RecordWindow.h"
 #include "archive/TestoCorto.h"
 
@@ -33,7 +34,7 @@ std::vector<CardRow> rows(const TRecordWindow& w) {
     auto v = [&](const char* field) { return w.fieldText(QLatin1String(field)); };
     return {
         {"Data appuntamento:", v("Data"), "txtData"},
-        {"Ora:", v("OreApp") + QLatin1Char(':') + v("MinutiApp"), "txtOra"},
+        {"Ora:", Formats::hhmm(v("OreApp"), v("MinutiApp")), "txtOra"},
         {"Agente:", v("Tipologia"), "txtTipologia"},
         {"Servizi richiesti:", v("Causale"), "txtCausale"},
         {"Dettagli:", v("Dettagli"), "txtDettagli"},

@@ -24,21 +24,14 @@
 #include "ui/PictureButton.h"
 #include "ui/TfrmCalendario.h"
 
-namespace {
-
-const QString kZero = QStringLiteral("00");
-
-}  // namespace
-
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* owner) : TRecordWindow(owner) {
     setObjectName(QStringLiteral("frmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Plenaro - Schedario Appuntamenti"));
     buildSections();
 
     RecordWindowDescription desc;
-    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                             "cmdDuplica", "cmdTrova"})
-        desc.buttons.push_back(standardButton(QLatin1String(name)));
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                              "cmdDuplica", "cmdTrova"});
     desc.buttons.push_back(
         standardButton("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")));
     desc.buttons.push_back(standardButton("cmdStampa"));
@@ -56,110 +49,79 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* owner) : TRecordWindow(own
     desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
     desc.layout = &Layouts::TSchedaAppuntamento();
     desc.fileName = ArchiveFiles::Appuntamenti;
-    desc.firstField = QStringLiteral("txtData");
-    // Enter in the date opens the picker; from the notes it comes back to the date.
-    desc.enterChain = {"txtOreApp",  "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                       "txtDettagli", "txtContatto", "txtTel",    "txtCel",       "txtEmail",
-                       "txtLuogo",    "txtImporto",  "txtNote",   "txtData"};
-    desc.required = {{"txtData", RequiredField::needs("la data dell'appuntamento.")},
-                     {"txtAvviso", RequiredField::needs("i giorni di preavviso rispetto alla data dell'appuntamento.")},
-                     {"txtCausale", RequiredField::needs("i servizi richiesti dal cliente.")},
-                     {"txtContatto", RequiredField::needs("il nome del cliente.")},
-                     {"txtCel", RequiredField::needs("il numero di cellulare del cliente.")}};
     desc.helpTitle = kHelpTitle;
     // The amount and the days of notice are written by their leaving rules.
     desc.focusAwayBeforeSave = true;
     desc.duplicateClears = {};
     FormCreate(desc);
-
-    setHint(QStringLiteral("chkOttemperata"),
-            QStringLiteral("Spunta questa casella per indicare che l'impegno \u00E8 stato assolto."));
-    // The hidden button that takes the focus before a save also tidies the date.
-    if (auto* focus = qobject_cast<QAbstractButton*>(control(QStringLiteral("btnFocus"))))
-        connect(focus, &QAbstractButton::clicked, this, [this] { txtData_->setText(Text::trim(txtData_->text())); });
-
-    const char* const tabOrder[] = {"txtData",    "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia",
-                                    "txtCausale", "txtDettagli", "txtContatto", "txtTel",   "txtCel",
-                                    "txtEmail",   "txtLuogo",  "txtImporto",   "chkOttemperata", "txtNote"};
-    for (size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(control(QLatin1String(tabOrder[i - 1])), control(QLatin1String(tabOrder[i])));
 }
 
 void TfrmArchivio_Scadenze::buildSections() {
-    QWidget* area = fieldsArea();
-    using Controls::addLabeled;
-    // A field with its small button at its right, level with the field.
-    auto withButton = [](const QString& label, QWidget* field, QWidget* button) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(4);
-        row->addLayout(Controls::labeled(label, field), 1);
-        row->addWidget(button, 0, Qt::AlignBottom);
-        return row;
-    };
+    using Controls::withButton;
+    const QStringList hours = Formats::twoDigitRange(0, 23), minutes = Formats::twoDigitRange(0, 59);
 
     // (1) When: the date from the calendar, the hour and minutes from their lists.
     QGridLayout* g = addSection(QStringLiteral("sezAppuntamento"), QStringLiteral("appuntamento"),
                                 QStringLiteral("Data e ora dell'appuntamento"), 0);
-    txtData_ = FieldKinds::date(area, QStringLiteral("txtData"), TfrmCalendario::kModeData);
-    txtData_->setFixedWidth(110);
-    auto* impData = TPictureButton::fieldButton("impData", ":/img/btn/data.svg", "Scegli la data dal calendario",
-                                                "Importa la data dal calendario.", area);
-    connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
-    g->addLayout(withButton(QStringLiteral("Data appuntamento:"), txtData_, impData), 0, 0, Qt::AlignBottom);
-    txtOreApp_ = FieldKinds::pickList(area, QStringLiteral("txtOreApp"), Formats::twoDigitRange(0, 23), 62);
-    txtMinutiApp_ = FieldKinds::pickList(area, QStringLiteral("txtMinutiApp"), Formats::twoDigitRange(0, 59), 62);
-    g->addLayout(Controls::labeled(QStringLiteral("Ore:"), txtOreApp_), 0, 1, Qt::AlignBottom);
-    g->addLayout(Controls::labeled(QStringLiteral("Minuti:"), txtMinutiApp_), 0, 2, Qt::AlignBottom);
-    QLineEdit* avviso = addEdit(QStringLiteral("Avviso"), FieldKinds::DigitsOnly);
-    avviso->setFixedWidth(70);
+    QVBoxLayout* data = labeledField({.field = "Data", .label = "Data appuntamento:", .kind = FieldKind::Date,
+                                      .required = CardRules::needs("la data dell'appuntamento."), .width = 110});
+    g->addLayout(withButton(data, fieldButton("impData", ":/img/btn/data.svg", "Scegli la data dal calendario",
+                                              "Importa la data dal calendario.", "Data", [this] { impDataClick(); })),
+                 0, 0, Qt::AlignBottom);
+    placeField(g, 0, 1, 1, {.field = "OreApp", .label = "Ore:", .kind = FieldKind::PickList, .entries = hours,
+                            .width = 62});
+    placeField(g, 0, 2, 1, {.field = "MinutiApp", .label = "Minuti:", .kind = FieldKind::PickList,
+                            .entries = minutes, .width = 62});
+    QWidget* avviso = placeField(
+        g, 0, 3, 1,
+        {.field = "Avviso", .label = "Giorni di preavviso:", .rules = FieldKinds::DigitsOnly,
+         .required = CardRules::needs("i giorni di preavviso rispetto alla data dell'appuntamento."), .width = 70});
     // Left empty, the notice is no days at all.
     TypingRules::onExit(avviso, [](const QString& s) { return Text::trim(s).isEmpty() ? QStringLiteral("0") : s; });
-    g->addLayout(Controls::labeled(QStringLiteral("Giorni di preavviso:"), avviso), 0, 3, Qt::AlignBottom);
     g->setColumnStretch(4, 1);
-    FieldKinds::derived(area, QStringLiteral("lblOra"));
+    addField({.field = "Ora", .kind = FieldKind::Derived});
 
     // (2) Who serves the client, and what for.
     g = addSection(QStringLiteral("sezServizi"), QStringLiteral("servizi_richiesti"),
                    QStringLiteral("Agente e servizi richiesti"), 4);
-    addLabeled(g, 0, 0, 2, QStringLiteral("Agente:"), addEdit(QStringLiteral("Tipologia")));
-    addLabeled(g, 1, 0, 4, QStringLiteral("Servizi richiesti dal cliente:"), addEdit(QStringLiteral("Causale")));
-    addLabeled(g, 2, 0, 4, QStringLiteral("Dettagli:"), addEdit(QStringLiteral("Dettagli")));
+    placeField(g, 0, 0, 2, {.field = "Tipologia", .label = "Agente:"});
+    placeField(g, 1, 0, 4, {.field = "Causale", .label = "Servizi richiesti dal cliente:",
+                            .required = CardRules::needs("i servizi richiesti dal cliente.")});
+    placeField(g, 2, 0, 4, {.field = "Dettagli", .label = "Dettagli:"});
 
     // (3) The client, imported from the client archive or typed.
     g = addSection(QStringLiteral("sezCliente"), QStringLiteral("anagrafica"), QStringLiteral("Dati del cliente"), 3);
-    auto* impContatto = TPictureButton::fieldButton("impContatto", ":/img/btn/cliente.svg", "Importa un cliente",
-                                                    "Importa i dati dall'archivio anagrafico dei clienti.", area);
-    connect(impContatto, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impContattoClick);
-    g->addLayout(withButton(QStringLiteral("Cognome e nome:"), addEdit(QStringLiteral("Contatto")), impContatto), 0, 0,
-                 1, 3);
-    addLabeled(g, 1, 0, 1, QStringLiteral("Telefono:"), addEdit(QStringLiteral("Tel")));
-    txtCel_ = addEdit(QStringLiteral("Cel"), FieldKinds::DigitsOnly);
-    auto* whatsApp = TPictureButton::fieldButton("btnWhatsApp", ":/img/btn/conferma_whatsapp.svg",
-                                                 "Conferma l'appuntamento tramite WhatsApp",
-                                                 "Invia conferma appuntamento al cliente tramite WhatsApp.", area);
-    connect(whatsApp, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnWhatsAppClick);
-    g->addLayout(withButton(QStringLiteral("Cellulare:"), txtCel_, whatsApp), 1, 1, Qt::AlignBottom);
-    QLineEdit* email = addEdit(QStringLiteral("Email"), FieldKinds::Trimmed);
-    auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
-                                             "Invia una e-mail all'indirizzo indicato.", area);
-    connect(mail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
-    g->addLayout(withButton(QStringLiteral("E-mail:"), email, mail), 1, 2, Qt::AlignBottom);
+    QVBoxLayout* contatto = labeledField({.field = "Contatto", .label = "Cognome e nome:",
+                                          .required = CardRules::needs("il nome del cliente.")});
+    g->addLayout(withButton(contatto, fieldButton("impContatto", ":/img/btn/cliente.svg", "Importa un cliente",
+                                                  "Importa i dati dall'archivio anagrafico dei clienti.", "Contatto",
+                                                  [this] { impContattoClick(); })),
+                 0, 0, 1, 3);
+    placeField(g, 1, 0, 1, {.field = "Tel", .label = "Telefono:"});
+    QVBoxLayout* cel = labeledField({.field = "Cel", .label = "Cellulare:", .rules = FieldKinds::DigitsOnly,
+                                     .required = CardRules::needs("il numero di cellulare del cliente.")});
+    g->addLayout(withButton(cel, fieldButton("btnWhatsApp", ":/img/btn/conferma_whatsapp.svg",
+                                             "Conferma l'appuntamento tramite WhatsApp",
+                                             "Invia conferma appuntamento al cliente tramite WhatsApp.", "Cel",
+                                             [this] { btnWhatsAppClick(); })),
+                 1, 1, Qt::AlignBottom);
+    QVBoxLayout* email = labeledField({.field = "Email", .label = "E-mail:", .rules = FieldKinds::Trimmed});
+    g->addLayout(withButton(email, emailButton("Email")), 1, 2, Qt::AlignBottom);
 
     // (4) Payment, amount and whether the commitment is done.
     g = addSection(QStringLiteral("sezPagamento"), QStringLiteral("pagamento"),
                    QStringLiteral("Pagamento e stato dell'impegno"), 0);
-    addLabeled(g, 0, 0, 1, QStringLiteral("Modalit\u00E0 di pagamento:"), addEdit(QStringLiteral("Luogo")));
-    QLineEdit* importo = FieldKinds::amount(area, QStringLiteral("txtImporto"));
-    importo->setFixedWidth(140);
+    placeField(g, 0, 0, 1, {.field = "Luogo", .label = "Modalit\u00E0 di pagamento:"});
+    auto* importo = static_cast<QLineEdit*>(
+        placeField(g, 0, 1, 1, {.field = "Importo", .label = "Importo:", .kind = FieldKind::Amount, .width = 140}));
     importo->setAlignment(Qt::AlignRight);
-    addLabeled(g, 0, 1, 1, QStringLiteral("Importo:"), importo);
-    QCheckBox* done = FieldKinds::flag(area, QStringLiteral("chkOttemperata"), QStringLiteral("Impegno assolto"));
-    g->addWidget(done, 0, 2, Qt::AlignBottom | Qt::AlignLeft);
+    placeField(g, 0, 2, 1, {.field = "Ottemperata", .label = "Impegno assolto", .kind = FieldKind::Flag,
+                            .hint = "Spunta questa casella per indicare che l'impegno \u00E8 stato assolto."});
     g->setColumnStretch(0, 1);
 
     // (5) Free notes: the section's picture is their only caption.
     g = addSection(QStringLiteral("sezNote"), QStringLiteral("note"), QStringLiteral("Note"), 1);
-    QLineEdit* note = addEdit(QStringLiteral("Note"));
+    QWidget* note = addField({.field = "Note"});
     note->setAccessibleName(QStringLiteral("Note"));
     g->addWidget(note, 0, 0);
     fieldsLayout()->addStretch();
@@ -167,76 +129,70 @@ void TfrmArchivio_Scadenze::buildSections() {
 
 void TfrmArchivio_Scadenze::newCard() {
     TRecordWindow::newCard();
-    setFieldText(QStringLiteral("OreApp"), kZero);
-    setFieldText(QStringLiteral("MinutiApp"), kZero);
+    setFieldText(QStringLiteral("OreApp"), QStringLiteral("00"));
+    setFieldText(QStringLiteral("MinutiApp"), QStringLiteral("00"));
     setFieldText(QStringLiteral("Avviso"), QStringLiteral("0"));
     setFieldText(QStringLiteral("Importo"), QStringLiteral("0,00"));
 }
 
-bool TfrmArchivio_Scadenze::validate() {
+// The date has no leaving rule of its own: it is tidied as the save begins.
+void TfrmArchivio_Scadenze::tidyBeforeSave() { setFieldText(QStringLiteral("Data"), fieldText(QStringLiteral("Data"))); }
+
+void TfrmArchivio_Scadenze::deriveFields() {
     if (fieldText(QStringLiteral("Importo")).isEmpty()) setFieldText(QStringLiteral("Importo"), QStringLiteral("0,00"));
     // The time is kept whole beside its hour and minutes, for the lists.
-    setFieldText(QStringLiteral("Ora"),
-                 fieldText(QStringLiteral("OreApp")) + QLatin1Char(':') + fieldText(QStringLiteral("MinutiApp")));
-    return true;
+    setFieldText(QStringLiteral("Ora"), Formats::hhmm(fieldText(QStringLiteral("OreApp")),
+                                                      fieldText(QStringLiteral("MinutiApp"))));
 }
 
 void TfrmArchivio_Scadenze::afterDuplicate() {
     // A repeated appointment: the same card but for its date and time.
     setFieldText(QStringLiteral("Data"), QString());
-    setFieldText(QStringLiteral("OreApp"), kZero);
-    setFieldText(QStringLiteral("MinutiApp"), kZero);
+    setFieldText(QStringLiteral("OreApp"), QStringLiteral("00"));
+    setFieldText(QStringLiteral("MinutiApp"), QStringLiteral("00"));
 }
-
-QWidget* TfrmArchivio_Scadenze::duplicateFocus() const { return txtData_; }
 
 QString TfrmArchivio_Scadenze::confirmationText() const {
     return QStringLiteral("Gentile Cliente, le confermiamo l'appuntamento presso il nostro studio alle ore ") +
-           Text::trim(txtOreApp_->currentText()) + QLatin1Char(':') + Text::trim(txtMinutiApp_->currentText()) +
-           QStringLiteral(" del giorno ") + Text::trim(txtData_->text());
+           Formats::hhmm(fieldText(QStringLiteral("OreApp")), fieldText(QStringLiteral("MinutiApp"))) +
+           QStringLiteral(" del giorno ") + fieldText(QStringLiteral("Data"));
 }
 
 void TfrmArchivio_Scadenze::impDataClick() {
-    if (const std::optional<QDate> d = TfrmCalendario::pick(this, TfrmCalendario::kModeData))
-        txtData_->setText(Formats::date(*d));
+    if (const std::optional<QDate> d = TfrmCalendario::pick(this, TfrmCalendario::Mode::Data))
+        setFieldText(QStringLiteral("Data"), Formats::date(*d));
 }
 
 void TfrmArchivio_Scadenze::impContattoClick() {
-    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("scadenze"));
-    if (!client) return;
     // Client card field → appointment field.
-    const std::pair<const char*, const char*> copied[] = {
-        {"Cliente", "Contatto"}, {"Recapito", "Tel"}, {"TelCel", "Cel"}, {"Email", "Email"}, {"Estremi", "Luogo"}};
-    for (const auto& [from, to] : copied)
-        setFieldText(QLatin1String(to), Text::trim(client->record.get(QLatin1String(from))));
+    importClient(TfrmTrovaClienti::Mode::Scadenze, {{"Cliente", "Contatto"},
+                                                   {"Recapito", "Tel"},
+                                                   {"TelCel", "Cel"},
+                                                   {"Email", "Email"},
+                                                   {"Estremi", "Luogo"}});
 }
 
-void TfrmArchivio_Scadenze::btnEmailClick() { openMail(QStringLiteral("Email")); }
-
 void TfrmArchivio_Scadenze::btnWhatsAppClick() {
-    if (Text::trim(txtData_->text()).isEmpty()) {
-        Msg::warning(this, kMsgWhatsAppData);
-        txtData_->setFocus(Qt::OtherFocusReason);
+    // The WhatsApp message needs the date and the number: as a save would, it
+    // says which is missing.
+    static const std::vector<CardRule> rules = {CardRules::required(QStringLiteral("Data"), kMsgWhatsAppData),
+                                                CardRules::required(QStringLiteral("Cel"), kMsgWhatsAppCel)};
+    if (const std::optional<Refusal> r = CardRules::check(rules, values())) {
+        refuse(*r);
         return;
     }
-    if (Text::trim(txtCel_->text()).isEmpty()) {
-        Msg::warning(this, kMsgWhatsAppCel);
-        txtCel_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    WhatsApp::open(this, Text::trim(txtCel_->text()), confirmationText());
+    WhatsApp::open(this, fieldText(QStringLiteral("Cel")), confirmationText());
 }
 
 void TfrmArchivio_Scadenze::cmdTrovaClick() {
     TfrmTrovaScadenze w(this);
-    w.setMode(QStringLiteral("scadenze"));
-    w.choose();
+    showRecord(w.choose());
 }
 
 template <class Summary>
 void TfrmArchivio_Scadenze::openSummary() {
     Summary w(this);
-    if (const std::optional<FoundRecord> card = w.choose()) showRecord(card->record, card->position);
+    showRecord(w.choose());
 }
 
 void TfrmArchivio_Scadenze::cmdAssoltiClick() { openSummary<TfrmAssolti>(); }

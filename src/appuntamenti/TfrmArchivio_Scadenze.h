@@ -6,10 +6,6 @@
 // appointment find, the print of a card and the export of the archive.
 #include "archive/RecordWindow.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-
 class TfrmArchivio_Scadenze : public TRecordWindow {
     Q_OBJECT
 public:
@@ -36,23 +32,17 @@ public slots:
     void cmdScadutiClick();
     void impDataClick();
     void impContattoClick();
-    void btnEmailClick();
     void btnWhatsAppClick();
 
 protected:
     void newCard() override;
-    bool validate() override;
+    void tidyBeforeSave() override;
+    void deriveFields() override;
     void afterDuplicate() override;
-    QWidget* duplicateFocus() const override;
 
 private:
     void buildSections();
     // A summary window shown over this one: the card chosen there is shown here.
     template <class Summary>
     void openSummary();
-
-    QLineEdit* txtData_ = nullptr;
-    QComboBox* txtOreApp_ = nullptr;
-    QComboBox* txtMinutiApp_ = nullptr;
-    QLineEdit* txtCel_ = nullptr;
 };

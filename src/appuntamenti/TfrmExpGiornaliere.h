@@ -3,9 +3,9 @@
 // "Appuntamenti_Giornalieri.xls".
 #include <QDate>
 
-#include "appuntamenti/AppointmentSummary.h"
+#include "archive/ExportWindow.h"
 
-class TfrmExpGiornaliere : public TAppointmentSummary {
+class TfrmExpGiornaliere : public TExportWindow {
     Q_OBJECT
 public:
     // Created for one use by the agenda, its owner, on the day chosen in its
@@ -13,9 +13,6 @@ public:
     explicit TfrmExpGiornaliere(QWidget* owner = nullptr, const QDate& day = QDate());
 
     const QDate& day() const { return day_; }
-
-protected:
-    Selection selection() const override;
 
 private:
     QDate day_;

@@ -1,14 +1,14 @@
 #include "appuntamenti/TfrmExpImminenti.h"
 
 #include "appuntamenti/AgendaRules.h"
+#include "appuntamenti/AppointmentColumns.h"
 #include "platform/Clock.h"
 
-TfrmExpImminenti::TfrmExpImminenti(QWidget* owner)
-    : TAppointmentSummary(owner, QStringLiteral(" Appuntamenti imminenti"), QStringLiteral("Appuntamenti_Imminenti.xls"),
-                          QStringLiteral("Appuntamenti imminenti"), kHelpTitle, Order::Key) {
+TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmExpImminenti"));
-}
-
-TAppointmentSummary::Selection TfrmExpImminenti::selection() const {
-    return [today = Clock::today()](const Record& card) { return AgendaRules::isImminent(card, today); };
+    FormCreate(AppointmentColumns::summary(
+        QStringLiteral(" Appuntamenti imminenti"), QStringLiteral("Appuntamenti_Imminenti.xls"),
+        QStringLiteral("Appuntamenti imminenti"), kHelpTitle, true, [] {
+            return [today = Clock::today()](const Record& card) { return AgendaRules::isImminent(card, today); };
+        }));
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The imminent appointments of the agenda, in time order, exported to
 // "Appuntamenti_Imminenti.xls".
-#include "appuntamenti/AppointmentSummary.h"
+#include "archive/ExportWindow.h"
 
-class TfrmExpImminenti : public TAppointmentSummary {
+class TfrmExpImminenti : public TExportWindow {
     Q_OBJECT
 public:
     // The title of the help shared by the exports opened from the agenda.
@@ -11,7 +11,4 @@ public:
 
     // Created for one use by the agenda, its owner.
     explicit TfrmExpImminenti(QWidget* owner = nullptr);
-
-protected:
-    Selection selection() const override;
 };

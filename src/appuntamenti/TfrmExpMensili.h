@@ -3,9 +3,9 @@
 // "Appuntamenti_Mensili.xls".
 #include <QDate>
 
-#include "appuntamenti/AppointmentSummary.h"
+#include "archive/ExportWindow.h"
 
-class TfrmExpMensili : public TAppointmentSummary {
+class TfrmExpMensili : public TExportWindow {
     Q_OBJECT
 public:
     // Created for one use by the agenda, its owner, on the month of the day
@@ -13,9 +13,6 @@ public:
     explicit TfrmExpMensili(QWidget* owner = nullptr, const QDate& day = QDate());
 
     const QDate& day() const { return day_; }
-
-protected:
-    Selection selection() const override;
 
 private:
     QDate day_;

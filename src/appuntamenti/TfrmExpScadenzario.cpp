@@ -1,12 +1,10 @@
 #include "appuntamenti/TfrmExpScadenzario.h"
 
-TfrmExpScadenzario::TfrmExpScadenzario(QWidget* owner)
-    : TAppointmentSummary(owner, QStringLiteral(" Esportazione archivio appuntamenti"),
-                          QStringLiteral("Riepilogo_Appuntamenti.xls"), QStringLiteral("Riepilogo Appuntamenti"),
-                          kHelpTitle, Order::File) {
-    setObjectName(QStringLiteral("frmExpScadenzario"));
-}
+#include "appuntamenti/AppointmentColumns.h"
 
-TAppointmentSummary::Selection TfrmExpScadenzario::selection() const {
-    return [](const Record&) { return true; };
+TfrmExpScadenzario::TfrmExpScadenzario(QWidget* owner) : TExportWindow(owner) {
+    setObjectName(QStringLiteral("frmExpScadenzario"));
+    FormCreate(AppointmentColumns::summary(QStringLiteral(" Esportazione archivio appuntamenti"),
+                                           QStringLiteral("Riepilogo_Appuntamenti.xls"),
+                                           QStringLiteral("Riepilogo Appuntamenti"), kHelpTitle, false, {}));
 }

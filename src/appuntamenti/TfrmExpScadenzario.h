@@ -1,16 +1,13 @@
 #pragma once
 // The whole appointment archive, in file order, exported to
 // "Riepilogo_Appuntamenti.xls".
-#include "appuntamenti/AppointmentSummary.h"
+#include "archive/ExportWindow.h"
 
-class TfrmExpScadenzario : public TAppointmentSummary {
+class TfrmExpScadenzario : public TExportWindow {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("Esportazione archivio appuntamenti in Excel");
 
     // Created for one use by the appointment card window, its owner.
     explicit TfrmExpScadenzario(QWidget* owner = nullptr);
-
-protected:
-    Selection selection() const override;
 };

@@ -22,7 +22,7 @@ const FindWindowDescription& TfrmTrovaScadenze::description() {
                     {"txtNote", "Note:", "Note"}};
         d.line = AppointmentLines::parts();
         d.printTitle = QStringLiteral("Riepilogo appuntamenti in archivio");
-        d.cardMode = QStringLiteral("scadenze");
+        d.mode = QStringLiteral("scadenze");
         return d;
     }();
     return s;

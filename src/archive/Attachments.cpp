@@ -10,6 +10,17 @@ QString descField(int slot) { return QStringLiteral("Desc%1").arg(slot + 1, 2, 1
 
 }  // namespace
 
+QString Attachments::keyword(Mode mode) {
+    switch (mode) {
+    case Mode::Pratica: return QStringLiteral("pratica");
+    case Mode::Clienti: return QStringLiteral("clienti");
+    case Mode::Protocollo: return QStringLiteral("protocollo");
+    case Mode::Dipendenti: return QStringLiteral("dipendenti");
+    case Mode::Libri: return QStringLiteral("libri");
+    }
+    return {};
+}
+
 Attachments Attachments::of(const TRecordWindow& window) {
     Attachments a;
     for (int i = 0; i < kSlots; ++i) {
@@ -26,7 +37,7 @@ void Attachments::applyTo(TRecordWindow& window) const {
     }
 }
 
-bool Attachments::editOn(TRecordWindow& window, const QString& mode) {
+bool Attachments::editOn(TRecordWindow& window, Mode mode) {
     const std::optional<Attachments> edited = TfrmAllegaCartella::edit(&window, mode, of(window));
     if (!edited) return false;
     edited->applyTo(window);

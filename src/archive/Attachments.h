@@ -10,6 +10,12 @@ class TRecordWindow;
 
 struct Attachments {
     static constexpr int kSlots = 3;
+
+    // The windows that keep attachments; the attach window shows the
+    // keyword of the one that opened it.
+    enum class Mode { Pratica, Clienti, Protocollo, Dipendenti, Libri };
+    static QString keyword(Mode mode);
+
     std::array<QString, kSlots> files;
     std::array<QString, kSlots> descriptions;
 
@@ -22,7 +28,6 @@ struct Attachments {
     void applyTo(TRecordWindow& window) const;
 
     // The attach window on the card a record window shows, opened in the
-    // window's mode ("pratica", "clienti", "protocollo", "dipendenti",
-    // "libri"). True when the user applied a change to the card.
-    static bool editOn(TRecordWindow& window, const QString& mode);
+    // window's mode. True when the user applied a change to the card.
+    static bool editOn(TRecordWindow& window, Mode mode);
 };

@@ -1,5 +1,8 @@
 #include "archive/CallColumns.h"
 
+#include "archive/ArchivioSchede.h"
+#include "archive/Layouts.h"
+
 namespace CallColumns {
 
 const ColumnTable& table() {
@@ -28,5 +31,19 @@ const ColumnTable& table() {
 }
 
 const std::vector<ExportColumn>& exported() { return table().sheetColumns(); }
+
+ExportWindowDescription summary(const QString& caption, const QString& fileName, const QString& sheetName,
+                                const QString& helpTitle, std::function<RecordFilter()> filter) {
+    ExportWindowDescription d;
+    d.caption = caption;
+    d.fileName = fileName;
+    d.sheetName = sheetName;
+    d.helpTitle = helpTitle;
+    d.table = table();
+    d.archive = ArchiveFiles::Chiamate;
+    d.layout = &Layouts::TSchedaChiamata();
+    d.filter = std::move(filter);
+    return d;
+}
 
 }  // namespace CallColumns

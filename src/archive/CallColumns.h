@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "archive/ColumnTable.h"
+#include "archive/ExportWindow.h"
 
 namespace CallColumns {
 
@@ -14,5 +15,9 @@ const ColumnTable& table();
 
 // The spreadsheet's columns of the table.
 const std::vector<ExportColumn>& exported();
+
+// An export of the calls of the register that the filter takes, in file order.
+ExportWindowDescription summary(const QString& caption, const QString& fileName, const QString& sheetName,
+                                const QString& helpTitle, std::function<RecordFilter()> filter);
 
 }  // namespace CallColumns

@@ -17,7 +17,7 @@ QStringList ColumnTable::cells(const Record& record) const {
         fieldIndex_.clear();
         joinedIndex_.clear();
         for (const Column& c : columns_) {
-            fieldIndex_.push_back(record.layout().indexOf(c.field));
+            fieldIndex_.push_back(c.compute ? -1 : record.layout().indexOf(c.field));
             joinedIndex_.push_back(c.joined.isEmpty() ? -1 : record.layout().indexOf(c.joined));
         }
         resolvedFor_ = &record.layout();
@@ -26,6 +26,10 @@ QStringList ColumnTable::cells(const Record& record) const {
     out.reserve(size());
     for (size_t i = 0; i < columns_.size(); ++i) {
         const Column& c = columns_[i];
+        if (c.compute) {
+            out << c.compute(record);
+            continue;
+        }
         // An unknown name fails as loudly as reading it by name would.
         QString text = fieldIndex_[i] >= 0 ? record.get(fieldIndex_[i]) : record.get(c.field);
         if (!c.joined.isEmpty()) {

@@ -5,6 +5,7 @@
 // their columns and cells from here, so they cannot drift apart.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "archive/RecordLayout.h"
@@ -19,6 +20,9 @@ struct Column {
     QString name = {};         // optional: the column's name (colDataRit …), kept as its grid header's data
     int gridWidth = 0;         // pixels; 0 fits the header and the first rows
     bool exported = true;
+    // Where a column is worked out from the whole record rather than read
+    // from one field (the key of an appointment), it says how.
+    std::function<QString(const Record&)> compute = {};
 };
 
 class ColumnTable {

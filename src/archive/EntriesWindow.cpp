@@ -158,9 +158,10 @@ QString TEntriesWindow::totalText(bool) const { return QString::number(listed_);
 void TEntriesWindow::FormShow() {
     quickFind_->reset();
     if (list_->count() > 0) list_->setCurrentRow(0);
-    lblTotale_->setText(emptyTotal());
+    setTotal(emptyTotal());
     lblTitolo_->setText(desc_.title);
     const QString path = QDir::isAbsolutePath(desc_.fileName) ? desc_.fileName : ProgramFolder::file(desc_.fileName);
+    file_ = path;
     lblFile_->setText(path);
 
     list_->clear();
@@ -183,12 +184,22 @@ void TEntriesWindow::FormShow() {
         complete = false;
     }
     list_->setLines(std::move(lines));
-    lblTotale_->setText(totalText(complete));
+    setTotal(totalText(complete));
     if (list_->count() > 0) list_->setCurrentRow(0);
     txtTrova_->setFocus(Qt::OtherFocusReason);
 }
 
 void TEntriesWindow::FormClose() { list_->clear(); }
+
+void TEntriesWindow::setPosition(qint64 position) {
+    position_ = position;
+    lblPosizione_->setText(position > 0 ? QString::number(position) : QString());
+}
+
+void TEntriesWindow::setTotal(const QString& total) {
+    total_ = total;
+    lblTotale_->setText(total);
+}
 
 void TEntriesWindow::showEntryPanel() {
     panContainer_->hide();
@@ -199,7 +210,7 @@ void TEntriesWindow::showEntryPanel() {
 void TEntriesWindow::btnAggiungiClick() {
     for (size_t i = 0; i < edits_.size(); ++i)
         edits_[i]->setText(desc_.fields[i].kind == EntryField::Kind::Amount ? kZero : QString());
-    lblPosizione_->clear();
+    setPosition(0);
     showEntryPanel();
 }
 
@@ -215,9 +226,9 @@ void TEntriesWindow::btnModificaClick() {
     }
     try {
         // The line's entry read fresh; with identical lines, the last one in file order.
-        const FoundRecord entry = RecordLines::recordOf(*list_, row, lblFile_->text(), *desc_.layout);
+        const FoundRecord entry = RecordLines::recordOf(*list_, row, file_, *desc_.layout);
         for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(entry.record.get(desc_.fields[i].field));
-        lblPosizione_->setText(QString::number(entry.position));
+        setPosition(entry.position);
     } catch (const std::exception&) {
         reject();
         return;
@@ -233,13 +244,13 @@ void TEntriesWindow::btnSalvaClick() {
         edits_[i]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const qint64 position = Text::trim(lblPosizione_->text()).toLongLong();
+    const qint64 position = position_;
     const bool ok = Archive::guard(
         this,
         [&] {
             Record r(*desc_.layout);
             for (size_t i = 0; i < edits_.size(); ++i) r.set(desc_.fields[i].field, edits_[i]->text());
-            lblPosizione_->setText(QString::number(Archive::saveAt(lblFile_->text(), *desc_.layout, r, position)));
+            setPosition(Archive::saveAt(file_, *desc_.layout, r, position));
         },
         Archive::AccessBox::Warning);
     if (ok) Msg::information(this, position > 0 ? kMsgSalvata : kMsgInserita);
@@ -247,6 +258,6 @@ void TEntriesWindow::btnSalvaClick() {
 
 void TEntriesWindow::btnStampaClick() {
     QStringList lines = list_->lines();
-    lines << QStringLiteral("--------------------------") << desc_.printTotal + Text::trim(lblTotale_->text());
+    lines << QStringLiteral("--------------------------") << desc_.printTotal + Text::trim(total_);
     ListReport::printList(this, desc_.printTitle, lines);
 }

@@ -91,14 +91,19 @@ protected:
 
 private:
     void showEntryPanel();
+    void setPosition(qint64 position);
+    void setTotal(const QString& total);
 
     EntriesWindowDescription desc_;
     QWidget* panContainer_ = nullptr;
     QWidget* panCosti_ = nullptr;
     QLabel* lblTitolo_ = nullptr;
     QLabel* lblTotale_ = nullptr;
-    QLabel* lblPosizione_ = nullptr;
-    QLabel* lblFile_ = nullptr;
+    QLabel* lblPosizione_ = nullptr;  // shows position_
+    QLabel* lblFile_ = nullptr;       // shows file_
+    QString file_;                    // the entries' file, full path
+    qint64 position_ = 0;             // the entry on the panel; 0 for a new one
+    QString total_;                   // shown in lblTotale
     QLineEdit* txtTrova_ = nullptr;
     TRecordList* list_ = nullptr;
     TQuickFind* quickFind_ = nullptr;

@@ -1,6 +1,7 @@
 #include "archive/ExportWindow.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -75,7 +76,9 @@ TPictureButton* TExportWindow::makeButton(const QString& name, const QString& pi
     return b;
 }
 
-QLabel* TExportWindow::statusLine() const { return panInfo_; }
+void TExportWindow::addPanelAbove(QWidget* panel) {
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel);
+}
 
 void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     desc_ = desc;
@@ -120,18 +123,50 @@ void TExportWindow::fitColumns() {
 
 void TExportWindow::FormShow() { refill(); }
 
+namespace {
+
+// Reads the cards a description selects and hands over each with its number
+// in reading order. May throw: what was handed over stays.
+void readRows(const ExportWindowDescription& d, const std::function<void(const Record&, int)>& add) {
+    const RecordFilter takes = d.filter ? d.filter() : RecordFilter();
+    int number = 0;
+    if (!d.orderKey) {
+        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64) {
+            if (!takes || takes(r)) add(r, ++number);
+        });
+        return;
+    }
+    struct Keyed {
+        QString key;
+        Record card;
+        int number;
+    };
+    std::vector<Keyed> cards;
+    auto handOver = [&] {
+        std::stable_sort(cards.begin(), cards.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+        for (const Keyed& k : cards) add(k.card, k.number);
+    };
+    try {
+        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64) {
+            if (!takes || takes(r)) cards.push_back({d.orderKey(r), r, ++number});
+        });
+    } catch (...) {
+        handOver();
+        throw;
+    }
+    handOver();
+}
+
+}  // namespace
+
 bool TExportWindow::refill() {
     {
         WaitCursor wait;
         TGridModel* model = grid_->gridModel();
         model->clearRows();
         complete_ = true;
-        int number = 0;
         try {
-            forEachRecord(RecordSink([&](const Record& r, int given) {
-                ++number;
-                model->addRow(given > 0 ? given : number, desc_.table.cells(r));
-            }));
+            readRows(desc_, [&](const Record& r, int number) { model->addRow(number, desc_.table.cells(r)); });
         } catch (...) {
             complete_ = false;  // the grid keeps what was read
         }
@@ -142,6 +177,12 @@ bool TExportWindow::refill() {
     }
     if (!complete_) Msg::plain(this, Archive::kMsgAccesso);
     return complete_;
+}
+
+void TExportWindow::showNoRows() {
+    grid_->gridModel()->clearRows();
+    grid_->gridModel()->show();
+    complete_ = true;
 }
 
 std::vector<QStringList> TExportWindow::rows() const {

@@ -2,9 +2,9 @@
 // The export window every archive and summary is exported from: a read-only
 // grid of the rows, numbered from 1, and an Excel button that writes them to
 // a spreadsheet file of the program folder and offers to open it. A window
-// states its caption, file and sheet names, its column table and help title,
-// and hands over its records in forEachRecord(); the table makes each
-// record's cells for both the grid and the file.
+// states its caption, file and sheet names, its column table, help title and
+// which cards of which archive it shows; the table makes each record's cells
+// for both the grid and the file.
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -26,6 +26,17 @@ struct ExportWindowDescription {
     ColumnTable table;  // the grid's columns after "N.", and the sheet's
     QString helpTitle;
     QString infoText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+
+    // What is exported: every card of the archive, in file order, unless a
+    // filter or an order is given.
+    QString archive;
+    const RecordLayout* layout = nullptr;
+    // Made afresh for each filling, so that it may depend on the day or on
+    // what the user chose in the window.
+    std::function<RecordFilter()> filter;
+    // Rows in the order of this key, equal keys in file order; each row keeps
+    // its number in reading order.
+    std::function<QString(const Record&)> orderKey;
 };
 
 class TExportWindow : public TForm {
@@ -48,13 +59,13 @@ public:
 
     const ExportWindowDescription& desc() const { return desc_; }
     TGrid* grid() const { return grid_; }
-    QLabel* statusLine() const;
+    TStatusLine* statusLine() const { return panInfo_; }
 
     // The rows as the spreadsheet gets them: the exported cells of each row
     // read, in order.
     std::vector<QStringList> rows() const;
 
-    // Reads the rows again from forEachRecord() and shows them in the grid,
+    // Reads the rows again from the archive and shows them in the grid,
     // under a wait cursor.
     // A failure while reading stops the filling and shows the access message;
     // the rows read so far stay in the grid but are never exported, so an
@@ -72,21 +83,10 @@ protected:
     // text, and the office's date and decimal formats.
     void FormCreate(const ExportWindowDescription& desc);
 
-    // Reads the window's archive and hands over the records to show, in
-    // order. May throw: what was handed over stays.
-    // A window that shows its rows in another order than it reads them
-    // gives each record its number in reading order; otherwise the rows are
-    // numbered as they come.
-    class RecordSink {
-    public:
-        explicit RecordSink(std::function<void(const Record&, int)> add) : add_(std::move(add)) {}
-        void operator()(const Record& record) const { add_(record, 0); }
-        void operator()(const Record& record, int number) const { add_(record, number); }
-
-    private:
-        std::function<void(const Record&, int)> add_;
-    };
-    virtual void forEachRecord(const RecordSink& add) = 0;
+    // An empty grid, complete as such: a summary before its choice is made.
+    void showNoRows();
+    // A panel of the window's own above the grid (a summary's choice).
+    void addPanelAbove(QWidget* panel);
 
     void FormShow() override;
 

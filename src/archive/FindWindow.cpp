@@ -9,7 +9,6 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/FieldCriteria.h"
-#include "archive/RecordWindow.h"
 #include "report/ListReport.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -86,6 +85,7 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
 
     lblConta_ = Controls::hiddenLabel(QStringLiteral("lblConta"), this);
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
+    showMode(desc_.mode);
 
     connect(cerca, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(cerca, &QPushButton::clicked, this, &TFindWindow::btnCercaClick);
@@ -96,14 +96,11 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     resize(1000, 620);
 }
 
-void TFindWindow::setMode(const QString& mode) { lblMemory_->setText(mode); }
-QString TFindWindow::mode() const { return lblMemory_->text(); }
+void TFindWindow::showMode(const QString& keyword) { lblMemory_->setText(keyword); }
 
 std::optional<FoundRecord> TFindWindow::choose() {
     chosen_.reset();
     showModal();
-    if (chosen_ && !desc_.cardMode.isEmpty() && mode() == desc_.cardMode)
-        if (auto* card = qobject_cast<TRecordWindow*>(parentWidget())) card->showRecord(chosen_->record, chosen_->position);
     return chosen_;
 }
 

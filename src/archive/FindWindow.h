@@ -1,9 +1,8 @@
 #pragma once
 // The find window of every archive: the user fills one or more search fields,
 // the window lists every record matching all of them as one fixed-width line,
-// and a double click (or Enter) on a line chooses that record: the
-// archive's own record window loads it, any other asking window takes from
-// it what it imports.
+// and a double click (or Enter) on a line chooses that record, which the
+// asking window loads or takes from what it imports.
 // A find window describes its search fields and its list line.
 #include <functional>
 #include <optional>
@@ -33,9 +32,8 @@ struct FindWindowDescription {
     std::vector<LinePart> line;
     QString printTitle;
     bool sorted = false;  // lines in text order rather than file order
-    // The mode of the archive's own record window: there the record chosen
-    // is loaded into the asking window with its position.
-    QString cardMode;
+    // The keyword of the asking window, which lblMemory shows.
+    QString mode;
     // "Il presente riepilogo contiene " + n + " schede." unless a window words it otherwise.
     std::function<QString(int)> foundText;
     QString instruction = QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
@@ -49,12 +47,7 @@ public:
     TFindWindow(const FindWindowDescription& desc, QWidget* owner);
 
     const FindWindowDescription& desc() const { return desc_; }
-    // The mode keyword: which window asks, as the asking window writes it.
-    void setMode(const QString& mode);
-    QString mode() const;
-
-    // Shows the window modally and returns the record chosen, if any. In
-    // the card mode it is also loaded into the asking record window.
+    // Shows the window modally and returns the record chosen, if any.
     std::optional<FoundRecord> choose();
     // The record of the line double-clicked, read fresh from the archive.
     const std::optional<FoundRecord>& chosen() const { return chosen_; }
@@ -66,6 +59,9 @@ public slots:
     void btnStampaClick();
 
 protected:
+    // A finder that serves several windows shows the asking one's keyword.
+    void showMode(const QString& keyword);
+
     void FormShow() override;
     void FormClose() override;
 

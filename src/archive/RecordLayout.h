@@ -4,6 +4,7 @@
 // byte format of a record file and binds the fields to a window's controls.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -68,3 +69,7 @@ private:
     const RecordLayout* layout_;
     QByteArray bytes_;
 };
+
+// Which records a list, a summary or an export takes; an empty filter takes
+// every record.
+using RecordFilter = std::function<bool(const Record&)>;

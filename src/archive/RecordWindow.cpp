@@ -1,5 +1,7 @@
 #include "archive/RecordWindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,8 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/checks/Checks.h"
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -24,61 +28,73 @@
 
 namespace {
 
+// The standard buttons: name, picture, caption, hint, what a screen reader
+// says (what the button does, in full) and the handler.
 struct StandardButton {
     const char* name;
     const char* picture;
     const char* caption;
     const char* hint;
+    const char* accessibleName;
     void (TRecordWindow::*handler)();
 };
 
 const StandardButton kStandard[] = {
-    {"cmdPrimo", "primo", "Prima", "Visualizza la prima scheda in archivio.", &TRecordWindow::cmdPrimoClick},
-    {"cmdIndietro", "indietro", "Precedente", "Visualizza la scheda precedente in archivio.",
+    {"cmdPrimo", "primo", "Prima", "Visualizza la prima scheda in archivio.", "Prima scheda",
+     &TRecordWindow::cmdPrimoClick},
+    {"cmdIndietro", "indietro", "Precedente", "Visualizza la scheda precedente in archivio.", "Scheda precedente",
      &TRecordWindow::cmdIndietroClick},
-    {"cmdAvanti", "avanti", "Successiva", "Visualizza la scheda successiva in archivio.",
+    {"cmdAvanti", "avanti", "Successiva", "Visualizza la scheda successiva in archivio.", "Scheda successiva",
      &TRecordWindow::cmdAvantiClick},
-    {"cmdUltimo", "ultimo", "Ultima", "Visualizza l'ultima scheda in archivio.", &TRecordWindow::cmdUltimoClick},
-    {"cmdNuovo", "nuovo", "Nuova", "Prepara la schermata per la registrazione di una nuova scheda.",
+    {"cmdUltimo", "ultimo", "Ultima", "Visualizza l'ultima scheda in archivio.", "Ultima scheda",
+     &TRecordWindow::cmdUltimoClick},
+    {"cmdNuovo", "nuovo", "Nuova", "Prepara la schermata per la registrazione di una nuova scheda.", "Nuova scheda",
      &TRecordWindow::cmdNuovoClick},
-    {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", &TRecordWindow::cmdSalvaClick},
+    {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", "Salva la scheda",
+     &TRecordWindow::cmdSalvaClick},
     {"cmdDuplica", "duplica", "Duplica",
      "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
-     &TRecordWindow::cmdDuplicaClick},
-    {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", &TRecordWindow::cmdTrovaClick},
-    {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", &TRecordWindow::cmdStampaClick},
-    {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa.",
+     "Duplica la scheda", &TRecordWindow::cmdDuplicaClick},
+    {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", "Trova schede", &TRecordWindow::cmdTrovaClick},
+    {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", "Stampa la scheda",
+     &TRecordWindow::cmdStampaClick},
+    {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa.", "Anteprima di stampa",
      &TRecordWindow::cmdAnteprimaClick},
     {"cmdEsporta", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
-     &TRecordWindow::cmdEsportaClick},
-    {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", &TRecordWindow::cmdGuidaClick},
-    {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente.", &TRecordWindow::cmdEsciClick},
-    {"cmdPDF", "pdf", "PDF", "Esporta la scheda in formato PDF.", nullptr},
-    {"cmdFile", "file", "Allegati", "Allega file alla scheda corrente.", nullptr},
+     "Esporta in Excel", &TRecordWindow::cmdEsportaClick},
+    {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", "Guida", &TRecordWindow::cmdGuidaClick},
+    {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente.", "Esci", &TRecordWindow::cmdEsciClick},
+    {"cmdPDF", "pdf", "PDF", "Esporta la scheda in formato PDF.", "Esporta in PDF", nullptr},
+    {"cmdFile", "file", "Allegati", "Allega file alla scheda corrente.", "Allega file", nullptr},
 };
-
-// Accessible names say what a button does, in full.
-QString accessibleOf(const QString& name, const QString& caption) {
-    static const QMap<QString, QString> full = {
-        {"cmdPrimo", "Prima scheda"},         {"cmdIndietro", "Scheda precedente"},
-        {"cmdAvanti", "Scheda successiva"},   {"cmdUltimo", "Ultima scheda"},
-        {"cmdNuovo", "Nuova scheda"},         {"cmdSalva", "Salva la scheda"},
-        {"cmdDuplica", "Duplica la scheda"},  {"cmdTrova", "Trova schede"},
-        {"cmdStampa", "Stampa la scheda"},    {"cmdAnteprima", "Anteprima di stampa"},
-        {"cmdEsporta", "Esporta in Excel"},   {"cmdGuida", "Guida"},
-        {"cmdEsci", "Esci"},                  {"cmdPDF", "Esporta in PDF"},
-        {"cmdFile", "Allega file"},
-    };
-    return full.value(name, caption);
-}
-
 
 QString positionName(qint64 position) {
     return position == 0 ? QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio")
                          : QStringLiteral("Scheda n. %1 in archivio").arg(position);
 }
 
+QString prefixOf(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Flag: return QStringLiteral("chk");
+    case FieldKind::Hidden:
+    case FieldKind::Derived: return QStringLiteral("lbl");
+    default: return QStringLiteral("txt");
+    }
+}
+
+// Typed fields take part in the Enter chain; flags only in the tab order.
+bool chained(FieldKind kind) {
+    return kind != FieldKind::Flag && kind != FieldKind::Hidden && kind != FieldKind::Derived &&
+           kind != FieldKind::Choice;
+}
+
 }  // namespace
+
+struct TRecordWindow::Bound {
+    FieldRow row;
+    QWidget* control;
+    TFieldEditor* editor;
+};
 
 TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     setObjectName(QStringLiteral("TRecordWindow"));
@@ -131,21 +147,32 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     btnFocus_ = focus;
 }
 
-QWidget* TRecordWindow::control(const QString& name) const { return findChild<QWidget*>(name); }
+TRecordWindow::~TRecordWindow() = default;
+
+const TRecordWindow::Bound* TRecordWindow::boundOf(const QString& field) const {
+    for (const Bound& b : fields_)
+        if (b.row.field == field) return &b;
+    return nullptr;
+}
 
 QWidget* TRecordWindow::fieldControl(const QString& field) const {
-    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
-    return i < 0 || !bound_[size_t(i)] ? nullptr : bound_[size_t(i)]->control();
+    const Bound* b = boundOf(field);
+    return b ? b->control : nullptr;
 }
 
 QString TRecordWindow::fieldText(const QString& field) const {
-    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
-    return i < 0 || !bound_[size_t(i)] ? QString() : Text::trim(bound_[size_t(i)]->text());
+    const Bound* b = boundOf(field);
+    return b ? Text::trim(b->editor->text()) : QString();
 }
 
 void TRecordWindow::setFieldText(const QString& field, const QString& text) {
-    const int i = desc_.layout ? desc_.layout->indexOf(field) : -1;
-    if (i >= 0 && bound_[size_t(i)]) bound_[size_t(i)]->setText(text);
+    if (const Bound* b = boundOf(field)) b->editor->setText(text);
+}
+
+CardValues TRecordWindow::values() const {
+    CardValues v;
+    for (const Bound& b : fields_) v.set(b.row.field, b.editor->text());
+    return v;
 }
 
 WindowButton TRecordWindow::standardButton(const QString& name, const QString& hint, std::function<void()> handler) {
@@ -155,12 +182,16 @@ WindowButton TRecordWindow::standardButton(const QString& name, const QString& h
                        QStringLiteral(":/img/btn/%1.svg").arg(QLatin1String(s.picture)),
                        QString::fromUtf8(s.caption),
                        hint.isEmpty() ? QString::fromUtf8(s.hint) : hint,
-                       accessibleOf(name, QString::fromUtf8(s.caption)),
+                       QString::fromUtf8(s.accessibleName),
                        std::move(handler)};
         if (!b.handler && s.handler) b.handler = [this, h = s.handler] { (this->*h)(); };
         return b;
     }
     qFatal("no standard button %s", qPrintable(name));
+}
+
+void TRecordWindow::addStandardButtons(RecordWindowDescription& desc, std::initializer_list<const char*> names) {
+    for (const char* name : names) desc.buttons.push_back(standardButton(QLatin1String(name)));
 }
 
 void TRecordWindow::addButton(const WindowButton& button) {
@@ -172,12 +203,6 @@ void TRecordWindow::addButton(const WindowButton& button) {
     ++buttonCount_;
 }
 
-void TRecordWindow::setHint(const QString& name, const QString& hint) {
-    if (QWidget* w = control(name)) panInfo_->setHint(w, hint);
-}
-
-QLabel* TRecordWindow::statusLine() const { return panInfo_; }
-
 QGridLayout* TRecordWindow::addSection(const QString& name, const QString& picture, const QString& title,
                                        int columns) {
     auto* s = new TSection(name, QStringLiteral(":/img/sez/%1.svg").arg(picture), title, fieldsArea_);
@@ -186,54 +211,128 @@ QGridLayout* TRecordWindow::addSection(const QString& name, const QString& pictu
     return s->grid();
 }
 
-QLineEdit* TRecordWindow::addEdit(const QString& field, unsigned rules) {
-    return FieldKinds::text(fieldsArea_, QStringLiteral("txt") + field, rules);
-}
-
-void TRecordWindow::addHiddenFields(const QStringList& fields) {
-    for (const QString& field : fields) FieldKinds::hidden(fieldsArea_, QStringLiteral("lbl") + field);
-}
-
-void TRecordWindow::openMail(const QString& field) {
-    Desktop::open(this, QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
-}
-
-void TRecordWindow::bindFields() {
-    bound_.assign(size_t(desc_.layout->fieldCount()), nullptr);
-    for (int i = 0; i < desc_.layout->fieldCount(); ++i) {
-        const QString field = desc_.layout->fields()[size_t(i)].name;
-        QWidget* c = nullptr;
-        if (desc_.controlOf.contains(field)) {
-            c = control(desc_.controlOf.value(field));
-        } else {
-            for (const char* prefix : {"txt", "chk", "lbl"})
-                if ((c = control(QLatin1String(prefix) + field))) break;
-        }
-        if (!c) continue;
-        TFieldEditor* editor = TFieldEditor::of(c);
-        // A control that carries a field but was not made as one of the field
-        // kinds would silently never be saved: a fault of the window's code.
-        if (!editor) qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
-                            qPrintable(c->objectName()), qPrintable(field));
-        bound_[size_t(i)] = editor;
-        if (!desc_.noMaxLength.contains(c->objectName())) editor->setMaxLength(desc_.layout->capacity(i));
-        if (editor->typed()) TFocusMark::attach(c, QStringLiteral("eff") + c->objectName().mid(3));
+QWidget* TRecordWindow::addField(const FieldRow& row) {
+    const QString name = row.control.isEmpty() ? prefixOf(row.kind) + row.field : row.control;
+    QWidget* c = nullptr;
+    switch (row.kind) {
+    case FieldKind::Text: c = FieldKinds::text(fieldsArea_, name, row.rules); break;
+    case FieldKind::Flag: c = FieldKinds::flag(fieldsArea_, name, row.label); break;
+    case FieldKind::PickList: c = FieldKinds::pickList(fieldsArea_, name, row.entries, row.width); break;
+    case FieldKind::UpperList: c = FieldKinds::upperList(fieldsArea_, name, row.entries, row.width); break;
+    case FieldKind::Amount: c = FieldKinds::amount(fieldsArea_, name); break;
+    case FieldKind::Date: c = FieldKinds::date(fieldsArea_, name, row.picker); break;
+    case FieldKind::Hidden: c = FieldKinds::hidden(fieldsArea_, name); break;
+    case FieldKind::Derived: c = FieldKinds::derived(fieldsArea_, name); break;
+    case FieldKind::Choice: qFatal("%s: the window makes the options of %s", qPrintable(objectName()),
+                                   qPrintable(row.field));
     }
+    if (row.width > 0 && row.kind != FieldKind::PickList && row.kind != FieldKind::UpperList)
+        c->setFixedWidth(row.width);
+    return addField(row, c);
+}
+
+QWidget* TRecordWindow::addField(const FieldRow& row, QWidget* control) {
+    TFieldEditor* editor = TFieldEditor::of(control);
+    // A control that carries a field but was not made as one of the field
+    // kinds would silently never be saved: a fault of the window's code.
+    if (!editor) qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
+                        qPrintable(control->objectName()), qPrintable(row.field));
+    fields_.push_back({row, control, editor});
+    if (row.kind != FieldKind::Hidden && row.kind != FieldKind::Derived) tabOrder_.push_back(control);
+    return control;
+}
+
+QVBoxLayout* TRecordWindow::labeledField(const FieldRow& row) { return Controls::labeled(row.label, addField(row)); }
+
+QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int span, const FieldRow& row) {
+    if (row.kind == FieldKind::Flag) {
+        QWidget* c = addField(row);
+        grid->addWidget(c, r, column, 1, span, Qt::AlignBottom | Qt::AlignLeft);
+        return c;
+    }
+    QVBoxLayout* cell = labeledField(row);
+    grid->addLayout(cell, r, column, 1, span, Qt::AlignBottom);
+    return fields_.back().control;
+}
+
+void TRecordWindow::addAttachmentFields() {
+    for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
+        addField({.field = QLatin1String(f), .kind = FieldKind::Hidden});
+}
+
+TPictureButton* TRecordWindow::fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
+                                           const QString& hint, const QString& afterField,
+                                           std::function<void()> handler) {
+    auto* b = TPictureButton::fieldButton(name, picture, accessibleName, hint, fieldsArea_);
+    connect(b, &QAbstractButton::clicked, this, std::move(handler));
+    // Tab reaches the button right after its field.
+    const auto field = std::find(tabOrder_.begin(), tabOrder_.end(), fieldControl(afterField));
+    tabOrder_.insert(field == tabOrder_.end() ? field : field + 1, b);
+    return b;
+}
+
+TPictureButton* TRecordWindow::emailButton(const QString& field) {
+    return fieldButton(QStringLiteral("btnEmail"), QStringLiteral(":/img/btn/email.svg"),
+                       QStringLiteral("Invia una e-mail al cliente"),
+                       QStringLiteral("Invia una e-mail all'indirizzo indicato."), field, [this, field] {
+                           Desktop::open(this, QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
+                       });
+}
+
+TPictureButton* TRecordWindow::checkButton(const QString& name, const QString& field, IdentityCheck check,
+                                           const QString& accessibleName, const QString& hint) {
+    return fieldButton(name, QStringLiteral(":/img/btn/controlla.svg"), accessibleName, hint, field,
+                       [this, field, check] {
+                           const QString text = fieldText(field);
+                           switch (check) {
+                           case IdentityCheck::CodiceFiscale: Checks::openCodiceFiscale(this, text); break;
+                           case IdentityCheck::PartitaIva: Checks::openPartitaIva(this, text); break;
+                           case IdentityCheck::Iban: Checks::openIban(this, text); break;
+                           case IdentityCheck::Carta: Checks::openCarta(this, text); break;
+                           }
+                       });
+}
+
+bool TRecordWindow::importClient(TfrmTrovaClienti::Mode mode,
+                                 std::initializer_list<std::pair<const char*, const char*>> pairs) {
+    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, mode);
+    if (!client) return false;
+    for (const auto& [from, to] : pairs)
+        setFieldText(QLatin1String(to), Text::trim(client->record.get(QLatin1String(from))));
+    return true;
+}
+
+bool TRecordWindow::needsSavedCard(const QString& warning) {
+    if (!isNewCard()) return true;
+    Msg::warning(this, warning);
+    return false;
 }
 
 void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     desc_ = desc;
+    if (desc_.firstField.isEmpty() && !fields_.empty()) desc_.firstField = fields_.front().row.field;
+    if (desc_.duplicateFocus.isEmpty()) desc_.duplicateFocus = desc_.firstField;
     nav_ = std::make_unique<RecordNavigator>(desc_.fileName, *desc_.layout);
     Formats::apply();
     for (const WindowButton& b : desc_.buttons) addButton(b);
     panInfo_->setText(desc_.infoText);
-    bindFields();
+
+    byLayoutIndex_.assign(size_t(desc_.layout->fieldCount()), -1);
     QList<QWidget*> chain;
-    for (const QString& name : desc_.enterChain)
-        if (QWidget* w = control(name)) chain << w;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const Bound& b = fields_[i];
+        const int index = desc_.layout->indexOf(b.row.field);
+        if (index < 0) qFatal("%s: no field %s in %s", qPrintable(objectName()), qPrintable(b.row.field),
+                              qPrintable(desc_.layout->typeName()));
+        byLayoutIndex_[size_t(index)] = int(i);
+        if (b.row.limited) b.editor->setMaxLength(desc_.layout->capacity(index));
+        if (b.editor->typed()) TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
+        if (chained(b.row.kind)) chain << b.control;
+        if (!b.row.hint.isEmpty()) panInfo_->setHint(b.control, b.row.hint);
+    }
     KeyFilters::enterChain(chain);
-    for (TFieldEditor* e : bound_)
-        if (e) e->keysBeforeChain();
+    for (const Bound& b : fields_) b.editor->keysBeforeChain();
+    for (size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
     panInfo_->bind();
 }
 
@@ -251,17 +350,20 @@ void TRecordWindow::showPosition() {
     lblPosizione_->setAccessibleName(positionName(position()));
 }
 
+void TRecordWindow::focusField(const QString& field) {
+    if (QWidget* c = fieldControl(field)) c->setFocus(Qt::OtherFocusReason);
+}
+
 void TRecordWindow::newCard() {
-    for (TFieldEditor* e : bound_)
-        if (e) e->clear();
+    for (const Bound& b : fields_) b.editor->clear();
     nav_->startNew();
     showPosition();
-    if (QWidget* first = control(desc_.firstField)) first->setFocus(Qt::OtherFocusReason);
+    focusField(desc_.firstField);
 }
 
 void TRecordWindow::loadRecord(const Record& record) {
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
-        if (TFieldEditor* e = bound_[size_t(i)]) e->setText(record.get(i));
+        if (const int b = byLayoutIndex_[size_t(i)]; b >= 0) fields_[size_t(b)].editor->setText(record.get(i));
 }
 
 void TRecordWindow::showRecord(const Record& record, qint64 position) {
@@ -270,11 +372,14 @@ void TRecordWindow::showRecord(const Record& record, qint64 position) {
     showPosition();
 }
 
+void TRecordWindow::showRecord(const std::optional<FoundRecord>& found) {
+    if (found) showRecord(found->record, found->position);
+}
+
 void TRecordWindow::fillRecord(Record& record) const {
     record.clear();
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
-        if (TFieldEditor* e = bound_[size_t(i)]) record.set(i, e->text());
-    completeRecord(record);
+        if (const int b = byLayoutIndex_[size_t(i)]; b >= 0) record.set(i, fields_[size_t(b)].editor->text());
 }
 
 void TRecordWindow::browse(Browse step) {
@@ -284,7 +389,7 @@ void TRecordWindow::browse(Browse step) {
     if (!ok) return;
     switch (got) {
     case RecordNavigator::Step::Loaded: loadRecord(r); break;
-    case RecordNavigator::Step::Empty: Msg::information(this, kMsgVuoto); break;
+    case RecordNavigator::Step::Empty: Msg::information(this, QStringLiteral("L'archivio non contiene nessuna scheda.")); break;
     case RecordNavigator::Step::Nothing: break;
     }
     showPosition();
@@ -295,18 +400,24 @@ void TRecordWindow::cmdUltimoClick() { browse(&RecordNavigator::last); }
 void TRecordWindow::cmdAvantiClick() { browse(&RecordNavigator::next); }
 void TRecordWindow::cmdIndietroClick() { browse(&RecordNavigator::previous); }
 
+void TRecordWindow::refuse(const Refusal& refusal) {
+    Msg::of(this, refusal.kind, refusal.text);
+    focusField(refusal.field);
+}
+
 void TRecordWindow::cmdSalvaClick() {
     if (desc_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
-    for (const RequiredField& r : desc_.required) {
-        QWidget* c = control(r.control);
-        TFieldEditor* e = TFieldEditor::of(c);
-        if (e && Text::trim(e->text()).isEmpty()) {
-            Msg::warning(this, r.warning);
-            c->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    tidyBeforeSave();
+    std::vector<CardRule> rules;
+    for (const Bound& b : fields_)
+        if (!b.row.required.isEmpty()) rules.push_back(CardRules::required(b.row.field, b.row.required));
+    rules.insert(rules.end(), desc_.rules.begin(), desc_.rules.end());
+    if (const std::optional<Refusal> r = CardRules::check(rules, values())) {
+        refuse(*r);
+        return;
     }
     if (!validate()) return;
+    deriveFields();
 
     const bool isNew = isNewCard();
     bool written = false;
@@ -324,21 +435,21 @@ void TRecordWindow::cmdSalvaClick() {
     Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
-QWidget* TRecordWindow::duplicateFocus() const { return control(desc_.firstField); }
-
 void TRecordWindow::cmdDuplicaClick() {
     if (isNewCard()) {
-        Msg::warning(this, kMsgDuplicaNuova);
+        Msg::warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
+                                          "che questa \u00E8 stata inserita in archivio."));
         return;
     }
     for (const QString& field : desc_.duplicateClears)
-        if (TFieldEditor* e = TFieldEditor::of(fieldControl(field))) e->clear();
+        if (const Bound* b = boundOf(field)) b->editor->clear();
     nav_->startNew();
     showPosition();
     afterDuplicate();
     if (desc_.duplicateOpensArchive && !Archive::guard(this, [&] { nav_->check(); })) return;
-    if (QWidget* f = duplicateFocus()) f->setFocus(Qt::OtherFocusReason);
-    Msg::information(this, kMsgDuplicata);
+    focusField(desc_.duplicateFocus);
+    Msg::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                                          "Al termine premere Salva per inserire la scheda in archivio."));
 }
 
 void TRecordWindow::cmdGuidaClick() { Help::open(this, desc_.helpTitle); }

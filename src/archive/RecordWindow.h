@@ -2,39 +2,60 @@
 // The record window every app keeps its archive in: one card at a time in
 // its controls, picture buttons to browse, start a new card, save and
 // duplicate, a position label and a status line with the buttons' hints.
-// An app describes its window (record layout, archive file, which control
-// holds which field, required fields, Enter chain, hints) and adds its own
-// rules through the hooks below.
-#include <QMap>
-#include <functional>
+// An app describes its window by a table of fields — each row makes its
+// control through the field kinds and takes its place in the Enter chain,
+// the tab order and the required fields, in the order the rows are added —
+// and by plain rules over the card's values; it adds its own behaviour
+// through the hooks below.
 #include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
-#include <memory>
-
+#include "archive/CardRules.h"
 #include "archive/RecordLayout.h"
 #include "archive/RecordNavigator.h"
+#include "archive/TfrmTrovaClienti.h"
 #include "ui/Form.h"
+#include "ui/TfrmCalendario.h"
 
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QVBoxLayout;
-class QLineEdit;
 class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
-class TRecordWindow;
 class TArchivioSchede;
 
-struct RequiredField {
-    QString control;  // objectName of the control tested and focused
-    QString warning;  // the warning shown when its trimmed text is empty
+enum class FieldKind {
+    Text,       // typed, with the row's typing rules
+    Flag,       // a check box: "Sì" or "No"
+    PickList,   // a value picked from the row's entries, never typed
+    UpperList,  // the row's entries or free typing, in upper case
+    Amount,     // digits and a comma, written by the amount rule when left
+    Date,       // picked from the calendar in the row's picker mode
+    Hidden,     // carried unseen (attached files), emptied on a new card
+    Derived,    // worked out at every save and carried unseen
+    Choice,     // option buttons the window makes itself, with their own editor
+};
 
-    // "Attenzione: per salvare la scheda è necessario indicare " + what: the
-    // warning of most required fields.
-    static QString needs(const char* what) {
-        return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
-    }
+// One field of a card window.
+struct FieldRow {
+    QString field;              // the record field
+    QString label = {};         // above the control; a flag's caption
+    FieldKind kind = FieldKind::Text;
+    unsigned rules = 0;         // typing rules of a text (FieldKinds::TextRule)
+    QString required = {};      // the warning when the card is saved with it empty
+    QString control = {};       // objectName, where it is not "txt"/"chk"/"lbl" + field
+    QStringList entries = {};   // a list's entries
+    int width = 0;              // a fixed width in pixels
+    TfrmCalendario::Mode picker = TfrmCalendario::Mode::Data;
+    QString hint = {};          // the status line's text while the mouse is over it
+    bool limited = true;        // at most the field's capacity can be typed
 };
 
 // A picture button of the panel: its name, picture, caption, hint, the name
@@ -48,21 +69,18 @@ struct WindowButton {
     std::function<void()> handler;
 };
 
+enum class IdentityCheck { CodiceFiscale, PartitaIva, Iban, Carta };
+
 struct RecordWindowDescription {
     const RecordLayout* layout = nullptr;
     QString fileName;  // the archive, in the program folder
 
-    // Field name → control objectName, where the control is not named by
-    // the usual prefix ("txt", "chk", "lbl") + field name.
-    QMap<QString, QString> controlOf;
-    QStringList noMaxLength;  // controls without a maximum length
-
     // The picture buttons of the panel, in order (see TRecordWindow::standardButton).
     std::vector<WindowButton> buttons;
 
-    QString firstField;                  // focused on a new card
-    QStringList enterChain;              // Enter moves along these, back to the first
-    std::vector<RequiredField> required;  // tested in this order before the archive is opened
+    QString firstField;  // the field focused on a new card; the first row by default
+    // Tested in order after the required fields, before the archive is opened.
+    std::vector<CardRule> rules;
 
     QString helpTitle;
     QString infoText = QStringLiteral("Pronto per archiviare una nuova scheda...");  // the status line at first
@@ -78,29 +96,25 @@ struct RecordWindowDescription {
     bool duplicateOpensArchive = true;
     // Fields cleared by Duplicate (by default the attached files and descriptions).
     QStringList duplicateClears = {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
+    // Where Duplicate leaves the focus; the first field by default.
+    QString duplicateFocus;
 };
 
 class TRecordWindow : public TAppWindow {
     Q_OBJECT
 public:
-    static inline const QString kMsgVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
-    static inline const QString kMsgDuplicaNuova = QStringLiteral(
-        "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
-        "inserita in archivio.");
-    static inline const QString kMsgDuplicata = QStringLiteral(
-        "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-        "Al termine premere Salva per inserire la scheda in archivio.");
-
     explicit TRecordWindow(QWidget* owner = nullptr);
+    ~TRecordWindow() override;
 
     const RecordWindowDescription& desc() const { return desc_; }
-    QWidget* control(const QString& objectName) const;
-    // The control bound to a field of the record layout.
+    // The control of a field of the table, or null.
     QWidget* fieldControl(const QString& field) const;
     // A field's text as the card shows it, trimmed.
     QString fieldText(const QString& field) const;
     // Puts a value into a field, as a record read from the file does.
     void setFieldText(const QString& field, const QString& text);
+    // Every field's trimmed text, as the save rules see them.
+    CardValues values() const;
 
     // The position of the card shown; 0 for a new card.
     qint64 position() const { return nav_ ? nav_->position() : 0; }
@@ -108,26 +122,32 @@ public:
     // Moves the window onto another archive of the same layout (the protocol
     // keeps one per year); the card shown becomes a new one.
     void setArchiveFile(const QString& fileName);
-    QLabel* statusLine() const;
+    const QString& archiveFile() const { return desc_.fileName; }
+    TStatusLine* statusLine() const { return panInfo_; }
 
     // Fills the controls from a record / a record from the controls.
     void loadRecord(const Record& record);
     // A record brought from a list or a find window: its fields and position.
     void showRecord(const Record& record, qint64 position);
+    void showRecord(const std::optional<FoundRecord>& found);
     void fillRecord(Record& record) const;
 
     // The standard picture buttons by name ("cmdPrimo" … "cmdEsci", "cmdPDF",
-    // "cmdFile"), with their picture, caption, hint and handler; a hint or a
-    // handler given here replaces the standard one.
+    // "cmdFile"), with their picture, caption, hint, screen-reader name and
+    // handler; a hint or a handler given here replaces the standard one.
     WindowButton standardButton(const QString& name, const QString& hint = {},
                                 std::function<void()> handler = {});
+    // The standard buttons named, in order, with their standard hints.
+    void addStandardButtons(RecordWindowDescription& desc, std::initializer_list<const char*> names);
 
 public slots:
     void cmdPrimoClick();
     void cmdIndietroClick();
     void cmdAvantiClick();
     void cmdUltimoClick();
-    void cmdNuovoClick();
+    // A new card asked for by the user; apps that do more than FormShow
+    // does (propose a number, stamp today's date) extend it.
+    virtual void cmdNuovoClick();
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void cmdGuidaClick();
@@ -144,27 +164,55 @@ protected:
     QVBoxLayout* fieldsLayout() const { return fieldsLayout_; }
     QWidget* fieldsArea() const { return fieldsArea_; }
 
-    void setHint(const QString& control, const QString& hint);
-
-    // Pieces of the fields area: a section with its picture heading whose
-    // grid has columns of equal stretch, an edit field named "txt" + field,
-    // the hidden labels that carry state, and the e-mail to a field's address.
+    // A section with its picture heading whose grid has columns of equal stretch.
     QGridLayout* addSection(const QString& name, const QString& picture, const QString& title, int columns);
-    // A text field named "txt" + field, with its typing rules (FieldKinds::TextRule).
-    QLineEdit* addEdit(const QString& field, unsigned rules = 0);
-    // Hidden fields named "lbl" + field.
-    void addHiddenFields(const QStringList& fields);
-    void openMail(const QString& field);
 
-    // To call at the end of the app's constructor, once every control
-    // exists: the buttons, the binding of fields to their editors, maximum
-    // lengths, focus marks, Enter chain, hints, formats.
+    // A row of the field table: makes its control through its kind, binds it
+    // to its field and registers it. Returns the control.
+    QWidget* addField(const FieldRow& row);
+    // A row whose control the window made itself, with its own field editor
+    // (a group of option buttons).
+    QWidget* addField(const FieldRow& row, QWidget* control);
+    // The row's control with its label above it.
+    QVBoxLayout* labeledField(const FieldRow& row);
+    // The row's control with its label in a cell of a section's grid; a flag
+    // stands at the cell's bottom left without a label.
+    QWidget* placeField(QGridLayout* grid, int row, int column, int span, const FieldRow& field);
+    // The hidden fields of the three attached files and their descriptions.
+    void addAttachmentFields();
+
+    // Small buttons beside a field, which Tab reaches right after it.
+    // The e-mail button ("btnEmail") writes to the field's address.
+    TPictureButton* emailButton(const QString& field);
+    // An identity check of the field's text.
+    TPictureButton* checkButton(const QString& name, const QString& field, IdentityCheck check,
+                                const QString& accessibleName, const QString& hint);
+    // A button of the window's own, after the given field in the tab order.
+    TPictureButton* fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
+                                const QString& hint, const QString& afterField, std::function<void()> handler);
+
+    // Fills fields of the card from a client chosen in the client finder, in
+    // the asking window's mode: (client field, card field) pairs, trimmed.
+    // True when a client was chosen.
+    bool importClient(TfrmTrovaClienti::Mode mode, std::initializer_list<std::pair<const char*, const char*>> pairs);
+
+    // True for a card in the archive; on a new card shows the warning and
+    // gives false (what needs the card's position: services, history, folder).
+    bool needsSavedCard(const QString& warning);
+
+    // To call at the end of the app's constructor, once every field is in
+    // the table: the buttons, maximum lengths, focus marks, Enter chain, tab
+    // order, hints, formats.
     void FormCreate(const RecordWindowDescription& desc);
 
     // A new card: every field empty, no position, focus on the first field.
     // Apps that fill default values extend it.
     virtual void newCard();
-    // Further save tests after the required fields; false stops the save.
+    // After the focus went to the hidden button and before the checks: the
+    // tidying of fields that have no leaving rule of their own.
+    virtual void tidyBeforeSave() {}
+    // Checks that are no plain rule over the values (they read the archive);
+    // false stops the save, having told the user.
     virtual bool validate() { return true; }
     // A test that must see the archive as the write finds it: it runs with
     // the archive open and locked, just before the write, so that no other
@@ -173,26 +221,32 @@ protected:
     // archive is closed again (no message box while the lock is held).
     virtual bool checkBeforeWrite(TArchivioSchede&, const Record&) { return true; }
     virtual void writeStopped() {}
-    // Fields the record takes from elsewhere than its control (computed).
-    virtual void completeRecord(Record&) const {}
-    // After Duplicate cleared its labels and before the archive check:
+    // After the checks passed: fields worked out from others (a composed
+    // date or time) are set here, so the record and the card agree.
+    virtual void deriveFields() {}
+    // After Duplicate cleared its fields and before the archive check:
     // apps clear further fields here.
     virtual void afterDuplicate() {}
-    // Where Duplicate leaves the focus.
-    virtual QWidget* duplicateFocus() const;
+
+    // Shows a refusal of a rule and moves the focus to its field.
+    void refuse(const Refusal& refusal);
 
     void FormShow() override;
 
 private:
+    struct Bound;
     using Browse = RecordNavigator::Step (RecordNavigator::*)(Record&);
     void browse(Browse step);
     void showPosition();
     void addButton(const WindowButton& button);
-    void bindFields();
+    const Bound* boundOf(const QString& field) const;
+    void focusField(const QString& field);
 
     RecordWindowDescription desc_;
     std::unique_ptr<RecordNavigator> nav_;
-    std::vector<TFieldEditor*> bound_;  // one per field of the layout, or null
+    std::vector<Bound> fields_;         // the table, in the order rows were added
+    std::vector<int> byLayoutIndex_;    // layout field index → index in fields_, or -1
+    std::vector<QWidget*> tabOrder_;    // fields and their buttons
     QWidget* fieldsArea_ = nullptr;
     QVBoxLayout* fieldsLayout_ = nullptr;
     QWidget* buttonPanel_ = nullptr;

@@ -67,7 +67,7 @@ void TSlideshow::cmdAvantiClick() {
     if (n == 0) {
         lblPosizione->clear();
         Timer->stop();
-        Msg::information(this, TRecordWindow::kMsgVuoto);
+        Msg::information(this, QStringLiteral("L'archivio non contiene nessuna scheda."));
         close();
         return;
     }

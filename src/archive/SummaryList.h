@@ -40,11 +40,9 @@ public slots:
     void btnStampaClick();
 
 protected:
-    // Which cards the summary lists, decided once for each filling.
-    using Selection = std::function<bool(const Record& card)>;
-
     TSummaryList(QWidget* owner, SummaryListDescription desc);
-    virtual Selection selection() const = 0;
+    // Which cards the summary lists, decided once for each filling.
+    virtual RecordFilter selection() const = 0;
 
     void FormShow() override;
     void FormClose() override;

@@ -107,7 +107,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
     slots_.front().txtDesc->setFocus();
 }
 
-std::optional<Attachments> TfrmAllegaCartella::edit(QWidget* owner, const QString& mode, const Attachments& current) {
+std::optional<Attachments> TfrmAllegaCartella::edit(QWidget* owner, Attachments::Mode mode,
+                                                    const Attachments& current) {
     TfrmAllegaCartella window(owner);
     window.setMode(mode);
     window.setAttachments(current);
@@ -115,15 +116,10 @@ std::optional<Attachments> TfrmAllegaCartella::edit(QWidget* owner, const QStrin
     return window.applied();
 }
 
-bool TfrmAllegaCartella::knownMode(const QString& mode) {
-    static const QStringList modes = {QStringLiteral("pratica"), QStringLiteral("clienti"),
-                                      QStringLiteral("protocollo"), QStringLiteral("dipendenti"),
-                                      QStringLiteral("libri")};
-    return modes.contains(mode);
+void TfrmAllegaCartella::setMode(Attachments::Mode mode) {
+    mode_ = mode;
+    lblMemory_->setText(Attachments::keyword(mode));
 }
-
-void TfrmAllegaCartella::setMode(const QString& mode) { lblMemory_->setText(mode); }
-QString TfrmAllegaCartella::mode() const { return lblMemory_->text(); }
 
 void TfrmAllegaCartella::setAttachments(const Attachments& a) {
     for (size_t i = 0; i < slots_.size(); ++i) {
@@ -165,7 +161,6 @@ void TfrmAllegaCartella::txtFileChange(int slot) {
 }
 
 void TfrmAllegaCartella::btnApplicaClick() {
-    if (!knownMode(mode())) return;
     applied_ = attachments();
     accept();
 }

@@ -21,18 +21,28 @@ const FindWindowDescription& TfrmTrovaClienti::description() {
         d.line = {{"", "Cliente", 26},      {"  Tel. ", "Recapito", 15}, {"  ", "Occupazione", 25},
                   {"  Prod. ", "Prodotti", 30}, {"  ", "Note", -1}};
         d.printTitle = QStringLiteral("Riepilogo clienti in archivio");
-        d.cardMode = QStringLiteral("clienti");
         return d;
     }();
     return s;
 }
 
-TfrmTrovaClienti::TfrmTrovaClienti(QWidget* owner) : TFindWindow(description(), owner) {
-    setObjectName(QStringLiteral("frmTrovaClienti"));
+QString TfrmTrovaClienti::keyword(Mode mode) {
+    switch (mode) {
+    case Mode::Clienti: return QStringLiteral("clienti");
+    case Mode::Chiamate: return QStringLiteral("chiamate");
+    case Mode::Pratica: return QStringLiteral("pratica");
+    case Mode::Scadenze: return QStringLiteral("scadenze");
+    case Mode::Riepilogo: return QStringLiteral("riepilogo");
+    }
+    return {};
 }
 
-std::optional<FoundRecord> TfrmTrovaClienti::open(QWidget* owner, const QString& mode) {
-    TfrmTrovaClienti w(owner);
-    w.setMode(mode);
+TfrmTrovaClienti::TfrmTrovaClienti(QWidget* owner, Mode mode) : TFindWindow(description(), owner) {
+    setObjectName(QStringLiteral("frmTrovaClienti"));
+    showMode(keyword(mode));
+}
+
+std::optional<FoundRecord> TfrmTrovaClienti::open(QWidget* owner, Mode mode) {
+    TfrmTrovaClienti w(owner, mode);
     return w.choose();
 }

@@ -7,14 +7,21 @@
 class TfrmTrovaClienti : public TFindWindow {
     Q_OBJECT
 public:
-    explicit TfrmTrovaClienti(QWidget* owner = nullptr);
+    // The window that asks; lblMemory shows its keyword.
+    enum class Mode {
+        Clienti,    // the client window loads the client chosen
+        Chiamate,   // the others copy the fields they import from it
+        Pratica,
+        Scadenze,
+        Riepilogo,
+    };
+    static QString keyword(Mode mode);
+
+    explicit TfrmTrovaClienti(QWidget* owner = nullptr, Mode mode = Mode::Clienti);
 
     static const FindWindowDescription& description();
 
-    // Creates the window for one use owned by the asking window, in the mode
-    // the asking window names ("clienti", "chiamate", "pratica", "scadenze",
-    // "riepilogo"), shows it modally and frees it. In "clienti" the client chosen
-    // is loaded into the client window; the others copy the fields they
-    // import from the client returned.
-    static std::optional<FoundRecord> open(QWidget* owner, const QString& mode);
+    // Creates the window for one use owned by the asking window, shows it
+    // modally and frees it: the client chosen, or nothing.
+    static std::optional<FoundRecord> open(QWidget* owner, Mode mode);
 };

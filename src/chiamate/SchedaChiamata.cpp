@@ -1,5 +1,6 @@
 #include "chiamate/SchedaChiamata.h"
 
+#include "platform/Formats.h"
 #include "archive/RecordWindow.h"
 
 namespace {
@@ -34,7 +35,7 @@ std::vector<CardRow> rows(const TRecordWindow& callWindow) {
     auto v = [&](const char* field) { return callWindow.fieldText(QLatin1String(field)); };
     return {
         {"Data chiamata:", v("Giorno") + QLatin1Char(' ') + v("Mese") + QLatin1Char(' ') + v("Anno"), "txtData"},
-        {"Ora chiamata:", v("Ore") + QLatin1Char(':') + v("Minuti"), "txtOra"},
+        {"Ora chiamata:", Formats::hhmm(v("Ore"), v("Minuti")), "txtOra"},
         {"Tipo chiamata:", v("Tipo"), "txtTipo"},
         {"Oggetto:", v("Oggetto"), "txtOggetto"},
         {"Esito:", v("Esito"), "txtEsito"},

@@ -10,7 +10,7 @@
 
 #include "archive/Layouts.h"
 #include "archive/TfrmTrovaClienti.h"
-#include "archive/checks/Checks.h"
+#include "chiamate/CallRules.h"
 #include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmExpChiamate.h"
 #include "chiamate/TfrmRiepChiamateOggi.h"
@@ -25,27 +25,14 @@
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 
-namespace {
-
-QString year(const QDate& d) { return QString::number(d.year()).rightJustified(4, QLatin1Char('0')); }
-
-}  // namespace
-
-const QStringList& TfrmChiamate::monthNames() {
-    static const QStringList names = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                                      "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
-    return names;
-}
-
 TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     setObjectName(QStringLiteral("frmChiamate"));
     setWindowTitle(QStringLiteral(" Plenaro - Registro Chiamate"));
     buildSections();
 
     RecordWindowDescription desc;
-    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                             "cmdDuplica", "cmdTrova", "cmdStampa"})
-        desc.buttons.push_back(standardButton(QLatin1String(name)));
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                              "cmdDuplica", "cmdTrova", "cmdStampa"});
     desc.buttons.push_back(
         standardButton("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")));
     desc.buttons.push_back({"cmdRiepOggi", ":/img/btn/oggi.svg", "Oggi",
@@ -57,15 +44,8 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
     desc.layout = &Layouts::TSchedaChiamata();
     desc.fileName = ArchiveFiles::Chiamate;
-    desc.controlOf = {{"Giorno", "txtGiornoRit"},        {"Mese", "txtMeseRit"},  {"Anno", "lblAnnoRit"},
-                      {"DataChiamata", "lblDataRit"},    {"Ore", "txtOreRit"},    {"Minuti", "txtMinutiRit"},
-                      {"OraChiamata", "lblOraRit"}};
-    // The year is any number of digits: a wrong one is told at save.
-    desc.noMaxLength = {"lblAnnoRit"};
-    desc.firstField = QStringLiteral("txtOggetto");
-    desc.enterChain = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit",   "txtMinutiRit", "txtTipo",
-                       "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata",   "txtCliente",   "txtCodFisc",
-                       "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",    "txtNote",      "txtOperatore"};
+    desc.firstField = QStringLiteral("Oggetto");
+    desc.rules = CallRules::saveRules();
     desc.helpTitle = kHelpTitle;
     desc.infoText = kInfoIniziale;
     desc.appendMessage = QStringLiteral("La scheda corrente \u00E8 stata salvata in archivio.");
@@ -73,99 +53,91 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     // and waits for its own date and time before the register is touched.
     desc.duplicateOpensArchive = false;
     desc.duplicateClears = {};
+    desc.duplicateFocus = QStringLiteral("Giorno");
     FormCreate(desc);
 }
 
-QComboBox* TfrmChiamate::pickList(const QString& objectName, const QStringList& entries, int width) {
-    return FieldKinds::pickList(fieldsArea(), objectName, entries, width);
-}
-
 void TfrmChiamate::buildSections() {
-    QWidget* area = fieldsArea();
     auto section = [&](const char* name, const char* picture, const QString& title, int columns) {
         return addSection(QLatin1String(name), QLatin1String(picture), title, columns);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col) {
         g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
     };
-    using Controls::addLabeled;
+    auto pick = [](const char* field, const char* control, const char* label, const QStringList& entries, int width) {
+        return FieldRow{.field = field, .label = label, .kind = FieldKind::PickList, .control = control,
+                        .entries = entries, .width = width};
+    };
 
     // (1) When the call took place, and its direction.
     QGridLayout* g = section("sezChiamata", "chiamata", QStringLiteral("Data, ora e tipo della chiamata"), 0);
-    auto* data = new QGroupBox(QStringLiteral(" Data chiamata: "), area);
+    auto* data = new QGroupBox(QStringLiteral(" Data chiamata: "), fieldsArea());
     data->setObjectName(QStringLiteral("grpDataRit"));
     auto* dataRow = new QHBoxLayout(data);
     dataRow->setContentsMargins(8, 4, 8, 6);
-    txtGiornoRit_ = pickList("txtGiornoRit", Formats::twoDigitRange(1, 31), 62);
-    txtMeseRit_ = pickList("txtMeseRit", monthNames(), 126);
-    lblAnnoRit_ = FieldKinds::text(area, QStringLiteral("lblAnnoRit"), FieldKinds::DigitsOnly);
-    lblAnnoRit_->setFixedWidth(64);
-    dataRow->addLayout(Controls::labeled(QStringLiteral("Giorno:"), txtGiornoRit_));
-    dataRow->addLayout(Controls::labeled(QStringLiteral("Mese:"), txtMeseRit_));
-    dataRow->addLayout(Controls::labeled(QStringLiteral("Anno:"), lblAnnoRit_));
-    auto* impRitiro = TPictureButton::fieldButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.", area);
-    connect(impRitiro, &QAbstractButton::clicked, this, &TfrmChiamate::impRitiroClick);
-    dataRow->addWidget(impRitiro, 0, Qt::AlignBottom);
+    dataRow->addLayout(labeledField(pick("Giorno", "txtGiornoRit", "Giorno:", Formats::twoDigitRange(1, 31), 62)));
+    dataRow->addLayout(labeledField(pick("Mese", "txtMeseRit", "Mese:", Formats::monthNames(), 126)));
+    // The year is any number of digits: a wrong one is told at save.
+    dataRow->addLayout(labeledField({.field = "Anno", .label = "Anno:", .rules = FieldKinds::DigitsOnly,
+                                     .control = "lblAnnoRit", .width = 64, .limited = false}));
+    dataRow->addWidget(fieldButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.",
+                                   "Anno", [this] { impRitiroClick(); }),
+                       0, Qt::AlignBottom);
 
-    auto* ora = new QGroupBox(QStringLiteral(" Ora chiamata: "), area);
+    auto* ora = new QGroupBox(QStringLiteral(" Ora chiamata: "), fieldsArea());
     ora->setObjectName(QStringLiteral("grpOraRit"));
     auto* oraRow = new QHBoxLayout(ora);
     oraRow->setContentsMargins(8, 4, 8, 6);
-    txtOreRit_ = pickList("txtOreRit", Formats::twoDigitRange(0, 23), 62);
-    txtMinutiRit_ = pickList("txtMinutiRit", Formats::twoDigitRange(0, 59), 62);
-    oraRow->addLayout(Controls::labeled(QStringLiteral("Ore:"), txtOreRit_));
-    oraRow->addLayout(Controls::labeled(QStringLiteral("Minuti:"), txtMinutiRit_));
-    auto* impOraRit = TPictureButton::fieldButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.", area);
-    connect(impOraRit, &QAbstractButton::clicked, this, &TfrmChiamate::impOraRitClick);
-    oraRow->addWidget(impOraRit, 0, Qt::AlignBottom);
+    oraRow->addLayout(labeledField(pick("Ore", "txtOreRit", "Ore:", Formats::twoDigitRange(0, 23), 62)));
+    oraRow->addLayout(labeledField(pick("Minuti", "txtMinutiRit", "Minuti:", Formats::twoDigitRange(0, 59), 62)));
+    oraRow->addWidget(fieldButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.",
+                                  "Minuti", [this] { impOraRitClick(); }),
+                      0, Qt::AlignBottom);
 
-    txtTipo_ = pickList("txtTipo", {"In entrata", "In uscita"}, 150);
     g->addWidget(data, 0, 0, Qt::AlignBottom);
     g->addWidget(ora, 0, 1, Qt::AlignBottom);
-    QVBoxLayout* tipoCell = Controls::labeled(QStringLiteral("Tipo chiamata:"), txtTipo_);
+    QVBoxLayout* tipoCell = labeledField(
+        {.field = "Tipo", .label = "Tipo chiamata:", .kind = FieldKind::PickList,
+         .entries = {"In entrata", "In uscita"}, .width = 150});
     tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
     g->addLayout(tipoCell, 0, 2, Qt::AlignBottom);
     g->setColumnStretch(3, 1);
 
-    // The hidden composed date and time of the card last read.
-    FieldKinds::derived(area, QStringLiteral("lblDataRit"));
-    FieldKinds::derived(area, QStringLiteral("lblOraRit"));
+    // The composed date and time, unseen.
+    addField({.field = "DataChiamata", .kind = FieldKind::Derived, .control = "lblDataRit"});
+    addField({.field = "OraChiamata", .kind = FieldKind::Derived, .control = "lblOraRit"});
 
     // (2) What the call was about.
     g = section("sezEsito", "esito", QStringLiteral("Oggetto ed esito della chiamata"), 4);
-    addLabeled(g, 0, 0, 4, QStringLiteral("Oggetto:"), addEdit("Oggetto"));
-    addLabeled(g, 1, 0, 4, QStringLiteral("Esito:"), addEdit("Esito"));
-    addLabeled(g, 2, 0, 2, QStringLiteral("Grado soddisfazione:"), addEdit("Grado"));
-    addLabeled(g, 2, 2, 2, QStringLiteral("Durata:"), addEdit("Durata"));
+    placeField(g, 0, 0, 4, {.field = "Oggetto", .label = "Oggetto:"});
+    placeField(g, 1, 0, 4, {.field = "Esito", .label = "Esito:"});
+    placeField(g, 2, 0, 2, {.field = "Grado", .label = "Grado soddisfazione:"});
+    placeField(g, 2, 2, 2, {.field = "Durata", .label = "Durata:"});
 
     // (3) Who the client is.
     g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
     for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
-    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome cliente:"), addEdit("Cliente"));
-    auto* impCliente = TPictureButton::fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
-                                   "Importa i dati dall'archivio anagrafico dei clienti.", area);
-    connect(impCliente, &QAbstractButton::clicked, this, &TfrmChiamate::impClienteClick);
-    bottom(g, impCliente, 0, 3);
-    QLineEdit* cf = addEdit("CodFisc", FieldKinds::TrimmedUpper);
-    addLabeled(g, 0, 4, 2, QStringLiteral("Codice fiscale:"), cf);
-    auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
-                                "Controlla il codice fiscale.", area);
-    connect(checkCf, &QAbstractButton::clicked, this, &TfrmChiamate::btnCodFiscClick);
-    bottom(g, checkCf, 0, 6);
-    addLabeled(g, 1, 0, 3, QStringLiteral("Zona di appartenenza:"), addEdit("Zona"));
-    addLabeled(g, 1, 4, 1, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
-    addLabeled(g, 1, 5, 1, QStringLiteral("Tel. cellulare:"), addEdit("TelCel"));
-    QLineEdit* email = addEdit("Email", FieldKinds::Trimmed | FieldKinds::TrimmedOnExit);
-    addLabeled(g, 2, 0, 3, QStringLiteral("E-mail:"), email);
-    auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
-                             "Invia una e-mail all'indirizzo indicato.", area);
-    connect(mail, &QAbstractButton::clicked, this, &TfrmChiamate::btnEmailClick);
-    bottom(g, mail, 2, 3);
+    placeField(g, 0, 0, 3, {.field = "Cliente", .label = "Cognome e nome cliente:"});
+    bottom(g,
+           fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+                       "Importa i dati dall'archivio anagrafico dei clienti.", "Cliente",
+                       [this] { impClienteClick(); }),
+           0, 3);
+    placeField(g, 0, 4, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
+    bottom(g, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale, "Controlla il codice fiscale",
+                          "Controlla il codice fiscale."),
+           0, 6);
+    placeField(g, 1, 0, 3, {.field = "Zona", .label = "Zona di appartenenza:"});
+    placeField(g, 1, 4, 1, {.field = "Recapito", .label = "Tel. preferenziale:"});
+    placeField(g, 1, 5, 1, {.field = "TelCel", .label = "Tel. cellulare:"});
+    placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:",
+                            .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
+    bottom(g, emailButton("Email"), 2, 3);
 
     // (4) Notes and who took the call.
     g = section("sezNote", "note", QStringLiteral("Note e operatore"), 4);
-    addLabeled(g, 0, 0, 4, QStringLiteral("Note:"), addEdit("Note"));
-    addLabeled(g, 1, 0, 2, QStringLiteral("Operatore / Agente:"), addEdit("Operatore"));
+    placeField(g, 0, 0, 4, {.field = "Note", .label = "Note:"});
+    placeField(g, 1, 0, 2, {.field = "Operatore", .label = "Operatore / Agente:"});
     fieldsLayout()->addStretch();
 }
 
@@ -180,8 +152,8 @@ void TfrmChiamate::newCard() {
 
 void TfrmChiamate::putDate(const QDate& d) {
     setFieldText(QStringLiteral("Giorno"), Formats::twoDigits(d.day()));
-    setFieldText(QStringLiteral("Mese"), monthNames().at(d.month() - 1));
-    setFieldText(QStringLiteral("Anno"), year(d));
+    setFieldText(QStringLiteral("Mese"), Formats::monthNames().at(d.month() - 1));
+    setFieldText(QStringLiteral("Anno"), Formats::year(d.year()));
 }
 
 void TfrmChiamate::putTime(const QTime& t) {
@@ -189,87 +161,34 @@ void TfrmChiamate::putTime(const QTime& t) {
     setFieldText(QStringLiteral("Minuti"), Formats::twoDigits(t.minute()));
 }
 
-bool TfrmChiamate::refuse(const QString& name, const QString& warning, bool plain) {
-    if (plain) Msg::plain(this, warning);
-    else Msg::warning(this, warning);
-    if (QWidget* c = control(name)) c->setFocus(Qt::OtherFocusReason);
-    return false;
-}
-
-bool TfrmChiamate::validate() {
-    auto value = [this](const char* field) { return fieldText(QLatin1String(field)); };
-    const QString day = value("Giorno"), month = value("Mese"), yearText = value("Anno");
-    const QString hour = value("Ore"), minutes = value("Minuti");
-
-    if (day.isEmpty()) return refuse("txtGiornoRit", RequiredField::needs("il giorno della chiamata."));
-    if (day.size() < 2) return refuse("txtGiornoRit", RequiredField::needs("il giorno della chiamata usando due cifre."));
-    if (month.isEmpty()) return refuse("txtMeseRit", RequiredField::needs("il mese della chiamata."));
-    if (yearText.isEmpty()) return refuse("lblAnnoRit", RequiredField::needs("l'anno della chiamata."));
-    if (yearText.size() < 4) return refuse("lblAnnoRit", RequiredField::needs("l'anno della chiamata usando quattro cifre."));
-    if (hour.isEmpty()) return refuse("txtOreRit", RequiredField::needs("l'ora della chiamata."));
-    if (minutes.isEmpty()) return refuse("txtMinutiRit", RequiredField::needs("i minuti dell'ora della chiamata."));
-    if (hour.size() < 2) return refuse("txtOreRit", RequiredField::needs("l'ora della chiamata usando due cifre."));
-    if (minutes.size() < 2)
-        return refuse("txtMinutiRit", RequiredField::needs("i minuti dell'ora della vendita usando due cifre."));
-    if (value("Tipo").isEmpty())
-        return refuse("txtTipo", RequiredField::needs("il tipo di chiamata (in entrata o in uscita)."));
-    if (value("Oggetto").isEmpty()) return refuse("txtOggetto", RequiredField::needs("l'oggetto della chiamata."));
-    if (value("Cliente").isEmpty()) return refuse("txtCliente", RequiredField::needs("il nome del cliente."));
-    if (value("CodFisc").isEmpty()) return refuse("txtCodFisc", RequiredField::needs("il codice fiscale del cliente."));
-    if (value("TelCel").isEmpty()) return refuse("txtTelCel", RequiredField::needs("il numero di cellulare del cliente."));
-
-    int m = -1;
-    for (int i = 0; i < monthNames().size(); ++i)
-        if (Text::lowerAZ(monthNames().at(i)) == Text::lowerAZ(month)) m = i + 1;
-    if (m < 0)
-        return refuse("txtMeseRit", QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
-                                                   "Per poter salvare la scheda \u00E8 necessario indicare una data "
-                                                   "valida."));
-
-    const QChar sep = Formats::dateSeparator();
-    const QString composed = day + sep + Formats::twoDigits(m) + sep + yearText;
-    setFieldText(QStringLiteral("DataChiamata"), composed);
-    if (!Formats::parseDate(composed).isValid())
-        return refuse("txtGiornoRit",
-                      QStringLiteral("Attenzione: la data ") + composed + QStringLiteral(" non esiste.") +
-                          QStringLiteral("\n\r\n\r") +
-                          QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida."),
-                      true);
-    return true;
-}
-
-void TfrmChiamate::completeRecord(Record& record) const {
-    record.set(QStringLiteral("OraChiamata"), Text::trim(txtOreRit_->currentText()) + QLatin1Char(':') +
-                                                  Text::trim(txtMinutiRit_->currentText()));
+void TfrmChiamate::deriveFields() {
+    setFieldText(QStringLiteral("DataChiamata"), CallRules::composedDate(values()));
+    setFieldText(QStringLiteral("OraChiamata"),
+                 Formats::hhmm(fieldText(QStringLiteral("Ore")), fieldText(QStringLiteral("Minuti"))));
 }
 
 void TfrmChiamate::afterDuplicate() {
     for (const char* field : {"Giorno", "Mese", "Ore", "Minuti"}) setFieldText(QLatin1String(field), QString());
-    setFieldText(QStringLiteral("Anno"), year(Clock::today()));
+    setFieldText(QStringLiteral("Anno"), Formats::year(Clock::today().year()));
 }
-
-QWidget* TfrmChiamate::duplicateFocus() const { return txtGiornoRit_; }
 
 void TfrmChiamate::impRitiroClick() { putDate(Clock::today()); }
 
 void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 
 void TfrmChiamate::impClienteClick() {
-    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("chiamate"));
-    if (!client) return;
     // The client's fields a call keeps, under the same names in both archives.
-    for (const char* field : {"Cliente", "CodFisc", "Zona", "Email", "TelCel", "Recapito"})
-        setFieldText(QLatin1String(field), client->record.get(QLatin1String(field)));
+    importClient(TfrmTrovaClienti::Mode::Chiamate, {{"Cliente", "Cliente"},
+                                                   {"CodFisc", "CodFisc"},
+                                                   {"Zona", "Zona"},
+                                                   {"Email", "Email"},
+                                                   {"TelCel", "TelCel"},
+                                                   {"Recapito", "Recapito"}});
 }
-
-void TfrmChiamate::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
-
-void TfrmChiamate::btnEmailClick() { openMail(QStringLiteral("Email")); }
 
 void TfrmChiamate::cmdTrovaClick() {
     TfrmTrovaChiamate w(this);
-    w.setMode(QStringLiteral("chiamate"));
-    w.choose();
+    showRecord(w.choose());
 }
 
 void TfrmChiamate::cmdRiepOggiClick() {

@@ -1,14 +1,16 @@
 #include "chiamate/TfrmExpChiamate.h"
 
+#include "archive/CallColumns.h"
 #include "platform/Text.h"
 
-TfrmExpChiamate::TfrmExpChiamate(QWidget* owner)
-    : TCallSummary(owner, QStringLiteral(" Esportazione registro chiamate in Excel"),
-                   QStringLiteral("Registro_Chiamate.xls"), QStringLiteral("Registro Chiamate"), kHelpTitle) {
+TfrmExpChiamate::TfrmExpChiamate(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmExpChiamate"));
-}
-
-TCallSummary::Selection TfrmExpChiamate::selection() const {
-    // Every call saved by the call window has a date.
-    return [](const Record& call) { return !Text::trim(call.get(QStringLiteral("DataChiamata"))).isEmpty(); };
+    FormCreate(CallColumns::summary(QStringLiteral(" Esportazione registro chiamate in Excel"),
+                                    QStringLiteral("Registro_Chiamate.xls"), QStringLiteral("Registro Chiamate"),
+                                    kHelpTitle, [] {
+                                        // Every call saved by the call window has a date.
+                                        return [](const Record& call) {
+                                            return !Text::trim(call.get(QStringLiteral("DataChiamata"))).isEmpty();
+                                        };
+                                    }));
 }

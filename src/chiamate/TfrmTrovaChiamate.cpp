@@ -21,7 +21,7 @@ const FindWindowDescription& TfrmTrovaChiamate::description() {
         d.line = {{"Data: ", "DataChiamata", 10},  {"  Ora: ", "OraChiamata", 5}, {"  Oggetto: ", "Oggetto", 30},
                   {"  Cliente: ", "Cliente", 30}, {"  CF: ", "CodFisc", 16},     {"  Cel. ", "TelCel", -1}};
         d.printTitle = QStringLiteral("Riepilogo chiamate");
-        d.cardMode = QStringLiteral("chiamate");
+        d.mode = QStringLiteral("chiamate");
         return d;
     }();
     return s;

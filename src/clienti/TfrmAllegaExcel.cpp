@@ -26,14 +26,14 @@ EntriesWindowDescription TfrmAllegaExcel::description(const QString& clientName,
     d.printTotal = QStringLiteral("TOTALE IMPORTI:    ");
     using F = EntryField;
     d.fields = {
-        {.field = "Data", .label = "Data:", .warning = RequiredField::needs("la data in cui \u00E8 stato fornito il servizio."),
+        {.field = "Data", .label = "Data:", .warning = CardRules::needs("la data in cui \u00E8 stato fornito il servizio."),
          .width = 110, .fill = F::Fill::Today, .fillButton = "impData"},
-        {.field = "Ora", .label = "Ora:", .warning = RequiredField::needs("l'ora in cui \u00E8 stato fornito il servizio."),
+        {.field = "Ora", .label = "Ora:", .warning = CardRules::needs("l'ora in cui \u00E8 stato fornito il servizio."),
          .width = 70, .fill = F::Fill::Now, .fillButton = "impOra"},
-        {.field = "Servizi", .label = "Servizi:", .warning = RequiredField::needs("i servizi forniti.")},
+        {.field = "Servizi", .label = "Servizi:", .warning = CardRules::needs("i servizi forniti.")},
         {.field = "Agente", .label = "Agente:",
-         .warning = RequiredField::needs("il nome dell'agente che ha fornito il servizio.")},
-        {.field = "Importo", .label = "Importo: \u20AC", .warning = RequiredField::needs("l'importo pagato dal cliente."),
+         .warning = CardRules::needs("il nome dell'agente che ha fornito il servizio.")},
+        {.field = "Importo", .label = "Importo: \u20AC", .warning = CardRules::needs("l'importo pagato dal cliente."),
          .width = 130, .kind = F::Kind::Amount},
     };
     return d;

@@ -25,26 +25,14 @@
 #include "ui/PictureButton.h"
 #include "ui/Desktop.h"
 
-namespace {
-
-const QString kCliente = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome del cliente.");
-const QString kCellulare = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di cellulare del cliente.");
-const QString kCodFisc = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice fiscale del cliente.");
-
-
-}  // namespace
-
 TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     setObjectName(QStringLiteral("frmClienti"));
     setWindowTitle(QStringLiteral(" Plenaro - Clienti e Servizi"));
     buildSections();
 
     RecordWindowDescription desc;
-    for (const char* name : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                             "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"})
-        desc.buttons.push_back(standardButton(QLatin1String(name)));
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                              "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"});
     desc.buttons.push_back(standardButton("cmdPDF", {}, [this] { cmdPDFClick(); }));
     desc.buttons.push_back(standardButton("cmdEsporta"));
     desc.buttons.push_back({"cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
@@ -55,119 +43,94 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     desc.buttons.push_back(standardButton("cmdEsci"));
     desc.layout = &Layouts::TSchedaCliente();
     desc.fileName = ArchiveFiles::Clienti;
-    desc.firstField = QStringLiteral("txtCliente");
-    desc.enterChain = {"txtCliente",   "txtDataNasc", "txtComuneNasc", "txtProvNasc",   "txtSesso",
-                       "txtRecapito",  "txtIndirizzoRes", "txtProvRes", "txtComuneRes", "txtCapRes",
-                       "txtEstremi",   "txtTelCasa",  "txtTelUff",     "txtTelCel",     "txtFax",
-                       "txtEmail",     "txtCodFisc",  "txtCarta",      "txtScadeCarta", "txtPartitaIva",
-                       "txtIban",      "txtDocumento", "txtOccupazione", "txtCivile",   "txtTitoli",
-                       "txtProdotti",  "txtZona",     "txtQuestioni",  "txtNote"};
-    desc.required = {{"txtCliente", kCliente}, {"txtTelCel", kCellulare}, {"txtCodFisc", kCodFisc}};
     desc.helpTitle = kHelpTitle;
-    setHint("chkRicontatta", QStringLiteral("Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."));
     FormCreate(desc);
     repScheda_ = ClientCard::build(*this, ClientCard::Output::Print);
 }
 
 TfrmClienti::~TfrmClienti() = default;
 
-QComboBox* TfrmClienti::provinceList(const QString& objectName) {
-    // Free typing, always upper case; no province until one is chosen or typed.
-    return FieldKinds::upperList(fieldsArea(), objectName, Province::codes(), 64);
-}
-
 void TfrmClienti::buildSections() {
-    QWidget* area = fieldsArea();
     auto section = [&](const char* name, const char* picture, const QString& title) {
         return addSection(QLatin1String(name), QLatin1String(picture), title, 8);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col, int span = 1) {
         g->addWidget(w, row, col, 1, span, Qt::AlignBottom | Qt::AlignLeft);
     };
-    using Controls::addLabeled;
+    // Free typing, always upper case; no province until one is chosen or typed.
+    auto province = [](const char* field) {
+        return FieldRow{.field = field, .label = "Prov.", .kind = FieldKind::UpperList,
+                        .entries = Province::codes(), .width = 64};
+    };
 
     // (1) Personal data and residence.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    addLabeled(g, 0, 0, 3, QStringLiteral("Cognome e nome:"), addEdit("Cliente"));
-    addLabeled(g, 0, 3, 1, QStringLiteral("Data di nascita:"), addEdit("DataNasc"));
-    addLabeled(g, 0, 4, 3, QStringLiteral("Comune di nascita:"), addEdit("ComuneNasc"));
-    addLabeled(g, 0, 7, 1, QStringLiteral("Prov."), provinceList("txtProvNasc"));
-    QLineEdit* sesso = addEdit("Sesso", FieldKinds::Upper);
-    sesso->setFixedWidth(40);
-    addLabeled(g, 1, 0, 1, QStringLiteral("Sesso:"), sesso);
-    addLabeled(g, 1, 1, 2, QStringLiteral("Tel. preferenziale:"), addEdit("Recapito"));
-    addLabeled(g, 1, 3, 4, QStringLiteral("Residente in Via / Piazza e numero civico:"), addEdit("IndirizzoRes"));
-    addLabeled(g, 1, 7, 1, QStringLiteral("Prov."), provinceList("txtProvRes"));
-    addLabeled(g, 2, 0, 3, QStringLiteral("Comune di residenza:"), addEdit("ComuneRes"));
-    QLineEdit* cap = addEdit("CapRes", FieldKinds::UpperOnRelease);
-    addLabeled(g, 2, 3, 1, QStringLiteral("CAP:"), cap);
-    addLabeled(g, 2, 4, 4, QStringLiteral("Modalit\u00E0 di pagamento:"), addEdit("Estremi"));
+    placeField(g, 0, 0, 3, {.field = "Cliente", .label = "Cognome e nome:",
+                            .required = CardRules::needs("il nome del cliente.")});
+    placeField(g, 0, 3, 1, {.field = "DataNasc", .label = "Data di nascita:"});
+    placeField(g, 0, 4, 3, {.field = "ComuneNasc", .label = "Comune di nascita:"});
+    placeField(g, 0, 7, 1, province("ProvNasc"));
+    placeField(g, 1, 0, 1, {.field = "Sesso", .label = "Sesso:", .rules = FieldKinds::Upper, .width = 40});
+    placeField(g, 1, 1, 2, {.field = "Recapito", .label = "Tel. preferenziale:"});
+    placeField(g, 1, 3, 4, {.field = "IndirizzoRes", .label = "Residente in Via / Piazza e numero civico:"});
+    placeField(g, 1, 7, 1, province("ProvRes"));
+    placeField(g, 2, 0, 3, {.field = "ComuneRes", .label = "Comune di residenza:"});
+    placeField(g, 2, 3, 1, {.field = "CapRes", .label = "CAP:", .rules = FieldKinds::UpperOnRelease});
+    placeField(g, 2, 4, 4, {.field = "Estremi", .label = "Modalit\u00E0 di pagamento:"});
 
     // (2) Telephones and e-mail.
     g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
-    addLabeled(g, 0, 0, 2, QStringLiteral("Tel. casa:"), addEdit("TelCasa"));
-    addLabeled(g, 0, 2, 2, QStringLiteral("Tel. ufficio:"), addEdit("TelUff"));
-    QLineEdit* cel = addEdit("TelCel", FieldKinds::DigitsOnly);
-    addLabeled(g, 0, 4, 2, QStringLiteral("Tel. cellulare:"), cel);
-    auto* chiamate = TPictureButton::fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
-                                 "Visualizza lo storico delle telefonate del cliente archiviate nel registro "
-                                 "delle chiamate.",
-                                 area);
-    connect(chiamate, &QAbstractButton::clicked, this, &TfrmClienti::btnChiamateClick);
-    bottom(g, chiamate, 0, 6);
-    QLineEdit* pec = addEdit("Fax", FieldKinds::Trimmed);
-    addLabeled(g, 1, 0, 3, QStringLiteral("PEC:"), pec);
-    QLineEdit* email = addEdit("Email", FieldKinds::Trimmed | FieldKinds::TrimmedOnExit);
-    addLabeled(g, 1, 3, 3, QStringLiteral("E-mail:"), email);
-    auto* mail = TPictureButton::fieldButton("btnEmail", ":/img/btn/email.svg", "Invia una e-mail al cliente",
-                             "Invia una e-mail all'indirizzo indicato.", area);
-    connect(mail, &QAbstractButton::clicked, this, &TfrmClienti::btnEmailClick);
-    bottom(g, mail, 1, 6);
+    placeField(g, 0, 0, 2, {.field = "TelCasa", .label = "Tel. casa:"});
+    placeField(g, 0, 2, 2, {.field = "TelUff", .label = "Tel. ufficio:"});
+    placeField(g, 0, 4, 2, {.field = "TelCel", .label = "Tel. cellulare:", .rules = FieldKinds::DigitsOnly,
+                            .required = CardRules::needs("il numero di cellulare del cliente.")});
+    bottom(g,
+           fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
+                       "Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate.",
+                       "TelCel", [this] { btnChiamateClick(); }),
+           0, 6);
+    placeField(g, 1, 0, 3, {.field = "Fax", .label = "PEC:", .rules = FieldKinds::Trimmed});
+    placeField(g, 1, 3, 3, {.field = "Email", .label = "E-mail:",
+                            .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
+    bottom(g, emailButton("Email"), 1, 6);
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
-    QLineEdit* cf = addEdit("CodFisc", FieldKinds::TrimmedUpper);
-    addLabeled(g, 0, 0, 2, QStringLiteral("Codice fiscale:"), cf);
-    auto* checkCf = TPictureButton::fieldButton("btnCodFisc", ":/img/btn/controlla.svg", "Controlla il codice fiscale",
-                                "Controlla il codice fiscale.", area);
-    connect(checkCf, &QAbstractButton::clicked, this, &TfrmClienti::btnCodFiscClick);
-    bottom(g, checkCf, 0, 2);
-    QLineEdit* carta = addEdit("Carta", FieldKinds::DigitsOnly);
-    addLabeled(g, 0, 3, 2, QStringLiteral("Carta di credito n."), carta);
-    auto* checkCarta = TPictureButton::fieldButton("btnCarta", ":/img/btn/controlla.svg", "Controlla la carta di credito",
-                                   "Controlla il numero di carta di credito.", area);
-    connect(checkCarta, &QAbstractButton::clicked, this, &TfrmClienti::btnCartaClick);
-    bottom(g, checkCarta, 0, 5);
-    addLabeled(g, 0, 6, 2, QStringLiteral("Scadenza:"), addEdit("ScadeCarta"));
-    QLineEdit* piva = addEdit("PartitaIva", FieldKinds::DigitsOnly);
-    addLabeled(g, 1, 0, 2, QStringLiteral("Partita IVA:"), piva);
-    auto* checkPiva = TPictureButton::fieldButton("btnPartitaIva", ":/img/btn/controlla.svg", "Controlla la partita IVA",
-                                  "Controlla il numero di partita IVA.", area);
-    connect(checkPiva, &QAbstractButton::clicked, this, &TfrmClienti::btnPartitaIvaClick);
-    bottom(g, checkPiva, 1, 2);
-    QLineEdit* iban = addEdit("Iban", FieldKinds::TrimmedUpper);
-    addLabeled(g, 1, 3, 3, QStringLiteral("IBAN:"), iban);
-    auto* checkIban = TPictureButton::fieldButton("btnIban", ":/img/btn/controlla.svg", "Controlla l'IBAN", "Controlla l'IBAN.", area);
-    connect(checkIban, &QAbstractButton::clicked, this, &TfrmClienti::btnIbanClick);
-    bottom(g, checkIban, 1, 6);
+    placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper,
+                            .required = CardRules::needs("il codice fiscale del cliente.")});
+    bottom(g, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale, "Controlla il codice fiscale",
+                          "Controlla il codice fiscale."),
+           0, 2);
+    placeField(g, 0, 3, 2, {.field = "Carta", .label = "Carta di credito n.", .rules = FieldKinds::DigitsOnly});
+    bottom(g, checkButton("btnCarta", "Carta", IdentityCheck::Carta, "Controlla la carta di credito",
+                          "Controlla il numero di carta di credito."),
+           0, 5);
+    placeField(g, 0, 6, 2, {.field = "ScadeCarta", .label = "Scadenza:"});
+    placeField(g, 1, 0, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = FieldKinds::DigitsOnly});
+    bottom(g, checkButton("btnPartitaIva", "PartitaIva", IdentityCheck::PartitaIva, "Controlla la partita IVA",
+                          "Controlla il numero di partita IVA."),
+           1, 2);
+    placeField(g, 1, 3, 3, {.field = "Iban", .label = "IBAN:", .rules = FieldKinds::TrimmedUpper});
+    bottom(g, checkButton("btnIban", "Iban", IdentityCheck::Iban, "Controlla l'IBAN", "Controlla l'IBAN."), 1, 6);
 
     // (4) Document, occupation, titles, interests.
     g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));
-    addLabeled(g, 0, 0, 4, QStringLiteral("Estremi documento:"), addEdit("Documento"));
-    addLabeled(g, 0, 4, 2, QStringLiteral("Occupazione:"), addEdit("Occupazione"));
-    addLabeled(g, 0, 6, 2, QStringLiteral("Stato civile:"), addEdit("Civile"));
-    addLabeled(g, 1, 0, 3, QStringLiteral("Titoli e qualifiche:"), addEdit("Titoli"));
-    addLabeled(g, 1, 3, 3, QStringLiteral("Prodotti o servizi di interesse:"), addEdit("Prodotti"));
-    addLabeled(g, 1, 6, 2, QStringLiteral("Zona:"), addEdit("Zona"));
+    placeField(g, 0, 0, 4, {.field = "Documento", .label = "Estremi documento:"});
+    placeField(g, 0, 4, 2, {.field = "Occupazione", .label = "Occupazione:"});
+    placeField(g, 0, 6, 2, {.field = "Civile", .label = "Stato civile:"});
+    placeField(g, 1, 0, 3, {.field = "Titoli", .label = "Titoli e qualifiche:"});
+    placeField(g, 1, 3, 3, {.field = "Prodotti", .label = "Prodotti o servizi di interesse:"});
+    placeField(g, 1, 6, 2, {.field = "Zona", .label = "Zona:"});
 
     // (5) Pending questions, notes, services.
     g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
-    addLabeled(g, 0, 0, 6, QStringLiteral("Questioni in sospeso:"), addEdit("Questioni"));
-    QCheckBox* ricontatta = FieldKinds::flag(area, QStringLiteral("chkRicontatta"), QStringLiteral("Da ricontattare"));
-    bottom(g, ricontatta, 0, 6, 2);
-    addLabeled(g, 1, 0, 6, QStringLiteral("Note:"), addEdit("Note"));
+    placeField(g, 0, 0, 6, {.field = "Questioni", .label = "Questioni in sospeso:"});
+    placeField(g, 0, 6, 2, {.field = "Ricontatta", .label = "Da ricontattare", .kind = FieldKind::Flag,
+                            .hint = "Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."});
+    placeField(g, 1, 0, 6, {.field = "Note", .label = "Note:"});
     auto* prove = new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
-                                     "Visualizza il riepilogo dei servizi forniti al cliente.", area, QSize(150, 32));
+                                     "Visualizza il riepilogo dei servizi forniti al cliente.", fieldsArea(),
+                                     QSize(150, 32));
     prove->setText(QStringLiteral("Servizi forniti"));
     prove->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     prove->setIconSize(QSize(22, 22));
@@ -176,26 +139,17 @@ void TfrmClienti::buildSections() {
     fieldsLayout()->addStretch();
 
     // The attached files travel with the card, unseen.
-    addHiddenFields({"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"});
+    addAttachmentFields();
 }
 
-void TfrmClienti::btnEmailClick() { openMail(QStringLiteral("Email")); }
-
-void TfrmClienti::btnCodFiscClick() { Checks::openCodiceFiscale(this, fieldText("CodFisc")); }
-void TfrmClienti::btnPartitaIvaClick() { Checks::openPartitaIva(this, fieldText("PartitaIva")); }
-void TfrmClienti::btnIbanClick() { Checks::openIban(this, fieldText("Iban")); }
-void TfrmClienti::btnCartaClick() { Checks::openCarta(this, fieldText("Carta")); }
-
 void TfrmClienti::btnChiamateClick() {
-    if (isNewCard()) {
-        Msg::warning(this, QStringLiteral("Attenzione: lo storico delle chiamate pu\u00F2 essere visualizzato soltanto "
-                                          "dopo aver salvato la scheda del cliente."));
+    if (!needsSavedCard(QStringLiteral("Attenzione: lo storico delle chiamate pu\u00F2 essere visualizzato soltanto "
+                                       "dopo aver salvato la scheda del cliente.")))
         return;
-    }
     if (fieldText("CodFisc").isEmpty()) {
         Msg::warning(this, QStringLiteral("Attenzione: per visualizzare lo storico delle chiamate \u00E8 necessario "
                                           "indicare il codice fiscale dello cliente."));
-        control("txtCodFisc")->setFocus();
+        fieldControl("CodFisc")->setFocus();
         return;
     }
     TfrmStoricoChiamate history(this, fieldText("CodFisc"));
@@ -203,15 +157,13 @@ void TfrmClienti::btnChiamateClick() {
 }
 
 void TfrmClienti::btnProveClick() {
-    if (isNewCard()) {
-        Msg::warning(this, QStringLiteral("Attenzione: il riepilogo dei servizi pu\u00F2 essere visualizzato soltanto "
-                                          "dopo aver salvato la scheda del cliente."));
+    if (!needsSavedCard(QStringLiteral("Attenzione: il riepilogo dei servizi pu\u00F2 essere visualizzato soltanto "
+                                       "dopo aver salvato la scheda del cliente.")))
         return;
-    }
     if (fieldText("Cliente").isEmpty()) {
         Msg::warning(this, QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi \u00E8 necessario "
                                           "indicare il nome del cliente."));
-        control("txtCliente")->setFocus();
+        fieldControl("Cliente")->setFocus();
         return;
     }
     TfrmAllegaExcel services(fieldText("Cliente"), position(), this);
@@ -220,12 +172,11 @@ void TfrmClienti::btnProveClick() {
 
 void TfrmClienti::cmdRicontattaClick() {
     TfrmRicontatta list(this);
-    list.showModal();
-    if (const std::optional<FoundRecord>& client = list.chosen()) showRecord(client->record, client->position);
+    showRecord(list.choose());
 }
-void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("clienti")); }
+void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Clienti); }
 
-void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::open(this, QStringLiteral("clienti")); }
+void TfrmClienti::cmdTrovaClick() { showRecord(TfrmTrovaClienti::open(this, TfrmTrovaClienti::Mode::Clienti)); }
 
 void TfrmClienti::cmdEsportaClick() {
     TfrmExpClienti exportWindow(this);

@@ -5,8 +5,6 @@
 
 #include "archive/RecordWindow.h"
 
-class QComboBox;
-class QLineEdit;
 class TReport;
 
 class TfrmClienti : public TRecordWindow {
@@ -25,11 +23,6 @@ public:
     TReport& repScheda() const { return *repScheda_; }
 
 public slots:
-    void btnEmailClick();
-    void btnCodFiscClick();
-    void btnPartitaIvaClick();
-    void btnIbanClick();
-    void btnCartaClick();
     void btnChiamateClick();
     void btnProveClick();
     void cmdRicontattaClick();
@@ -41,7 +34,6 @@ public slots:
     void cmdPDFClick();
 
 private:
-    QComboBox* provinceList(const QString& objectName);
     void buildSections();
 
     std::unique_ptr<TReport> repScheda_;

@@ -1,6 +1,5 @@
 #include "clienti/TfrmExpClienti.h"
 
-#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 
 namespace {
@@ -47,9 +46,7 @@ TfrmExpClienti::TfrmExpClienti(QWidget* owner) : TExportWindow(owner) {
     desc.sheetName = QStringLiteral("Archivio Clienti");
     desc.helpTitle = kHelpTitle;
     desc.table = clientColumns();
+    desc.archive = ArchiveFiles::Clienti;
+    desc.layout = &Layouts::TSchedaCliente();
     FormCreate(desc);
-}
-
-void TfrmExpClienti::forEachRecord(const RecordSink& add) {
-    Archive::forEach(ArchiveFiles::Clienti, Layouts::TSchedaCliente(), [&](const Record& r, qint64) { add(r); });
 }

@@ -9,7 +9,4 @@ public:
 
     // Created for one use by the client window, its owner.
     explicit TfrmExpClienti(QWidget* owner = nullptr);
-
-protected:
-    void forEachRecord(const RecordSink& add) override;
 };

@@ -18,6 +18,6 @@ TfrmRicontatta::TfrmRicontatta(QWidget* owner)
                            kTitolo, ArchiveFiles::Clienti, &Layouts::TSchedaCliente(), lineParts(),
                            QSize(1000, 560)}) {}
 
-TSummaryList::Selection TfrmRicontatta::selection() const {
+RecordFilter TfrmRicontatta::selection() const {
     return [](const Record& r) { return r.get("Ricontatta") == Flag::Si; };
 }

@@ -14,5 +14,5 @@ public:
     explicit TfrmRicontatta(QWidget* owner = nullptr);
 
 protected:
-    Selection selection() const override;
+    RecordFilter selection() const override;
 };

@@ -1,18 +1,18 @@
 #include "clienti/TfrmStoricoChiamate.h"
 
+#include "archive/CallColumns.h"
 #include "platform/Text.h"
 
-TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner, const QString& taxCode)
-    : TCallSummary(owner, QStringLiteral(" Storico chiamate cliente"), QStringLiteral("Storico_Chiamate_Cliente.xls"),
-                   QStringLiteral("Storico Chiamate Cliente"), kHelpTitle),
-      taxCode_(Text::trim(taxCode)) {
+TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner, const QString& taxCode) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmStoricoChiamate"));
-}
-
-TCallSummary::Selection TfrmStoricoChiamate::selection() const {
-    // Without a code no call belongs to the client, not even those saved
-    // without one.
-    return [code = taxCode_](const Record& call) {
-        return !code.isEmpty() && Text::trim(call.get(QStringLiteral("CodFisc"))) == code;
-    };
+    FormCreate(CallColumns::summary(QStringLiteral(" Storico chiamate cliente"),
+                                    QStringLiteral("Storico_Chiamate_Cliente.xls"),
+                                    QStringLiteral("Storico Chiamate Cliente"), kHelpTitle, [code = Text::trim(taxCode)] {
+                                        // Without a code no call belongs to the client, not even
+                                        // those saved without one.
+                                        return [code](const Record& call) {
+                                            return !code.isEmpty() &&
+                                                   Text::trim(call.get(QStringLiteral("CodFisc"))) == code;
+                                        };
+                                    }));
 }

@@ -28,8 +28,31 @@ QString twoDigits(int n) { return QString::number(n).rightJustified(2, QLatin1Ch
 QString date(const QDate& d) {
     if (!d.isValid()) return {};
     const QChar sep = dateSeparator();
-    return twoDigits(d.day()) + sep + twoDigits(d.month()) + sep +
-           QString::number(d.year()).rightJustified(4, QLatin1Char('0'));
+    return twoDigits(d.day()) + sep + twoDigits(d.month()) + sep + year(d.year());
+}
+
+QString year(int y) { return QString::number(y).rightJustified(4, QLatin1Char('0')); }
+
+QString hhmm(const QString& hours, const QString& minutes) {
+    return Text::trim(hours) + QLatin1Char(':') + Text::trim(minutes);
+}
+
+const QStringList& monthNames() {
+    static const QStringList names = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                      "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    return names;
+}
+
+int monthNumber(const QString& name) {
+    const QString wanted = Text::lowerAZ(Text::trim(name));
+    for (int i = 0; i < monthNames().size(); ++i)
+        if (Text::lowerAZ(monthNames().at(i)) == wanted) return i + 1;
+    return 0;
+}
+
+QString composeDate(const QString& day, int month, const QString& y) {
+    const QChar sep = dateSeparator();
+    return Text::trim(day) + sep + twoDigits(month) + sep + Text::trim(y);
 }
 
 QStringList twoDigitRange(int from, int to) {
@@ -49,7 +72,7 @@ QDate parseDate(const QString& text) {
     return QDate(y, parts[1].toInt(), parts[0].toInt());
 }
 
-QString time(const QTime& t) { return twoDigits(t.hour()) + QLatin1Char(':') + twoDigits(t.minute()); }
+QString time(const QTime& t) { return hhmm(twoDigits(t.hour()), twoDigits(t.minute())); }
 
 QString longTime(const QTime& t) { return time(t) + QLatin1Char(':') + twoDigits(t.second()); }
 

@@ -17,11 +17,22 @@ QChar decimalSeparator();
 QChar dateSeparator();
 
 QString date(const QDate& d);              // 05/03/2025
+QString year(int year);                    // four digits: 2025, 0987
 QDate parseDate(const QString& text);      // invalid unless dd/mm/yyyy names a real day
 QString time(const QTime& t);              // 09:05 (hours and minutes)
 QString longTime(const QTime& t);          // 09:05:07
 QString twoDigits(int n);                  // 7 gives "07"
 QStringList twoDigitRange(int from, int to);  // the hours or minutes of a list: "00".."23"
+// A time kept as hours and minutes apart, joined: "09" and "05" give "09:05".
+QString hhmm(const QString& hours, const QString& minutes);
+
+// The Italian month names, "Gennaio" to "Dicembre".
+const QStringList& monthNames();
+// 1 to 12 for a month name in any case, trimmed; 0 for any other text.
+int monthNumber(const QString& name);
+// A date from a day, a month number and a year as they were picked or typed:
+// "7" + 3 + "2024" gives "7/03/2024", to be checked with parseDate.
+QString composeDate(const QString& day, int month, const QString& year);
 
 // The amount rule: rounded to two decimals by adding half a hundredth and
 // truncating, written with a comma and exactly two decimals (12.5 → "12,50",

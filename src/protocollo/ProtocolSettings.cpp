@@ -50,7 +50,7 @@ std::optional<qint64> startNumber(const QString& start) {
 
 QString proposal(qint64 start, qint64 count, bool withYear, const QDate& today) {
     QString number = QString::number(start + count);
-    if (withYear) number += QLatin1Char('/') + QString::number(today.year()).rightJustified(4, QLatin1Char('0'));
+    if (withYear) number += QLatin1Char('/') + Formats::year(today.year());
     return number;
 }
 

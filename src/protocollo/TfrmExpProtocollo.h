@@ -9,10 +9,4 @@ public:
 
     // Created for one use by the protocol window, on the archive it shows.
     explicit TfrmExpProtocollo(QWidget* owner = nullptr, const QString& archiveFile = {});
-
-protected:
-    void forEachRecord(const RecordSink& add) override;
-
-private:
-    QString archiveFile_;
 };

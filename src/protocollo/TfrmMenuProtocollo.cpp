@@ -9,7 +9,9 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "archive/DateRules.h"
 #include "platform/Clock.h"
+#include "platform/Formats.h"
 #include "platform/Text.h"
 #include "protocollo/TfrmProtocollo.h"
 #include "ui/Controls.h"
@@ -85,14 +87,14 @@ void TfrmMenuProtocollo::FormShow() {
     centreOnScreen();
     opened_ = false;
     lblMemory_->setText(QStringLiteral("avvio"));
-    txtAnno_->setText(QString::number(Clock::today().year()).rightJustified(4, QLatin1Char('0')));
+    txtAnno_->setText(Formats::year(Clock::today().year()));
     txtAnno_->setFocus(Qt::OtherFocusReason);
     txtAnno_->selectAll();
 }
 
 void TfrmMenuProtocollo::btnApriPreventiviClick() {
-    if (txtAnno_->text().size() != 4) {
-        Msg::warning(this, kMsgAnno);
+    if (const std::optional<Refusal> r = DateRules::fourDigitYear(txtAnno_->text(), txtAnno_->objectName())) {
+        Msg::of(this, r->kind, r->text);
         txtAnno_->setFocus(Qt::OtherFocusReason);
         return;
     }

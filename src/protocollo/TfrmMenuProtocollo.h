@@ -13,8 +13,6 @@ class TfrmProtocollo;
 class TfrmMenuProtocollo : public TAppWindow {
     Q_OBJECT
 public:
-    static inline const QString kMsgAnno =
-        QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
     explicit TfrmMenuProtocollo(QWidget* owner = nullptr);
 

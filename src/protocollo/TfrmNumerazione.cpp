@@ -60,7 +60,8 @@ TfrmNumerazione::TfrmNumerazione(QWidget* owner) : TForm(owner) {
     }
     outer->addLayout(buttons);
     btnApplica_->setAutoDefault(true);  // Enter moves here from the field, and Enter again applies
-    lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
+    // Only the protocol window opens it.
+    Controls::hiddenLabel(QStringLiteral("lblMemory"), this)->setText(QStringLiteral("protocollo"));
 
     KeyFilters::enterTo(txtInizio_, btnApplica_);
     connect(btnApplica_, &QPushButton::clicked, this, &TfrmNumerazione::btnApplicaClick);
@@ -70,25 +71,20 @@ TfrmNumerazione::TfrmNumerazione(QWidget* owner) : TForm(owner) {
     centreOnScreen();
 }
 
-void TfrmNumerazione::setMode(const QString& mode) { lblMemory_->setText(mode); }
-QString TfrmNumerazione::mode() const { return lblMemory_->text(); }
-
 bool TfrmNumerazione::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtInizio_ && event->type() == QEvent::FocusOut) txtInizioExit();
     return TForm::eventFilter(watched, event);
 }
 
 void TfrmNumerazione::FormShow() {
-    if (mode() == QLatin1String("protocollo")) {
-        ProtocolSettings::Numbering n;
-        try {
-            n = ProtocolSettings::numbering();
-        } catch (const IniError&) {
-            // An unreadable settings file shows the defaults.
-        }
-        txtInizio_->setText(n.start);
-        chkTipo_->setChecked(n.withYear);
+    ProtocolSettings::Numbering n;
+    try {
+        n = ProtocolSettings::numbering();
+    } catch (const IniError&) {
+        // An unreadable settings file shows the defaults.
     }
+    txtInizio_->setText(n.start);
+    chkTipo_->setChecked(n.withYear);
     if (txtInizio_->text().trimmed().isEmpty()) txtInizio_->setText(QStringLiteral("1"));
     txtInizio_->setFocus(Qt::OtherFocusReason);
 }

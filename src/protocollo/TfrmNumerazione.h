@@ -4,18 +4,14 @@
 #include "ui/Form.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 class TfrmNumerazione : public TForm {
     Q_OBJECT
 public:
+    // Created for one use by the protocol window, its owner.
     explicit TfrmNumerazione(QWidget* owner = nullptr);
-
-    // The window that opens it names itself here ("protocollo").
-    void setMode(const QString& mode);
-    QString mode() const;
 
 public slots:
     void txtInizioExit();
@@ -30,5 +26,4 @@ private:
     QLineEdit* txtInizio_;
     QCheckBox* chkTipo_;
     QPushButton* btnApplica_;
-    QLabel* lblMemory_;
 };

@@ -32,6 +32,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -62,8 +63,6 @@ private:
     std::array<QString, 3> values_;
 };
 
-QString thisYear() { return QString::number(Clock::today().year()).rightJustified(4, QLatin1Char('0')); }
-
 }  // namespace
 
 TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
@@ -71,66 +70,47 @@ TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
 
     RecordWindowDescription desc;
-    auto add = [&](const char* name, const QString& hint = {}, std::function<void()> handler = {}) {
-        desc.buttons.push_back(standardButton(QLatin1String(name), hint, std::move(handler)));
-    };
-    add("cmdPrimo");
-    add("cmdIndietro");
-    add("cmdAvanti");
-    add("cmdUltimo");
-    add("cmdNuovo", QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-        [this] { cmdNuovoClick(); });
-    add("cmdSalva");
-    add("cmdTrova");
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo"});
+    desc.buttons.push_back(
+        standardButton("cmdNuovo", QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda.")));
+    addStandardButtons(desc, {"cmdSalva", "cmdTrova"});
     desc.buttons.push_back({"cmdRiepilogo", ":/img/btn/riepilogo.svg", "Riepilogo",
                             "Visualizza il riepilogo dei documenti protocollati in un intervallo di tempo.",
                             "Riepilogo per intervallo di tempo", [this] { cmdRiepilogoClick(); }});
-    add("cmdFile", {}, [this] { cmdFileClick(); });
-    add("cmdStampa");
-    add("cmdEsporta");
+    desc.buttons.push_back(standardButton("cmdFile", {}, [this] { cmdFileClick(); }));
+    addStandardButtons(desc, {"cmdStampa", "cmdEsporta"});
     desc.buttons.push_back({"cmdNumerazione", ":/img/btn/numerazione.svg", "Numerazione",
                             "Imposta il numero iniziale per la numerazione del protocollo.",
                             "Impostazione della numerazione", [this] { cmdNumerazioneClick(); }});
-    add("cmdGuida");
-    add("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro."));
+    desc.buttons.push_back(standardButton("cmdGuida"));
+    desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
 
     desc.layout = &Layouts::TSchedaProtocollo();
     desc.fileName = ArchiveFiles::protocollo(Clock::today().year());
-    desc.controlOf = {{"Tipo", "grpTipo"}};
-    desc.firstField = QStringLiteral("txtNumero");
-    desc.enterChain = {"txtNumero",   "txtDataReg",  "txtUfficio",     "txtOperatore",    "txtCategoria",
-                       "txtCollocazione", "txtOggetto", "txtDataSpe",  "txtDataRic",      "txtFormato",
-                       "txtPagine",   "txtRiferimenti", "txtNote",     "txtMittente",     "txtRecapitoMit",
-                       "txtDestinatario", "txtRecapitoDes", "txtCopia"};
-    desc.required = {
-        {"txtNumero", RequiredField::needs("il numero di protocollo del documento.")},
-        {"txtDataReg", RequiredField::needs("la data di registrazione del documento.")},
-        {"txtCategoria", RequiredField::needs("la categoria del documento.")},
-        {"txtOggetto", RequiredField::needs("l'oggetto del documento.")},
-    };
+    desc.rules = {CardRules::required(QStringLiteral("Tipo"),
+                                      CardRules::needs("la tipologia di posta (in entrata, in uscita o interna)."))};
     desc.helpTitle = kHelpTitle;
     FormCreate(desc);
 
-    setHint(QStringLiteral("txtDataReg"),
-            QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
-    setHint(QStringLiteral("btnSfoglia"), QStringLiteral("Seleziona il file da allegare alla scheda corrente."));
-    setHint(QStringLiteral("btnApri"), QStringLiteral("Apri il file allegato alla scheda corrente."));
-    setHint(QStringLiteral("imgCancella01"),
-            QStringLiteral("Cancella il percorso del file allegato alla scheda corrente."));
-    openYear(thisYear());
+    statusLine()->setHint(btnSfoglia_, QStringLiteral("Seleziona il file da allegare alla scheda corrente."));
+    statusLine()->setHint(btnApri_, QStringLiteral("Apri il file allegato alla scheda corrente."));
+    openYear(Formats::year(Clock::today().year()));
 }
 
 void TfrmProtocollo::buildSections() {
     QWidget* area = fieldsArea();
-    using Controls::addLabeled;
 
     // (1) The number, the registration and who registers.
     QGridLayout* g = addSection(QStringLiteral("sezProtocollo"), QStringLiteral("protocollo"),
                                 QStringLiteral("Protocollo e registrazione"), 0);
-    addLabeled(g, 0, 0, 1, QStringLiteral("N. protocollo:"), addEdit(QStringLiteral("Numero")));
-    QLineEdit* dataReg = FieldKinds::date(area, QStringLiteral("txtDataReg"), QStringLiteral("datareg"));
-    dataReg->setFixedWidth(110);
-    addLabeled(g, 0, 1, 1, QStringLiteral("Data registrazione:"), dataReg);
+    placeField(g, 0, 0, 1, {.field = "Numero", .label = "N. protocollo:",
+                            .required = CardRules::needs("il numero di protocollo del documento.")});
+    placeField(g, 0, 1, 1,
+               {.field = "DataReg", .label = "Data registrazione:", .kind = FieldKind::Date,
+                .required = CardRules::needs("la data di registrazione del documento."), .width = 110,
+                .picker = TfrmCalendario::Mode::DataReg,
+                .hint = "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
+                        "calendario."});
 
     auto* grpTipo = new QGroupBox(QStringLiteral(" Tipologia posta: "), area);
     grpTipo->setObjectName(QStringLiteral("grpTipo"));
@@ -146,60 +126,62 @@ void TfrmProtocollo::buildSections() {
         tipo_->addButton(b, i);
         tipoRow->addWidget(b);
     }
+    // Told that no kind is chosen, the user lands on the first.
+    grpTipo->setFocusProxy(tipo_->button(0));
     new MailKindEditor(grpTipo, tipo_, values);
+    addField({.field = "Tipo", .kind = FieldKind::Choice}, grpTipo);
     g->addWidget(grpTipo, 0, 2, 1, 2, Qt::AlignBottom);
-    addLabeled(g, 1, 0, 2, QStringLiteral("Ufficio:"), addEdit(QStringLiteral("Ufficio")));
-    addLabeled(g, 1, 2, 2, QStringLiteral("Operatore:"), addEdit(QStringLiteral("Operatore")));
+    placeField(g, 1, 0, 2, {.field = "Ufficio", .label = "Ufficio:"});
+    placeField(g, 1, 2, 2, {.field = "Operatore", .label = "Operatore:"});
     g->setColumnStretch(0, 1);
     g->setColumnStretch(2, 2);
     g->setColumnStretch(3, 2);
 
     // (2) The document.
     g = addSection(QStringLiteral("sezDocumento"), QStringLiteral("documento"), QStringLiteral("Documento"), 4);
-    addLabeled(g, 0, 0, 2, QStringLiteral("Categoria:"), addEdit(QStringLiteral("Categoria")));
-    addLabeled(g, 0, 2, 2, QStringLiteral("Collocazione documento cartaceo:"),
-               addEdit(QStringLiteral("Collocazione")));
-    addLabeled(g, 1, 0, 4, QStringLiteral("Oggetto:"), addEdit(QStringLiteral("Oggetto")));
-    addLabeled(g, 2, 0, 1, QStringLiteral("Data spedizione:"), addEdit(QStringLiteral("DataSpe")));
-    addLabeled(g, 2, 1, 1, QStringLiteral("Data ricezione:"), addEdit(QStringLiteral("DataRic")));
-    addLabeled(g, 2, 2, 1, QStringLiteral("Formato:"), addEdit(QStringLiteral("Formato")));
-    addLabeled(g, 2, 3, 1, QStringLiteral("N. pagine:"), addEdit(QStringLiteral("Pagine")));
-    addLabeled(g, 3, 0, 2, QStringLiteral("Riferimenti:"), addEdit(QStringLiteral("Riferimenti")));
-    addLabeled(g, 3, 2, 2, QStringLiteral("Note:"), addEdit(QStringLiteral("Note")));
+    placeField(g, 0, 0, 2, {.field = "Categoria", .label = "Categoria:",
+                            .required = CardRules::needs("la categoria del documento.")});
+    placeField(g, 0, 2, 2, {.field = "Collocazione", .label = "Collocazione documento cartaceo:"});
+    placeField(g, 1, 0, 4, {.field = "Oggetto", .label = "Oggetto:",
+                            .required = CardRules::needs("l'oggetto del documento.")});
+    placeField(g, 2, 0, 1, {.field = "DataSpe", .label = "Data spedizione:"});
+    placeField(g, 2, 1, 1, {.field = "DataRic", .label = "Data ricezione:"});
+    placeField(g, 2, 2, 1, {.field = "Formato", .label = "Formato:"});
+    placeField(g, 2, 3, 1, {.field = "Pagine", .label = "N. pagine:"});
+    placeField(g, 3, 0, 2, {.field = "Riferimenti", .label = "Riferimenti:"});
+    placeField(g, 3, 2, 2, {.field = "Note", .label = "Note:"});
 
     // (3) Who sends it and who receives it.
     g = addSection(QStringLiteral("sezCorrispondenza"), QStringLiteral("corrispondenza"),
                    QStringLiteral("Mittente e destinatario"), 2);
-    addLabeled(g, 0, 0, 1, QStringLiteral("Mittente:"), addEdit(QStringLiteral("Mittente")));
-    addLabeled(g, 0, 1, 1, QStringLiteral("Recapito:"), addEdit(QStringLiteral("RecapitoMit")));
-    addLabeled(g, 1, 0, 1, QStringLiteral("Destinatario:"), addEdit(QStringLiteral("Destinatario")));
-    addLabeled(g, 1, 1, 1, QStringLiteral("Recapito:"), addEdit(QStringLiteral("RecapitoDes")));
+    placeField(g, 0, 0, 1, {.field = "Mittente", .label = "Mittente:"});
+    placeField(g, 0, 1, 1, {.field = "RecapitoMit", .label = "Recapito:"});
+    placeField(g, 1, 0, 1, {.field = "Destinatario", .label = "Destinatario:"});
+    placeField(g, 1, 1, 1, {.field = "RecapitoDes", .label = "Recapito:"});
 
     // (4) The digital copy, kept in the attached documents' folder.
     g = addSection(QStringLiteral("sezCopia"), QStringLiteral("copia"), QStringLiteral("Copia digitale"), 0);
-    txtCopia_ = addEdit(QStringLiteral("Copia"));
-    txtCopia_->setReadOnly(true);
-    addLabeled(g, 0, 0, 1, QStringLiteral("Copia digitale documento:"), txtCopia_);
+    auto* copia = static_cast<QLineEdit*>(placeField(g, 0, 0, 1, {.field = "Copia", .label = "Copia digitale documento:"}));
+    copia->setReadOnly(true);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    QPushButton* sfoglia = Controls::pushButton(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), area);
+    btnSfoglia_ = Controls::pushButton(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), area);
     btnApri_ = Controls::pushButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), area);
     btnApri_->setEnabled(false);
-    auto* cancella = TPictureButton::fieldButton("imgCancella01", ":/img/btn/cancella.svg",
-                                                 "Cancella la copia digitale",
-                                                 "Cancella il percorso del file allegato alla scheda corrente.", area);
-    buttons->addWidget(sfoglia);
+    auto* cancella = fieldButton("imgCancella01", ":/img/btn/cancella.svg", "Cancella la copia digitale",
+                                 "Cancella il percorso del file allegato alla scheda corrente.", "Copia",
+                                 [this] { imgCancella01Click(); });
+    buttons->addWidget(btnSfoglia_);
     buttons->addWidget(btnApri_);
     buttons->addWidget(cancella);
     g->addLayout(buttons, 0, 1, Qt::AlignBottom);
     g->setColumnStretch(0, 1);
-    connect(sfoglia, &QPushButton::clicked, this, &TfrmProtocollo::btnSfogliaClick);
+    connect(btnSfoglia_, &QPushButton::clicked, this, &TfrmProtocollo::btnSfogliaClick);
     connect(btnApri_, &QPushButton::clicked, this, &TfrmProtocollo::btnApriClick);
-    connect(cancella, &QAbstractButton::clicked, this, &TfrmProtocollo::imgCancella01Click);
-    connect(txtCopia_, &QLineEdit::textChanged, this,
+    connect(copia, &QLineEdit::textChanged, this,
             [this](const QString& t) { btnApri_->setEnabled(!Text::trim(t).isEmpty()); });
 
-    addHiddenFields({"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"});
+    addAttachmentFields();
     lblFile_ = Controls::hiddenLabel(QStringLiteral("lblFile"), this);
     fieldsLayout()->addStretch();
 }
@@ -280,15 +262,10 @@ void TfrmProtocollo::cmdNuovoClick() {
     const QString number = ProtocolSettings::proposal(start, count, numbering.withYear, Clock::today());
     setFieldText(QStringLiteral("Numero"), number);
     proposal_ = number;
-    if (QWidget* c = control(QStringLiteral("txtCategoria"))) c->setFocus(Qt::OtherFocusReason);
+    fieldControl(QStringLiteral("Categoria"))->setFocus(Qt::OtherFocusReason);
 }
 
 bool TfrmProtocollo::validate() {
-    if (tipo_->checkedId() < 0) {
-        Msg::warning(this, RequiredField::needs("la tipologia di posta (in entrata, in uscita o interna)."));
-        control(QStringLiteral("optEntrata"))->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
     checkNumber_.reset();
     reproposal_.reset();
     // Only a new card still carrying the number "Nuovo" proposed: a number
@@ -333,13 +310,12 @@ void TfrmProtocollo::writeStopped() {
     proposal_ = reproposal_;
     reproposal_.reset();
     Msg::warning(this, kMsgNumeroOccupato.arg(old, *proposal_));
-    control(QStringLiteral("txtNumero"))->setFocus(Qt::OtherFocusReason);
+    fieldControl(QStringLiteral("Numero"))->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmProtocollo::cmdTrovaClick() {
     TfrmTrovaProtocollo w(this, archiveFile());
-    w.setMode(QStringLiteral("protocollo"));
-    w.choose();
+    showRecord(w.choose());
 }
 
 void TfrmProtocollo::cmdRiepilogoClick() {
@@ -359,11 +335,10 @@ void TfrmProtocollo::cmdStampaClick() {
 
 void TfrmProtocollo::cmdNumerazioneClick() {
     TfrmNumerazione w(this);
-    w.setMode(QStringLiteral("protocollo"));
     w.showModal();
 }
 
-void TfrmProtocollo::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("protocollo")); }
+void TfrmProtocollo::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Protocollo); }
 
 void TfrmProtocollo::btnSfogliaClick() {
     const QString chosen = FileDialogs::getOpenFileName(this, QStringLiteral("Selezionare il file da allegare:"), {},

@@ -34,11 +34,10 @@ public:
     // The archive of a year ("2026"): its full path goes into lblFile and
     // the year into the caption. The menu calls it before showing the window.
     void openYear(const QString& year);
-    QString archiveFile() const { return desc().fileName; }
 
 public slots:
     // The numbering rule: a new card with the next number and today's date.
-    void cmdNuovoClick();
+    void cmdNuovoClick() override;
     void cmdTrovaClick() override;
     void cmdStampaClick() override;
     void cmdEsportaClick() override;
@@ -79,7 +78,7 @@ private:
     std::optional<QString> reproposal_;
 
     QLabel* lblFile_ = nullptr;
-    QLineEdit* txtCopia_ = nullptr;
+    QPushButton* btnSfoglia_ = nullptr;
     QPushButton* btnApri_ = nullptr;
     QButtonGroup* tipo_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "archive/ArchivioSchede.h"
+#include "archive/DateRules.h"
 #include "archive/Layouts.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
@@ -25,17 +25,9 @@ QString needDate(const char* end) {
            QLatin1String(end) + QStringLiteral(" intervallo.");
 }
 
-QString missingDate(const QString& date, const char* end) {
-    return QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" di ") + QLatin1String(end) +
-           QStringLiteral(" intervallo non esiste.\n\r\n\r"
-                          "Per poter visualizzare il riepilogo \u00E8 necessario indicare una data valida.");
-}
-
 }  // namespace
 
-TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFile)
-    : TExportWindow(owner),
-      archiveFile_(archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile) {
+TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFile) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmRiepProtocollo"));
 
     // The interval above the grid.
@@ -65,7 +57,7 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     row->addSpacing(8);
     row->addWidget(trova);
     row->addStretch(1);
-    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, panDate);
+    addPanelAbove(panDate);
 
     connect(trova, &QAbstractButton::clicked, this, &TfrmRiepProtocollo::cmdTrovaClick);
     // Enter goes from the start to the end, and from the end shows the summary.
@@ -79,68 +71,42 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     desc.table = ProtocolColumns::table();
     desc.helpTitle = kHelpTitle;
     desc.infoText = QStringLiteral("Riepilogo documenti protocollati in un intervallo di tempo.");
+    desc.archive = archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile;
+    desc.layout = &Layouts::TSchedaProtocollo();
+    desc.filter = [this] {
+        // A registration date that is no date lies in no interval.
+        return [in = *interval_](const Record& r) {
+            const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
+            return d.isValid() && d >= in.start && d <= in.end;
+        };
+    };
     FormCreate(desc);
-    if (auto* panInfo = qobject_cast<TStatusLine*>(statusLine())) {
-        panInfo->setHint(txtDataInizio_, kHintData);
-        panInfo->setHint(txtDataFine_, kHintData);
-        panInfo->bind();
-    }
+    statusLine()->setHint(txtDataInizio_, kHintData);
+    statusLine()->setHint(txtDataFine_, kHintData);
+    statusLine()->bind();
 }
 
 void TfrmRiepProtocollo::FormShow() {
     txtDataInizio_->clear();
     txtDataFine_->setText(Formats::date(Clock::today()));
     interval_.reset();
-    refill();  // empty until an interval is shown, and ready to export as such
+    showNoRows();  // empty until an interval is shown, and ready to export as such
     txtDataInizio_->setFocus(Qt::OtherFocusReason);
-}
-
-bool TfrmRiepProtocollo::refuse(QLineEdit* field, const QString& message, bool plain) {
-    if (plain) Msg::plain(this, message);
-    else Msg::warning(this, message);
-    if (field) field->setFocus(Qt::OtherFocusReason);
-    return false;
 }
 
 void TfrmRiepProtocollo::cmdTrovaClick() {
     const QString from = Text::trim(txtDataInizio_->text());
     const QString to = Text::trim(txtDataFine_->text());
-    if (from.isEmpty()) {
-        refuse(txtDataInizio_, needDate("inizio"), false);
+    std::optional<Refusal> refusal;
+    if (from.isEmpty()) refusal = Refusal{txtDataInizio_->objectName(), needDate("inizio")};
+    else if (to.isEmpty()) refusal = Refusal{txtDataFine_->objectName(), needDate("fine")};
+    else refusal = DateRules::interval(from, to, txtDataInizio_->objectName(), txtDataFine_->objectName());
+    if (refusal) {
+        Msg::of(this, refusal->kind, refusal->text);
+        for (QLineEdit* field : {txtDataInizio_, txtDataFine_})
+            if (field->objectName() == refusal->field) field->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (to.isEmpty()) {
-        refuse(txtDataFine_, needDate("fine"), false);
-        return;
-    }
-    const QDate start = Formats::parseDate(from), end = Formats::parseDate(to);
-    if (!start.isValid()) {
-        refuse(txtDataInizio_, missingDate(from, "inizio"), true);
-        return;
-    }
-    if (!end.isValid()) {
-        refuse(txtDataFine_, missingDate(to, "fine"), true);
-        return;
-    }
-    if (start > end) {
-        refuse(nullptr,
-               QStringLiteral("Attenzione: la data di fine intervallo (") + to +
-                   QStringLiteral(") non pu\u00F2 essere anteriore a quella di inizio intervallo (") + from +
-                   QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare un "
-                                  "intervallo di tempo valido."),
-               true);
-        return;
-    }
-    interval_ = Interval{start, end};
+    interval_ = Interval{Formats::parseDate(from), Formats::parseDate(to)};
     refill();
-}
-
-void TfrmRiepProtocollo::forEachRecord(const RecordSink& add) {
-    if (!interval_) return;
-    const Interval in = *interval_;
-    Archive::forEach(archiveFile_, Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
-        // A registration date that is no date lies in no interval.
-        const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
-        if (d.isValid() && d >= in.start && d <= in.end) add(r);
-    });
 }

@@ -23,12 +23,8 @@ public slots:
 
 protected:
     void FormShow() override;
-    void forEachRecord(const RecordSink& add) override;
 
 private:
-    bool refuse(QLineEdit* field, const QString& message, bool plain);
-
-    QString archiveFile_;
     QLineEdit* txtDataInizio_ = nullptr;
     QLineEdit* txtDataFine_ = nullptr;
     struct Interval {

@@ -21,7 +21,7 @@ FindWindowDescription TfrmTrovaProtocollo::description(const QString& archiveFil
               {"  ", "Oggetto", 35},       {"  Da: ", "Mittente", 24}, {"  A: ", "Destinatario", -1}};
     d.printTitle = QStringLiteral("Riepilogo documenti protocollati");
     d.sorted = true;
-    d.cardMode = QStringLiteral("protocollo");
+    d.mode = QStringLiteral("protocollo");
     return d;
 }
 

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -66,6 +67,14 @@ QVBoxLayout* labeled(const QString& label, QWidget* control) {
     cell->addWidget(l);
     cell->addWidget(control);
     return cell;
+}
+
+QHBoxLayout* withButton(QVBoxLayout* labeledControl, QWidget* button) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addLayout(labeledControl, 1);
+    row->addWidget(button, 0, Qt::AlignBottom);
+    return row;
 }
 
 void addLabeled(QGridLayout* grid, int row, int column, int span, const QString& label, QWidget* control) {

@@ -8,6 +8,7 @@ class QComboBox;
 class QLabel;
 class QWidget;
 class QGridLayout;
+class QHBoxLayout;
 class QPushButton;
 class QVBoxLayout;
 
@@ -15,6 +16,8 @@ namespace Controls {
 
 // A label above the control, with room between them for the focus mark.
 QVBoxLayout* labeled(const QString& label, QWidget* control);
+// A labelled control with its small button at its right, level with the control.
+QHBoxLayout* withButton(QVBoxLayout* labeledControl, QWidget* button);
 // The same, in one cell of a grid.
 void addLabeled(QGridLayout* grid, int row, int column, int columnSpan, const QString& label, QWidget* control);
 

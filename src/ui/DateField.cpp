@@ -35,7 +35,7 @@ bool passes(const QKeyEvent* k) {
 
 class PickedDate : public QObject {
 public:
-    PickedDate(QLineEdit* field, const QString& mode) : QObject(field), field_(field), mode_(mode) {
+    PickedDate(QLineEdit* field, TfrmCalendario::Mode mode) : QObject(field), field_(field), mode_(mode) {
         field->setReadOnly(true);
         field->setAcceptDrops(false);
         field->installEventFilter(this);
@@ -57,13 +57,13 @@ protected:
 
 private:
     QLineEdit* field_;
-    QString mode_;
+    TfrmCalendario::Mode mode_;
 };
 
 }  // namespace
 
 namespace DateField {
 
-void attach(QLineEdit* field, const QString& mode) { new PickedDate(field, mode); }
+void attach(QLineEdit* field, TfrmCalendario::Mode mode) { new PickedDate(field, mode); }
 
 }  // namespace DateField

@@ -4,13 +4,14 @@
 // in the field's mode and writes the chosen date. Tab and Shift+Tab still
 // leave the field, and a lone modifier, Esc or the copy shortcut open
 // nothing. Pasted or dropped text never gets in.
+#include "ui/TfrmCalendario.h"
+
 class QLineEdit;
-class QString;
 
 namespace DateField {
 
 // Attach after any Enter chain that holds the field, so that Enter opens the
 // picker rather than moving on.
-void attach(QLineEdit* field, const QString& mode);
+void attach(QLineEdit* field, TfrmCalendario::Mode mode);
 
 }  // namespace DateField

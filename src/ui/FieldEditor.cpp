@@ -32,7 +32,7 @@ private:
 
 class DateEditor : public TextEditor {
 public:
-    DateEditor(QLineEdit* e, QString mode) : TextEditor(e), e_(e), mode_(std::move(mode)) {}
+    DateEditor(QLineEdit* e, TfrmCalendario::Mode mode) : TextEditor(e), e_(e), mode_(mode) {}
     void keysBeforeChain() override {
         if (attached_) return;
         attached_ = true;
@@ -41,7 +41,7 @@ public:
 
 private:
     QLineEdit* e_;
-    QString mode_;
+    TfrmCalendario::Mode mode_;
     bool attached_ = false;
 };
 
@@ -166,7 +166,7 @@ QLineEdit* amount(QWidget* parent, const QString& objectName) {
     return e;
 }
 
-QLineEdit* date(QWidget* parent, const QString& objectName, const QString& mode) {
+QLineEdit* date(QWidget* parent, const QString& objectName, TfrmCalendario::Mode mode) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(objectName);
     new DateEditor(e, mode);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/TfrmCalendario.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -77,7 +79,7 @@ QLineEdit* amount(QWidget* parent, const QString& objectName);
 // A date ("dd/mm/yyyy") picked from the calendar in the given mode, never
 // typed: Backspace or Delete empty it, any other key opens the date picker.
 // Its keys hold once keysBeforeChain() ran (a record window runs it).
-QLineEdit* date(QWidget* parent, const QString& objectName, const QString& mode);
+QLineEdit* date(QWidget* parent, const QString& objectName, TfrmCalendario::Mode mode);
 
 // A value the card carries unseen (attached files, descriptions).
 QLabel* hidden(QWidget* parent, const QString& objectName);

@@ -86,6 +86,13 @@ MsgAnswer information(QWidget* p, const QString& t) {
 MsgAnswer confirm(QWidget* p, const QString& t) { return make(p, MsgKind::Confirmation, t, MsgButtons::YesNo); }
 MsgAnswer plain(QWidget* p, const QString& t) { return make(p, MsgKind::Plain, t, MsgButtons::Ok); }
 
+MsgAnswer of(QWidget* p, MsgKind kind, const QString& t) {
+    const MsgButtons buttons = kind == MsgKind::Plain          ? MsgButtons::Ok
+                               : kind == MsgKind::Confirmation ? MsgButtons::YesNo
+                                                               : MsgButtons::OkCancel;
+    return make(p, kind, t, buttons);
+}
+
 MsgAnswer show(const MessageRequest& request) {
     if (handler()) return handler()(request);
     return showReal(request);

@@ -26,6 +26,8 @@ MsgAnswer error(QWidget* parent, const QString& text);
 MsgAnswer information(QWidget* parent, const QString& text);
 MsgAnswer confirm(QWidget* parent, const QString& text);
 MsgAnswer plain(QWidget* parent, const QString& text);
+// A box of the given kind, with that kind's buttons.
+MsgAnswer of(QWidget* parent, MsgKind kind, const QString& text);
 
 MsgAnswer show(const MessageRequest& request);
 

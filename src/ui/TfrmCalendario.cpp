@@ -68,20 +68,23 @@ TfrmCalendario::TfrmCalendario(QWidget* owner) : TForm(owner) {
     calAppuntamenti_->setFocus();
 }
 
-std::optional<QDate> TfrmCalendario::pick(QWidget* owner, const QString& mode) {
+QString TfrmCalendario::keyword(Mode mode) {
+    return mode == Mode::DataReg ? QStringLiteral("datareg") : QStringLiteral("data");
+}
+
+std::optional<QDate> TfrmCalendario::pick(QWidget* owner, Mode mode) {
     TfrmCalendario picker(owner);
     picker.setMode(mode);
     picker.showModal();
     return picker.chosen();
 }
 
-void TfrmCalendario::setMode(const QString& mode) { lblMemory_->setText(mode); }
-QString TfrmCalendario::mode() const { return lblMemory_->text(); }
+void TfrmCalendario::setMode(Mode mode) {
+    mode_ = mode;
+    lblMemory_->setText(keyword(mode));
+}
 
 void TfrmCalendario::btnImportaDataClick() {
-    // Only the fields that take a date: any other caller gets nothing.
-    const QString m = mode();
-    if (m != kModeData && m != kModeDataReg) return;
     chosen_ = calAppuntamenti_->selectedDate();
     accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The date picker: a month calendar on today, "Importa" and "Annulla". The
-// window that opens it names in lblMemory the field the date is for, and
-// receives the chosen date back.
+// window that opens it says which field the date is for (lblMemory shows it),
+// and receives the chosen date back.
 #include <QDate>
 #include <optional>
 
@@ -14,24 +14,27 @@ class QPushButton;
 class TfrmCalendario : public TForm {
     Q_OBJECT
 public:
-    // The modes of the fields that take a date from the picker.
-    static inline const QString kModeData = QStringLiteral("data");        // appointment date
-    static inline const QString kModeDataReg = QStringLiteral("datareg");  // protocol registration date
+    // The fields that take a date from the picker.
+    enum class Mode {
+        Data,     // appointment date, "data"
+        DataReg,  // protocol registration date, "datareg"
+    };
+    static QString keyword(Mode mode);
 
     explicit TfrmCalendario(QWidget* owner = nullptr);
 
     // Creates the picker for one use owned by owner, in the given mode, shows
     // it modally and frees it. The chosen date, or nothing when the user
     // cancels or closes the window.
-    static std::optional<QDate> pick(QWidget* owner, const QString& mode);
+    static std::optional<QDate> pick(QWidget* owner, Mode mode);
 
     // A month calendar "calAppuntamenti" as every window shows one: Italian
     // month and day names whatever the system speaks, weeks from Monday,
     // today selected and in bold.
     static QCalendarWidget* italianCalendar(QWidget* parent, const QString& accessibleName);
 
-    void setMode(const QString& mode);
-    QString mode() const;
+    void setMode(Mode mode);
+    Mode mode() const { return mode_; }
     // The date taken with "Importa"; nothing until then.
     const std::optional<QDate>& chosen() const { return chosen_; }
 
@@ -44,5 +47,6 @@ private:
     QPushButton* btnImportaData_;
     QPushButton* btnAnnulla_;
     QLabel* lblMemory_;
+    Mode mode_ = Mode::Data;
     std::optional<QDate> chosen_;
 };

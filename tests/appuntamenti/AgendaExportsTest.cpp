@@ -14,6 +14,8 @@
 #include "appuntamenti/TfrmExpScadenzario.h"
 #include "archive/SpreadsheetExport.h"
 #include "support/Seams.h"
+#include "support/Sheet.h"
+#include "ui/Grid.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -72,20 +74,29 @@ const QStringList kHeaders = {"N.",       "Data appuntamento",
                               "Modalit\u00E0 di pagamento", "Importo",
                               "Impegno assolto", "Note"};
 
+// The sheet's columns: the grid's after "N.", with their widths.
+Sheet::Columns sheetColumns(bool keyed) {
+    const QList<int> widths = {180, 150, 280, 400, 400, 300, 200, 200, 250, 300, 200, 200, 400};
+    Sheet::Columns c;
+    for (int i = 0; i < widths.size(); ++i) c.push_back({kHeaders.at(i + 1), widths.at(i)});
+    if (keyed) c.push_back({"Codice univoco", 150});
+    return c;
+}
+
+// The rows of a window's grid, without the number.
+std::vector<QStringList> gridRows(TExportWindow* w) {
+    std::vector<QStringList> rows;
+    for (int r = 0; r < w->grid()->gridModel()->rows(); ++r) {
+        QStringList cells;
+        for (int c = 1; c < w->grid()->model()->columnCount(); ++c) cells << w->grid()->text(r, c);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
 }  // namespace
 
 TEST_F(AgendaExports, EachWindowHasItsNamesAndColumnsAndExportsAnEmptyArchiveAsTheHeaderRow) {
-    const std::vector<ExportColumn> sheet = AppointmentColumns::table(true).sheetColumns();
-    QStringList sheetHeaders;
-    QList<int> widths;
-    for (const ExportColumn& c : sheet) {
-        sheetHeaders << c.header;
-        widths << c.width;
-    }
-    EXPECT_EQ(sheetHeaders, kHeaders.mid(1) + QStringList{"Codice univoco"});
-    EXPECT_EQ(widths, QList<int>({180, 150, 280, 400, 400, 300, 200, 200, 250, 300, 200, 200, 400, 150}));
-    EXPECT_EQ(AppointmentColumns::table(false).sheetColumns().size(), 13u);
-
     for (const Window& c : windows()) {
         SCOPED_TRACE(c.file);
         std::unique_ptr<TExportWindow> w = c.make();
@@ -94,8 +105,7 @@ TEST_F(AgendaExports, EachWindowHasItsNamesAndColumnsAndExportsAnEmptyArchiveAsT
         EXPECT_EQ(headers(w.get()), c.keyed ? kHeaders + QStringList{"Codice univoco"} : kHeaders);
         EXPECT_EQ(grid(w.get())->rowCount(), 0);
         const QByteArray file = exportFrom(*w, c.file);
-        EXPECT_EQ(file, SpreadsheetExport::document(QString::fromUtf8(c.sheet),
-                                                    AppointmentColumns::table(c.keyed).sheetColumns(), {}));
+        EXPECT_EQ(file, Sheet::expected(QString::fromUtf8(c.sheet), sheetColumns(c.keyed), {}));
         EXPECT_EQ(file.count("<tr>"), 1);
         child<QAbstractButton>(w.get(), "cmdGuida")->click();
         EXPECT_EQ(seams.helpRequests.last(), QLatin1String(c.help));
@@ -116,9 +126,7 @@ TEST_F(AgendaExports, TheArchiveExportHoldsEveryCardInFileOrderWithThirteenColum
     EXPECT_EQ(second, QStringList({"01/01/2024", "09:05", "Bianchi Anna", "Visura <catastale>", "", "Neri Paola",
                                    "061234567", "347 765 4321", "", "", "1250,00", "No", ""}));
     EXPECT_EQ(exportFrom(w, "Riepilogo_Appuntamenti.xls"),
-              SpreadsheetExport::document("Riepilogo Appuntamenti", AppointmentColumns::table(false).sheetColumns(),
-                                          w.rows()));
-    EXPECT_EQ(w.rows().at(1), second);
+              Sheet::expected("Riepilogo Appuntamenti", sheetColumns(false), gridRows(&w)));
 }
 
 TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOrderOnTies) {
@@ -132,6 +140,7 @@ TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOr
     struct Case {
         std::function<std::unique_ptr<TExportWindow>()> make;
         const char* file;
+        const char* sheet;
         QStringList clients;
         QStringList keys;
         QStringList numbers;  // each row keeps its number in file order
@@ -139,16 +148,19 @@ TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOr
     const Case cases[] = {
         {[] { return std::make_unique<TfrmExpGiornaliere>(nullptr, QDate(2026, 3, 1)); },
          "Appuntamenti_Giornalieri.xls",
+         "Appuntamenti del giorno",
          {"Alfa Mattina", "Zeta Pomeriggio"},
          {"202603010905", "202603011530"},
          {"2", "1"}},
         {[] { return std::make_unique<TfrmExpMensili>(nullptr, QDate(2026, 3, 17)); },
          "Appuntamenti_Mensili.xls",
+         "Appuntamenti del mese",
          {"Alfa Mattina", "Zeta Pomeriggio", "Zorzi Pari", "Abati Pari", "Fine Mese"},
          {"202603010905", "202603011530", "202603021000", "202603021000", "202603310800"},
          {"2", "1", "4", "5", "3"}},
         {[] { return std::make_unique<TfrmExpGiornaliere>(nullptr, QDate(2026, 3, 3)); },
          "Appuntamenti_Giornalieri.xls",
+         "Appuntamenti del giorno",
          {},
          {},
          {}},
@@ -162,9 +174,7 @@ TEST_F(AgendaExports, DayAndMonthListTheirCardsDoneOrNotInTimeOrderKeepingFileOr
         EXPECT_EQ(column(w.get(), 0), c.numbers);
         const QByteArray file = exportFrom(*w, c.file);
         EXPECT_EQ(file.count("<tr>"), c.clients.size() + 1);
-        EXPECT_EQ(file, SpreadsheetExport::document(w->desc().sheetName,
-                                                    AppointmentColumns::table(true).sheetColumns(), w->rows()));
-        if (!c.keys.isEmpty()) EXPECT_EQ(w->rows().front().last(), c.keys.front());
+        EXPECT_EQ(file, Sheet::expected(QLatin1String(c.sheet), sheetColumns(true), gridRows(w.get())));
     }
 }
 

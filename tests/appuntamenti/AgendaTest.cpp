@@ -144,7 +144,7 @@ TEST_F(Agenda, AnArchiveThatCannotBeOpenedIsSaidAndPlaysNothing) {
 TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
     agenda.show();
     click("btnWhatsApp");
-    EXPECT_EQ(seams.messageTexts(), QStringList{TfrmAgenda::kMsgListaVuota});
+    EXPECT_EQ(seams.messageTexts(), QStringList{QStringLiteral("Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.")});
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
 
     agenda.hide();
@@ -152,7 +152,8 @@ TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
              {"05/03/2025", "09:05", "0", "No", "Neri Paola", " 3331234567 "}});
     agenda.show();
     click("btnWhatsApp");  // right after showing, nothing chosen
-    EXPECT_EQ(seams.lastMessage().text, TfrmAgenda::kMsgSelezione);
+    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
+                                         "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
     EXPECT_TRUE(seams.modals.empty());
 
@@ -185,7 +186,8 @@ TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
     agenda.show();
     EXPECT_TRUE(child<QLabel>(&agenda, "titCel")->text().isEmpty());
     click("btnWhatsApp");
-    EXPECT_EQ(seams.lastMessage().text, TfrmAgenda::kMsgSelezione);
+    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
+                                         "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
 }
 
 TEST_F(Agenda, PrintsTheListAndOpensTheExportsOnTheCalendarsDay) {
@@ -193,7 +195,7 @@ TEST_F(Agenda, PrintsTheListAndOpensTheExportsOnTheCalendarsDay) {
     agenda.show();
     click("btnStampa");
     ASSERT_EQ(seams.reports.size(), 1u);
-    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList{TfrmAgenda::kTitoloStampa});
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList{"Riepilogo appuntamenti imminenti"});
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"), list()->lines());
 
     EXPECT_EQ(agenda.calendarDate(), QDate(2025, 3, 5));
@@ -222,7 +224,7 @@ TEST_F(Agenda, PrintsTheListAndOpensTheExportsOnTheCalendarsDay) {
 
     click("imgGuida");
     EXPECT_EQ(seams.helpRequests, QStringList{"App Agenda Appuntamenti"});
-    const auto guide = HelpTopics::find(TfrmAgenda::kHelpTitle);
+    const auto guide = HelpTopics::find("App Agenda Appuntamenti");
     ASSERT_TRUE(guide.has_value());
     EXPECT_EQ(guide->paragraphs.size(), 7);
 }

@@ -38,7 +38,8 @@ protected:
     }
 
     // Opens the window on the card; the driver is the user.
-    std::optional<Attachments> edit(std::function<void(QDialog*)> user, const QString& mode = "clienti",
+    std::optional<Attachments> edit(std::function<void(QDialog*)> user,
+                                    Attachments::Mode mode = Attachments::Mode::Clienti,
                                     const Attachments& current = card()) {
         seams.onModal(std::move(user));
         return TfrmAllegaCartella::edit(nullptr, mode, current);
@@ -83,16 +84,19 @@ TEST_F(AttachWindow, ShowsTheCardAndAppliesTheSixValuesTrimmed) {
     EXPECT_EQ(*result, expected);
 }
 
-TEST_F(AttachWindow, ApplyOnlyForTheWindowsThatTakeAttachments) {
-    for (const QString mode : {"pratica", "clienti", "protocollo", "dipendenti", "libri"})
-        EXPECT_TRUE(edit([](QDialog* w) { click(w, "btnApplica"); }, mode).has_value()) << mode.toStdString();
-
-    bool stayedOpen = false;
-    EXPECT_FALSE(edit([&](QDialog* w) {
-                     click(w, "btnApplica");
-                     stayedOpen = w->isVisible();
-                 }, "scadenze").has_value());
-    EXPECT_TRUE(stayedOpen);
+TEST_F(AttachWindow, EveryWindowThatTakesAttachmentsIsNamedAndGetsThemBack) {
+    using M = Attachments::Mode;
+    const std::pair<M, const char*> modes[] = {
+        {M::Pratica, "pratica"}, {M::Clienti, "clienti"}, {M::Protocollo, "protocollo"},
+        {M::Dipendenti, "dipendenti"}, {M::Libri, "libri"}};
+    for (const auto& [mode, keyword] : modes) {
+        QString shown;
+        EXPECT_TRUE(edit([&](QDialog* w) {
+                        shown = child<QLabel>(w, "lblMemory")->text();
+                        click(w, "btnApplica");
+                    }, mode).has_value()) << keyword;
+        EXPECT_EQ(shown, QString::fromLatin1(keyword));
+    }
 }
 
 TEST_F(AttachWindow, AnnullaLeavesTheCardButKeepsTheCopiedFile) {
@@ -189,7 +193,9 @@ TEST_F(AttachWindow, FailedCopyWarnsAndLeavesTheSlot) {
         });
         ASSERT_EQ(seams.messages.size(), c.fullDisk ? 2u : 1u);  // after the overwrite question
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, AttachedFiles::kMsgCopiaFallita);
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: non \u00E8 stato possibile copiare il file nella cartella dei documenti allegati.\r\n\r\n"
+                                                  "Accertarsi che il file sia leggibile e di possedere i privilegi di scrittura nella cartella di "
+                                                  "installazione del programma."));
         EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: "));
         EXPECT_EQ(result->files[1], QStringLiteral("vecchio.pdf"));
         if (c.fullDisk) {
@@ -225,7 +231,7 @@ TEST_F(AttachWindow, ApriOpensTheQuotedPathOfANamedFile) {
         EXPECT_FALSE(enabled(w, "btnApri03"));
         click(w, "btnApri01");
         click(w, "btnAnnulla");
-    }, "clienti", current);
+    }, Attachments::Mode::Clienti, current);
     EXPECT_EQ(seams.opened,
               QStringList{"\"" + QDir::toNativeSeparators(seams.folder() + "Documenti_Allegati/contratto.pdf") + "\""});
 }

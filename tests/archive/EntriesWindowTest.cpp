@@ -7,6 +7,7 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/EntriesWindow.h"
+#include "support/Said.h"
 #include "support/Seams.h"
 #include "ui/RecordList.h"
 
@@ -72,7 +73,7 @@ TEST_F(EntriesWindow, AddAppendsAndSavingAgainOverwritesTheSameEntry) {
         put(d, "txtNome", "Anna");
         put(d, "txtNota", " prima ");
         press(d, "btnSalva");
-        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgInserita);
+        EXPECT_EQ(seams.lastMessage().text, Said::inserita);
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
         EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("1"));
 
@@ -83,7 +84,7 @@ TEST_F(EntriesWindow, AddAppendsAndSavingAgainOverwritesTheSameEntry) {
         press(d, "btnSalva");
         put(d, "txtNota", "seconda");
         press(d, "btnSalva");
-        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgSalvata);
+        EXPECT_EQ(seams.lastMessage().text, Said::salvata);
         EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("2"));
     });
     EXPECT_EQ(file(), entry("Anna", "prima") + entry("Bruno", "seconda"));
@@ -104,7 +105,7 @@ TEST_F(EntriesWindow, ModifyOverwritesTheEntryOfTheLine) {
         EXPECT_EQ(child<QLineEdit>(d, "txtNota")->text(), QStringLiteral("seconda"));
         put(d, "txtNota", "cambiata");
         press(d, "btnSalva");
-        EXPECT_EQ(seams.lastMessage().text, TEntriesWindow::kMsgSalvata);
+        EXPECT_EQ(seams.lastMessage().text, Said::salvata);
     });
     EXPECT_EQ(file(), entry("Anna", "prima") + entry("", "non elencata") + entry("Bruno", "cambiata"));
 
@@ -124,7 +125,7 @@ TEST_F(EntriesWindow, AFileThatCannotBeWrittenKeepsTheFields) {
             FullDisk full;
             press(d, "btnSalva");
         }
-        EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+        EXPECT_EQ(seams.lastMessage().text, Said::accesso);
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
         EXPECT_TRUE(child<QLabel>(d, "lblPosizione")->text().isEmpty());
         EXPECT_EQ(child<QLineEdit>(d, "txtNome")->text(), QStringLiteral("Anna"));

@@ -11,11 +11,15 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "platform/ProgramFolder.h"
+
 #include "archive/ArchivioSchede.h"
 #include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
+#include "support/Said.h"
 #include "support/Seams.h"
 #include "ui/Help.h"
+#include "ui/StatusLine.h"
 #include "ui/PictureButton.h"
 
 namespace {
@@ -48,34 +52,36 @@ const RecordLayout& provaLayout() {
 // The grid says "Comune / Città", the sheet "Città".
 const ColumnTable kTable({{"Cognome e nome", "Nome", 250}, {"Comune / Citt\u00E0", "Citta", 150, {}, "Citt\u00E0"}});
 
-// An export window over records held in memory, their fields in layout
-// order; reading fails at failAt.
+// An export window over "Prova.pro", written with the given records, their
+// fields in layout order; reading fails at the record failAt.
 class TfrmProva : public TExportWindow {
 public:
-    std::vector<Record> data;
     int failAt = -1;
 
     explicit TfrmProva(const std::vector<QStringList>& rows, const ColumnTable& table = kTable) {
+        QFile file(ProgramFolder::file("Prova.pro"));
+        file.open(QIODevice::WriteOnly);
         for (const QStringList& fields : rows) {
             Record r(provaLayout());
             for (int i = 0; i < fields.size(); ++i) r.set(i, fields.at(i));
-            data.push_back(r);
+            file.write(r.bytes());
         }
+        file.close();
         ExportWindowDescription desc;
         desc.caption = " Prova";
         desc.fileName = "Prova.xls";
         desc.sheetName = "Prova";
         desc.table = table;
         desc.helpTitle = "Guida prova";
+        desc.archive = "Prova.pro";
+        desc.layout = &provaLayout();
+        desc.filter = [this] {
+            return [this, read = 0](const Record&) mutable {
+                if (read++ == failAt) throw ArchiveError("unreadable");
+                return true;
+            };
+        };
         FormCreate(desc);
-    }
-
-protected:
-    void forEachRecord(const RecordSink& add) override {
-        for (int i = 0; i < int(data.size()); ++i) {
-            if (i == failAt) throw ArchiveError("unreadable");
-            add(data[size_t(i)]);
-        }
     }
 };
 
@@ -108,7 +114,7 @@ TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
     exportFrom(w);
 
     EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail);
-    EXPECT_EQ(seams.messageTexts(), QStringList({TExportWindow::kMsgDomanda, TExportWindow::kMsgEsportate}));
+    EXPECT_EQ(seams.messageTexts(), QStringList({Said::esportaDomanda, Said::esportate}));
     EXPECT_EQ(seams.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seams.messages[1].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seams.opened, QStringList{quotedPath()});
@@ -153,7 +159,7 @@ TEST_F(ExportWindow, NoToTheFirstQuestionWritesNothing) {
     TfrmProva w(kTwoRows);
     exportFrom(w);
     EXPECT_EQ(written(), QByteArray("earlier"));
-    EXPECT_EQ(seams.messageTexts(), QStringList{TExportWindow::kMsgDomanda});
+    EXPECT_EQ(seams.messageTexts(), QStringList{Said::esportaDomanda});
     EXPECT_TRUE(seams.opened.isEmpty());
 }
 
@@ -164,7 +170,7 @@ TEST_F(ExportWindow, UnwritableTargetGivesThePlainMessage) {
     ASSERT_EQ(seams.messages.size(), 2u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
     EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_TRUE(seams.opened.isEmpty());
     EXPECT_EQ(w.grid()->rowCount(), 2);  // the user may try again
 }
@@ -176,7 +182,7 @@ TEST_F(ExportWindow, FullDiskKeepsTheEarlierFileAndSaysSo) {
         FullDisk full;
         exportFrom(w);
     }
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(fileBytes(seams.file("Prova.xls")), QByteArray("earlier export"));
     EXPECT_TRUE(seams.opened.isEmpty());
 }
@@ -251,9 +257,9 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
         FullDisk full;
         child<QAbstractButton>(&w, "cmdEsporta")->click();
     }
-    EXPECT_EQ(seams.lastMessage().text, TExportWindow::kMsgErrore);
+    EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(written(), QByteArray("earlier export"));
-    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), QStringList{"Prova.xls"});  // no stray temporary file
+    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
 }
 
 TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
@@ -286,18 +292,6 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
                            Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &background);
     EXPECT_EQ(info->text(), QString());
-}
-
-TEST(ExportMessages, TextsAsTheUserReadsThem) {
-    EXPECT_EQ(TExportWindow::kMsgDomanda,
-              QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-                             "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
-    EXPECT_EQ(TExportWindow::kMsgEsportate,
-              QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il "
-                             "file di Excel?"));
-    EXPECT_EQ(TExportWindow::kMsgErrore,
-              QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
-                             "file di Excel non sia già aperto."));
 }
 
 TEST_F(ExportWindow, HelpAndExit) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,32 +20,37 @@
 #include "report/CardReport.h"
 #include "support/Seams.h"
 #include "ui/FieldEditor.h"
+#include "ui/Grid.h"
 #include "ui/RecordList.h"
 
 namespace {
 
 const RecordLayout& stub() {
-    static const RecordLayout l("TStub", {{"Nome", 20}, {"Data", 10}, {"Attivo", 2}});
+    static const RecordLayout l("TStub", {{"Nome", 20}, {"Data", 10}, {"Attivo", 2}, {"Codice", 5}});
     return l;
 }
 
+// A whole card window from its field table, its rules and the bases' buttons.
 class TfrmStub : public TRecordWindow {
 public:
     TfrmStub() {
         setObjectName("frmStub");
         QGridLayout* g = addSection("sezStub", "note", "Dati", 2);
-        g->addWidget(addEdit("Nome"), 0, 0);
-        g->addWidget(FieldKinds::date(fieldsArea(), "txtData", "data"), 0, 1);
-        g->addWidget(FieldKinds::flag(fieldsArea(), "chkAttivo", "Attivo"), 1, 0);
+        placeField(g, 0, 0, 1, {.field = "Nome", .label = "Nome:", .required = "Attenzione: indicare il nome."});
+        placeField(g, 0, 1, 1, {.field = "Data", .label = "Data:", .kind = FieldKind::Date,
+                                .required = "Attenzione: indicare la data."});
+        placeField(g, 1, 0, 1, {.field = "Codice", .label = "Codice:", .rules = FieldKinds::DigitsOnly});
+        placeField(g, 1, 1, 1, {.field = "Attivo", .label = "Attivo", .kind = FieldKind::Flag});
         RecordWindowDescription d;
-        for (const char* b : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                              "cmdDuplica", "cmdTrova", "cmdStampa", "cmdEsporta", "cmdEsci"})
-            d.buttons.push_back(standardButton(QLatin1String(b)));
+        addStandardButtons(d, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
+                               "cmdDuplica", "cmdTrova", "cmdStampa", "cmdEsporta", "cmdEsci"});
         d.layout = &stub();
         d.fileName = "Stub.pro";
-        d.firstField = "txtNome";
-        d.enterChain = {"txtNome", "txtData"};
-        d.required = {{"txtNome", "Attenzione: indicare il nome."}};
+        // After the required fields, in order: a code of three digits at least.
+        d.rules = {[](const CardValues& v) -> std::optional<Refusal> {
+            if (v["Codice"].size() >= 3) return std::nullopt;
+            return Refusal{"Codice", "Attenzione: il codice ha almeno tre cifre.", MsgKind::Plain};
+        }};
         FormCreate(d);
     }
 
@@ -55,21 +61,29 @@ public:
         f.fileName = "Stub.pro";
         f.fields = {{"txtNome", "Nome:", "Nome"}};
         f.line = {{"", "Nome", 10}, {"  ", "Data", -1}};
-        f.cardMode = "stub";
+        f.mode = "stub";
         TFindWindow w(f, this);
-        w.setMode("stub");
-        w.choose();
+        showRecord(w.choose());
     }
 
+    // The active cards only, by name; the flag itself is not exported.
     void cmdEsportaClick() override {
         struct Export : TExportWindow {
             explicit Export(QWidget* owner) : TExportWindow(owner) {
-                FormCreate({" Esporta", "Stub.xls", "Stub", ColumnTable({{"Nome", "Nome", 200}, {"Data", "Data", 100},
-                                                                          {"Attivo", "Attivo", 50, {}, {}, {}, 0, false}}),
-                            {}});
-            }
-            void forEachRecord(const RecordSink& add) override {
-                Archive::forEach("Stub.pro", stub(), [&](const Record& r, int) { add(r); });
+                ExportWindowDescription d;
+                d.caption = " Esporta";
+                d.fileName = "Stub.xls";
+                d.sheetName = "Stub";
+                d.table = ColumnTable({{"Nome", "Nome", 200}, {"Data", "Data", 100},
+                                       {"Attivo", "Attivo", 50, {}, {}, {}, 0, false},
+                                       {.header = "Sigla", .sheetWidth = 60, .compute = [](const Record& r) {
+                                            return r.get("Nome").left(2).toUpper() + r.get("Codice");
+                                        }}});
+                d.archive = "Stub.pro";
+                d.layout = &stub();
+                d.filter = [] { return [](const Record& r) { return r.get("Attivo") == QStringLiteral("S\u00EC"); }; };
+                d.orderKey = [](const Record& r) { return r.get("Nome"); };
+                FormCreate(d);
             }
         } w(this);
         w.showModal();
@@ -88,11 +102,12 @@ public:
     }
 };
 
-Record card(const char* name, const char* date, const char* active) {
+Record card(const char* name, const char* date, const char* active, const char* code) {
     Record r(stub());
     r.set("Nome", name);
     r.set("Data", date);
     r.set("Attivo", QString::fromUtf8(active));
+    r.set("Codice", code);
     return r;
 }
 
@@ -111,10 +126,27 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
         return QAccessible::queryAccessibleInterface(child<QLabel>(&w, "lblPosizione"))->text(QAccessible::Name);
     };
 
-    // Typed, the date picked from the calendar by a key, saved.
+    // The save checks: the required fields in the table's order, then the rule;
+    // each refusal says why and takes the user to the field.
+    struct Refused { const char* text; MsgKind kind; const char* focus; };
+    auto refused = [&](const Refused& r) {
+        seams.messages.clear();
+        click("cmdSalva");
+        ASSERT_EQ(seams.messages.size(), 1u) << r.text;
+        EXPECT_EQ(seams.lastMessage().text, QString::fromUtf8(r.text));
+        EXPECT_EQ(seams.lastMessage().kind, r.kind);
+        EXPECT_TRUE(child<QWidget>(&w, r.focus)->hasFocus()) << r.focus;
+        EXPECT_EQ(pos(), QString());
+    };
+    refused({"Attenzione: indicare il nome.", MsgKind::Warning, "txtNome"});
+
+    // Typed, the date picked from the calendar by a key; Enter goes round the
+    // typed fields, past the flag.
     auto* nome = child<QLineEdit>(&w, "txtNome");
     nome->setFocus();
     QTest::keyClicks(nome, "Anna");
+    refused({"Attenzione: indicare la data.", MsgKind::Warning, "txtData"});
+    nome->setFocus();
     QTest::keyClick(nome, Qt::Key_Return);
     auto* data = child<QLineEdit>(&w, "txtData");
     ASSERT_TRUE(data->hasFocus());
@@ -124,19 +156,38 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     });
     QTest::keyClick(data, Qt::Key_Return);  // in a date field Enter opens the picker
     EXPECT_EQ(data->text(), QStringLiteral("09/04/2025"));
+    QApplication::setActiveWindow(&w);  // back from the picker
+    auto* codice = child<QLineEdit>(&w, "txtCodice");
+    codice->setFocus();
+    QTest::keyClicks(codice, "1x2");  // digits only
+    EXPECT_EQ(codice->text(), QStringLiteral("12"));
+    QTest::keyClick(codice, Qt::Key_Return);
+    EXPECT_TRUE(nome->hasFocus());
+    refused({"Attenzione: il codice ha almeno tre cifre.", MsgKind::Plain, "txtCodice"});
+    EXPECT_FALSE(QFile::exists(seams.file("Stub.pro")));  // nothing written until every check passes
+
+    codice->setText("123");
     child<QCheckBox>(&w, "chkAttivo")->setChecked(true);
     EXPECT_EQ(spoken(), QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio"));
     click("cmdSalva");
+    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     EXPECT_EQ(pos(), QStringLiteral("1"));
     EXPECT_EQ(spoken(), QStringLiteral("Scheda n. 1 in archivio"));
 
-    // Duplicated and saved under another name: appended.
+    // Duplicated and saved under another name, not active: appended; then
+    // a third, active.
     click("cmdDuplica");
     EXPECT_EQ(pos(), QString());
     nome->setText("Bruno");
+    child<QCheckBox>(&w, "chkAttivo")->setChecked(false);
     click("cmdSalva");
-    EXPECT_EQ(fileBytes(seams.file("Stub.pro")),
-              card("Anna", "09/04/2025", "S\u00EC").bytes() + card("Bruno", "09/04/2025", "S\u00EC").bytes());
+    click("cmdDuplica");
+    nome->setText("Aldo");
+    child<QCheckBox>(&w, "chkAttivo")->setChecked(true);
+    click("cmdSalva");
+    EXPECT_EQ(fileBytes(seams.file("Stub.pro")), card("Anna", "09/04/2025", "S\u00EC", "123").bytes() +
+                                                     card("Bruno", "09/04/2025", "No", "123").bytes() +
+                                                     card("Aldo", "09/04/2025", "S\u00EC", "123").bytes());
 
     // A new card empties every field; browsing brings the first back.
     click("cmdNuovo");
@@ -158,11 +209,21 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     EXPECT_EQ(pos(), QStringLiteral("2"));
     EXPECT_EQ(spoken(), QStringLiteral("Scheda n. 2 in archivio"));
 
-    // Exported through the column table: the column left out is not written.
-    seams.onModal([](QDialog* d) { child<QAbstractButton>(d, "cmdEsporta")->click(); });
+    // Exported through the column table: the active cards by name, each row
+    // numbered in reading order, a computed column, the column left out not written.
+    seams.onModal([](QDialog* d) {
+        auto* grid = child<TGrid>(d, "grdRecords");
+        ASSERT_EQ(grid->gridModel()->rows(), 2);
+        EXPECT_EQ(grid->text(0, 0) + " " + grid->text(0, 1) + " " + grid->text(1, 0) + " " + grid->text(1, 1),
+                  QStringLiteral("2 Aldo 1 Anna"));
+        child<QAbstractButton>(d, "cmdEsporta")->click();
+    });
     click("cmdEsporta");
     const QByteArray sheet = fileBytes(seams.file("Stub.xls"));
-    EXPECT_TRUE(sheet.contains("<td style=\"text-align: left;\">Bruno</td><td style=\"text-align: left;\">09/04/2025</td></tr>"));
+    const QByteArray td = "<td style=\"text-align: left;\">";
+    EXPECT_TRUE(sheet.contains("<tr>" + td + "Aldo</td>" + td + "09/04/2025</td>" + td + "AL123</td></tr><tr>" + td +
+                               "Anna</td>" + td + "09/04/2025</td>" + td + "AN123</td></tr></table>"));
+    EXPECT_FALSE(sheet.contains("Bruno"));
     EXPECT_FALSE(sheet.contains("Attivo"));
 
     // The card printed from what the window shows.

@@ -12,7 +12,9 @@
 #include "clienti/TfrmClienti.h"
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
+#include "support/Said.h"
 #include "support/Seams.h"
+#include "support/Sheet.h"
 
 namespace {
 
@@ -63,7 +65,7 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Esporta archivio clienti in Excel"));
 
     exportGrid(&w);
-    const std::vector<ExportColumn> columns = {
+    const Sheet::Columns columns = {
         {"Cognome e nome", 250}, {"Data di nascita", 200}, {"Comune di nascita", 250},
         {"Tel. preferenziale", 250}, {"Indirizzo di residenza", 300}, {"Comune di residenza", 250},
         {"Modalit\u00E0 di pagamento", 250}, {"Tel. casa", 250}, {"Tel. ufficio", 250},
@@ -74,7 +76,7 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
     QStringList cells = gridRow(g, 0);
     cells.removeFirst();
     const QByteArray bytes = fileBytes(seams.file("Clienti.xls"));
-    EXPECT_EQ(bytes, SpreadsheetExport::document("Archivio Clienti", columns, {cells}));
+    EXPECT_EQ(bytes, Sheet::expected("Archivio Clienti", columns, {cells}));
     EXPECT_TRUE(bytes.contains("<x:Name>Archivio Clienti</x:Name>"));
     EXPECT_TRUE(bytes.contains("Rossi Niccol\xF2</td>"));
     EXPECT_EQ(bytes.count("<tr>"), 2);
@@ -159,13 +161,13 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
     EXPECT_EQ(h.windowTitle(), QStringLiteral(" Storico chiamate cliente"));
 
     exportGrid(&h);
-    const std::vector<ExportColumn> columns = {
+    const Sheet::Columns columns = {
         {"Data chiamata", 150}, {"Ora chiamata", 150}, {"Tipo chiamata", 200}, {"Oggetto", 350},
         {"Esito", 300}, {"Grado soddisfazione", 250}, {"Durata", 200}, {"Cognome e nome cliente", 250},
         {"Codice fiscale", 200}, {"Zona di appartenenza", 250}, {"Tel. preferenziale", 200},
         {"Tel. cellulare", 200}, {"Indirizzo e-mail", 250}, {"Note", 350}, {"Operatore o agente", 250}};
     const QByteArray bytes = fileBytes(seams.file("Storico_Chiamate_Cliente.xls"));
-    EXPECT_EQ(bytes, SpreadsheetExport::document("Storico Chiamate Cliente", columns, {cells}));
+    EXPECT_EQ(bytes, Sheet::expected("Storico Chiamate Cliente", columns, {cells}));
     EXPECT_TRUE(bytes.contains(">Richiamare se &lt; 10 giorni &amp; urgente</td>"));
 }
 
@@ -211,12 +213,12 @@ TEST_F(ClientExport, ArchiveHeldElsewhereIsToldAndNothingIsExported) {
     EXPECT_EQ(w.grid()->rowCount(), 0);
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
-    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(seams.lastMessage().text, Said::accesso);
 
     exportGrid(&w);
     ASSERT_EQ(seams.messages.size(), 2u);  // no question first: there is nothing to export
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
-    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(seams.lastMessage().text, Said::accesso);
     EXPECT_EQ(fileBytes(seams.file("Clienti.xls")), earlier);
     EXPECT_TRUE(seams.opened.isEmpty());
 }

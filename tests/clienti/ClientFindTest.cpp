@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -48,10 +49,15 @@ protected:
         appendRecords(seams.file("Contatti.pro"), records);
     }
 
-    // Opens the find window from owner in a mode; the driver works on it.
-    void find(QWidget* owner, const QString& mode, const std::function<void(QDialog*)>& driver) {
+    // Opens the find window from owner; the driver works on it.
+    void find(QWidget* owner, const std::function<void(QDialog*)>& driver) {
         seams.onModal(driver);
-        TfrmTrovaClienti::open(owner, mode);
+        TfrmTrovaClienti::open(owner, TfrmTrovaClienti::Mode::Clienti);
+    }
+    // The client window's own find, as its "Trova" opens it.
+    void find(TfrmClienti* window, const std::function<void(QDialog*)>& driver) {
+        seams.onModal(driver);
+        child<QAbstractButton>(window, "cmdTrova")->click();
     }
 
     static void search(QDialog* d, std::initializer_list<std::pair<const char*, const char*>> criteria) {
@@ -72,7 +78,7 @@ QString line(const char* name, const char* phone, const char* occupation, const 
 TEST_F(ClientFind, EmptyCriteriaListEveryCardAsFixedLines) {
     archive({{"Mario Rossi", "06 123", "Avvocato", "cliente storico"}, {"Anna Bianchi"}});
     QWidget owner;
-    find(&owner, "clienti", [&](QDialog* d) {
+    find(&owner, [&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova clienti in archivio"));
         search(d, {});
         EXPECT_EQ(lines(d), QStringList({line("Mario Rossi", "06 123", "Avvocato", "cliente storico"),
@@ -99,7 +105,7 @@ TEST_F(ClientFind, CriteriaAreCaseInsensitiveSubstringsJoinedByAnd) {
     };
     for (const Case& c : cases) {
         QWidget owner;
-        find(&owner, "clienti", [&](QDialog* d) {
+        find(&owner, [&](QDialog* d) {
             search(d, c.criteria);
             QStringList names;
             for (const QString& l : lines(d)) names << Text::trim(l.left(26));
@@ -113,7 +119,7 @@ TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
     archive({{"Gemelli", "1", "Medico"}, {"Altro"}, {"Gemelli", "1", "Medico"}, {longName}});
     TfrmClienti w;
     w.show();
-    find(&w, "clienti", [&](QDialog* d) {
+    find(&w, [&](QDialog* d) {
         search(d, {{"txtCliente", "gemelli"}});
         ASSERT_EQ(lines(d).size(), 2);
         doubleClick(d, 0);
@@ -122,7 +128,7 @@ TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
     EXPECT_EQ(child<QLabel>(&w, "lblPosizione")->text(), QStringLiteral("3"));
     EXPECT_EQ(child<QLineEdit>(&w, "txtCodFisc")->text(), QStringLiteral("CF2"));
 
-    find(&w, "clienti", [&](QDialog* d) {
+    find(&w, [&](QDialog* d) {
         search(d, {{"txtCliente", "terme"}});
         EXPECT_EQ(lines(d).value(0).left(26), QString::fromUtf8(longName).left(26));
         doubleClick(d, 0);
@@ -133,23 +139,26 @@ TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
 
 TEST_F(ClientFind, OtherModesHandTheChosenClientBackToTheAsker) {
     archive({{"Anna Bianchi"}, {"Mario Rossi", "06 123", "", "", "Nord"}});
-    for (const char* mode : {"chiamate", "pratica", "scadenze", "riepilogo"}) {
+    using M = TfrmTrovaClienti::Mode;
+    const std::pair<M, const char*> modes[] = {
+        {M::Chiamate, "chiamate"}, {M::Pratica, "pratica"}, {M::Scadenze, "scadenze"}, {M::Riepilogo, "riepilogo"}};
+    for (const auto& [mode, keyword] : modes) {
         // The find window writes nothing into its asker: the asker copies what it imports.
         QDialog asker;
         auto* name = new QLineEdit(&asker);
         name->setObjectName("txtCliente");
         seams.onModal([&](QDialog* d) {
-            EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QString::fromLatin1(mode));
+            EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QString::fromLatin1(keyword));
             search(d, {{"txtCliente", "rossi"}});
             doubleClick(d, 0);
         });
         const std::optional<FoundRecord> found = TfrmTrovaClienti::open(&asker, mode);
-        ASSERT_TRUE(found) << mode;
+        ASSERT_TRUE(found) << keyword;
         EXPECT_EQ(found->position, 2);
         EXPECT_EQ(found->record.get("Cliente"), QStringLiteral("Mario Rossi"));
         EXPECT_EQ(found->record.get("Recapito"), QStringLiteral("06 123"));
         EXPECT_EQ(found->record.get("CodFisc"), QStringLiteral("CF1"));
-        EXPECT_TRUE(name->text().isEmpty()) << mode;
+        EXPECT_TRUE(name->text().isEmpty()) << keyword;
     }
 }
 
@@ -157,7 +166,7 @@ TEST_F(ClientFind, TheChosenCardIsReadFreshAtItsPosition) {
     archive({{"Gemelli", "1", "Medico"}, {"Altro"}, {"Gemelli", "1", "Medico"}});
     TfrmClienti w;
     w.show();
-    find(&w, "clienti", [&](QDialog* d) {
+    find(&w, [&](QDialog* d) {
         search(d, {});
         // Another program changes the later twin after the search, keeping its line.
         Record changed(Layouts::TSchedaCliente());
@@ -191,7 +200,7 @@ TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
     for (const Case& c : cases) {
         TfrmClienti w;
         w.show();
-        find(&w, "clienti", [&](QDialog* d) {
+        find(&w, [&](QDialog* d) {
             search(d, {});
             c.choose(child<TRecordList>(d, "lstRecords"));
             EXPECT_FALSE(d->isVisible()) << c.what;
@@ -204,7 +213,7 @@ TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
 TEST_F(ClientFind, QuickFindMovesOnAndWraps) {
     archive({{"Rossi Uno"}, {"Verdi"}, {"Rossi Due"}, {"Rossi Tre"}});
     QWidget owner;
-    find(&owner, "clienti", [&](QDialog* d) {
+    find(&owner, [&](QDialog* d) {
         search(d, {});
         auto* list = child<TRecordList>(d, "lstRecords");
         auto* text = child<QLineEdit>(d, "txtTrova");
@@ -234,7 +243,7 @@ TEST_F(ClientFind, PrintSendsTheListToThePrinter) {
     archive({{"Mario Rossi"}, {"Anna Bianchi"}});
     QWidget owner;
     QStringList shown;
-    find(&owner, "clienti", [&](QDialog* d) {
+    find(&owner, [&](QDialog* d) {
         search(d, {});
         shown = lines(d);
         child<QPushButton>(d, "btnStampa")->click();
@@ -247,7 +256,7 @@ TEST_F(ClientFind, PrintSendsTheListToThePrinter) {
 TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
     QDir(seams.folder()).mkdir("Contatti.pro");
     QWidget owner;
-    find(&owner, "clienti", [&](QDialog* d) {
+    find(&owner, [&](QDialog* d) {
         search(d, {{"txtCliente", "x"}});
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
         EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
@@ -256,7 +265,7 @@ TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
         EXPECT_TRUE(child<QWidget>(d, "lblAttendere")->isVisible());
     });
     QDir(seams.folder()).rmdir("Contatti.pro");
-    find(&owner, "clienti", [&](QDialog* d) {
+    find(&owner, [&](QDialog* d) {
         search(d, {});
         child<QPushButton>(d, "btnTrova")->click();
         EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));

@@ -60,7 +60,8 @@ TEST_F(PhotoBoxTest, LoadsJpegAndBitmapAndKeepsThePictureWhenAFileCannotBeDecode
         EXPECT_EQ(seams.messages.size(), s.warned ? 1u : 0u) << s.file.toStdString();
         if (s.warned) {
             EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-            EXPECT_EQ(seams.lastMessage().text, TPhotoBox::kMsgNonLeggibile);
+            EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: il file scelto non contiene un'immagine in formato Jpeg o Bitmap leggibile.\n\r\n\r"
+                                                       "La foto mostrata non \u00E8 stata cambiata."));
         }
     }
     const FileDialogRequest& asked = seams.fileRequests.front();
@@ -125,7 +126,8 @@ TEST_F(PhotoBoxTest, SavesAsJpegThroughTheSaveDialogAndKeepsThePhotoWhenTheWrite
     seams.pickFile(seams.file(QStringLiteral("manca/Foto.jpg")));
     box->saveAs();
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(seams.lastMessage().text, TPhotoBox::kMsgNonSalvata);
+    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: non \u00E8 stato possibile salvare la foto nel file indicato.\n\r\n\r"
+                                         "Accertarsi di possedere i privilegi di scrittura nella cartella scelta e che il disco non sia pieno."));
     EXPECT_TRUE(box->hasPhoto());
     EXPECT_EQ(box->picture().size(), QSize(300, 200));
 }

@@ -108,7 +108,9 @@ TEST_F(PhotoStoreTest, AFailedWriteWarnsAndKeepsTheBoxAndTheEarlierPhoto) {
     ASSERT_EQ(seams.messages.size(), 2u);
     for (const ShownMessage& m : seams.messages) {
         EXPECT_EQ(m.kind, MsgKind::Warning);
-        EXPECT_EQ(m.text, PhotoStore::kMsgNonSalvata);
+        EXPECT_EQ(m.text, QStringLiteral("Attenzione: la scheda \u00E8 stata salvata, ma non \u00E8 stato possibile salvarne la "
+                                         "foto.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di "
+                                         "installazione del programma e che il disco non sia pieno."));
         EXPECT_EQ(m.parentName, QStringLiteral("frmProva"));
     }
     EXPECT_TRUE(box->hasPhoto());

@@ -11,6 +11,7 @@
 #include "archive/Layouts.h"
 #include "archive/Slideshow.h"
 #include "platform/Timer.h"
+#include "support/Said.h"
 #include "support/Seams.h"
 #include "ui/PhotoBox.h"
 
@@ -147,7 +148,7 @@ TEST_F(SlideshowTest, AnArchiveThatCannotBeOpenedIsReportedAndTheShowGoesOn) {
     Timers::advance(6000);
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Error);
-    EXPECT_EQ(seams.lastMessage().text, Archive::kMsgAccesso);
+    EXPECT_EQ(seams.lastMessage().text, Said::accesso);
     EXPECT_TRUE(show->isVisible());
     EXPECT_TRUE(timer()->isActive());
 

@@ -412,7 +412,7 @@ TEST_F(YearMenu, AprOpensTheYearsArchiveAndOtherwiseTheLauncherReturns) {
     for (const char* wrong : {"", "202"}) {
         year()->setText(wrong);
         child<QPushButton>(&menu, "btnApriPreventivi")->click();
-        EXPECT_EQ(seams.lastMessage().text, TfrmMenuProtocollo::kMsgAnno);
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         EXPECT_TRUE(menu.isVisible());
     }
     typeText(year(), "x1");  // only digits get in, and no more than four
@@ -444,7 +444,6 @@ TEST(Numbering, TheStartFieldRuleAndTheSettingsWritten) {
     const Case cases[] = {{"0012", "12"}, {"", "1"}, {"  ", "1"}, {"12,5", "13"}, {"12,49", "12"},
                           {",5", "1"},    {"5,", "1"}, {"abc", "1"}, {"0", "0"}};
     TfrmNumerazione w;
-    w.setMode("protocollo");
     w.show();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -466,7 +465,6 @@ TEST(Numbering, TheStartFieldRuleAndTheSettingsWritten) {
 
     // Shown again it loads them; "Annulla" writes nothing.
     TfrmNumerazione again;
-    again.setMode("protocollo");
     again.show();
     EXPECT_EQ(child<QLineEdit>(&again, "txtInizio")->text(), QStringLiteral("12"));
     EXPECT_TRUE(child<QCheckBox>(&again, "chkTipo")->isChecked());

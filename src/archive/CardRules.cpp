@@ -1,0 +1,30 @@
+#include "archive/CardRules.h"
+
+#include "platform/Text.h"
+
+CardValues::CardValues(std::initializer_list<std::pair<QString, QString>> values) {
+    for (const auto& [field, value] : values) set(field, value);
+}
+
+void CardValues::set(const QString& field, const QString& value) { values_.insert(field, Text::trim(value)); }
+
+namespace CardRules {
+
+QString needs(const QString& what) {
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + what;
+}
+
+CardRule required(const QString& field, const QString& warning) {
+    return [field, warning](const CardValues& v) -> std::optional<Refusal> {
+        if (v[field].isEmpty()) return Refusal{field, warning};
+        return std::nullopt;
+    };
+}
+
+std::optional<Refusal> check(const std::vector<CardRule>& rules, const CardValues& values) {
+    for (const CardRule& rule : rules)
+        if (std::optional<Refusal> r = rule(values)) return r;
+    return std::nullopt;
+}
+
+}  // namespace CardRules
