@@ -19,6 +19,7 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     v->addWidget(panel);
     list_ = panel->list();
     quickFind_ = panel->quickFind();
+    lblEscluse_ = panel->noteLine();
     connect(panel->printButton(), &QPushButton::clicked, this, &TSummaryList::btnStampaClick);
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &TRecordList::lineChosen, this, &TSummaryList::lstRecordsDblClick);
@@ -36,14 +37,16 @@ void TSummaryList::FormShow() {
     chosen_.reset();
     list_->clear();
     std::vector<RecordLine> lines;
+    LeftOut leftOut;
     bool complete = true;
     try {
         WaitCursor wait;
-        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection());
+        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection(), leftOut);
     } catch (const std::exception&) {
         complete = false;  // the list shows what could be read
     }
     list_->setLines(std::move(lines));
+    leftOut.showIn(lblEscluse_);
     findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setFocus(Qt::OtherFocusReason);
     // An empty or short list must not read as "nothing to do".
     if (!complete) Msg::plain(this, Archive::kMsgAccesso);

@@ -4,7 +4,8 @@
 // double click (or Enter) on a line chooses its card, read fresh from the
 // archive, for the record window that opened the summary. An archive that
 // cannot be read to its end is reported, so that a short or empty list never
-// passes for a complete one.
+// passes for a complete one, and so are the cards left out because what
+// selects them cannot be read, in a line under the list.
 #include <QSize>
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "archive/RecordLines.h"
 #include "ui/Form.h"
 
+class QLabel;
 class TQuickFind;
 class TRecordList;
 
@@ -51,5 +53,6 @@ private:
     SummaryListDescription desc_;
     TRecordList* list_;
     TQuickFind* quickFind_;
+    QLabel* lblEscluse_;
     std::optional<FoundRecord> chosen_;
 };

@@ -197,6 +197,8 @@ TListPanel::TListPanel(const QString& objectName, const QString& instruction, bo
     v->addWidget(text);
     list_ = new TRecordList(this);
     v->addWidget(list_, 1);
+    lblEscluse_ = Controls::noteLine(QStringLiteral("lblEscluse"), this);
+    v->addWidget(lblEscluse_);
     if (withCount) {
         lblTrovate_ = new QLabel(this);
         lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
