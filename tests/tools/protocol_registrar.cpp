@@ -50,7 +50,14 @@ int main(int argc, char** argv) {
     clock.start();
     for (int i = 0; i < count && (budgetMs < 0 || clock.elapsed() < budgetMs); ++i) {
         ++registrations;
+        seams.messages.clear();
         d.click("cmdNuovo");
+        if (!seams.messages.empty()) {  // the archive could not be counted: nothing to register on
+            ++unsaved;
+            std::fprintf(stderr, "Nuovo refused after %lld ms: %s\n", qint64(clock.elapsed()),
+                         qPrintable(seams.lastMessage().text));
+            continue;
+        }
         d.put("txtCategoria", QStringLiteral("Posta"));
         d.put("txtOggetto", QStringLiteral("%1 %2").arg(name).arg(i));
         d.click("optEntrata");
@@ -67,6 +74,8 @@ int main(int argc, char** argv) {
             // A re-proposal: the warning, a new number in the field.
             if (seams.messages.empty() || seams.lastMessage().kind != MsgKind::Warning || ++again > 20) {
                 ++unsaved;
+                std::fprintf(stderr, "unsaved after %lld ms: %s\n", qint64(clock.elapsed()),
+                             seams.messages.empty() ? "no message" : qPrintable(seams.lastMessage().text));
                 break;
             }
             ++reproposals;
