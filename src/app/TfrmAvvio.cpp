@@ -11,9 +11,9 @@
 #include "app/TfrmInfo.h"
 #include "app/Publisher.h"
 #include "platform/Formats.h"
-#include "platform/Shell.h"
 #include "ui/Help.h"
 #include "ui/Resources.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -188,7 +188,7 @@ void TfrmAvvio::imgGuidaClick() { Help::open(this, HelpTopics::generalTitle()); 
 
 void TfrmAvvio::imgCopyrightClick() { TfrmSplash::open(this); }
 
-void TfrmAvvio::icoSitoClick() { TMisc::Open(Publisher::webSite()); }
+void TfrmAvvio::icoSitoClick() { Desktop::open(this, Publisher::webSite()); }
 
 void TfrmAvvio::imgEsciClick() { AppShell::quit(); }
 

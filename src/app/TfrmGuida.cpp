@@ -6,10 +6,10 @@
 
 #include "app/HelpTopics.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "ui/Link.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/Desktop.h"
 
 TfrmGuida::TfrmGuida(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmGuida"));
@@ -60,7 +60,7 @@ void TfrmGuida::setTopic(const QString& title, const QString& text) {
 }
 
 void TfrmGuida::lnkWebClick() {
-    TMisc::Open(QStringLiteral("\"") + ProgramFolder::file(QStringLiteral("Guida.pdf")) + QStringLiteral("\""));
+    Desktop::open(this, QStringLiteral("\"") + ProgramFolder::file(QStringLiteral("Guida.pdf")) + QStringLiteral("\""));
 }
 
 void TfrmGuida::btnChiudiClick() { close(); }

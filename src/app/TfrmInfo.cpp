@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "app/Publisher.h"
-#include "platform/Shell.h"
 #include "ui/Link.h"
 #include "ui/PictureButton.h"
 #include "ui/Resources.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ QString TfrmInfo::mailCommand() {
            QStringLiteral("\"");
 }
 
-void TfrmInfo::lnkWebClick() { TMisc::Open(mailCommand()); }
+void TfrmInfo::lnkWebClick() { Desktop::open(this, mailCommand()); }
 void TfrmInfo::btnChiudiClick() { close(); }
 void TfrmInfo::FormShow() { centreOnScreen(); }
 
@@ -97,7 +97,7 @@ TfrmSplash::TfrmSplash(QWidget* owner) : TForm(owner) {
     setFixedBorder(625, 434);
 }
 
-void TfrmSplash::lnkWebClick() { TMisc::Open(Publisher::webSite()); }
+void TfrmSplash::lnkWebClick() { Desktop::open(this, Publisher::webSite()); }
 void TfrmSplash::btnChiudiClick() { close(); }
 
 void TfrmSplash::FormShow() {

@@ -19,10 +19,10 @@ QString key(const Record& card) {
     return date.mid(6, 4) + date.mid(3, 2) + date.left(2) + field(card, "OreApp") + field(card, "MinutiApp");
 }
 
-bool isImminent(const Record& card, const QDate& today) {
+Pick imminence(const Record& card, const QDate& today) {
     if (field(card, "Ottemperata") == QStringLiteral("S\u00EC")) return false;
     const QDate date = Formats::parseDate(field(card, "Data"));
-    if (!date.isValid()) return false;
+    if (!date.isValid()) return Pick::unreadableDate();
     const QString notice = field(card, "Avviso");
     const int days = Text::isDigits(notice) ? notice.toInt() : 0;
     return date.addDays(-days) <= today;
@@ -36,10 +36,11 @@ QString line(const Record& card) {
            field(card, "Importo");
 }
 
-void readImminent(std::vector<RecordLine>& lines, const QDate& today) {
+void readImminent(std::vector<RecordLine>& lines, const QDate& today, LeftOut& leftOut) {
+    const RecordFilter imminent = [&today](const Record& card) { return imminence(card, today); };
     Archive::forEach(ArchiveFiles::Appuntamenti, Layouts::TSchedaAppuntamento(),
                      [&](const Record& card, qint64 position) {
-                         if (isImminent(card, today)) lines.push_back({line(card), position});
+                         if (leftOut.takes(imminent, card, position)) lines.push_back({line(card), position});
                      });
 }
 

@@ -1,5 +1,7 @@
 #include "appuntamenti/CommitmentSummaries.h"
 
+#include <optional>
+
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/TestoCorto.h"
@@ -10,6 +12,16 @@
 namespace {
 
 QString flagOf(const Record& card) { return Text::trim(card.get(QStringLiteral("Ottemperata"))); }
+
+// Whether the commitment is done, when the flag says it: a flag neither "Sì"
+// nor "No" (a hand-edited file) leaves the card out of the three summaries,
+// counted.
+std::optional<bool> doneOf(const Record& card) {
+    const QString flag = flagOf(card);
+    if (flag == Flag::Si) return true;
+    if (flag == Flag::No) return false;
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -34,7 +46,10 @@ TfrmConfermati::TfrmConfermati(QWidget* owner)
                          QStringLiteral("Riepilogo impegni da assolvere")) {}
 
 RecordFilter TfrmConfermati::selection() const {
-    return [](const Record& card) { return flagOf(card) == Flag::No; };
+    return [](const Record& card) -> Pick {
+        const std::optional<bool> done = doneOf(card);
+        return done ? Pick(!*done) : Pick::unreadableState();
+    };
 }
 
 TfrmScaduti::TfrmScaduti(QWidget* owner)
@@ -44,11 +59,14 @@ TfrmScaduti::TfrmScaduti(QWidget* owner)
 
 RecordFilter TfrmScaduti::selection() const {
     // Whole days: an appointment of today is not overdue yet. A card whose
-    // date cannot be read is passed over, so that it hides no later card.
-    return [today = Clock::today()](const Record& card) {
-        if (flagOf(card) != Flag::No) return false;
+    // date cannot be read is passed over, counted, and hides no later card.
+    return [today = Clock::today()](const Record& card) -> Pick {
+        const std::optional<bool> done = doneOf(card);
+        if (!done) return Pick::unreadableState();
+        if (*done) return false;
         const QDate date = Formats::parseDate(card.get(QStringLiteral("Data")));
-        return date.isValid() && date < today;
+        if (!date.isValid()) return Pick::unreadableDate();
+        return date < today;
     };
 }
 
@@ -57,5 +75,8 @@ TfrmAssolti::TfrmAssolti(QWidget* owner)
                          QStringLiteral("Riepilogo impegni assolti")) {}
 
 RecordFilter TfrmAssolti::selection() const {
-    return [](const Record& card) { return flagOf(card) == Flag::Si; };
+    return [](const Record& card) -> Pick {
+        const std::optional<bool> done = doneOf(card);
+        return done ? Pick(*done) : Pick::unreadableState();
+    };
 }

@@ -107,6 +107,8 @@ TfrmAgenda::TfrmAgenda(QWidget* owner) : TAppWindow(owner) {
     lblTotale_ = new QLabel(this);
     lblTotale_->setObjectName(QStringLiteral("lblTotale"));
     left->addWidget(lblTotale_);
+    lblEscluse_ = Controls::noteLine(QStringLiteral("lblEscluse"), this);
+    left->addWidget(lblEscluse_);
     middle->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
@@ -227,16 +229,18 @@ void TfrmAgenda::FormClose() {
 
 void TfrmAgenda::btnCaricaListaClick() {
     std::vector<RecordLine> lines;
+    LeftOut leftOut;
     bool complete = true;
     {
         WaitCursor wait;
         try {
-            AgendaRules::readImminent(lines, Clock::today());
+            AgendaRules::readImminent(lines, Clock::today(), leftOut);
         } catch (...) {
             complete = false;  // the lines read so far stay
         }
         lstRecords_->setLines(std::move(lines));
     }
+    leftOut.showIn(lblEscluse_);
     const int n = lstRecords_->count();
     lblTotale_->setText(n == 0   ? QStringLiteral("Nessun appuntamento imminente.")
                        : n == 1 ? QStringLiteral("1 appuntamento imminente.")

@@ -75,6 +75,7 @@ private:
     QLabel* imgAssenti_;
     QLabel* imgAppuntamentiNO_;
     QLabel* lblTotale_;
+    QLabel* lblEscluse_;  // the cards to do whose date cannot be read
     QLabel* titData_;
     QLabel* titOra_;
     QLabel* titContatto_;

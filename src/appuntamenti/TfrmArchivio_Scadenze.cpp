@@ -181,7 +181,7 @@ void TfrmArchivio_Scadenze::btnWhatsAppClick() {
         refuse(*r);
         return;
     }
-    WhatsApp::open(fieldText(QStringLiteral("Cel")), confirmationText());
+    WhatsApp::open(this, fieldText(QStringLiteral("Cel")), confirmationText());
 }
 
 void TfrmArchivio_Scadenze::cmdTrovaClick() {

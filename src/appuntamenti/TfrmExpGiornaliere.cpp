@@ -12,6 +12,11 @@ TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* owner, const QDate& day)
     FormCreate(AppointmentColumns::summary(
         QStringLiteral(" Appuntamenti del giorno"), QStringLiteral("Appuntamenti_Giornalieri.xls"),
         QStringLiteral("Appuntamenti del giorno"), TfrmExpImminenti::kHelpTitle, true, [date = Formats::date(day_)] {
-            return [date](const Record& card) { return Text::trim(card.get(QStringLiteral("Data"))) == date; };
+            return [date](const Record& card) -> Pick {
+                const QString d = Text::trim(card.get(QStringLiteral("Data")));
+                if (d == date) return true;
+                // A date that is no date might be of any day: counted, not hidden.
+                return Formats::parseDate(d).isValid() ? Pick(false) : Pick::unreadableDate();
+            };
         }));
 }

@@ -9,6 +9,6 @@ TfrmExpImminenti::TfrmExpImminenti(QWidget* owner) : TExportWindow(owner) {
     FormCreate(AppointmentColumns::summary(
         QStringLiteral(" Appuntamenti imminenti"), QStringLiteral("Appuntamenti_Imminenti.xls"),
         QStringLiteral("Appuntamenti imminenti"), kHelpTitle, true, [] {
-            return [today = Clock::today()](const Record& card) { return AgendaRules::isImminent(card, today); };
+            return [today = Clock::today()](const Record& card) { return AgendaRules::imminence(card, today); };
         }));
 }

@@ -15,8 +15,10 @@ TfrmExpMensili::TfrmExpMensili(QWidget* owner, const QDate& day)
         QStringLiteral(" Appuntamenti del mese"), QStringLiteral("Appuntamenti_Mensili.xls"),
         QStringLiteral("Appuntamenti del mese"), TfrmExpImminenti::kHelpTitle, true,
         [month = Formats::date(day_).mid(3)] {
-            return [month](const Record& card) {
-                return Text::trim(card.get(QStringLiteral("Data"))).mid(3, 7) == month;
+            return [month](const Record& card) -> Pick {
+                const QString d = Text::trim(card.get(QStringLiteral("Data")));
+                if (d.mid(3, 7) == month) return true;
+                return Formats::parseDate(d).isValid() ? Pick(false) : Pick::unreadableDate();
             };
         }));
 }

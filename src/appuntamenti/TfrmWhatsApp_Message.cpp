@@ -94,7 +94,7 @@ QString TfrmWhatsApp_Message::message(const QString& time, const QString& date) 
 }
 
 void TfrmWhatsApp_Message::btnWhatsAppClick() {
-    WhatsApp::open(Text::trim(txtCel_->text()), message(txtOra_->text(), txtData_->text()));
+    WhatsApp::open(this, Text::trim(txtCel_->text()), message(txtOra_->text(), txtData_->text()));
     close();
 }
 

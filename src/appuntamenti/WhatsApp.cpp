@@ -2,8 +2,8 @@
 
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -52,6 +52,8 @@ QString sendAddress(const QString& cellphone, const QString& text) {
            QStringLiteral("&text=") + text;
 }
 
-void open(const QString& cellphone, const QString& text) { TMisc::Open(sendAddress(cellphone, text)); }
+void open(QWidget* parent, const QString& cellphone, const QString& text) {
+    Desktop::open(parent, sendAddress(cellphone, text));
+}
 
 }  // namespace WhatsApp

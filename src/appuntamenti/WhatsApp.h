@@ -30,7 +30,7 @@ QString internationalNumber(const QString& typed, const QString& prefix);
 // the shell percent-encodes it on the way to the browser.
 QString sendAddress(const QString& cellphone, const QString& text);
 
-// Hands sendAddress() to the shell.
-void open(const QString& cellphone, const QString& text);
+// Hands sendAddress() to the shell; tells the user when no program can open it.
+void open(QWidget* parent, const QString& cellphone, const QString& text);
 
 }  // namespace WhatsApp

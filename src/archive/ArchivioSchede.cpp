@@ -127,15 +127,14 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
     return false;
 }
 
-void forEach(const QString& fileName, const RecordLayout& layout,
+void forEach(TArchivioSchede& archive, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit) {
     // Read in large blocks under the one lock: a system call per block, not
     // per card, is what keeps a scan of a large archive close to the disk's speed.
     constexpr qint64 kBlockBytes = 1 << 22;
     const qint64 size = layout.size();
     const qint64 perBlock = qMax<qint64>(1, kBlockBytes / size);
-    TArchivioSchede archive;
-    archive.open(fileName, layout);
+    archive.seek(0);
     Record record(layout);
     QByteArray block;
     qint64 position = 0;
@@ -145,6 +144,13 @@ void forEach(const QString& fileName, const RecordLayout& layout,
             visit(record, ++position);
         }
     }
+}
+
+void forEach(const QString& fileName, const RecordLayout& layout,
+             const std::function<void(const Record&, qint64)>& visit) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    forEach(archive, layout, visit);
     archive.close();
 }
 
@@ -160,8 +166,17 @@ Record readAt(const QString& fileName, const RecordLayout& layout, qint64 positi
 }
 
 qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position) {
+    return saveAt(fileName, layout, record, position, {});
+}
+
+qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position,
+              const WriteCheck& mayWrite) {
     TArchivioSchede archive;
     archive.open(fileName, layout);
+    if (mayWrite && !mayWrite(archive)) {
+        archive.close();
+        return 0;
+    }
     archive.seek(position > 0 ? position - 1 : archive.count());
     archive.write(record);
     const qint64 at = archive.position();

@@ -74,6 +74,10 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box = A
 // Reading all records: every record in file order, index 0 first.
 void forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record& record, qint64 position)>& visit);
+// The same on an archive already open (and locked), from its first record;
+// the archive is left open, its current index at the end.
+void forEach(TArchivioSchede& archive, const RecordLayout& layout,
+             const std::function<void(const Record& record, qint64 position)>& visit);
 
 // The record at a position (from 1), read fresh: one seek and one read.
 // Throws when the file cannot be read or holds no record there.
@@ -83,5 +87,13 @@ Record readAt(const QString& fileName, const RecordLayout& layout, qint64 positi
 // when position is 0. Returns the record's position in the file. Throws on
 // a file error.
 qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position);
+
+// Runs before a write with the archive open and locked; false stops the write.
+using WriteCheck = std::function<bool(TArchivioSchede& archive)>;
+// Saving as above, with a check and the write under one lock, so that no
+// other copy of the program can write between them. Returns 0 when the
+// check stopped the write.
+qint64 saveAt(const QString& fileName, const RecordLayout& layout, const Record& record, qint64 position,
+              const WriteCheck& mayWrite);
 
 }  // namespace Archive

@@ -6,9 +6,9 @@
 #include <QSaveFile>
 
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -70,8 +70,8 @@ std::optional<QString> copyIn(QWidget* parent, const QString& sourcePath) {
     return name;
 }
 
-void open(const QString& name) {
-    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path(name)) + QLatin1Char('"'));
+void open(QWidget* parent, const QString& name) {
+    Desktop::open(parent, QLatin1Char('"') + QDir::toNativeSeparators(path(name)) + QLatin1Char('"'));
 }
 
 }  // namespace AttachedFiles

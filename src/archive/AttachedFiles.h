@@ -32,7 +32,8 @@ QString path(const QString& name);
 // as it is.
 std::optional<QString> copyIn(QWidget* parent, const QString& sourcePath);
 
-// Opens the attached file of that name with the desktop's program for it.
-void open(const QString& name);
+// Opens the attached file of that name with the desktop's program for it;
+// tells the user when none can.
+void open(QWidget* parent, const QString& name);
 
 }  // namespace AttachedFiles

@@ -8,15 +8,17 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/LeftOut.h"
 #include "archive/SpreadsheetExport.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
+#include "ui/Controls.h"
 #include "ui/Grid.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusLine.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -43,6 +45,8 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
         "QHeaderView::section { background: #dce7f1; color: #1f3f5f; font-weight: bold; padding: 3px 6px; "
         "border: none; border-right: 1px solid #c9d6e3; border-bottom: 1px solid #b5c7d8; }"));
     outer->addWidget(grid_, 1);
+    lblEscluse_ = Controls::noteLine(QStringLiteral("lblEscluse"), this);
+    outer->addWidget(lblEscluse_);
 
     panComandi_ = new QWidget(this);
     panComandi_->setObjectName(QStringLiteral("panComandi"));
@@ -127,12 +131,12 @@ namespace {
 
 // Reads the cards a description selects and hands over each with its number
 // in reading order. May throw: what was handed over stays.
-void readRows(const ExportWindowDescription& d, const std::function<void(const Record&, int)>& add) {
+void readRows(const ExportWindowDescription& d, LeftOut& leftOut, const std::function<void(const Record&, int)>& add) {
     const RecordFilter takes = d.filter ? d.filter() : RecordFilter();
     int number = 0;
     if (!d.orderKey) {
-        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64) {
-            if (!takes || takes(r)) add(r, ++number);
+        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64 position) {
+            if (leftOut.takes(takes, r, position)) add(r, ++number);
         });
         return;
     }
@@ -147,8 +151,8 @@ void readRows(const ExportWindowDescription& d, const std::function<void(const R
         for (const Keyed& k : cards) add(k.card, k.number);
     };
     try {
-        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64) {
-            if (!takes || takes(r)) cards.push_back({d.orderKey(r), r, ++number});
+        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64 position) {
+            if (leftOut.takes(takes, r, position)) cards.push_back({d.orderKey(r), r, ++number});
         });
     } catch (...) {
         handOver();
@@ -165,11 +169,14 @@ bool TExportWindow::refill() {
         TGridModel* model = grid_->gridModel();
         model->clearRows();
         complete_ = true;
+        LeftOut leftOut;
         try {
-            readRows(desc_, [&](const Record& r, int number) { model->addRow(number, desc_.table.cells(r)); });
+            readRows(desc_, leftOut,
+                     [&](const Record& r, int number) { model->addRow(number, desc_.table.cells(r)); });
         } catch (...) {
             complete_ = false;  // the grid keeps what was read
         }
+        leftOut.showIn(lblEscluse_);
         grid_->setUpdatesEnabled(false);
         model->show();
         fitColumns();
@@ -182,6 +189,7 @@ bool TExportWindow::refill() {
 void TExportWindow::showNoRows() {
     grid_->gridModel()->clearRows();
     grid_->gridModel()->show();
+    LeftOut().showIn(lblEscluse_);
     complete_ = true;
 }
 
@@ -208,7 +216,7 @@ void TExportWindow::cmdEsportaClick() {
         for (int r = 0; r < model->rows(); ++r) sheet.addRow(desc_.table.sheetCells(model->cells(r)));
         sheet.commit();
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
-            TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
+            Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
                         QLatin1Char('"'));
     } catch (...) {
         Msg::plain(this, kMsgErrore);

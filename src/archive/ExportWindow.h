@@ -66,7 +66,8 @@ public:
     std::vector<QStringList> rows() const;
 
     // Reads the rows again from the archive and shows them in the grid,
-    // under a wait cursor.
+    // under a wait cursor; the cards the filter could not tell (an
+    // unreadable date) are counted in a line under the grid.
     // A failure while reading stops the filling and shows the access message;
     // the rows read so far stay in the grid but are never exported, so an
     // unreadable archive cannot replace a good file with a partial one.
@@ -100,6 +101,7 @@ private:
     // The rows read, one cell per column of the table, kept compact in the
     // grid's model: the grid shows them and the file is written from them.
     TGrid* grid_ = nullptr;
+    QLabel* lblEscluse_ = nullptr;  // the cards the filter left out, under the grid
     QWidget* panComandi_ = nullptr;
     QHBoxLayout* buttonBar_ = nullptr;
     TStatusLine* panInfo_ = nullptr;

@@ -127,8 +127,9 @@ void TFindWindow::btnCercaClick() {
         [&] {
             WaitCursor wait;
             list_->clear();
+            LeftOut none;  // the criteria read only texts: nothing to leave out
             RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
-                              [&criteria](const Record& r) { return criteria.matches(r); });
+                              [&criteria](const Record& r) { return criteria.matches(r); }, none);
         },
         Archive::AccessBox::Plain);
     if (!ok) return;

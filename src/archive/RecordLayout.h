@@ -70,6 +70,24 @@ private:
     QByteArray bytes_;
 };
 
+// What a list, a summary or an export makes of a record: takes it, leaves
+// it, or cannot tell, because a value its choice rests on cannot be read (a
+// date that is no date, a done flag neither "Sì" nor "No"). Such records are
+// left out and counted (LeftOut). A bool converts: true takes, false leaves.
+class Pick {
+public:
+    enum Kind { Leave, Take, UnreadableDate, UnreadableState };
+    Pick(bool take) : kind_(take ? Take : Leave) {}
+    static Pick unreadableDate() { return Pick(UnreadableDate); }
+    static Pick unreadableState() { return Pick(UnreadableState); }
+    Kind kind() const { return kind_; }
+    bool taken() const { return kind_ == Take; }
+
+private:
+    explicit Pick(Kind kind) : kind_(kind) {}
+    Kind kind_;
+};
+
 // Which records a list, a summary or an export takes; an empty filter takes
 // every record.
-using RecordFilter = std::function<bool(const Record&)>;
+using RecordFilter = std::function<Pick(const Record&)>;

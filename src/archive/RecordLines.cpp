@@ -86,10 +86,10 @@ QString buildLine(const std::vector<LinePart>& parts, const Record& record) {
 namespace RecordLines {
 
 void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
-          const std::vector<LinePart>& parts, const std::function<bool(const Record&)>& selects) {
+          const std::vector<LinePart>& parts, const RecordFilter& selects, LeftOut& leftOut) {
     const LineShape shape(parts, layout);
     Archive::forEach(fileName, layout, [&](const Record& r, qint64 position) {
-        if (!selects || selects(r)) lines.push_back({shape.build(r), position});
+        if (leftOut.takes(selects, r, position)) lines.push_back({shape.build(r), position});
     });
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "archive/LeftOut.h"
 #include "archive/RecordLayout.h"
 #include "ui/RecordList.h"
 
@@ -28,10 +29,11 @@ struct FoundRecord {
 namespace RecordLines {
 
 // Appends the line of every record that selects takes (every record when
-// selects is empty), in file order, each with its record's position. On a
-// file error it throws, and lines keeps what was read before.
+// selects is empty), in file order, each with its record's position; the
+// records it cannot tell are counted in leftOut. On a file error it throws,
+// and lines and leftOut keep what was read before.
 void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
-          const std::vector<LinePart>& parts, const std::function<bool(const Record&)>& selects = {});
+          const std::vector<LinePart>& parts, const RecordFilter& selects, LeftOut& leftOut);
 
 // The record a row of the list opens, read fresh from the file: with
 // identical lines, the last of their records in file order. Throws when row

@@ -53,7 +53,12 @@ RecordNavigator::Step RecordNavigator::previous(Record& record) {
         record);
 }
 
-void RecordNavigator::save(const Record& record) { position_ = Archive::saveAt(fileName_, *layout_, record, position_); }
+bool RecordNavigator::save(const Record& record, const std::function<bool(TArchivioSchede&)>& mayWrite) {
+    const qint64 at = Archive::saveAt(fileName_, *layout_, record, position_, mayWrite);
+    if (at == 0) return false;
+    position_ = at;
+    return true;
+}
 
 void RecordNavigator::check() const {
     TArchivioSchede a;

@@ -10,6 +10,8 @@
 
 #include "archive/RecordLayout.h"
 
+class TArchivioSchede;
+
 class RecordNavigator {
 public:
     enum class Step {
@@ -38,7 +40,9 @@ public:
     Step previous(Record& record);
 
     // Overwrites the card shown, or appends a new one and stands at it.
-    void save(const Record& record);
+    // mayWrite, when given, runs under the same lock just before the write
+    // and can stop it: then nothing changes and save returns false.
+    bool save(const Record& record, const std::function<bool(TArchivioSchede&)>& mayWrite = {});
 
     // Opens and closes the archive: whether it can be used now.
     void check() const;

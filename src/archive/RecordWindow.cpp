@@ -15,7 +15,6 @@
 #include "archive/PhotoStore.h"
 #include "archive/checks/Checks.h"
 #include "platform/Formats.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/FieldEditor.h"
@@ -27,6 +26,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Section.h"
 #include "ui/StatusLine.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -286,7 +286,7 @@ TPictureButton* TRecordWindow::emailButton(const QString& field) {
     return fieldButton(QStringLiteral("btnEmail"), QStringLiteral(":/img/btn/email.svg"),
                        QStringLiteral("Invia una e-mail al cliente"),
                        QStringLiteral("Invia una e-mail all'indirizzo indicato."), field, [this, field] {
-                           TMisc::Open(QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
+                           Desktop::open(this, QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
                        });
 }
 
@@ -448,13 +448,18 @@ void TRecordWindow::cmdSalvaClick() {
     deriveFields();
 
     const bool isNew = isNewCard();
+    bool written = false;
     const bool ok = Archive::guard(this, [&] {
         Record r(*desc_.layout);
         fillRecord(r);
-        nav_->save(r);
+        written = nav_->save(r, [&](TArchivioSchede& archive) { return checkBeforeWrite(archive, r); });
     });
     showPosition();
     if (!ok) return;
+    if (!written) {
+        writeStopped();
+        return;
+    }
     if (photoBox_) photoStore_->store(this, position(), photoBox_);
     Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }

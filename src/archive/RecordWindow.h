@@ -31,6 +31,7 @@ class TPhotoBox;
 class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
+class TArchivioSchede;
 
 enum class FieldKind {
     Text,       // typed, with the row's typing rules
@@ -227,6 +228,13 @@ protected:
     // Checks that are no plain rule over the values (they read the archive);
     // false stops the save, having told the user.
     virtual bool validate() { return true; }
+    // A test that must see the archive as the write finds it: it runs with
+    // the archive open and locked, just before the write, so that no other
+    // copy of the program sharing the folder can write in between. False
+    // stops the save, and writeStopped() then tells the user once the
+    // archive is closed again (no message box while the lock is held).
+    virtual bool checkBeforeWrite(TArchivioSchede&, const Record&) { return true; }
+    virtual void writeStopped() {}
     // After the checks passed: fields worked out from others (a composed
     // date or time) are set here, so the record and the card agree.
     virtual void deriveFields() {}

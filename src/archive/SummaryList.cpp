@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "archive/ArchivioSchede.h"
 #include "report/ListReport.h"
+#include "ui/Messages.h"
 #include "ui/RecordList.h"
 
 TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(owner), desc_(std::move(desc)) {
@@ -19,6 +21,7 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     list_ = panel->list();
     quickFind_ = panel->quickFind();
     txtTrova_ = panel->findText();
+    lblEscluse_ = panel->noteLine();
     connect(panel->printButton(), &QPushButton::clicked, this, &TSummaryList::btnStampaClick);
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &TRecordList::lineChosen, this, &TSummaryList::lstRecordsDblClick);
@@ -36,14 +39,19 @@ void TSummaryList::FormShow() {
     chosen_.reset();
     list_->clear();
     std::vector<RecordLine> lines;
+    LeftOut leftOut;
+    bool complete = true;
     try {
         WaitCursor wait;
-        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection());
+        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection(), leftOut);
     } catch (const std::exception&) {
-        // The list shows what could be read.
+        complete = false;  // the list shows what could be read
     }
     list_->setLines(std::move(lines));
+    leftOut.showIn(lblEscluse_);
     txtTrova_->setFocus(Qt::OtherFocusReason);
+    // An empty or short list must not read as "nothing to do".
+    if (!complete) Msg::plain(this, Archive::kMsgAccesso);
 }
 
 void TSummaryList::FormClose() { list_->clear(); }

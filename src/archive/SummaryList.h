@@ -2,7 +2,10 @@
 // A summary of the cards of one archive that a window selects, one fixed-width
 // line each in file order, with the quick find and the print of the list. A
 // double click (or Enter) on a line chooses its card, read fresh from the
-// archive, for the record window that opened the summary.
+// archive, for the record window that opened the summary. An archive that
+// cannot be read to its end is reported, so that a short or empty list never
+// passes for a complete one, and so are the cards left out because what
+// selects them cannot be read, in a line under the list.
 #include <QSize>
 #include <functional>
 #include <optional>
@@ -11,6 +14,7 @@
 #include "archive/RecordLines.h"
 #include "ui/Form.h"
 
+class QLabel;
 class QLineEdit;
 class TQuickFind;
 class TRecordList;
@@ -51,5 +55,6 @@ private:
     TRecordList* list_;
     TQuickFind* quickFind_;
     QLineEdit* txtTrova_;
+    QLabel* lblEscluse_;
     std::optional<FoundRecord> chosen_;
 };

@@ -148,7 +148,7 @@ void TfrmAllegaCartella::sfoglia(int slot) {
 
 void TfrmAllegaCartella::apri(int slot) {
     const QString name = Text::trim(slots_[size_t(slot)].txtFile->text());
-    if (!name.isEmpty()) AttachedFiles::open(name);
+    if (!name.isEmpty()) AttachedFiles::open(this, name);
 }
 
 void TfrmAllegaCartella::cancella(int slot) { slots_[size_t(slot)].txtFile->clear(); }

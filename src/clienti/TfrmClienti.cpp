@@ -17,13 +17,13 @@
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/Checks.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/FieldEditor.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/Desktop.h"
 
 TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     setObjectName(QStringLiteral("frmClienti"));
@@ -201,5 +201,5 @@ void TfrmClienti::cmdPDFClick() {
     const QString file = ProgramFolder::file(QStringLiteral("Contatto.pdf"));
     // Only a file really written is announced; a failure has the engine's message.
     if (repScheda_->exportPdf(file, this) != OutputResult::Done) return;
-    if (Msg::confirm(this, kMsgPdf) != MsgAnswer::No) TMisc::Open(QLatin1Char('"') + file + QLatin1Char('"'));
+    if (Msg::confirm(this, kMsgPdf) != MsgAnswer::No) Desktop::open(this, QLatin1Char('"') + file + QLatin1Char('"'));
 }

@@ -9,8 +9,8 @@
 
 #include "archive/Layouts.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Shell.h"
 #include "ui/Controls.h"
+#include "ui/Desktop.h"
 #include "ui/Messages.h"
 
 TfrmCartella::TfrmCartella(QWidget* owner) : TForm(owner) {
@@ -60,7 +60,7 @@ void TfrmCartella::btnApriCartellaClick() {
         Msg::warning(this, kMsgNonCreata);
         return;
     }
-    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
+    Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
     accept();
 }
 

@@ -194,12 +194,29 @@ void TfrmProtocollo::openYear(const QString& year) {
     setArchiveFile(file);
 }
 
+void TfrmProtocollo::settingsUnreadable() {
+    if (settingsWarned_) return;
+    settingsWarned_ = true;
+    Msg::warning(this, kMsgImpostazioniIlleggibili);
+}
+
+ProtocolSettings::Numbering TfrmProtocollo::numbering() {
+    try {
+        return ProtocolSettings::numbering();
+    } catch (const IniError&) {
+        // Read as a missing file, so that documents can still be registered.
+        settingsUnreadable();
+        return {};
+    }
+}
+
 void TfrmProtocollo::FormShow() {
+    settingsWarned_ = false;
     ProtocolSettings::Office o;
     try {
         o = ProtocolSettings::office();
     } catch (const IniError&) {
-        // An unreadable settings file: the two fields start empty.
+        settingsUnreadable();  // the two fields start empty
     }
     setFieldText(QStringLiteral("Ufficio"), o.office);
     setFieldText(QStringLiteral("Operatore"), o.operatorName);
@@ -229,10 +246,9 @@ void TfrmProtocollo::newCard() {
 }
 
 void TfrmProtocollo::cmdNuovoClick() {
-    ProtocolSettings::Numbering numbering;
+    const ProtocolSettings::Numbering numbering = this->numbering();
     qint64 start = 1, count = 0;
     const bool ok = Archive::guard(this, [&] {
-        numbering = ProtocolSettings::numbering();
         const std::optional<qint64> s = ProtocolSettings::startNumber(numbering.start);
         if (!s) throw ArchiveError("start number is not a whole number");
         start = *s;
@@ -245,43 +261,56 @@ void TfrmProtocollo::cmdNuovoClick() {
     newCard();
     const QString number = ProtocolSettings::proposal(start, count, numbering.withYear, Clock::today());
     setFieldText(QStringLiteral("Numero"), number);
-    proposal_ = Proposal{number, count};
+    proposal_ = number;
     fieldControl(QStringLiteral("Categoria"))->setFocus(Qt::OtherFocusReason);
 }
 
-bool TfrmProtocollo::validate() { return numberStillFree(); }
-
-bool TfrmProtocollo::numberStillFree() {
+bool TfrmProtocollo::validate() {
+    checkNumber_.reset();
+    reproposal_.reset();
     // Only a new card still carrying the number "Nuovo" proposed: a number
     // the user typed is the user's choice.
-    if (!isNewCard() || !proposal_ || fieldText(QStringLiteral("Numero")) != proposal_->number) return true;
-    ProtocolSettings::Numbering numbering;
-    qint64 start = 1, count = 0;
-    QSet<QString> used;
+    if (!isNewCard() || !proposal_ || fieldText(QStringLiteral("Numero")) != *proposal_) return true;
+    Numbering numbering;
+    const ProtocolSettings::Numbering n = this->numbering();
     const bool ok = Archive::guard(this, [&] {
-        numbering = ProtocolSettings::numbering();
-        const std::optional<qint64> s = ProtocolSettings::startNumber(numbering.start);
+        const std::optional<qint64> s = ProtocolSettings::startNumber(n.start);
         if (!s) throw ArchiveError("start number is not a whole number");
-        start = *s;
-        Archive::forEach(archiveFile(), Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
-            used.insert(Text::trim(r.get(QStringLiteral("Numero"))));
-            ++count;
-        });
+        numbering = {*s, n.withYear};
     });
-    if (!ok) return false;
-    if (count <= proposal_->count) return true;
-    // Another copy of the program sharing the folder registered documents
-    // meanwhile: the number may be taken.
+    if (ok) checkNumber_ = numbering;
+    return ok;
+}
+
+bool TfrmProtocollo::checkBeforeWrite(TArchivioSchede& archive, const Record&) {
+    if (!checkNumber_) return true;
+    // The whole check runs under the lock the write then uses: between the
+    // reading of the numbers and the append no other copy can write.
+    QSet<QString> used;
+    qint64 count = 0;
+    Archive::forEach(archive, Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
+        used.insert(Text::trim(r.get(QStringLiteral("Numero"))));
+        ++count;
+    });
+    if (!used.contains(*proposal_)) return true;
+    // Another copy of the program sharing the folder registered the number
+    // meanwhile: the first free one from the new count is proposed instead.
     const QDate today = Clock::today();
     qint64 n = count;
-    QString next = ProtocolSettings::proposal(start, n, numbering.withYear, today);
-    while (used.contains(next)) next = ProtocolSettings::proposal(start, ++n, numbering.withYear, today);
-    const QString old = proposal_->number;
-    setFieldText(QStringLiteral("Numero"), next);
-    proposal_ = Proposal{next, count};
-    Msg::warning(this, kMsgNumeroOccupato.arg(old, next));
-    fieldControl(QStringLiteral("Numero"))->setFocus(Qt::OtherFocusReason);
+    QString next = ProtocolSettings::proposal(checkNumber_->start, n, checkNumber_->withYear, today);
+    while (used.contains(next)) next = ProtocolSettings::proposal(checkNumber_->start, ++n, checkNumber_->withYear, today);
+    reproposal_ = next;
     return false;
+}
+
+void TfrmProtocollo::writeStopped() {
+    if (!reproposal_) return;
+    const QString old = proposal_.value_or(QString());
+    setFieldText(QStringLiteral("Numero"), *reproposal_);
+    proposal_ = reproposal_;
+    reproposal_.reset();
+    Msg::warning(this, kMsgNumeroOccupato.arg(old, *proposal_));
+    fieldControl(QStringLiteral("Numero"))->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmProtocollo::cmdTrovaClick() {
@@ -321,7 +350,7 @@ void TfrmProtocollo::btnSfogliaClick() {
 
 void TfrmProtocollo::btnApriClick() {
     const QString name = fieldText(QStringLiteral("Copia"));
-    if (!name.isEmpty()) AttachedFiles::open(name);
+    if (!name.isEmpty()) AttachedFiles::open(this, name);
 }
 
 void TfrmProtocollo::imgCancella01Click() { setFieldText(QStringLiteral("Copia"), QString()); }

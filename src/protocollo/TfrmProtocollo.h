@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "archive/RecordWindow.h"
+#include "protocollo/ProtocolSettings.h"
 
 class QButtonGroup;
 class QLabel;
@@ -18,9 +19,15 @@ class TfrmProtocollo : public TRecordWindow {
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Protocollo Posta");
     static inline const QString kMsgNumeroOccupato = QStringLiteral(
-        "Attenzione: mentre la scheda veniva compilata sono stati protocollati altri documenti, forse da un'altra "
-        "postazione, e il numero %1 potrebbe essere gi\u00E0 stato assegnato.\n\r\n\r"
+        "Attenzione: mentre la scheda veniva compilata il numero %1 \u00E8 stato assegnato a un altro documento, "
+        "forse da un'altra postazione.\n\r\n\r"
         "\u00C8 stato proposto il primo numero libero, %2: premere di nuovo Salva per registrare la scheda.");
+
+    static inline const QString kMsgImpostazioniIlleggibili = QStringLiteral(
+        "Attenzione: il sistema non permette di leggere il file delle impostazioni Quarzeno.ini.\n\r\n\r"
+        "Finch\u00E9 il file non sar\u00E0 leggibile, la numerazione dei documenti parte da 1 senza l'indicazione "
+        "dell'anno solare, e l'ufficio e l'operatore vanno indicati a mano. Accertarsi di possedere i privilegi di "
+        "lettura nella cartella di installazione del programma.");
 
     explicit TfrmProtocollo(QWidget* owner = nullptr);
 
@@ -49,17 +56,29 @@ protected:
 
 private:
     void buildSections();
-    // The number "Nuovo" proposed and the count of cards it was worked out
-    // from; a card saved under it while the archive has grown is stopped.
-    struct Proposal {
-        QString number;
-        qint64 count = 0;
+    // The numbering in the settings file; the defaults when the file cannot
+    // be read, of which the user is warned once each time the window shows.
+    ProtocolSettings::Numbering numbering();
+    void settingsUnreadable();
+    bool settingsWarned_ = false;
+    bool checkBeforeWrite(TArchivioSchede& archive, const Record& record) override;
+    void writeStopped() override;
+
+    // The number "Nuovo" proposed. Saved, it is checked against the archive
+    // under the lock of the write: a number another copy of the program has
+    // taken meanwhile is never written twice, the first free one is proposed.
+    std::optional<QString> proposal_;
+    // For the save under way: the numbering to re-propose with, when the
+    // card still carries the proposed number; the re-proposal once made.
+    struct Numbering {
+        qint64 start = 1;
+        bool withYear = false;
     };
-    bool numberStillFree();
+    std::optional<Numbering> checkNumber_;
+    std::optional<QString> reproposal_;
 
     QLabel* lblFile_ = nullptr;
     QPushButton* btnSfoglia_ = nullptr;
     QPushButton* btnApri_ = nullptr;
     QButtonGroup* tipo_ = nullptr;
-    std::optional<Proposal> proposal_;
 };

@@ -74,10 +74,11 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     desc.archive = archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile;
     desc.layout = &Layouts::TSchedaProtocollo();
     desc.filter = [this] {
-        // A registration date that is no date lies in no interval.
-        return [in = *interval_](const Record& r) {
+        // A registration date that is no date lies in no interval: counted.
+        return [in = *interval_](const Record& r) -> Pick {
             const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
-            return d.isValid() && d >= in.start && d <= in.end;
+            if (!d.isValid()) return Pick::unreadableDate();
+            return d >= in.start && d <= in.end;
         };
     };
     FormCreate(desc);

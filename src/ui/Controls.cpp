@@ -88,6 +88,15 @@ QLabel* hiddenLabel(const QString& objectName, QWidget* parent) {
     return l;
 }
 
+QLabel* noteLine(const QString& objectName, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(objectName);
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    l->hide();
+    return l;
+}
+
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(objectName);

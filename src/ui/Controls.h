@@ -23,6 +23,8 @@ void addLabeled(QGridLayout* grid, int row, int column, int columnSpan, const QS
 
 // A label that carries a window's state unseen (lblMemory, lblPosizione …).
 QLabel* hiddenLabel(const QString& objectName, QWidget* parent);
+// A line of notice under a list or a grid, hidden until it has something to say.
+QLabel* noteLine(const QString& objectName, QWidget* parent);
 
 // A text button that Enter in a field never presses by itself.
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);

@@ -36,6 +36,8 @@ MsgAnswer showReal(const MessageRequest& r) {
         break;
     }
     box.setTextFormat(Qt::PlainText);
+    // An address or a path in a message can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setText(Msg::displayText(r.text));
     QPushButton *first = nullptr, *second = nullptr;
     switch (r.buttons) {

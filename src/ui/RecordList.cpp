@@ -200,6 +200,8 @@ TListPanel::TListPanel(const QString& objectName, const QString& listName, const
     list_->setAccessibleName(listName);
     text->setBuddy(list_);
     v->addWidget(list_, 1);
+    lblEscluse_ = Controls::noteLine(QStringLiteral("lblEscluse"), this);
+    v->addWidget(lblEscluse_);
     if (withCount) {
         lblTrovate_ = new QLabel(this);
         lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));

@@ -134,6 +134,7 @@ public:
     QPushButton* printButton() const { return btnStampa_; }
     QPushButton* closeButton() const { return btnChiudi_; }
     QLabel* countLabel() const { return lblTrovate_; }  // null without a count
+    QLabel* noteLine() const { return lblEscluse_; }    // what the list leaves out, under it
 
 private:
     TRecordList* list_;
@@ -142,4 +143,5 @@ private:
     QPushButton* btnStampa_;
     QPushButton* btnChiudi_;
     QLabel* lblTrovate_ = nullptr;
+    QLabel* lblEscluse_ = nullptr;
 };

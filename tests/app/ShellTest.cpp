@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/TfrmAvvio.h"
@@ -18,10 +20,13 @@
 #include "app/TfrmPassword.h"
 #include "app/Startup.h"
 #include "app/WindowSet.h"
+#include "appuntamenti/WhatsApp.h"
+#include "archive/AttachedFiles.h"
 #include "clienti/TfrmClienti.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Formats.h"
 #include "support/Seams.h"
+#include "ui/Desktop.h"
 #include "ui/Link.h"
 #include "ui/Messages.h"
 #include "ui/PhotoZoom.h"
@@ -255,6 +260,59 @@ TEST_F(ShellTest, InformationWindowWritesToThePublisherAndSplashOpensItsSite) {
     EXPECT_TRUE(splash.isNull());
     EXPECT_EQ(seams.opened, QStringList({mail, mail, QStringLiteral("https://www.vallombrasoftware.it"),
                                          QStringLiteral("https://www.vallombrasoftware.it")}));
+}
+
+// With no program for an address or a file, the user is told in one plain
+// message what could not be opened, to open it by hand.
+TEST_F(ShellTest, WhatNoProgramCanOpenIsNamedToTheUser) {
+    QDir().mkpath(seams.file("Pratica_3"));
+    const QString folder = QDir::toNativeSeparators(seams.file("Pratica_3"));
+    const QString attached = QDir::toNativeSeparators(seams.file("Documenti_Allegati/lettera.pdf"));
+    const QString whatsApp = "https://api.whatsapp.com/send?phone=393331234567&text=Gentile Cliente, a domani";
+    QWidget window;
+    window.setObjectName("frmProva");
+    struct Case { std::function<void()> act; QString message; };
+    const Case cases[] = {
+        {[&] { click(child<QWidget>(launcher(), "icoSito")); },
+         "Attenzione: il sistema non \u00E8 riuscito ad aprire l'indirizzo\r\n\r\nhttps://www.vallombrasoftware.it"
+         "\r\n\r\nAccertarsi che nel computer sia installato un programma in grado di aprirlo, oppure copiare "
+         "l'indirizzo e aprirlo a mano."},
+        {[&] { WhatsApp::open(&window, "333 1234567", "Gentile Cliente, a domani"); },
+         "Attenzione: il sistema non \u00E8 riuscito ad aprire l'indirizzo\r\n\r\n" + whatsApp +
+             "\r\n\r\nAccertarsi che nel computer sia installato un programma in grado di aprirlo, oppure "
+             "copiare l'indirizzo e aprirlo a mano."},
+        {[&] {
+             seams.onModal([](QDialog* w) { click(child<QWidget>(w, "imgEmail")); });
+             click(child<QWidget>(launcher(), "imgInfo"));
+         },
+         "Attenzione: il sistema non \u00E8 riuscito a preparare il messaggio per l'indirizzo e-mail\r\n\r\n"
+         "assistenza@vallombrasoftware.it\r\n\r\nAccertarsi che nel computer sia installato un programma di posta "
+         "elettronica, oppure copiare l'indirizzo e scrivere il messaggio a mano."},
+        {[&] { AttachedFiles::open(&window, "lettera.pdf"); },
+         "Attenzione: il sistema non \u00E8 riuscito ad aprire il file\r\n\r\n" + attached +
+             "\r\n\r\nAccertarsi che nel computer sia installato un programma in grado di aprirlo, oppure "
+             "copiare il percorso e aprire il file a mano."},
+        {[&] { Desktop::open(&window, '"' + folder + '"'); },
+         "Attenzione: il sistema non \u00E8 riuscito ad aprire la cartella\r\n\r\n" + folder +
+             "\r\n\r\n\u00C8 possibile copiare il percorso e aprirla a mano."},
+    };
+    for (const Case& c : cases) {
+        for (const bool opens : {true, false}) {
+            seams.shellOpens = opens;
+            seams.opened.clear();
+            seams.messages.clear();
+            c.act();
+            EXPECT_EQ(seams.opened.size(), 1) << c.message.toStdString();
+            if (opens) {
+                EXPECT_TRUE(seams.messages.empty()) << c.message.toStdString();
+                continue;
+            }
+            ASSERT_EQ(seams.messages.size(), 1u) << c.message.toStdString();
+            EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+            EXPECT_EQ(seams.lastMessage().text, c.message);
+            EXPECT_FALSE(seams.lastMessage().parentName.isEmpty());
+        }
+    }
 }
 
 TEST_F(ShellTest, PhotoFillsTheScreenLessTheMarginsAndAClickCloses) {

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QLabel>
 #include <QTableView>
 #include <functional>
 #include <gtest/gtest.h>
@@ -196,4 +197,32 @@ TEST_F(AgendaExports, TheImminentExportShowsTheAgendasListInItsOrder) {
     EXPECT_EQ(column(&w, 14), keys);
     EXPECT_EQ(column(&w, 6), QStringList({"Scaduto Ivo", "Neri Paola", "Verdi Luca", "Lontano Ugo"}));
     EXPECT_EQ(column(&w, 0), QStringList({"4", "3", "1", "2"}));  // each card keeps its number in file order
+}
+
+// The exports that choose cards by their date count those whose date cannot
+// be read, in a line under the grid; the whole archive's export shows them all.
+TEST_F(AgendaExports, CardsWhoseDateCannotBeReadAreCountedUnderTheGrid) {
+    archive({{"05/03/2025", "09:00"},                  // 1 today: in every window
+             {"31/02/2025", "09:00"},                  // 2 no date
+             {"5/3/2025", "09:00"},                    // 3 a date not in full
+             {"31/02/2025", "09:00", "0", "S\u00EC"},  // 4 no date, done
+             {"12/03/2025", "09:00", "30"}});          // 5 in the month, not today
+    const QString two = QStringLiteral("2 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+                                       "(la prima \u00E8 la scheda n. 2).");
+    const QString three = QStringLiteral("3 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+                                         "(la prima \u00E8 la scheda n. 2).");
+    struct Case { size_t window; QStringList dates; QString note; };
+    const Case cases[] = {
+        {0, {"05/03/2025", "31/02/2025", "5/3/2025", "31/02/2025", "12/03/2025"}, QString()},  // the whole archive
+        {1, {"05/03/2025", "12/03/2025"}, two},  // imminent: a done card is no concern
+        {2, {"05/03/2025"}, three},              // the day
+        {3, {"05/03/2025", "12/03/2025"}, three},  // the month
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<TExportWindow> w = windows()[c.window].make();
+        w->show();
+        auto* note = child<QLabel>(w.get(), "lblEscluse");
+        EXPECT_EQ(column(w.get(), 1), c.dates) << windows()[c.window].caption;
+        EXPECT_EQ(note->isHidden() ? QString() : note->text(), c.note) << windows()[c.window].caption;
+    }
 }

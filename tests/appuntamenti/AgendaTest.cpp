@@ -62,7 +62,7 @@ TEST(AgendaRules, ImminentMeansNotDoneAndWithinTheDaysOfNotice) {
         {{"", "10:30", "0"}, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(AgendaRules::isImminent(card(c.card), today), c.imminent)
+        EXPECT_EQ(AgendaRules::imminence(card(c.card), today).taken(), c.imminent)
             << c.card.date << " notice " << c.card.notice << " " << c.card.done;
 }
 
@@ -125,11 +125,21 @@ TEST_F(Agenda, NothingImminentOrNoArchiveShowsTheNonePicturesInSilence) {
     EXPECT_TRUE(seams.messages.empty());
 }
 
-TEST_F(Agenda, ACardThatCannotBeReadDoesNotHideTheOthers) {
-    archive({{"32/13/2025", "10:00"}, {"05/03/2025", "11:00", "x"}, {"05/03/2025", "12:00"}});
+TEST_F(Agenda, ACardThatCannotBeReadDoesNotHideTheOthersAndIsCounted) {
+    auto* note = child<QLabel>(&agenda, "lblEscluse");
+    archive({{"05/03/2025", "11:00", "x"}, {"05/03/2025", "12:00"}});
+    agenda.show();
+    EXPECT_TRUE(note->isHidden());
+    agenda.hide();
+
+    // A date that is no date, one not written in full, and one done: that one is no concern.
+    archive({{"32/13/2025", "10:00"}, {"5/3/2025", "10:00"}, {"31/02/2025", "10:00", "0", "S\u00EC"}});
     agenda.show();
     EXPECT_EQ(list()->count(), 2);
-    EXPECT_EQ(seams.soundsPlayed.size(), 1);
+    EXPECT_EQ(seams.soundsPlayed.size(), 2);
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), QStringLiteral("2 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+                                           "(la prima \u00E8 la scheda n. 3)."));
 }
 
 TEST_F(Agenda, AnArchiveThatCannotBeOpenedIsSaidAndPlaysNothing) {

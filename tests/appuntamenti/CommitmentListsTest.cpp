@@ -9,6 +9,7 @@
 
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "platform/Text.h"
 #include "report/PreparedReport.h"
@@ -114,6 +115,84 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
     }
 }
 
+// Locked by another copy past the wait, or unreadable: each summary says so
+// instead of showing an empty list that reads as "nothing to do".
+TEST_F(CommitmentLists, AnArchiveThatCannotBeReadIsToldNotShownEmpty) {
+    const QString file = seams.file("Archivio_Appuntamenti.pro");
+    archive({{"04/03/2025"}, {"01/03/2025", "10:30", "Rossi Mario", "S\u00EC"}});
+    const char* buttons[] = {"cmdDaAssolvere", "cmdScaduti", "cmdAssolti"};
+    auto expectTold = [&](const char* how) {
+        for (const char* button : buttons) {
+            seams.messages.clear();
+            EXPECT_EQ(summary(button), QStringList()) << how << " " << button;
+            ASSERT_EQ(seams.messages.size(), 1u) << how << " " << button;
+            EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+            EXPECT_EQ(seams.lastMessage().text,
+                      QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                                     "del programma."));
+        }
+    };
+    {
+        TArchivioSchede otherCopy;
+        otherCopy.open(file, Layouts::TSchedaAppuntamento());
+        expectTold("locked");
+    }
+    for (const char* button : buttons) {  // free again: the lists, no message
+        seams.messages.clear();
+        EXPECT_EQ(summary(button).size(), 1) << button;
+        EXPECT_TRUE(seams.messages.empty()) << button;
+    }
+    QFile::remove(file);
+    QDir().mkdir(file);
+    expectTold("unreadable");
+}
+
+// Cards whose date or done flag cannot be read stay out of the summaries
+// that depend on them, and a line under the list counts them.
+TEST_F(CommitmentLists, CardsLeftOutAreCountedUnderTheList) {
+    archive({{"04/03/2025"},                          // 1 overdue
+             {"31/02/2025"},                          // 2 to do, no date
+             {"01/03/2025", "10:30", "Fatto", "S\u00EC"},  // 3 done
+             {"5/3/2025"},                            // 4 to do, a date not in full
+             {"04/03/2025", "10:30", "A", "si"},      // 5 to 7: no readable flag
+             {"04/03/2025", "10:30", "B", ""},
+             {"04/03/2025", "10:30", "C", "NO "}});
+    auto shown = [&](const char* button, int* lines) {
+        QString note;
+        seams.onModal([&](QDialog* d) {
+            *lines = child<TRecordList>(d, "lstRecords")->count();
+            auto* l = child<QLabel>(d, "lblEscluse");
+            note = l->isHidden() ? QString() : l->text();
+        });
+        child<QAbstractButton>(&cards, QLatin1String(button))->click();
+        return note;
+    };
+    const QString dateOrState =
+        QStringLiteral(" non sono elencate perch\u00E9 la data o lo stato dell'impegno non sono leggibili ");
+    struct Case { const char* button; int lines; QString note; };
+    const Case cases[] = {
+        {"cmdDaAssolvere", 3, "3 schede" + dateOrState + "(la prima \u00E8 la scheda n. 5)."},
+        {"cmdScaduti", 1, "5 schede" + dateOrState + "(la prima \u00E8 la scheda n. 2)."},
+        {"cmdAssolti", 1, "3 schede" + dateOrState + "(la prima \u00E8 la scheda n. 5)."},
+    };
+    for (const Case& c : cases) {
+        int lines = -1;
+        EXPECT_EQ(shown(c.button, &lines), c.note) << c.button;
+        EXPECT_EQ(lines, c.lines) << c.button;
+    }
+
+    // Only a date: said as such, in the singular; nothing left out, no line.
+    QFile::remove(seams.file("Archivio_Appuntamenti.pro"));
+    archive({{"04/03/2025"}, {"31/02/2025"}});
+    int lines = -1;
+    EXPECT_EQ(shown("cmdScaduti", &lines),
+              QStringLiteral("1 scheda non \u00E8 elencata perch\u00E9 la data non \u00E8 leggibile (\u00E8 la scheda "
+                             "n. 2)."));
+    EXPECT_EQ(shown("cmdAssolti", &lines), QString());
+    EXPECT_EQ(lines, 0);
+}
+
 TEST_F(CommitmentLists, ALineCutsTheServicesButNeverTheAmount) {
     Record r = card({"05/03/2025", "09:05", "Rossi Mario Alberto Giovanni Maria Bianchi"});
     r.set("Causale", QString(60, QLatin1Char('s')));
@@ -160,12 +239,6 @@ TEST_F(CommitmentLists, QuickFindWrapsAndADoubleClickShowsTheCard) {
     ASSERT_EQ(seams.reports.size(), 1u);
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList{"Riepilogo impegni assolti"});
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"), QStringList());
-}
-
-TEST_F(CommitmentLists, AnUnreadableArchiveGivesAnEmptyListWithoutAWord) {
-    QDir(seams.folder()).mkdir("Archivio_Appuntamenti.pro");
-    EXPECT_EQ(summary("cmdDaAssolvere"), QStringList());
-    EXPECT_TRUE(seams.messages.empty());
 }
 
 TEST_F(CommitmentLists, FindMatchesEveryCriterionGivenInAnyCase) {

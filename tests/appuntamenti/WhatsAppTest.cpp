@@ -41,7 +41,7 @@ TEST(WhatsAppAddress, SettingsGiveTheBaseAndPrefixAndTheShellEncodesTheText) {
     EXPECT_EQ(WhatsApp::sendAddress(QStringLiteral("791234567"), QStringLiteral("x")),
               QStringLiteral("https://esempio.it/wa/send?phone=41791234567&text=x"));
 
-    WhatsApp::open(QStringLiteral("791234567"), text);
+    WhatsApp::open(nullptr, QStringLiteral("791234567"), text);
     ASSERT_EQ(seams.opened.size(), 1);
     const QUrl url = Shell::urlFor(seams.opened.front());
     EXPECT_EQ(url.toString(QUrl::FullyEncoded),

@@ -131,6 +131,19 @@ TEST_F(ExportWindow, SecondQuestionDecidesTheOpening) {
         EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail);
         EXPECT_EQ(seams.opened, c.opens ? QStringList{quotedPath()} : QStringList());
     }
+
+    // No program for spreadsheets: the user is told where the file is.
+    seams.shellOpens = false;
+    seams.messages.clear();
+    TfrmProva w(kTwoRows);
+    exportFrom(w);
+    ASSERT_EQ(seams.messages.size(), 3u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().text,
+              "Attenzione: il sistema non \u00E8 riuscito ad aprire il file\r\n\r\n" +
+                  QDir::toNativeSeparators(seams.file("Prova.xls")) +
+                  "\r\n\r\nAccertarsi che nel computer sia installato un programma in grado di aprirlo, oppure "
+                  "copiare il percorso e aprire il file a mano.");
 }
 
 TEST_F(ExportWindow, EmptyGridWritesTheHeaderRowOnly) {

@@ -165,6 +165,18 @@ QChar cin(const QString& abiCabConto) {
 
 QString italianIban(const QString& abiCabConto) { return makeIban("IT", cin(abiCabConto) + abiCabConto); }
 
+// An IBAN of the country whose check digits, computed, are wanted (97, 98 or
+// 2), written instead as their twin outside 02-98 (00, 01 or 99): the same
+// remainder 1 modulo 97. The account varies until the digits come.
+QString twinCheckIban(const QString& country, const QString& bban, int wanted, const char* twin) {
+    for (int i = 0; i < 10000; ++i) {
+        const QString account = bban.left(bban.size() - 4) + QString::asprintf("%04d", i);
+        const QString iban = country == "IT" ? italianIban(account.mid(1)) : makeIban(country, account);
+        if (iban.mid(2, 2).toInt() == wanted) return iban.left(2) + twin + iban.mid(4);
+    }
+    return {};
+}
+
 }  // namespace
 
 TEST(Iban, RemainderModulo97) {
@@ -224,8 +236,25 @@ TEST(Iban, CountryLengthAndNationalCheck) {
         {"IT60X0542811101000000123456IBAN", false},
         {"IT60-X054-2811-1010-0000-0123-456", false},
         {"", false},
+        {italianIban("05428111010000001234AB"), true},  // the account number may hold letters
     };
     for (const Case& c : cases) EXPECT_EQ(Checks::ibanValid(c.iban), c.valid) << qPrintable(c.iban);
+
+    // Remainder 1 and still wrong: check digits outside 02-98, letters in
+    // the Italian bank or branch code.
+    const QString soundButWrong[] = {
+        "SM00H6541036030G2MV04XVPDJZ",
+        twinCheckIban("SM", "X0542811101000000123456", 97, "00"),
+        twinCheckIban("IT", "X0542811101000000123456", 98, "01"),
+        twinCheckIban("DE", "370400440532013000", 2, "99"),
+        "IT18DWWPVPKG96LXFX4WDNF99PQ",
+        italianIban("0542A11101000000123456"),
+        italianIban("0542811I01000000123456"),
+    };
+    for (const QString& iban : soundButWrong) {
+        ASSERT_EQ(Checks::ibanRemainder(iban), 1) << qPrintable(iban);
+        EXPECT_FALSE(Checks::ibanValid(iban)) << qPrintable(iban);
+    }
 
     EXPECT_EQ(Checks::ibanLength("IT"), 27);
     EXPECT_EQ(Checks::ibanLength("US"), 0);
@@ -253,8 +282,25 @@ QString luhnComplete(const QString& prefix, int length) {
 }  // namespace
 
 TEST(Card, Digits) {
-    EXPECT_EQ(Checks::cardDigits("4111 1111 1111 1111 99"), QStringLiteral("4111111111111111"));  // past the 20th
-    EXPECT_EQ(Checks::cardDigits("4111-1111-abc"), QStringLiteral("41111111"));
+    struct Case { const char* written; const char* digits; };
+    const Case cases[] = {
+        {"4111111111111111", "4111111111111111"},
+        {"4111 1111 1111 1111", "4111111111111111"},
+        {"4111-1111-1111-1111", "4111111111111111"},
+        {"4111.1111.1111.1111", "4111111111111111"},
+        {"4111 - 1111", "41111111"},
+        {"4774 4675 8135 4108 541", "4774467581354108541"},  // 23 characters, every digit read
+        {"4111 1111 1111 1111 99", "411111111111111199"},
+        // A letter or another sign among the digits is a typo, never skipped.
+        {"5l04938369086089", ""},
+        {"4111-1111-abc", ""},
+        {"4111/1111", ""},
+        {"4111,1111", ""},
+        {"-4111", ""},
+        {"4111 ", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Checks::cardDigits(c.written), QString(c.digits)) << c.written;
     for (const char* d : {"4111111111111111", "378282246310005", "5555555555554444", "0"})
         EXPECT_TRUE(Checks::luhnValid(d)) << d;
     for (const char* d : {"4111111111111112", "378282246310006", "3", ""}) EXPECT_FALSE(Checks::luhnValid(d)) << d;
@@ -336,6 +382,13 @@ TEST(Card, BrandsAndLengths) {
         QString altered = d;
         altered[d.size() - 1] = QChar('0' + (d.back().unicode() - '0' + 1) % 10);
         EXPECT_EQ(Checks::cardVerdict(altered), V::Wrong) << qPrintable(altered);
+        // Written in groups of four as printed on the card: every digit read.
+        QString grouped;
+        for (int i = 0; i < d.size(); i += 4) grouped += (i > 0 ? " " : "") + d.mid(i, 4);
+        EXPECT_EQ(Checks::cardVerdict(Checks::cardDigits(grouped)), c.verdict) << qPrintable(grouped);
+        // A letter slipped in among the digits: a typo, whatever the digits.
+        const QString typo = d.left(1) + 'l' + d.mid(1);
+        EXPECT_EQ(Checks::cardVerdict(Checks::cardDigits(typo)), V::Wrong) << qPrintable(typo);
     }
     EXPECT_EQ(Checks::cardVerdict(""), V::Wrong);
     EXPECT_EQ(Checks::cardVerdict("0"), V::Wrong);

@@ -93,6 +93,9 @@ TEST_F(CheckWindows, IbanVerdicts) {
         {Checks::openIban, "IT60X0542811101000000123456", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
         {Checks::openIban, "IT60X0542811101000000123457", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
         {Checks::openIban, "DE89 3704 0044 0532 0130 00", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
+        // Remainder 1, but check digits 00, or letters in the bank and branch codes.
+        {Checks::openIban, "SM00H6541036030G2MV04XVPDJZ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
+        {Checks::openIban, "IT18DWWPVPKG96LXFX4WDNF99PQ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
         // Remainder 1, but no country has that code.
         {Checks::openIban, "XX10X0542811101000000123456", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
         // Passed whole from the card, longer than what may be typed.
@@ -110,10 +113,13 @@ TEST_F(CheckWindows, CardVerdicts) {
         {Checks::openCarta, "378282246310005", MsgKind::Information,
          "Il numero di carta di credito 378282246310005 risulta valido.\r\n\r\n"
          "La carta di credito è del tipo American Express.", false},
-        // The digits after the twentieth character do not count.
-        {Checks::openCarta, "4111 1111 1111 1111 99", MsgKind::Information,
-         "Il numero di carta di credito 4111 1111 1111 1111 99 risulta valido.\r\n\r\n"
+        // Every digit of the field counts, also past the twentieth character.
+        {Checks::openCarta, "4774 4675 8135 4108 541", MsgKind::Information,
+         "Il numero di carta di credito 4774 4675 8135 4108 541 risulta valido.\r\n\r\n"
          "La carta di credito è del tipo Visa.", false},
+        {Checks::openCarta, "4111 1111 1111 1111 99", MsgKind::Warning, kCardWrong, false},
+        // Passed from the card with a letter for a digit: the letter is not skipped.
+        {Checks::openCarta, "5l04938369086089", MsgKind::Warning, kCardWrong, false},
         {Checks::openCarta, "3900000000000005", MsgKind::Information,
          "Il numero di carta di credito 3900000000000005 risulta valido.\r\n\r\n"
          "La carta di credito è del tipo Diner's Club / Carte Blanche.", false},

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
@@ -47,6 +48,21 @@ TEST_F(Recontact, ListsExactlyTheCardsFlaggedSi) {
     archive({{"Uno", "Sì"}, {"Due", "No"}, {"Tre", "Si"}, {"Quattro", "sì"}, {"Cinque", "Sì"}});
     EXPECT_EQ(listed(), QStringList({"Uno", "Cinque"}));
     EXPECT_EQ(seams.modals.back().title, QStringLiteral(" Riepilogo clienti da ricontattare"));
+}
+
+TEST_F(Recontact, AnArchiveLockedByAnotherCopyIsToldNotShownEmpty) {
+    archive({{"Uno", "S\u00EC"}});
+    TArchivioSchede otherCopy;
+    otherCopy.open(seams.file("Contatti.pro"), Layouts::TSchedaCliente());
+    seams.messages.clear();
+    EXPECT_EQ(listed(), QStringList());
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                             "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+    otherCopy.close();
+    EXPECT_EQ(listed(), QStringList({"Uno"}));
 }
 
 TEST_F(Recontact, FollowsTheCheckBoxAsSaved) {

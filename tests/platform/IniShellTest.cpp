@@ -1,12 +1,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
-#include "support/Seams.h"
 #include "support/Seams.h"
 
 class IniTest : public ::testing::Test {
@@ -86,4 +86,34 @@ TEST(Shell, CommandsBecomeDesktopAddresses) {
     EXPECT_EQ(Shell::urlFor(QStringLiteral("https://www.esempio.it/a b")).toEncoded(),
               QByteArray("https://www.esempio.it/a%20b"));
     EXPECT_EQ(Shell::urlFor(QStringLiteral("www.esempio.it")).toString(), QStringLiteral("http://www.esempio.it"));
+}
+
+// The desktop's own opener, played by a script: its verdict on the address
+// reaches the caller, at once or when it ends.
+TEST(Shell, TheDesktopOpenersVerdictReachesTheCaller) {
+    Shell::resetOpener();
+    QTemporaryDir bin;
+    const QString seen = bin.filePath("seen");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    struct Case { int exitCode; bool failed; };
+    for (const Case c : {Case{0, false}, Case{3, true}, Case{4, true}}) {
+        writeFile(bin.filePath("xdg-open"),
+                  "#!/bin/sh\nprintf '%s' \"$1\" > " + QFile::encodeName(seen) + "\nexit " + QByteArray::number(c.exitCode) + "\n");
+        QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(seen);
+        bool failed = false;
+        TMisc::Open(QStringLiteral("\"https://www.esempio.it/a b\""), [&] { failed = true; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(seen); }, 5000));
+        QTest::qWait(c.failed ? 0 : 200);
+        if (c.failed) EXPECT_TRUE(QTest::qWaitFor([&] { return failed; }, 5000)) << c.exitCode;
+        EXPECT_EQ(failed, c.failed) << c.exitCode;
+        EXPECT_EQ(fileBytes(seen), QByteArray("https://www.esempio.it/a%20b"));
+    }
+    // No opener at all, and no other program the desktop knows: failed at once.
+    QFile::remove(bin.filePath("xdg-open"));
+    bool failed = false;
+    TMisc::Open(QStringLiteral("https://www.esempio.it"), [&] { failed = true; });
+    EXPECT_TRUE(failed);
+    qputenv("PATH", path);
 }

@@ -198,10 +198,22 @@ TEST_F(ProtocolLists, IntervalIncludesBothEndsAndOnlyTheOpenYear) {
     EXPECT_EQ(column(&w, 0), QStringList({"1", "2", "3"}));
     EXPECT_EQ(column(&w, 3), QStringList({"01/03/2026", "15/03/2026", "31/03/2026"}));
 
+    // The card without a readable date lies in no interval: counted under the grid.
+    auto* note = child<QLabel>(&w, "lblEscluse");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), QStringLiteral("1 scheda non \u00E8 elencata perch\u00E9 la data non \u00E8 leggibile "
+                                           "(\u00E8 la scheda n. 3)."));
+
     child<QLineEdit>(&w, "txtDataInizio")->setText("01/01/2000");
     child<QLineEdit>(&w, "txtDataFine")->setText("31/12/2030");
     child<QAbstractButton>(&w, "cmdTrova")->click();
     EXPECT_EQ(column(&w, 1), QStringList({"1", "2", "4", "5", "6"}));
+    EXPECT_FALSE(note->isHidden());
+
+    archive({{"7", "Interna", "5/3/2026"}, {"8", "Interna", "31/02/2026"}});
+    child<QAbstractButton>(&w, "cmdTrova")->click();
+    EXPECT_EQ(note->text(), QStringLiteral("3 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+                                           "(la prima \u00E8 la scheda n. 3)."));
 }
 
 TEST_F(ProtocolLists, WholeYearExportWritesEighteenColumnsOrTheHeaderOnly) {

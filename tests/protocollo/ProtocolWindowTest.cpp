@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
@@ -119,6 +122,35 @@ TEST_F(ProtocolWindow, TheSettingsStartTheNumberAndAddTheCurrentYear) {
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Error);
     EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
     EXPECT_EQ(text("txtOggetto"), QStringLiteral("In corso"));
+}
+
+// A settings file that cannot be read counts as a missing one: the register
+// keeps working, and the user is told once which file it is.
+TEST_F(ProtocolWindow, AnUnreadableSettingsFileIsReadAsMissingWithOneWarning) {
+    settings("100", kSi);
+    w->close();
+    QFile::remove(seams.file("Quarzeno.ini"));
+    QDir().mkdir(seams.file("Quarzeno.ini"));  // a folder in its place: unreadable even for root
+    seams.messages.clear();
+    open("2026");
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: il sistema non permette di leggere il file delle impostazioni "
+                             "Quarzeno.ini.\n\r\n\rFinch\u00E9 il file non sar\u00E0 leggibile, la numerazione "
+                             "dei documenti parte da 1 senza l'indicazione dell'anno solare, e l'ufficio e "
+                             "l'operatore vanno indicati a mano. Accertarsi di possedere i privilegi di lettura "
+                             "nella cartella di installazione del programma."));
+    EXPECT_EQ(text("txtUfficio"), QString());
+    for (const char* expected : {"1", "2"}) {
+        click("cmdNuovo");
+        EXPECT_EQ(text("txtNumero"), QString(expected));
+        fillRequired();
+        click("cmdSalva");
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."));
+    }
+    EXPECT_EQ(seams.messages.size(), 3u);  // the warning, then the two saves
+    EXPECT_EQ(archive().size(), 2 * kSize);
 }
 
 TEST_F(ProtocolWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
@@ -248,38 +280,90 @@ TEST_F(ProtocolWindow, DigitalCopyIsCopiedInAndAnExistingFileKeptOnNo) {
 }
 
 TEST_F(ProtocolWindow, ANumberTakenByAnotherCopyIsNotGivenTwice) {
+    // Meanwhile another copy sharing the folder registers a document under a
+    // number of its own choosing: the proposal is still free and written.
     click("cmdNuovo");
     ASSERT_EQ(text("txtNumero"), QStringLiteral("1"));
     fillRequired();
-    // Meanwhile another copy sharing the folder registers two documents,
-    // the second under a number of its own choosing.
-    appendRecords(seams.file("2026.prt"), {document("1"), document("3")});
+    appendRecords(seams.file("2026.prt"), {document("50")});
+    seams.messages.clear();
+    click("cmdSalva");
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
+    EXPECT_EQ(pos(), QStringLiteral("2"));
+
+    // Now it takes the number proposed here, and the next one too.
+    click("cmdNuovo");
+    ASSERT_EQ(text("txtNumero"), QStringLiteral("3"));
+    fillRequired();
+    appendRecords(seams.file("2026.prt"), {document("3"), document("5")});
     seams.messages.clear();
     click("cmdSalva");
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: mentre la scheda veniva compilata sono stati protocollati altri documenti, forse da un'altra "
-                            "postazione, e il numero 1 potrebbe essere gi\u00E0 stato assegnato.\n\r\n\r"
-                            "\u00C8 stato proposto il primo numero libero, 4: premere di nuovo Salva per registrare la scheda."));
-    EXPECT_EQ(text("txtNumero"), QStringLiteral("4"));  // 3 is taken too
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: mentre la scheda veniva compilata il numero 3 \u00E8 stato assegnato a un "
+                             "altro documento, forse da un'altra postazione.\n\r\n\r\u00C8 stato proposto il "
+                             "primo numero libero, 6: premere di nuovo Salva per registrare la scheda."));
+    EXPECT_EQ(text("txtNumero"), QStringLiteral("6"));  // 5 is taken too
     EXPECT_TRUE(ctl("txtNumero")->hasFocus());
-    EXPECT_EQ(archive().size(), 2 * kSize);
+    EXPECT_EQ(archive().size(), 4 * kSize);
     EXPECT_EQ(pos(), QString());
 
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
-    EXPECT_EQ(pos(), QStringLiteral("3"));
-    EXPECT_EQ(Archive::readAt(seams.file("2026.prt"), Layouts::TSchedaProtocollo(), 3).get("Numero"),
-              QStringLiteral("4"));
+    EXPECT_EQ(pos(), QStringLiteral("5"));
+    EXPECT_EQ(Archive::readAt(seams.file("2026.prt"), Layouts::TSchedaProtocollo(), 5).get("Numero"),
+              QStringLiteral("6"));
 
     // A number the user typed is the user's choice.
     click("cmdNuovo");
     fillRequired();
     put("txtNumero", "1");
-    appendRecords(seams.file("2026.prt"), {document("5")});
+    appendRecords(seams.file("2026.prt"), {document("7")});
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
-    EXPECT_EQ(archive().size(), 5 * kSize);
+    EXPECT_EQ(archive().size(), 7 * kSize);
+}
+
+// Two copies of the program registering mail in one folder as fast as they
+// can, each through its own protocol window.
+TEST(ProtocolTwoCopies, EveryNumberOnceNoCardLostAndOnlyTakenNumbersReproposed) {
+    Seams seams;
+    constexpr int kEach = 300;
+    const QString names[2] = {"Prima", "Seconda"};
+    QProcess copies[2];
+    for (int c = 0; c < 2; ++c)
+        copies[c].start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/protocol_registrar"),
+                        {seams.folder(), names[c], QString::number(kEach)});
+    QStringList refused[2];
+    for (int c = 0; c < 2; ++c) {
+        QProcess& p = copies[c];
+        ASSERT_TRUE(p.waitForFinished(300000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const QStringList out = QString::fromLatin1(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+        ASSERT_GE(out.size(), 2);
+        // Every registration saved, after however many re-proposals.
+        EXPECT_TRUE(out[0].startsWith("registrations=300 saved=300 ") && out[0].endsWith(" unsaved=0"))
+            << out[0].toStdString();
+        refused[c] = out[1].section('=', 1).split(',', Qt::SkipEmptyParts);
+    }
+    // Every card there, the numbers 1 to 600 each once: none twice, none missing.
+    const QByteArray bytes = fileBytes(seams.file("2025.prt"));
+    ASSERT_EQ(bytes.size(), 2 * kEach * kSize);
+    auto text = [&](int card, int offset) {
+        const QByteArray field = bytes.mid(card * kSize + offset);
+        return QString::fromLatin1(field.mid(1, quint8(field.at(0))));
+    };
+    QMap<int, QString> subjectOf;
+    for (int i = 0; i < 2 * kEach; ++i) subjectOf.insert(text(i, 0).toInt(), text(i, 323));
+    ASSERT_EQ(subjectOf.size(), 2 * kEach);
+    EXPECT_EQ(subjectOf.firstKey(), 1);
+    EXPECT_EQ(subjectOf.lastKey(), 2 * kEach);
+    // A number is re-proposed only when the other copy has really taken it.
+    for (int c = 0; c < 2; ++c)
+        for (const QString& n : refused[c])
+            EXPECT_TRUE(subjectOf.value(n.toInt()).startsWith(names[1 - c] + ' ')) << n.toStdString();
 }
 
 TEST_F(ProtocolWindow, ThePrintedCardHasItsSixteenRows) {

@@ -38,7 +38,10 @@ Seams::Seams() {
         }
         return r.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     });
-    Shell::setOpener([this](const QString& command) { opened << command; });
+    Shell::setOpener([this](const QString& command) {
+        opened << command;
+        return shellOpens;
+    });
     ReportOutput::setHandler([this](const ReportOutput::Request& r) {
         reports.push_back(r);
         return reportResult;

@@ -51,8 +51,10 @@ public:
     const ShownMessage& lastMessage() const;
     QStringList messageTexts() const;
 
-    // The desktop's opener: each command exactly as passed.
+    // The desktop's opener: each command exactly as passed, and whether the
+    // desktop has a program to open it.
     QStringList opened;
+    bool shellOpens = true;
 
     // How many times the program was asked to end.
     int quitRequests = 0;

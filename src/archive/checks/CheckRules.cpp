@@ -343,20 +343,39 @@ bool ibanValid(const QString& iban) {
     const int length = ibanLength(s.left(2));
     if (length == 0 || s.size() != length) return false;
     if (!isAsciiDigit(s.at(2)) || !isAsciiDigit(s.at(3))) return false;
+    // Check digits 00, 01 and 99 can give the remainder 1 too, but the
+    // standard only ever computes 02 to 98.
+    const int checkDigits = s.mid(2, 2).toInt();
+    if (checkDigits < 2 || checkDigits > 98) return false;
     for (QChar c : s)
         if (!isAsciiDigit(c) && !isAsciiUpper(c)) return false;
     if (ibanRemainder(s) != 1) return false;
-    // The Italian account carries its own check letter, which the remainder
-    // does not cover.
-    if (s.startsWith(QLatin1String("IT"))) return italianCin(s.mid(5, 22)) == s.at(4);
+    if (s.startsWith(QLatin1String("IT"))) {
+        // The bank (ABI) and branch (CAB) codes after the CIN are five digits
+        // each; the national check letter, which the remainder does not
+        // cover, would accept letters there.
+        for (QChar c : QStringView(s).mid(5, 10))
+            if (!isAsciiDigit(c)) return false;
+        return italianCin(s.mid(5, 22)) == s.at(4);
+    }
     return true;
 }
 
 QString cardDigits(const QString& number) {
     QString d;
-    for (QChar c : QStringView(number).left(20))
-        if (isAsciiDigit(c)) d += c;
-    return d;
+    bool afterSeparator = false;
+    for (QChar c : number) {
+        if (isAsciiDigit(c)) {
+            d += c;
+            afterSeparator = false;
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('.')) {
+            if (d.isEmpty()) return {};  // before the first group
+            afterSeparator = true;
+        } else {
+            return {};  // a letter, or any other sign: a typo, never skipped
+        }
+    }
+    return afterSeparator ? QString() : d;
 }
 
 bool luhnValid(const QString& digits) {

@@ -81,13 +81,16 @@ QChar italianCin(const QString& bban);
 // The IBAN as typed, blanks removed, upper case, without a leading "IBAN".
 QString ibanCompact(const QString& iban);
 
-// A known country, that country's length, two check digits, remainder 1,
-// and for Italy the national check letter.
+// A known country, that country's length, two check digits 02 to 98,
+// remainder 1, and for Italy digits for the bank and branch codes and the
+// national check letter.
 bool ibanValid(const QString& iban);
 
 // --- Payment cards ----------------------------------------------------------
 
-// The digits among the first twenty characters; the others are skipped.
+// The digits of the whole number, which may be written in groups separated
+// by blanks, dashes or dots; empty when any other character is there (a
+// letter among the digits is a typo) or a separator opens or ends it.
 QString cardDigits(const QString& number);
 
 // The last digit is the Luhn check digit of those before it; false for an
