@@ -10,10 +10,31 @@
 
 // One piece of a list line: a literal, then a field trimmed and padded or
 // cut to width characters; width -1 leaves the field as stored (trimmed).
+// Instead of a field, a part may compute its text from the record (a key
+// made of several fields), padded or cut the same way.
 struct LinePart {
     QString literal;
     QString field;
     int width = -1;
+    std::function<QString(const Record&)> compute = {};
+};
+
+// The lines of one shape, built for record after record: the fields are
+// looked up once, and each line is written in one allocation.
+class LineBuilder {
+public:
+    // Throws std::logic_error when a part names a field the layout lacks.
+    LineBuilder(const std::vector<LinePart>& parts, const RecordLayout& layout);
+    QString build(const Record& record) const;
+
+private:
+    struct Part {
+        QString literal;
+        int index;  // -1: a literal alone, or computed
+        int width;
+        std::function<QString(const Record&)> compute;
+    };
+    std::vector<Part> parts_;
 };
 
 // The line of a record, built from its parts.

@@ -152,13 +152,14 @@ void TRecordList::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
-TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button)
-    : QObject(list), list_(list), text_(text) {
+TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button, Opening opening)
+    : QObject(list), list_(list), text_(text), opening_(opening) {
     KeyFilters::enterTo(text, button);
     connect(button, &QAbstractButton::clicked, this, &TQuickFind::find);
 }
 
 void TQuickFind::reset() {
+    if (opening_ == Opening::Keeps) return;
     last_.clear();
     text_->clear();
 }

@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -61,4 +62,30 @@ TEST(RecordList, EnterAndDoubleClickChooseALineWithoutPressingTheDefaultButton) 
     EXPECT_EQ(list->selectedLine(), QStringLiteral("uno"));
     EXPECT_EQ(pressed.count(), 0);
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST(RecordList, AQuickFindForgetsItsSearchOnANewOpeningUnlessItKeepsIt) {
+    struct Case { TQuickFind::Opening opening; const char* fieldAfter; std::vector<int> rows; };
+    const Case cases[] = {
+        {TQuickFind::Opening::Forgets, "", {0, 0}},          // the same text, typed again, starts at the first
+        {TQuickFind::Opening::Keeps, "ROSSI", {0, 2}},       // it goes on after the selected line
+    };
+    for (const Case& c : cases) {
+        QWidget w;
+        auto* list = new TRecordList(&w);
+        auto* text = new QLineEdit(&w);
+        auto* button = new QPushButton("Trova", &w);
+        TQuickFind find(list, text, button, c.opening);
+        std::vector<int> rows;
+        for (int opening = 0; opening < 2; ++opening) {
+            find.reset();
+            list->setLines({{"Rossi Mario", 1}, {"Verdi Anna", 2}, {"Rossini Luca", 3}});
+            if (opening == 0) text->setText("ROSSI");
+            else EXPECT_EQ(text->text(), QString::fromUtf8(c.fieldAfter));
+            if (text->text().isEmpty()) text->setText("rossi");
+            button->click();
+            rows.push_back(list->currentRow());
+        }
+        EXPECT_EQ(rows, c.rows);
+    }
 }
