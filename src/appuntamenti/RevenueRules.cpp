@@ -1,6 +1,5 @@
 #include "appuntamenti/RevenueRules.h"
 
-#include "appuntamenti/AgendaRules.h"
 #include "archive/ArchivioSchede.h"
 #include "archive/DateRules.h"
 #include "archive/Layouts.h"
@@ -27,11 +26,17 @@ QString composed(const CardValues& v, const QString& day, const QString& month) 
     return Formats::composeDate(v[day], Formats::monthNumber(v[month]), v[kAnno]);
 }
 
-// Line parts: services 40, client 24 and cellphone 12 characters, narrower
-// than the agenda's, so that the amount stays in sight.
+// The key is the year, month and day of the date ("dd/mm/yyyy"), the hour
+// and the minutes, so that text order is time order. Then services 40,
+// client 24 and cellphone 12 characters, narrower than the agenda's, so
+// that the amount stays in sight.
 const std::vector<LinePart>& lineParts() {
     static const std::vector<LinePart> parts = {
-        {"ID: ", {}, -1, AgendaRules::key},
+        {"ID: ", "Data", -1, 6, 4},
+        {"", "Data", -1, 3, 2},
+        {"", "Data", -1, 0, 2},
+        {"", "OreApp"},
+        {"", "MinutiApp"},
         {"  Data: ", "Data", 10},
         {"  Ora: ", "Ora", 5},
         {"  ", "Causale", 40},

@@ -13,7 +13,7 @@ LineBuilder::LineBuilder(const std::vector<LinePart>& from, const RecordLayout& 
             index = layout.indexOf(p.field);
             if (index < 0) throw std::logic_error(("no field " + p.field + " in " + layout.typeName()).toStdString());
         }
-        parts_.push_back({p.literal, index, p.width, p.compute});
+        parts_.push_back({p.literal, index, p.width, p.from, p.count});
     }
 }
 
@@ -26,10 +26,9 @@ QString LineBuilder::build(const Record& record) const {
     // First the length of the line, then every character straight into
     // its place: one allocation per line, no growing.
     struct Span {
-        const unsigned char* text = nullptr;  // stored bytes, or
-        QString computed;                     // a computed part's text
-        int n = 0;
-        int pad = 0;
+        const unsigned char* text;
+        int n;
+        int pad;
     };
     Span spans[32];
     std::vector<Span> more;
@@ -38,27 +37,21 @@ QString LineBuilder::build(const Record& record) const {
     for (size_t k = 0; k < parts_.size(); ++k) {
         const Part& p = parts_[k];
         total += p.literal.size();
-        int n = 0;
-        if (p.compute) {
-            span[k].computed = p.compute(record);
-            n = int(span[k].computed.size());
-        } else if (p.index >= 0) {
-            const auto* field = reinterpret_cast<const unsigned char*>(bytes + layout.offset(p.index));
-            const int capacity = layout.capacity(p.index);
-            const int length = field[0] > capacity ? capacity : field[0];
-            const unsigned char* text = field + 1;
-            // Trimmed of codes 32 and below, as every field reads.
-            int begin = 0, end = length;
-            while (begin < end && text[begin] <= ' ') ++begin;
-            while (end > begin && text[end - 1] <= ' ') --end;
-            span[k].text = text + begin;
-            n = end - begin;
-        } else {
-            continue;
-        }
+        span[k] = {nullptr, 0, 0};
+        if (p.index < 0) continue;
+        const auto* field = reinterpret_cast<const unsigned char*>(bytes + layout.offset(p.index));
+        const int capacity = layout.capacity(p.index);
+        const int length = field[0] > capacity ? capacity : field[0];
+        const unsigned char* text = field + 1;
+        // Trimmed of codes 32 and below, as every field reads.
+        int begin = 0, end = length;
+        while (begin < end && text[begin] <= ' ') ++begin;
+        while (end > begin && text[end - 1] <= ' ') --end;
+        begin = qMin(begin + p.from, end);
+        if (p.count >= 0) end = qMin(end, begin + p.count);
+        int n = end - begin;
         if (p.width >= 0 && n > p.width) n = p.width;
-        span[k].n = n;
-        span[k].pad = p.width > n ? p.width - n : 0;
+        span[k] = {text + begin, n, p.width > n ? p.width - n : 0};
         total += n + span[k].pad;
     }
     QString line(total, Qt::Uninitialized);
@@ -67,10 +60,15 @@ QString LineBuilder::build(const Record& record) const {
         const QString& literal = parts_[k].literal;
         std::copy(literal.cbegin(), literal.cend(), out);
         out += literal.size();
-        if (span[k].text)
-            for (int i = 0; i < span[k].n; ++i) *out++ = QChar(Cp1252::toUnicode(span[k].text[i]));
+        const unsigned char* text = span[k].text;
+        const int n = span[k].n;
+        unsigned char high = 0;
+        for (int i = 0; i < n; ++i) high |= text[i];
+        if (high < 0x80)  // plain ASCII, the same in both: a copy the compiler widens many at a time
+            for (int i = 0; i < n; ++i) out[i] = QChar(char16_t(text[i]));
         else
-            out = std::copy(span[k].computed.cbegin(), span[k].computed.cbegin() + span[k].n, out);
+            for (int i = 0; i < n; ++i) out[i] = QChar(Cp1252::toUnicode(text[i]));
+        out += n;
         for (int i = 0; i < span[k].pad; ++i) *out++ = QLatin1Char(' ');
     }
     return line;

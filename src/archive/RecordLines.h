@@ -10,13 +10,15 @@
 
 // One piece of a list line: a literal, then a field trimmed and padded or
 // cut to width characters; width -1 leaves the field as stored (trimmed).
-// Instead of a field, a part may compute its text from the record (a key
-// made of several fields), padded or cut the same way.
+// A part may take only a slice of the trimmed field: count characters
+// (all the rest when -1) from character from, counted from 0; a key made
+// of the year, month and day of a date takes three slices of it.
 struct LinePart {
     QString literal;
     QString field;
     int width = -1;
-    std::function<QString(const Record&)> compute = {};
+    int from = 0;
+    int count = -1;
 };
 
 // The lines of one shape, built for record after record: the fields are
@@ -30,9 +32,10 @@ public:
 private:
     struct Part {
         QString literal;
-        int index;  // -1: a literal alone, or computed
+        int index;  // -1: a literal alone
         int width;
-        std::function<QString(const Record&)> compute;
+        int from;
+        int count;
     };
     std::vector<Part> parts_;
 };
