@@ -50,6 +50,9 @@ private:
         qint64 position;
         qint64 opens;
     };
+    // Sorts by text; true when it also found the identical lines.
+    static bool sortByText(std::vector<Row>& rows);
+
     std::vector<Row> rows_;
     QSize lineSize_;
 };
