@@ -27,7 +27,6 @@ namespace {
 
 QLabel* note(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
-    l->setWordWrap(true);
     l->setStyleSheet(QStringLiteral("color: #1f3f5f;"));
     return l;
 }
@@ -67,24 +66,16 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     auto* filters = new QGridLayout;
     filters->setHorizontalSpacing(10);
     filters->setVerticalSpacing(10);
-    auto row = [&](int r, const QString& caption, QWidget* control, QWidget* after = nullptr) {
+    auto row = [&](int r, const QString& caption, QWidget* control) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(control);
         filters->addWidget(label, r, 0);
-        if (after) {
-            auto* h = new QHBoxLayout;
-            h->setSpacing(8);
-            h->addWidget(control, 1);
-            h->addWidget(after);
-            filters->addLayout(h, r, 1);
-        } else {
-            filters->addWidget(control, r, 1, Qt::AlignLeft);
-        }
+        filters->addWidget(control, r, 1, control == txtAnno_ ? Qt::AlignLeft : Qt::Alignment());
     };
     row(0, QStringLiteral("Anno:"), txtAnno_);
-    row(1, QStringLiteral("Cognome e nome:"), txtCliente_, impCliente);
+    row(1, QStringLiteral("Cognome e nome:"), txtCliente_);
+    filters->addWidget(impCliente, 1, 2);
     row(2, QStringLiteral("Servizi richiesti dal cliente:"), txtTarga_);
-    txtTarga_->setMinimumWidth(420);
     filters->setColumnStretch(1, 1);
 
     // The two ends of the period: day and month picked, the year as typed above.
@@ -134,6 +125,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     esci->setMinimumWidth(100);
     auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(10);
     bottom->addWidget(lblAttendere_);
     bottom->addStretch(1);
     bottom->addWidget(btnVisualizza_);

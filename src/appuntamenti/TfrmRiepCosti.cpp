@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -121,7 +122,11 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     connect(stampa, &QPushButton::clicked, this, &TfrmRiepCosti::btnStampaClick);
     connect(esci, &QPushButton::clicked, this, &TfrmRiepCosti::btnEsciClick);
     connect(guida, &QAbstractButton::clicked, this, &TfrmRiepCosti::imgGuidaClick);
-    resize(1240, 620);
+    // As wide as a whole line where the screen allows it, so that the
+    // amounts at the ends of the lines are in sight.
+    const QRect area = screen()->availableGeometry();
+    const int lineWidth = lstRecords_->fontMetrics().horizontalAdvance(QString(156, QLatin1Char('0')));
+    resize(qMin(area.width() - 24, lineWidth + 60), qMin(area.height() - 48, 640));
 }
 
 void TfrmRiepCosti::showSummary(const RevenueQuery& query) {
@@ -130,6 +135,7 @@ void TfrmRiepCosti::showSummary(const RevenueQuery& query) {
 }
 
 void TfrmRiepCosti::FormShow() {
+    centreOnScreen();
     load(query_);
     quickFind_->reset();
     txtTrova_->setFocus(Qt::OtherFocusReason);
