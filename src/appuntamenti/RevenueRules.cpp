@@ -74,8 +74,6 @@ int RevenueQuery::filterCount() const {
     return (Text::trim(client).isEmpty() ? 0 : 1) + (Text::trim(services).isEmpty() ? 0 : 1);
 }
 
-QString RevenueSummary::line(const Record& card) { return buildLine(lineParts(), card); }
-
 void RevenueSummary::read(const RevenueQuery& query) {
     const RecordLayout& layout = Layouts::TSchedaAppuntamento();
     const LineBuilder builder(lineParts(), layout);

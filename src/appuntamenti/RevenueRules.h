@@ -44,9 +44,9 @@ struct RevenueSummary {
     qint64 leftOut = 0;
     qint64 firstLeftOut = 0;  // the position of the first
 
-    // Reads the appointment archive (created when missing). Throws
-    // ArchiveError when it cannot be read; what was read before stays.
+    // Reads the appointment archive (created when missing), each line "ID:
+    // " + the card's key (year, month, day, hour, minutes), then date, time,
+    // services, client, cellphone and amount. Throws ArchiveError when the
+    // archive cannot be read; what was read before stays.
     void read(const RevenueQuery& query);
-    // "ID: " + the card's key, then date, time, services, client, cellphone and amount.
-    static QString line(const Record& card);
 };
