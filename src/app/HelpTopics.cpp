@@ -2,6 +2,7 @@
 
 #include "appuntamenti/AgendaHelp.h"
 #include "appuntamenti/AppuntamentiHelp.h"
+#include "appuntamenti/RiepCostiHelp.h"
 #include "chiamate/ChiamateHelp.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
@@ -27,6 +28,7 @@ QList<HelpTopic> guides() {
         protocolloHelpTopic(),
         schedarioAppuntamentiHelpTopic(),
         agendaHelpTopic(),
+        riepCostiHelpTopic(),
     };
 }
 

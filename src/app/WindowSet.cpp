@@ -14,6 +14,8 @@
 #include "appuntamenti/TfrmExpImminenti.h"
 #include "appuntamenti/TfrmExpMensili.h"
 #include "appuntamenti/TfrmExpScadenzario.h"
+#include "appuntamenti/TfrmMenuRiepCosti.h"
+#include "appuntamenti/TfrmRiepCosti.h"
 #include "appuntamenti/TfrmStampaScadenza.h"
 #include "appuntamenti/TfrmTrovaScadenze.h"
 #include "appuntamenti/TfrmWhatsApp_Message.h"
@@ -82,6 +84,10 @@ WindowSet::WindowSet() {
     frmAvvio->setApp(7, [this] {
         frmAgenda->setCardWindow([this] { return static_cast<TAppWindow*>(frmArchivio_Scadenze.get()); });
         return static_cast<TAppWindow*>(frmAgenda.get());
+    });
+    frmAvvio->setApp(8, [this] {
+        frmMenuRiepCosti->setSummaryWindow([this] { return frmRiepCosti.get(); });
+        return static_cast<TAppWindow*>(frmMenuRiepCosti.get());
     });
 
     AppShell::setLauncher(frmAvvio);

@@ -11,10 +11,34 @@
 
 // One piece of a list line: a literal, then a field trimmed and padded or
 // cut to width characters; width -1 leaves the field as stored (trimmed).
+// A part may take only a slice of the trimmed field: count characters
+// (all the rest when -1) from character from, counted from 0; a key made
+// of the year, month and day of a date takes three slices of it.
 struct LinePart {
     QString literal;
     QString field;
     int width = -1;
+    int from = 0;
+    int count = -1;
+};
+
+// The lines of one shape, built for record after record: the fields are
+// looked up once, and each line is written in one allocation.
+class LineBuilder {
+public:
+    // Throws std::logic_error when a part names a field the layout lacks.
+    LineBuilder(const std::vector<LinePart>& parts, const RecordLayout& layout);
+    QString build(const Record& record) const;
+
+private:
+    struct Part {
+        QString literal;
+        int index;  // -1: a literal alone
+        int width;
+        int from;
+        int count;
+    };
+    std::vector<Part> parts_;
 };
 
 // The line of a record, built from its parts.

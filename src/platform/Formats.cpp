@@ -62,14 +62,24 @@ QStringList twoDigitRange(int from, int to) {
 }
 
 QDate parseDate(const QString& text) {
-    const QStringList parts = Text::trim(text).split(dateSeparator());
-    if (parts.size() != 3 || parts[0].size() != 2 || parts[1].size() != 2 || parts[2].size() != 4)
-        return {};
-    for (const QString& p : parts)
-        if (!Text::isDigits(p)) return {};
-    const int y = parts[2].toInt();
-    if (y < 1) return {};
-    return QDate(y, parts[1].toInt(), parts[0].toInt());
+    // By position rather than by splitting: summaries read the date of every card.
+    QStringView t(text);
+    while (!t.isEmpty() && t.front().unicode() <= ' ') t = t.mid(1);
+    while (!t.isEmpty() && t.back().unicode() <= ' ') t.chop(1);
+    const QChar sep = dateSeparator();
+    if (t.size() != 10 || t[2] != sep || t[5] != sep) return {};
+    auto number = [&](qsizetype from, qsizetype n) {
+        int v = 0;
+        for (qsizetype i = from; i < from + n; ++i) {
+            const char16_t c = t[i].unicode();
+            if (c < '0' || c > '9') return -1;
+            v = v * 10 + (c - '0');
+        }
+        return v;
+    };
+    const int d = number(0, 2), m = number(3, 2), y = number(6, 4);
+    if (d < 0 || m < 0 || y < 1) return {};
+    return QDate(y, m, d);
 }
 
 QString time(const QTime& t) { return hhmm(twoDigits(t.hour()), twoDigits(t.minute())); }
@@ -115,6 +125,53 @@ bool parseDecimal(const QString& text, double* value) {
     const double v = c.toDouble(&ok);  // QString::toDouble ignores the locale
     if (ok && value) *value = v;
     return ok;
+}
+
+std::optional<qint64> parseCents(QStringView t) {
+    while (!t.isEmpty() && t.front().unicode() <= ' ') t = t.mid(1);
+    while (!t.isEmpty() && t.back().unicode() <= ' ') t.chop(1);
+    bool negative = false;
+    if (!t.isEmpty() && (t.front() == QLatin1Char('-') || t.front() == QLatin1Char('+'))) {
+        negative = t.front() == QLatin1Char('-');
+        t = t.mid(1);
+    }
+    const char16_t sep = decimalSeparator().unicode();
+    qint64 units = 0;
+    int whole = 0, decimals = 0;
+    bool afterSep = false, roundUp = false;
+    for (const QChar ch : t) {
+        const char16_t c = ch.unicode();
+        if (c == sep && !afterSep) {
+            afterSep = true;
+        } else if (c < '0' || c > '9') {
+            return std::nullopt;
+        } else if (!afterSep) {
+            if (++whole > 16) return std::nullopt;
+            units = units * 10 + (c - '0');
+        } else if (++decimals <= 2) {
+            units = units * 10 + (c - '0');
+        } else if (decimals == 3) {
+            roundUp = c >= '5';  // half a hundredth rounds up, as the amount rule does
+        }
+    }
+    if (whole + decimals == 0) return std::nullopt;
+    for (int i = decimals; i < 2; ++i) units *= 10;
+    if (roundUp) ++units;
+    return negative ? -units : units;
+}
+
+QString amountOfCents(qint64 cents) {
+    const quint64 magnitude = cents < 0 ? 0 - quint64(cents) : quint64(cents);
+    QString s = QString::number(magnitude / 100) + decimalSeparator() + twoDigits(int(magnitude % 100));
+    return cents < 0 ? QLatin1Char('-') + s : s;
+}
+
+bool AmountSum::add(QStringView text) {
+    const std::optional<qint64> cents = parseCents(text);
+    qint64 total = 0;
+    if (!cents || __builtin_add_overflow(cents_, *cents, &total)) return false;
+    cents_ = total;
+    return true;
 }
 
 }  // namespace Formats

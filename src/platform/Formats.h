@@ -4,8 +4,10 @@
 // decimals ("12,50").
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 #include <QTime>
+#include <optional>
 
 namespace Formats {
 
@@ -46,5 +48,29 @@ QString amountText(const QString& typed);
 // A decimal number written with the comma ("12,5", "7", "-3,25"). Returns
 // false for anything else; blanks around it are allowed.
 bool parseDecimal(const QString& text, double* value);
+
+// Amounts in whole cents, so that no sum of many amounts drifts: "12,5" is
+// 1250, "7" is 700, ",05" is 5, "-3,25" is -325; decimals past the second
+// are rounded by the amount rule ("12,346" is 1235). Blanks around it are
+// allowed. Nothing for an empty text or one that is no amount ("1.000",
+// "12,5,0", "abc") or too long to be one (more than 16 digits before the comma).
+std::optional<qint64> parseCents(QStringView text);
+
+// Cents as the amount rule writes them: 1975 is "19,75", -5 is "-0,05".
+QString amountOfCents(qint64 cents);
+
+// A running total of amounts, in whole cents.
+class AmountSum {
+public:
+    // Adds the amount the text holds. False, adding nothing, when the text
+    // is no amount or the total would overflow.
+    bool add(QStringView text);
+    qint64 cents() const { return cents_; }
+    // The total as the amount rule writes it ("0,00" before any addition).
+    QString text() const { return amountOfCents(cents_); }
+
+private:
+    qint64 cents_ = 0;
+};
 
 }  // namespace Formats

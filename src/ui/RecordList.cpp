@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -29,13 +30,103 @@ QStringView trimmedView(const QString& s) {
     return QStringView(s).mid(b, e - b);
 }
 
+// Eight characters of a line from position at, packed in two numbers that
+// compare as the characters do; a line that ends sooner packs zeros, so it
+// comes first, or ties and is told apart by its text.
+std::pair<quint64, quint64> packed(QStringView t, qsizetype at) {
+    auto c = [&](qsizetype k) -> quint64 { return at + k < t.size() ? t[at + k].unicode() : 0; };
+    return {c(0) << 48 | c(1) << 32 | c(2) << 16 | c(3), c(4) << 48 | c(5) << 32 | c(6) << 16 | c(7)};
+}
+
+// How many characters two lines share from the start, knowing that they
+// share the first from.
+qsizetype shared(QStringView a, QStringView b, qsizetype from) {
+    qsizetype i = std::min({from, a.size(), b.size()});
+    const qsizetype most = std::min(a.size(), b.size());
+    while (i < most && a[i] == b[i]) ++i;
+    return i;
+}
+
 }  // namespace
+
+bool TLineModel::sortByText(std::vector<Row>& rows) {
+    // The lines of a large sorted list mostly share their beginning ("ID:
+    // 2025…"), and each is a string of its own, far from the others in
+    // memory. So the eight characters after what all share are packed in
+    // two numbers and the lines sorted by those; the lines tied so far (two
+    // appointments at one time, say) are then ordered run by run, each run
+    // by the characters after what its own lines share, while they are at
+    // hand. Equal lines keep their order.
+    const size_t n = rows.size();
+    struct Key {
+        quint64 first, next;
+        QStringView text;
+        size_t row;
+    };
+    std::vector<Key> keys(n);
+    // Each line is asked for from memory a few lines ahead of its turn.
+    constexpr size_t kAhead = 8;
+    auto ahead = [&](size_t i) {
+        if (i + kAhead < n) __builtin_prefetch(rows[i + kAhead].text.constData());
+    };
+    qsizetype common = n ? rows[0].text.size() : 0;
+    for (size_t i = 0; i < n; ++i) {
+        ahead(i);
+        common = shared(QStringView(rows[0].text).first(common), rows[i].text, 0);
+    }
+    bool plainEnds = true;  // no line begins or ends with a blank: identical is equal
+    for (size_t i = 0; i < n; ++i) {
+        ahead(i);
+        const QStringView t(rows[i].text);
+        const auto [first, next] = packed(t, common);
+        keys[i] = {first, next, t, i};
+        if (!t.isEmpty() && (t.front().unicode() <= ' ' || t.back().unicode() <= ' ')) plainEnds = false;
+    }
+    auto byKey = [](const Key& a, const Key& b) {
+        if (a.first != b.first) return a.first < b.first;
+        if (a.next != b.next) return a.next < b.next;
+        return a.row < b.row;
+    };
+    std::sort(keys.begin(), keys.end(), byKey);
+    for (size_t i = 0; i < n;) {
+        for (size_t k = i + kAhead; k < std::min(n, i + 2 * kAhead); ++k) __builtin_prefetch(keys[k].text.data());
+        size_t j = i + 1;
+        while (j < n && keys[j].first == keys[i].first && keys[j].next == keys[i].next) ++j;
+        if (j - i > 1) {
+            const auto run = keys.begin() + qsizetype(i), end = keys.begin() + qsizetype(j);
+            qsizetype own = keys[i].text.size();
+            for (auto k = run + 1; k != end; ++k) own = std::min(own, shared(run->text, k->text, common + 8));
+            for (auto k = run; k != end; ++k) std::tie(k->first, k->next) = packed(k->text, own);
+            std::sort(run, end, [&](const Key& a, const Key& b) {
+                if (a.first != b.first || a.next != b.next) return byKey(a, b);
+                const int c = a.text.compare(b.text);
+                return c != 0 ? c < 0 : a.row < b.row;
+            });
+            // Identical lines lie side by side now: they open the last of their records.
+            for (auto k = run; plainEnds && k != end;) {
+                auto same = k + 1;
+                qint64 last = rows[k->row].position;
+                while (same != end && same->text == k->text) last = std::max(last, rows[(same++)->row].position);
+                for (; k != same; ++k) rows[k->row].opens = last;
+            }
+        }
+        i = j;
+    }
+    std::vector<Row> sorted;
+    sorted.reserve(n);
+    for (const Key& k : keys) sorted.push_back(std::move(rows[k.row]));
+    rows.swap(sorted);
+    return plainEnds;
+}
 
 void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
     std::vector<Row> rows;
     rows.reserve(lines.size());
     for (RecordLine& l : lines) rows.push_back({std::move(l.text), l.position, l.position});
-    {
+    // Sorting finds identical lines on its way, unless some line begins or
+    // ends with blanks, which identical lines may differ by.
+    const bool found = sorted && sortByText(rows);
+    if (!found) {
         // Identical lines open the last of their records: one pass keeps,
         // per trimmed line, the highest position. Each distinct line gets a
         // number on its one lookup, so no line is hashed twice. The views
@@ -55,7 +146,6 @@ void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
         }
         for (size_t i = 0; i < rows.size(); ++i) rows[i].opens = last[size_t(of[i])];
     }
-    if (sorted) std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.text < b.text; });
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
@@ -152,13 +242,14 @@ void TRecordList::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
-TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button)
-    : QObject(list), list_(list), text_(text) {
+TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button, Opening opening)
+    : QObject(list), list_(list), text_(text), opening_(opening) {
     KeyFilters::enterTo(text, button);
     connect(button, &QAbstractButton::clicked, this, &TQuickFind::find);
 }
 
 void TQuickFind::reset() {
+    if (opening_ == Opening::Keeps) return;
     last_.clear();
     text_->clear();
 }

@@ -50,6 +50,9 @@ private:
         qint64 position;
         qint64 opens;
     };
+    // Sorts by text; true when it also found the identical lines.
+    static bool sortByText(std::vector<Row>& rows);
+
     std::vector<Row> rows_;
     QSize lineSize_;
 };
@@ -103,10 +106,16 @@ public:
     static inline const QString kMsgVuota =
         QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
-    // Enter in the text moves the focus to the button; the button finds.
-    TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button);
+    // What a new opening of the window does with the previous search: most
+    // lists forget it; a list that keeps it lets the same text, sought again,
+    // go on after the selected entry.
+    enum class Opening { Forgets, Keeps };
 
-    // Forgets the previous text and empties the field (a window's FormShow).
+    // Enter in the text moves the focus to the button; the button finds.
+    TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* button, Opening opening = Opening::Forgets);
+
+    // A window's FormShow: forgets the previous text and empties the field,
+    // unless the quick find keeps them across openings.
     void reset();
 
 public slots:
@@ -115,6 +124,7 @@ public slots:
 private:
     TRecordList* list_;
     QLineEdit* text_;
+    Opening opening_;
     QString last_;
 };
 

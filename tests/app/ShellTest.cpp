@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,6 +23,8 @@
 #include "app/WindowSet.h"
 #include "appuntamenti/WhatsApp.h"
 #include "archive/AttachedFiles.h"
+#include "appuntamenti/TfrmMenuRiepCosti.h"
+#include "appuntamenti/TfrmRiepCosti.h"
 #include "clienti/TfrmClienti.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Formats.h"
@@ -138,6 +141,23 @@ TEST_F(ShellTest, AnAppIsBuiltWhenItsTileIsFirstClicked) {
     EXPECT_TRUE(set.frmClienti->isVisible());
     EXPECT_EQ(set.creationOrder().count(QStringLiteral("TfrmClienti")), 1);
     set.frmClienti->close();
+    EXPECT_TRUE(set.frmAvvio->isVisible());
+}
+
+TEST_F(ShellTest, TheRevenueTileOpensItsMenuWhichShowsTheSummaryWindowOfTheSet) {
+    set.frmAvvio->show();
+    click(child<QWidget>(launcher(), "btnApp08"));
+    ASSERT_TRUE(set.frmMenuRiepCosti.built());
+    EXPECT_TRUE(set.frmMenuRiepCosti->isVisible());
+    EXPECT_FALSE(set.frmAvvio->isVisible());
+    for (const auto& [list, value] : {std::pair{"txtGiornoInizio", "01"}, {"txtMeseInizio", "Marzo"},
+                                      {"txtGiornoFine", "31"}, {"txtMeseFine", "Marzo"}})
+        child<QComboBox>(set.frmMenuRiepCosti, QLatin1String(list))->setCurrentText(QLatin1String(value));
+    child<QPushButton>(set.frmMenuRiepCosti, "btnVisualizza")->click();
+    ASSERT_EQ(seams.modals.size(), 1u);
+    EXPECT_EQ(seams.modals[0].objectName, QStringLiteral("frmRiepCosti"));
+    EXPECT_TRUE(set.frmRiepCosti.built());
+    set.frmMenuRiepCosti->close();
     EXPECT_TRUE(set.frmAvvio->isVisible());
 }
 

@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -28,6 +29,47 @@ TEST(RecordList, IdenticalLinesOpenTheLastRecordInEitherOrder) {
         }
         EXPECT_EQ(positions, c.positions) << c.sorted;
         EXPECT_EQ(opens, c.opens) << c.sorted;
+    }
+}
+
+TEST(RecordList, SortedLinesFollowTheTextAndIdenticalLinesOpenTheLastRecord) {
+    // Lines alike in their first characters, as a long sorted list has
+    // them: the same hour twice, a line that begins another, a character
+    // zero, an empty line; and, in the second case, blanks and zeros at the ends.
+    const QString zero(QChar(0));
+    // A line without the codes 32 and below at its ends.
+    auto ends = [](QString s) {
+        while (!s.isEmpty() && s.front().unicode() <= 32) s.remove(0, 1);
+        while (!s.isEmpty() && s.back().unicode() <= 32) s.chop(1);
+        return s;
+    };
+    const QStringList shapes = {"ID: 202503050930  Rossi", "ID: 202503050930  Bianchi", "ID: 202503050930",
+                                "ID: 2025030509", "ID: 202503050930  Rossi  x",
+                                "ID: 202503041100  Verdi", "", "ID: 2025030509" + zero + "1"};
+    for (const bool blanks : {false, true}) {
+        std::vector<RecordLine> lines;
+        for (int i = 0; i < 60; ++i) {
+            QString text = shapes[(i * 7) % shapes.size()];
+            if (blanks && i % 5 == 0) text += i % 10 ? QStringLiteral("  ") : zero;
+            lines.push_back({text, (i * 37) % 61 + 1});
+        }
+        // What the list must show: text order, equal lines in their order;
+        // each line opens the highest position among its identical lines.
+        std::vector<RecordLine> expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const RecordLine& a, const RecordLine& b) { return a.text < b.text; });
+        TRecordList list;
+        list.setSorted(true);
+        list.setLines(lines);
+        ASSERT_EQ(list.count(), int(expected.size()));
+        for (int row = 0; row < list.count(); ++row) {
+            EXPECT_EQ(list.line(row), expected[size_t(row)].text) << row;
+            EXPECT_EQ(list.lineModel()->position(row), expected[size_t(row)].position) << row;
+            qint64 opens = 0;
+            for (const RecordLine& l : lines)
+                if (ends(l.text) == ends(expected[size_t(row)].text)) opens = std::max(opens, l.position);
+            EXPECT_EQ(list.positionOf(row), opens) << row << " " << blanks;
+        }
     }
 }
 
@@ -61,4 +103,30 @@ TEST(RecordList, EnterAndDoubleClickChooseALineWithoutPressingTheDefaultButton) 
     EXPECT_EQ(list->selectedLine(), QStringLiteral("uno"));
     EXPECT_EQ(pressed.count(), 0);
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST(RecordList, AQuickFindForgetsItsSearchOnANewOpeningUnlessItKeepsIt) {
+    struct Case { TQuickFind::Opening opening; const char* fieldAfter; std::vector<int> rows; };
+    const Case cases[] = {
+        {TQuickFind::Opening::Forgets, "", {0, 0}},          // the same text, typed again, starts at the first
+        {TQuickFind::Opening::Keeps, "ROSSI", {0, 2}},       // it goes on after the selected line
+    };
+    for (const Case& c : cases) {
+        QWidget w;
+        auto* list = new TRecordList(&w);
+        auto* text = new QLineEdit(&w);
+        auto* button = new QPushButton("Trova", &w);
+        TQuickFind find(list, text, button, c.opening);
+        std::vector<int> rows;
+        for (int opening = 0; opening < 2; ++opening) {
+            find.reset();
+            list->setLines({{"Rossi Mario", 1}, {"Verdi Anna", 2}, {"Rossini Luca", 3}});
+            if (opening == 0) text->setText("ROSSI");
+            else EXPECT_EQ(text->text(), QString::fromUtf8(c.fieldAfter));
+            if (text->text().isEmpty()) text->setText("rossi");
+            button->click();
+            rows.push_back(list->currentRow());
+        }
+        EXPECT_EQ(rows, c.rows);
+    }
 }
