@@ -11,6 +11,7 @@
 #include "appuntamenti/TfrmRiepCosti.h"
 #include "platform/ProgramFolder.h"
 #include "support/AppointmentArchive.h"
+#include "support/Pairs.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -62,7 +63,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    BenchPairs::Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    BenchPairs::print(reporter, {
+        {"revenue summary of the year 100k, ms", "BM_SummaryOfTheYear/100000", "", "BM_GrepCountYear/100000", "", "<= 2.00x"},
+        {"revenue summary of the year 1M, ms", "BM_SummaryOfTheYear/1000000", "", "BM_GrepCountYear/1000000", "", ""},
+        {"revenue summary of Rossi 100k, ms", "BM_SummaryOfRossi/100000", "", "BM_GrepCountRossi/100000", "", ""},
+        {"revenue summary of Rossi 1M, ms", "BM_SummaryOfRossi/1000000", "", "BM_GrepCountRossi/1000000", "", ""},
+    });
     benchmark::Shutdown();
     return 0;
 }

@@ -74,7 +74,7 @@ int RevenueQuery::filterCount() const {
     return (Text::trim(client).isEmpty() ? 0 : 1) + (Text::trim(services).isEmpty() ? 0 : 1);
 }
 
-void RevenueSummary::read(const RevenueQuery& query) {
+bool RevenueSummary::read(const RevenueQuery& query, ProgressWork* progress) {
     const RecordLayout& layout = Layouts::TSchedaAppuntamento();
     const LineBuilder builder(lineParts(), layout);
     const int contatto = layout.indexOf(QStringLiteral("Contatto"));
@@ -86,23 +86,29 @@ void RevenueSummary::read(const RevenueQuery& query) {
     const QString client = Text::lowerAZ(Text::trim(query.client));
     const QString services = Text::lowerAZ(Text::trim(query.services));
     const int needed = query.filterCount();
+    // Each card's date and amount are read into these, not into strings of
+    // their own: the summary reads every card of the archive.
+    Record::FieldText dateText, amountText;
 
-    Archive::forEach(ArchiveFiles::Appuntamenti, layout, [&](const Record& card, qint64 position) {
-        if (needed > 0) {
-            int matches = 0;
-            if (!client.isEmpty() && Text::lowerAZ(card.get(contatto)).contains(client)) ++matches;
-            if (!services.isEmpty() && Text::lowerAZ(card.get(causale)).contains(services)) ++matches;
-            if (matches < needed) return;
-        }
-        auto passOver = [&] {
-            if (leftOut++ == 0) firstLeftOut = position;
-        };
-        const QDate date = Formats::parseDate(card.get(data));
-        if (!date.isValid()) return passOver();
-        if (date < query.start || date > query.end) return;
-        // An empty amount is none, as the amount field reads it.
-        const QString amount = Text::trim(card.get(importo));
-        if (!amount.isEmpty() && !total.add(amount)) return passOver();
-        lines.push_back({builder.build(card), position});
-    });
+    return Archive::forEach(
+        ArchiveFiles::Appuntamenti, layout,
+        [&](const Record& card, qint64 position) {
+            if (needed > 0) {
+                int matches = 0;
+                if (!client.isEmpty() && Text::lowerAZ(card.get(contatto)).contains(client)) ++matches;
+                if (!services.isEmpty() && Text::lowerAZ(card.get(causale)).contains(services)) ++matches;
+                if (matches < needed) return;
+            }
+            auto passOver = [&] {
+                if (leftOut++ == 0) firstLeftOut = position;
+            };
+            const QDate date = Formats::parseDate(card.read(data, dateText));
+            if (!date.isValid()) return passOver();
+            if (date < query.start || date > query.end) return;
+            // An empty amount is none, as the amount field reads it.
+            const QStringView amount = card.read(importo, amountText);
+            if (!amount.isEmpty() && !total.add(amount)) return passOver();
+            builder.append(card, lines, position);
+        },
+        progress);
 }

@@ -11,6 +11,8 @@
 #include "platform/Formats.h"
 #include "ui/RecordList.h"
 
+class ProgressWork;
+
 namespace RevenueRules {
 
 // The values the menu's checks read, by control: "txtAnno",
@@ -37,7 +39,7 @@ struct RevenueQuery {
 };
 
 struct RevenueSummary {
-    std::vector<RecordLine> lines;  // in file order, each with its card's position
+    ListLines lines;  // in file order, each with its card's position
     Formats::AmountSum total;
     // Cards that pass the filters but whose date or amount cannot be read:
     // passed over, and counted so that the user is told.
@@ -47,6 +49,7 @@ struct RevenueSummary {
     // Reads the appointment archive (created when missing), each line "ID:
     // " + the card's key (year, month, day, hour, minutes), then date, time,
     // services, client, cellphone and amount. Throws ArchiveError when the
-    // archive cannot be read; what was read before stays.
-    void read(const RevenueQuery& query);
+    // archive cannot be read; what was read before stays. Given progress,
+    // the reading is long work the user may cancel: false then.
+    bool read(const RevenueQuery& query, ProgressWork* progress = nullptr);
 };

@@ -18,6 +18,7 @@
 #include "ui/Controls.h"
 #include "ui/Help.h"
 #include "ui/PictureButton.h"
+#include "ui/Progress.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -151,8 +152,12 @@ void TfrmRiepCosti::load(const RevenueQuery& query) {
     RevenueSummary summary;
     bool readable = true;
     try {
-        WaitCursor wait;
-        summary.read(query);
+        ProgressWork work(this, kLavoroRiepilogo);
+        if (!summary.read(query, &work)) {
+            // Cancelled: closed once the show is over, nothing summed.
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+            return;
+        }
     } catch (const std::exception&) {
         readable = false;
     }

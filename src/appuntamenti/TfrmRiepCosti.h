@@ -15,6 +15,8 @@ class TfrmRiepCosti : public TForm {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Riepiloghi Incassi");
+    // The summing's name in its progress window.
+    static inline const QString kLavoroRiepilogo = QStringLiteral("Calcolo del riepilogo in corso\u2026");
 
     explicit TfrmRiepCosti(QWidget* owner = nullptr);
 

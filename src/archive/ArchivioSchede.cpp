@@ -6,6 +6,7 @@
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Messages.h"
+#include "ui/Progress.h"
 
 TArchivioSchede::~TArchivioSchede() {
     if (file_.isOpen()) {
@@ -71,6 +72,15 @@ qint64 TArchivioSchede::readBlock(QByteArray& buffer, qint64 most) {
     return n;
 }
 
+void TArchivioSchede::readAt(qint64 index, qint64 n, char* bytes) {
+    mustBeOpen();
+    if (index < 0 || n < 0 || index + n > count()) throw ArchiveError("read past the end");
+    const qint64 size = n * recordSize_;
+    if (!file_.seek(index * recordSize_)) fail("seek");
+    if (file_.read(bytes, size) != size) fail("read");
+    index_ = index + n;
+}
+
 void TArchivioSchede::write(const Record& record) {
     mustBeOpen();
     if (record.layout().size() != recordSize_) throw ArchiveError("record size mismatch");
@@ -127,31 +137,45 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
     return false;
 }
 
-void forEach(TArchivioSchede& archive, const RecordLayout& layout,
-             const std::function<void(const Record&, qint64)>& visit) {
+bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
+             const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
     // Read in large blocks under the one lock: a system call per block, not
     // per card, is what keeps a scan of a large archive close to the disk's speed.
     constexpr qint64 kBlockBytes = 1 << 22;
     const qint64 size = layout.size();
     const qint64 perBlock = qMax<qint64>(1, kBlockBytes / size);
     archive.seek(0);
+    if (progress) progress->setTotal(archive.count());
     Record record(layout);
     QByteArray block;
     qint64 position = 0;
     while (const qint64 n = archive.readBlock(block, perBlock)) {
         for (qint64 i = 0; i < n; ++i) {
+            if (progress && !progress->step(position)) return false;
             record.view(block.constData() + i * size);
             visit(record, ++position);
         }
     }
+    return true;
+}
+
+void forEach(TArchivioSchede& archive, const RecordLayout& layout,
+             const std::function<void(const Record&, qint64)>& visit) {
+    forEach(archive, layout, visit, nullptr);
+}
+
+bool forEach(const QString& fileName, const RecordLayout& layout,
+             const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    const bool whole = forEach(archive, layout, visit, progress);
+    archive.close();
+    return whole;
 }
 
 void forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit) {
-    TArchivioSchede archive;
-    archive.open(fileName, layout);
-    forEach(archive, layout, visit);
-    archive.close();
+    forEach(fileName, layout, visit, nullptr);
 }
 
 Record readAt(const QString& fileName, const RecordLayout& layout, qint64 position) {

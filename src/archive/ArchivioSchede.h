@@ -10,6 +10,7 @@
 
 #include "archive/RecordLayout.h"
 
+class ProgressWork;
 class QWidget;
 
 class ArchiveError : public std::runtime_error {
@@ -38,6 +39,10 @@ public:
     // Up to most whole records from the current index in one read, moving
     // on past them; returns how many were read (0 at the end).
     qint64 readBlock(QByteArray& buffer, qint64 most);
+    // The count whole records from index on, into bytes (count record
+    // sizes); the current index moves past them. Throws when the file holds
+    // fewer.
+    void readAt(qint64 index, qint64 count, char* bytes);
     // At the current index (count appends), then one on. A failed write leaves
     // the file byte for byte as it was, so it only ever holds whole records.
     void write(const Record& record);
@@ -78,6 +83,13 @@ void forEach(const QString& fileName, const RecordLayout& layout,
 // the archive is left open, its current index at the end.
 void forEach(TArchivioSchede& archive, const RecordLayout& layout,
              const std::function<void(const Record& record, qint64 position)>& visit);
+// Reading all records as long work: the progress steps card by card over
+// the file's count, and the reading stops when the user cancels. Returns
+// false when it stopped so.
+bool forEach(const QString& fileName, const RecordLayout& layout,
+             const std::function<void(const Record& record, qint64 position)>& visit, ProgressWork* progress);
+bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
+             const std::function<void(const Record& record, qint64 position)>& visit, ProgressWork* progress);
 
 // The record at a position (from 1), read fresh: one seek and one read.
 // Throws when the file cannot be read or holds no record there.

@@ -1,5 +1,9 @@
 #include "archive/ColumnTable.h"
 
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/Hash.h"
 #include "platform/Text.h"
 
 ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(columns)) {
@@ -11,17 +15,20 @@ ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(colum
     }
 }
 
-QStringList ColumnTable::cells(const Record& record) const {
+void ColumnTable::resolve(const RecordLayout& layout) const {
     // The fields' places are looked up once per record type, not per cell.
-    if (resolvedFor_ != &record.layout()) {
-        fieldIndex_.clear();
-        joinedIndex_.clear();
-        for (const Column& c : columns_) {
-            fieldIndex_.push_back(c.compute ? -1 : record.layout().indexOf(c.field));
-            joinedIndex_.push_back(c.joined.isEmpty() ? -1 : record.layout().indexOf(c.joined));
-        }
-        resolvedFor_ = &record.layout();
+    if (resolvedFor_ == &layout) return;
+    fieldIndex_.clear();
+    joinedIndex_.clear();
+    for (const Column& c : columns_) {
+        fieldIndex_.push_back(c.compute ? -1 : layout.indexOf(c.field));
+        joinedIndex_.push_back(c.joined.isEmpty() ? -1 : layout.indexOf(c.joined));
     }
+    resolvedFor_ = &layout;
+}
+
+QStringList ColumnTable::cells(const Record& record) const {
+    resolve(record.layout());
     QStringList out;
     out.reserve(size());
     for (size_t i = 0; i < columns_.size(); ++i) {
@@ -46,4 +53,91 @@ QStringList ColumnTable::sheetCells(const QStringList& cells) const {
     out.reserve(qsizetype(exported_.size()));
     for (int i : exported_) out << (i < cells.size() ? cells.at(i) : QString());
     return out;
+}
+
+namespace {
+
+// A field's stored text, trimmed of codes 32 and below, as bytes.
+struct Span {
+    const char* data;
+    int size;
+};
+
+Span trimmedField(const Record& record, int index) {
+    const RecordLayout& layout = record.layout();
+    const auto* field = reinterpret_cast<const unsigned char*>(record.bytes().constData() + layout.offset(index));
+    const int capacity = layout.capacity(index);
+    int end = field[0] > capacity ? capacity : field[0];
+    const unsigned char* text = field + 1;
+    int begin = 0;
+    while (begin < end && text[begin] <= ' ') ++begin;
+    while (end > begin && text[end - 1] <= ' ') --end;
+    return {reinterpret_cast<const char*>(text + begin), end - begin};
+}
+
+int mustFind(const RecordLayout& layout, int index, const QString& name) {
+    // An unknown name fails as loudly as reading it by name would.
+    if (index < 0) throw std::logic_error(("no field " + name + " in " + layout.typeName()).toStdString());
+    return index;
+}
+
+}  // namespace
+
+void ColumnTable::writeSheetCells(SpreadsheetExport::SheetText& sheet, const Record& record) const {
+    resolve(record.layout());
+    for (int i : exported_) {
+        const Column& c = columns_[size_t(i)];
+        if (c.compute) {
+            sheet.cell(c.compute(record));
+            continue;
+        }
+        const Span first = trimmedField(record, mustFind(record.layout(), fieldIndex_[size_t(i)], c.field));
+        if (c.joined.isEmpty()) {
+            sheet.cell(first.data, first.size);
+            continue;
+        }
+        // Two trimmed halves and a blank between, trimmed as a whole: a
+        // missing half leaves no stray blank.
+        const Span second = trimmedField(record, mustFind(record.layout(), joinedIndex_[size_t(i)], c.joined));
+        char joined[2 * 255 + 1];
+        std::memcpy(joined, first.data, size_t(first.size));
+        joined[first.size] = ' ';
+        std::memcpy(joined + first.size + 1, second.data, size_t(second.size));
+        sheet.cell(joined, first.size + 1 + second.size);
+    }
+}
+
+quint64 ColumnTable::cellsPrint(const Record& record, quint64 seed) const {
+    resolve(record.layout());
+    const RecordLayout& layout = record.layout();
+    const char* bytes = record.bytes().constData();
+    // Each field's length byte and its text, back to back; a worked-out
+    // cell as its length and its characters.
+    qsizetype most = 0;
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        if (fieldIndex_[i] >= 0) most += 1 + layout.capacity(fieldIndex_[i]);
+        if (joinedIndex_[i] >= 0) most += 1 + layout.capacity(joinedIndex_[i]);
+    }
+    if (printed_.size() < most) printed_.resize(most);
+    char* out = printed_.data();
+    char* const start = out;
+    auto field = [&](int index, const QString& name) {
+        index = mustFind(layout, index, name);
+        const auto* f = reinterpret_cast<const unsigned char*>(bytes + layout.offset(index));
+        const int n = 1 + (f[0] > layout.capacity(index) ? layout.capacity(index) : f[0]);
+        std::memcpy(out, f, size_t(n));
+        out += n;
+    };
+    quint64 computed = 0;
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        if (c.compute) {
+            const QString text = c.compute(record);
+            computed = Hash::bytes(text.constData(), text.size() * qsizetype(sizeof(QChar)), computed + i);
+            continue;
+        }
+        field(fieldIndex_[i], c.field);
+        if (!c.joined.isEmpty()) field(joinedIndex_[i], c.joined);
+    }
+    return Hash::bytes(start, out - start, seed ^ computed);
 }

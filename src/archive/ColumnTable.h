@@ -41,11 +41,23 @@ public:
     const std::vector<ExportColumn>& sheetColumns() const { return sheet_; }
     // Of a row's cells (one per column), those the spreadsheet gets.
     QStringList sheetCells(const QStringList& cells) const;
+    // The cells the spreadsheet gets of a record, straight from its stored
+    // bytes into the sheet: the same cells as sheetCells(cells(record)),
+    // without a text of their own on the way.
+    void writeSheetCells(SpreadsheetExport::SheetText& sheet, const Record& record) const;
+
+    // A print of a record's cells, every column's: equal prints, equal
+    // cells (but for a chance in 2^64). Read from the stored fields as they
+    // are, so a field only re-blanked counts as changed too.
+    quint64 cellsPrint(const Record& record, quint64 seed) const;
 
 private:
+    void resolve(const RecordLayout& layout) const;
+
     std::vector<Column> columns_;
     std::vector<ExportColumn> sheet_;
     std::vector<int> exported_;  // indexes of the exported columns
     mutable const RecordLayout* resolvedFor_ = nullptr;
     mutable std::vector<int> fieldIndex_, joinedIndex_;
+    mutable QByteArray printed_;  // what cellsPrint() hashes, kept for the next record
 };

@@ -17,6 +17,7 @@
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/Progress.h"
 #include "ui/StatusLine.h"
 #include "ui/Desktop.h"
 
@@ -103,12 +104,19 @@ void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
 
 void TExportWindow::fitColumns() {
     // Columns without a set width fit their header and the first rows' texts,
-    // within reason: a long note is read by widening the column.
+    // within reason: a long note is read by widening the column. Row by row,
+    // so that the rows are read once each.
     constexpr int kSampleRows = 500, kMaxWidth = 360;
     QFont bold = grid_->horizontalHeader()->font();
     bold.setBold(true);
     const QFontMetrics headerMetrics(bold), cellMetrics(grid_->font());
     const std::vector<Column>& columns = desc_.table.columns();
+    const TGridModel* model = grid_->gridModel();
+    std::vector<int> content(columns.size(), 0);
+    for (int r = 0; r < qMin(model->rows(), kSampleRows); ++r)
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].gridWidth <= 0)
+                content[i] = qMax(content[i], cellMetrics.horizontalAdvance(model->cell(r, int(i))) + 16);
     for (size_t i = 0; i < columns.size(); ++i) {
         const int column = int(i) + 1;
         const Column& c = columns[i];
@@ -116,90 +124,58 @@ void TExportWindow::fitColumns() {
             grid_->setColumnWidth(column, c.gridWidth);
             continue;
         }
-        int content = 0;
-        const TGridModel* model = grid_->gridModel();
-        for (int r = 0; r < qMin(model->rows(), kSampleRows); ++r)
-            content = qMax(content, cellMetrics.horizontalAdvance(model->cell(r, int(i))) + 16);
         const int header = headerMetrics.horizontalAdvance(c.header) + 24;
-        grid_->setColumnWidth(column, qMax(qMax(90, header), qMin(content, kMaxWidth)));
+        grid_->setColumnWidth(column, qMax(qMax(90, header), qMin(content[i], kMaxWidth)));
     }
 }
 
-void TExportWindow::FormShow() { refill(); }
-
-namespace {
-
-// Reads the cards a description selects and hands over each with its number
-// in reading order. May throw: what was handed over stays.
-void readRows(const ExportWindowDescription& d, LeftOut& leftOut, const std::function<void(const Record&, int)>& add) {
-    const RecordFilter takes = d.filter ? d.filter() : RecordFilter();
-    int number = 0;
-    if (!d.orderKey) {
-        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64 position) {
-            if (leftOut.takes(takes, r, position)) add(r, ++number);
-        });
-        return;
-    }
-    struct Keyed {
-        QString key;
-        Record card;
-        int number;
-    };
-    std::vector<Keyed> cards;
-    auto handOver = [&] {
-        std::stable_sort(cards.begin(), cards.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-        for (const Keyed& k : cards) add(k.card, k.number);
-    };
-    try {
-        Archive::forEach(d.archive, *d.layout, [&](const Record& r, qint64 position) {
-            if (leftOut.takes(takes, r, position)) cards.push_back({d.orderKey(r), r, ++number});
-        });
-    } catch (...) {
-        handOver();
-        throw;
-    }
-    handOver();
+void TExportWindow::FormShow() {
+    // Closed once the show is over, so that no event of the show reaches a
+    // closed window.
+    if (fill() == Filling::Cancelled) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
-}  // namespace
+bool TExportWindow::refill() { return fill() == Filling::Whole; }
 
-bool TExportWindow::refill() {
+TExportWindow::Filling TExportWindow::fill() {
+    Filling filling = Filling::Whole;
     {
-        WaitCursor wait;
+        ProgressWork work(this, kLavoroLettura);
         TGridModel* model = grid_->gridModel();
         model->clearRows();
         complete_ = true;
         LeftOut leftOut;
         try {
-            readRows(desc_, leftOut,
-                     [&](const Record& r, int number) { model->addRow(number, desc_.table.cells(r)); });
+            if (!rows_.fill(leftOut, &work)) filling = Filling::Cancelled;
         } catch (...) {
             complete_ = false;  // the grid keeps what was read
+            filling = Filling::Failed;
+        }
+        if (filling == Filling::Cancelled) {
+            rows_.clear();
+            leftOut.clear();
         }
         leftOut.showIn(lblEscluse_);
         grid_->setUpdatesEnabled(false);
+        model->setSource(&rows_);
         model->show();
         fitColumns();
         grid_->setUpdatesEnabled(true);
     }
-    if (!complete_) Msg::plain(this, Archive::kMsgAccesso);
-    return complete_;
+    if (filling == Filling::Failed) Msg::plain(this, Archive::kMsgAccesso);
+    return filling;
 }
 
 void TExportWindow::showNoRows() {
+    rows_.clear();
     grid_->gridModel()->clearRows();
+    grid_->gridModel()->setSource(&rows_);
     grid_->gridModel()->show();
     LeftOut().showIn(lblEscluse_);
     complete_ = true;
 }
 
-std::vector<QStringList> TExportWindow::rows() const {
-    const TGridModel* model = grid_->gridModel();
-    std::vector<QStringList> out;
-    out.reserve(size_t(model->rows()));
-    for (int r = 0; r < model->rows(); ++r) out.push_back(desc_.table.sheetCells(model->cells(r)));
-    return out;
-}
+std::vector<QStringList> TExportWindow::rows() const { return rows_.sheetRows(); }
 
 void TExportWindow::cmdEsportaClick() {
     if (!complete_) {
@@ -209,15 +185,21 @@ void TExportWindow::cmdEsportaClick() {
     }
     if (Msg::confirm(this, kMsgDomanda) == MsgAnswer::No) return;
     try {
-        // Row by row to the file, so a large archive never needs the whole
-        // text in memory at once.
-        SpreadsheetExport::Writer sheet(desc_.fileName, desc_.sheetName, desc_.table.sheetColumns());
-        const TGridModel* model = grid_->gridModel();
-        for (int r = 0; r < model->rows(); ++r) sheet.addRow(desc_.table.sheetCells(model->cells(r)));
-        sheet.commit();
+        {
+            // Row by row to the file, read afresh from the archive, so a large
+            // archive never needs its text in memory at once. Cancelled, the
+            // new file is dropped and the earlier one stays as it was.
+            ProgressWork work(this, kLavoroEsportazione);
+            SpreadsheetExport::Writer sheet(desc_.fileName, desc_.sheetName, desc_.table.sheetColumns());
+            if (!rows_.write(sheet, &work)) return;
+            sheet.commit();
+        }
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
             Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
                         QLatin1Char('"'));
+    } catch (const ArchiveError&) {
+        // The cards are no longer those the grid shows: the earlier file stays.
+        Msg::plain(this, Archive::kMsgAccesso);
     } catch (...) {
         Msg::plain(this, kMsgErrore);
     }

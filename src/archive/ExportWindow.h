@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/ColumnTable.h"
+#include "archive/ExportRows.h"
 #include "archive/RecordLayout.h"
 #include "ui/Form.h"
 
@@ -54,6 +55,9 @@ public:
     static inline const QString kHintGuida =
         QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
     static inline const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
+    // The names of the long work, in its progress window.
+    static inline const QString kLavoroLettura = QStringLiteral("Lettura delle schede in corso\u2026");
+    static inline const QString kLavoroEsportazione = QStringLiteral("Esportazione in corso\u2026");
 
     explicit TExportWindow(QWidget* owner = nullptr);
 
@@ -65,12 +69,14 @@ public:
     // read, in order.
     std::vector<QStringList> rows() const;
 
-    // Reads the rows again from the archive and shows them in the grid,
-    // under a wait cursor; the cards the filter could not tell (an
-    // unreadable date) are counted in a line under the grid.
+    // Reads the rows again from the archive and shows them in the grid, as
+    // long work (a wait cursor, and past half a second its progress with
+    // "Annulla"); the cards the filter could not tell (an unreadable date)
+    // are counted in a line under the grid.
     // A failure while reading stops the filling and shows the access message;
     // the rows read so far stay in the grid but are never exported, so an
     // unreadable archive cannot replace a good file with a partial one.
+    // Cancelled, the filling leaves no rows, as before any was shown.
     // Returns false when the filling stopped early.
     bool refill();
 
@@ -89,17 +95,21 @@ protected:
     // A panel of the window's own above the grid (a summary's choice).
     void addPanelAbove(QWidget* panel);
 
+    // Fills the grid; a filling the user cancelled closes the window.
     void FormShow() override;
 
 private:
+    enum class Filling { Whole, Failed, Cancelled };
+    Filling fill();
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
     void fitColumns();
 
     ExportWindowDescription desc_;
     bool complete_ = false;  // the rows hold every record of the archive
-    // The rows read, one cell per column of the table, kept compact in the
-    // grid's model: the grid shows them and the file is written from them.
+    // The rows read, as their cards' positions: the grid shows them and the
+    // file is written from them.
+    ExportRows rows_{desc_};
     TGrid* grid_ = nullptr;
     QLabel* lblEscluse_ = nullptr;  // the cards the filter left out, under the grid
     QWidget* panComandi_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
+#include "ui/Progress.h"
 #include "ui/RecordList.h"
 
 TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
@@ -121,18 +122,24 @@ void TFindWindow::btnCercaClick() {
     for (size_t i = 0; i < desc_.fields.size(); ++i) criteria.add(desc_.fields[i].field, searchFields_[i]->text());
     lblConta_->setText(QString::number(criteria.size()));
 
-    std::vector<RecordLine> lines;
+    ListLines lines;
+    bool cancelled = false;
     const bool ok = Archive::guard(
         this,
         [&] {
-            WaitCursor wait;
+            ProgressWork work(this, kLavoroRicerca);
             list_->clear();
             LeftOut none;  // the criteria read only texts: nothing to leave out
-            RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
-                              [&criteria](const Record& r) { return criteria.matches(r); }, none);
+            cancelled = !RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
+                                           [&criteria](const Record& r) { return criteria.matches(r); }, none, &work);
         },
         Archive::AccessBox::Plain);
     if (!ok) return;
+    if (cancelled) {
+        // Back to the criteria, as before the search.
+        lblAttendere_->hide();
+        return;
+    }
     list_->setLines(std::move(lines));
     lblTrovate_->setText(desc_.foundText(list_->count()));
     panAvvio_->hide();

@@ -43,6 +43,8 @@ class TFindWindow : public TForm {
     Q_OBJECT
 public:
     static inline const QString kAttendere = QStringLiteral("Ricerca schede in corso. Attendere...");
+    // The search's name in its progress window.
+    static inline const QString kLavoroRicerca = QStringLiteral("Ricerca schede in corso\u2026");
 
     TFindWindow(const FindWindowDescription& desc, QWidget* owner);
 

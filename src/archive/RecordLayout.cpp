@@ -35,6 +35,11 @@ QString Record::get(int index) const {
     return TTestoCorto::decode(bytes_.constData() + layout_->offset(index), layout_->capacity(index));
 }
 
+QStringView Record::read(int index, FieldText& buffer) const {
+    return TTestoCorto::decodeInto(bytes_.constData() + layout_->offset(index), layout_->capacity(index),
+                                   buffer.data());
+}
+
 QString Record::get(const QString& field) const { return get(mustFind(*layout_, field)); }
 
 void Record::set(int index, const QString& text) {

@@ -4,6 +4,8 @@
 // byte format of a record file and binds the fields to a window's controls.
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -59,6 +61,11 @@ public:
 
     QString get(const QString& field) const;
     QString get(int index) const;
+    // The text get() gives, decoded into buffer rather than a string of its
+    // own, for the scans that read a field of every card; valid while the
+    // buffer and the record's bytes are.
+    using FieldText = std::array<char16_t, 255>;
+    QStringView read(int index, FieldText& buffer) const;
     void set(const QString& field, const QString& text);
     void set(int index, const QString& text);
 

@@ -9,6 +9,8 @@
 #include "archive/RecordLayout.h"
 #include "ui/RecordList.h"
 
+class ProgressWork;
+
 // One piece of a list line: a literal, then a field trimmed and padded or
 // cut to width characters; width -1 leaves the field as stored (trimmed).
 // A part may take only a slice of the trimmed field: count characters
@@ -29,16 +31,28 @@ public:
     // Throws std::logic_error when a part names a field the layout lacks.
     LineBuilder(const std::vector<LinePart>& parts, const RecordLayout& layout);
     QString build(const Record& record) const;
+    // The same line straight into a list's arena, in UTF-8.
+    void append(const Record& record, ListLines& lines, qint64 position) const;
 
 private:
     struct Part {
         QString literal;
+        QByteArray literalUtf8;
         int index;  // -1: a literal alone
         int width;
         int from;
         int count;
     };
+    // Where each part's field text lies in the record, trimmed, sliced and
+    // cut, and the blanks after it.
+    struct Span {
+        const unsigned char* text;
+        int n;
+        int pad;
+    };
+    void spans(const Record& record, Span* span) const;
     std::vector<Part> parts_;
+    qsizetype literalBytes_ = 0;
 };
 
 // The line of a record, built from its parts.
@@ -55,9 +69,10 @@ namespace RecordLines {
 // Appends the line of every record that selects takes (every record when
 // selects is empty), in file order, each with its record's position; the
 // records it cannot tell are counted in leftOut. On a file error it throws,
-// and lines and leftOut keep what was read before.
-void read(std::vector<RecordLine>& lines, const QString& fileName, const RecordLayout& layout,
-          const std::vector<LinePart>& parts, const RecordFilter& selects, LeftOut& leftOut);
+// and lines and leftOut keep what was read before. Given progress, the
+// reading is long work that the user may cancel: false then.
+bool read(ListLines& lines, const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
+          const RecordFilter& selects, LeftOut& leftOut, ProgressWork* progress = nullptr);
 
 // The record a row of the list opens, read fresh from the file: with
 // identical lines, the last of their records in file order. Throws when row

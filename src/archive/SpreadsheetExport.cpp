@@ -1,6 +1,7 @@
 #include "archive/SpreadsheetExport.h"
 
 #include <QSaveFile>
+#include <cstring>
 
 #include "platform/Cp1252.h"
 #include "platform/ProgramFolder.h"
@@ -10,54 +11,17 @@ namespace SpreadsheetExport {
 
 namespace {
 
+constexpr char kCellOpen[] = "<td style=\"text-align: left;\">";
+constexpr char kCellClose[] = "</td>";
+constexpr qsizetype kCellTags = sizeof kCellOpen - 1 + sizeof kCellClose - 1;
+
 QByteArray text(const QString& t) { return Cp1252::fromUnicode(escape(t)); }
 
-// Pieces 1 to 11: the workbook's head and the header row.
-void appendHead(QByteArray& b, const QString& sheetName, const std::vector<ExportColumn>& columns) {
-    b += "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-         "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-         "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-         "<head>"
-         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-         "<!--[if gte mso 9]><xml>"
-         "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-         "<x:Name>";
-    b += text(sheetName);
-    b += "</x:Name>"
-         "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-         "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-         "<x:ProtectContents>False</x:ProtectContents>"
-         "<x:ProtectObjects>False</x:ProtectObjects>"
-         "<x:ProtectScenarios>False</x:ProtectScenarios>"
-         "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-         "</xml><![endif]-->"
-         "</head><body><table x:str>";
-
-    b += "<tr>";
-    for (const ExportColumn& c : columns) {
-        b += "<td style=\"text-align: left; font-weight: bold;\" width=";
-        b += QByteArray::number(c.width);
-        b += '>';
-        b += text(c.header);
-        b += "</td>";
-    }
-    b += "</tr>";
+void appendRow(SheetText& sheet, const QStringList& row, size_t columns) {
+    sheet.beginRow();
+    for (size_t i = 0; i < columns; ++i) sheet.cell(qsizetype(i) < row.size() ? row.at(qsizetype(i)) : QString());
+    sheet.endRow();
 }
-
-void appendRow(QByteArray& b, const QStringList& row, size_t columns) {
-    b += "<tr>";
-    for (size_t i = 0; i < columns; ++i) {
-        b += "<td style=\"text-align: left;\">";
-        if (qsizetype(i) < row.size()) b += text(Text::trim(row.at(qsizetype(i))));
-        b += "</td>";
-    }
-    b += "</tr>";
-}
-
-constexpr const char* kTail = "</table></body></html>";
-
-// Rows gather in memory up to this size before they go to the file.
-constexpr qsizetype kChunk = 256 * 1024;
 
 }  // namespace
 
@@ -75,44 +39,142 @@ QString escape(const QString& text) {
     return out;
 }
 
+SheetText::SheetText(QSaveFile* file) : file_(file), buffer_(kChunk + 8192, Qt::Uninitialized) {}
+
+char* SheetText::room(qsizetype most) {
+    if (used_ + most > buffer_.size()) {
+        if (file_) flush();
+        if (used_ + most > buffer_.size()) buffer_.resize(qMax(used_ + most, 2 * buffer_.size()));
+    }
+    return buffer_.data() + used_;
+}
+
+void SheetText::append(const char* bytes, qsizetype size) {
+    std::memcpy(room(size), bytes, size_t(size));
+    used_ += size;
+}
+
+// Pieces 1 to 11: the workbook's head and the header row.
+void SheetText::head(const QString& sheetName, const std::vector<ExportColumn>& columns) {
+    literal("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+            "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+            "<head>"
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+            "<!--[if gte mso 9]><xml>"
+            "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+            "<x:Name>");
+    const QByteArray name = text(sheetName);
+    append(name.constData(), name.size());
+    literal("</x:Name>"
+            "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+            "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+            "<x:ProtectContents>False</x:ProtectContents>"
+            "<x:ProtectObjects>False</x:ProtectObjects>"
+            "<x:ProtectScenarios>False</x:ProtectScenarios>"
+            "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+            "</xml><![endif]-->"
+            "</head><body><table x:str>");
+
+    literal("<tr>");
+    for (const ExportColumn& c : columns) {
+        literal("<td style=\"text-align: left; font-weight: bold;\" width=");
+        const QByteArray width = QByteArray::number(c.width);
+        append(width.constData(), width.size());
+        literal(">");
+        const QByteArray header = text(c.header);
+        append(header.constData(), header.size());
+        literal("</td>");
+    }
+    literal("</tr>");
+}
+
+void SheetText::cell(const char* bytes, qsizetype size) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    qsizetype begin = 0, end = size;
+    while (begin < end && b[begin] <= ' ') ++begin;
+    while (end > begin && b[end - 1] <= ' ') --end;
+    // Each byte takes five at most ("&amp;").
+    char* out = room(kCellTags + 5 * (end - begin));
+    char* const start = out;
+    std::memcpy(out, kCellOpen, sizeof kCellOpen - 1);
+    out += sizeof kCellOpen - 1;
+    for (qsizetype i = begin; i < end; ++i) {
+        const unsigned char c = b[i];
+        if (c == '&') {
+            std::memcpy(out, "&amp;", 5);
+            out += 5;
+        } else if (c == '<') {
+            std::memcpy(out, "&lt;", 4);
+            out += 4;
+        } else if (c == '>') {
+            std::memcpy(out, "&gt;", 4);
+            out += 4;
+        } else {
+            *out++ = char(c);
+        }
+    }
+    std::memcpy(out, kCellClose, sizeof kCellClose - 1);
+    out += sizeof kCellClose - 1;
+    used_ += out - start;
+}
+
+void SheetText::cell(const QString& t) {
+    const QByteArray bytes = text(Text::trim(t));
+    char* out = room(kCellTags + bytes.size());
+    std::memcpy(out, kCellOpen, sizeof kCellOpen - 1);
+    std::memcpy(out + sizeof kCellOpen - 1, bytes.constData(), size_t(bytes.size()));
+    std::memcpy(out + sizeof kCellOpen - 1 + bytes.size(), kCellClose, sizeof kCellClose - 1);
+    used_ += kCellTags + bytes.size();
+}
+
+void SheetText::endRow() { literal("</tr>"); }
+
+void SheetText::tail() { literal("</table></body></html>"); }
+
+QByteArray SheetText::take() {
+    QByteArray out = buffer_.left(used_);
+    used_ = 0;
+    return out;
+}
+
+void SheetText::flush() {
+    if (!file_ || used_ == 0) return;
+    if (file_->write(buffer_.constData(), used_) != used_) {
+        file_->cancelWriting();
+        throw ExportError("cannot write " + file_->fileName().toStdString());
+    }
+    used_ = 0;
+}
+
 QByteArray document(const QString& sheetName, const std::vector<ExportColumn>& columns,
                     const std::vector<QStringList>& rows) {
-    QByteArray b;
-    b.reserve(1024 + qsizetype(columns.size()) * 80 + qsizetype(rows.size() * columns.size()) * 48);
-    appendHead(b, sheetName, columns);
-    for (const QStringList& row : rows) appendRow(b, row, columns.size());
-    b += kTail;
-    return b;
+    SheetText sheet;
+    sheet.head(sheetName, columns);
+    for (const QStringList& row : rows) appendRow(sheet, row, columns.size());
+    sheet.tail();
+    return sheet.take();
 }
 
 Writer::Writer(const QString& fileName, const QString& sheetName, const std::vector<ExportColumn>& columns)
-    : file_(std::make_unique<QSaveFile>(ProgramFolder::file(fileName))), columns_(columns.size()) {
+    : file_(std::make_unique<QSaveFile>(ProgramFolder::file(fileName))), text_(file_.get()), columns_(columns.size()) {
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a refused write fails at once, never at commit
         throw ExportError("cannot create " + file_->fileName().toStdString() + ": " +
                           file_->errorString().toStdString());
-    pending_.reserve(kChunk + 4096);
-    appendHead(pending_, sheetName, columns);
+    text_.head(sheetName, columns);
 }
 
 // Not committed: the new file is dropped and the earlier one stays whole.
 Writer::~Writer() = default;
 
-void Writer::addRow(const QStringList& cells) {
-    appendRow(pending_, cells, columns_);
-    if (pending_.size() >= kChunk) flush();
-}
+// The text goes to the file whenever its buffer fills.
+void Writer::addRow(const QStringList& cells) { appendRow(text_, cells, columns_); }
 
-void Writer::flush() {
-    if (file_->write(pending_) != pending_.size()) {
-        file_->cancelWriting();
-        throw ExportError("cannot write " + file_->fileName().toStdString());
-    }
-    pending_.clear();
-}
+void Writer::endRow() { text_.endRow(); }
 
 void Writer::commit() {
-    pending_ += kTail;
-    flush();
+    text_.tail();
+    text_.flush();
     if (!file_->commit())
         throw ExportError("cannot save " + file_->fileName().toStdString() + ": " + file_->errorString().toStdString());
 }

@@ -34,6 +34,45 @@ QByteArray document(const QString& sheetName, const std::vector<ExportColumn>& c
 // "&", "<" and ">" as HTML entities; everything else as it is.
 QString escape(const QString& text);
 
+// The text of a sheet as it grows: in memory, or handed to a file every so
+// often. The cells go straight into it, without a text of their own.
+class SheetText {
+public:
+    // The text gathers in memory up to about this size before it goes to
+    // the file.
+    static constexpr qsizetype kChunk = 256 * 1024;
+
+    explicit SheetText(QSaveFile* file = nullptr);
+
+    void head(const QString& sheetName, const std::vector<ExportColumn>& columns);
+    void beginRow() { literal("<tr>"); }
+    // A cell of Windows-1252 bytes, as a card stores them: trimmed of codes
+    // 32 and below, "&", "<" and ">" as entities, every other byte as it is.
+    void cell(const char* bytes, qsizetype size);
+    // A cell of text: trimmed, escaped, then in Windows-1252.
+    void cell(const QString& text);
+    void endRow();
+    void tail();
+
+    // The file's part so far (all of it without a file).
+    qsizetype size() const { return used_; }
+    QByteArray take();
+    // Hands what gathered to the file.
+    void flush();
+
+private:
+    template <qsizetype N>
+    void literal(const char (&text)[N]) {
+        append(text, N - 1);
+    }
+    void append(const char* bytes, qsizetype size);
+    char* room(qsizetype most);
+
+    QSaveFile* file_;
+    QByteArray buffer_;  // its size is the room; used_ bytes hold text
+    qsizetype used_ = 0;
+};
+
 // Writes a sheet to program folder + fileName piece by piece: the head and
 // the header row at once, each row as it comes, the end on commit(). The
 // earlier file is replaced only by commit(), once the new one is complete; a
@@ -48,13 +87,15 @@ public:
     Writer& operator=(const Writer&) = delete;
 
     void addRow(const QStringList& cells);
+    // A row cell by cell: its cells, exactly one per column, go in between.
+    void beginRow() { text_.beginRow(); }
+    SheetText& text() { return text_; }
+    void endRow();
     void commit();
 
 private:
-    void flush();
-
     std::unique_ptr<QSaveFile> file_;
-    QByteArray pending_;
+    SheetText text_;
     size_t columns_;
 };
 

@@ -7,6 +7,7 @@
 #include "archive/ArchivioSchede.h"
 #include "report/ListReport.h"
 #include "ui/Messages.h"
+#include "ui/Progress.h"
 #include "ui/RecordList.h"
 
 TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(owner), desc_(std::move(desc)) {
@@ -38,12 +39,16 @@ void TSummaryList::FormShow() {
     quickFind_->reset();
     chosen_.reset();
     list_->clear();
-    std::vector<RecordLine> lines;
+    ListLines lines;
     LeftOut leftOut;
     bool complete = true;
     try {
-        WaitCursor wait;
-        RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection(), leftOut);
+        ProgressWork work(this, kLavoroLettura);
+        if (!RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line, selection(), leftOut, &work)) {
+            // Closed once the show is over, with nothing chosen.
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+            return;
+        }
     } catch (const std::exception&) {
         complete = false;  // the list shows what could be read
     }

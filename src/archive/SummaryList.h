@@ -32,6 +32,9 @@ struct SummaryListDescription {
 class TSummaryList : public TForm {
     Q_OBJECT
 public:
+    // The filling's name in its progress window.
+    static inline const QString kLavoroLettura = QStringLiteral("Lettura delle schede in corso\u2026");
+
     // Shows the summary modally; the card of the line chosen, or nothing.
     std::optional<FoundRecord> choose();
     const std::optional<FoundRecord>& chosen() const { return chosen_; }
@@ -47,6 +50,7 @@ protected:
     // Which cards the summary lists, decided once for each filling.
     virtual RecordFilter selection() const = 0;
 
+    // Fills the list; a filling the user cancelled closes the window.
     void FormShow() override;
     void FormClose() override;
 

@@ -32,4 +32,15 @@ QString decode(const char* field, int capacity) {
     return Cp1252::toUnicode(field + 1 + begin, end - begin);
 }
 
+QStringView decodeInto(const char* field, int capacity, char16_t* buffer) {
+    int length = static_cast<unsigned char>(field[0]);
+    if (length > capacity) length = capacity;
+    const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
+    int begin = 0, end = length;
+    while (begin < end && text[begin] <= ' ') ++begin;
+    while (end > begin && text[end - 1] <= ' ') --end;
+    for (int i = begin; i < end; ++i) buffer[i - begin] = Cp1252::toUnicode(text[i]);
+    return QStringView(buffer, end - begin);
+}
+
 }  // namespace TTestoCorto

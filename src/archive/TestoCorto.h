@@ -3,6 +3,7 @@
 // text. Every datum of every archive is stored this way.
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace TTestoCorto {
 
@@ -15,6 +16,9 @@ void encodeInto(char* field, const QString& text, int capacity);
 // The text of a field, trimmed. A damaged length byte above N reads as N:
 // a field never reads into its neighbour.
 QString decode(const char* field, int capacity);
+// The same text decoded into buffer (room for 255 characters), without a
+// string of its own: for the scans that read a field of every card.
+QStringView decodeInto(const char* field, int capacity, char16_t* buffer);
 
 }  // namespace TTestoCorto
 

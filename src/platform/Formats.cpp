@@ -61,9 +61,8 @@ QStringList twoDigitRange(int from, int to) {
     return out;
 }
 
-QDate parseDate(const QString& text) {
+QDate parseDate(QStringView t) {
     // By position rather than by splitting: summaries read the date of every card.
-    QStringView t(text);
     while (!t.isEmpty() && t.front().unicode() <= ' ') t = t.mid(1);
     while (!t.isEmpty() && t.back().unicode() <= ' ') t.chop(1);
     const QChar sep = dateSeparator();

@@ -20,7 +20,8 @@ QChar dateSeparator();
 
 QString date(const QDate& d);              // 05/03/2025
 QString year(int year);                    // four digits: 2025, 0987
-QDate parseDate(const QString& text);      // invalid unless dd/mm/yyyy names a real day
+QDate parseDate(QStringView text);         // invalid unless dd/mm/yyyy names a real day
+inline QDate parseDate(const QString& text) { return parseDate(QStringView(text)); }
 QString time(const QTime& t);              // 09:05 (hours and minutes)
 QString longTime(const QTime& t);          // 09:05:07
 QString twoDigits(int n);                  // 7 gives "07"

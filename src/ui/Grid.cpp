@@ -9,6 +9,7 @@ void TGridModel::setColumns(const QStringList& headers, const QStringList& names
     headers_ = headers;
     names_ = names;
     columns_ = int(headers.size());
+    source_ = nullptr;
     numbers_.clear();
     blocks_.clear();
     rowBlock_.clear();
@@ -18,6 +19,7 @@ void TGridModel::setColumns(const QStringList& headers, const QStringList& names
 
 void TGridModel::clearRows() {
     beginResetModel();
+    source_ = nullptr;
     numbers_.clear();
     blocks_.clear();
     rowBlock_.clear();
@@ -68,6 +70,16 @@ void TGridModel::addRow(int number, const QStringList& cells) {
     numbers_.push_back(number);
 }
 
+void TGridModel::setSource(const GridSource* source) {
+    beginResetModel();
+    numbers_.clear();
+    blocks_.clear();
+    rowBlock_.clear();
+    starts_.clear();
+    source_ = source;
+    endResetModel();
+}
+
 void TGridModel::show() {
     beginResetModel();
     shown_ = true;
@@ -76,6 +88,7 @@ void TGridModel::show() {
 
 QString TGridModel::cell(int row, int column) const {
     if (row < 0 || row >= rows() || column < 0 || column >= columns_) return {};
+    if (source_) return source_->cell(row, column);
     const size_t at = size_t(row) * size_t(columns_ + 1) + size_t(column);
     const QByteArray& block = blocks_[rowBlock_[size_t(row)]];
     return QString::fromUtf8(block.constData() + starts_[at], qsizetype(starts_[at + 1] - starts_[at]));

@@ -8,6 +8,17 @@
 #include <QTableView>
 #include <vector>
 
+// Rows a grid shows without keeping them: their owner tells the cells of the
+// rows on screen when the grid asks for them.
+class GridSource {
+public:
+    virtual ~GridSource() = default;
+    virtual int rows() const = 0;
+    virtual int number(int row) const = 0;
+    // The cell of a table column (0 is the first after "N.").
+    virtual QString cell(int row, int column) const = 0;
+};
+
 class TGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,10 +31,13 @@ public:
     // Rows are gathered, then shown together by show().
     void clearRows();
     void addRow(int number, const QStringList& cells);
+    // In place of the rows added: rows told by a source, which outlives the
+    // model or is replaced first (clearRows() lets it go).
+    void setSource(const GridSource* source);
     void show();
 
-    int rows() const { return int(numbers_.size()); }
-    int number(int row) const { return numbers_[size_t(row)]; }
+    int rows() const { return source_ ? source_->rows() : int(numbers_.size()); }
+    int number(int row) const { return source_ ? source_->number(row) : numbers_[size_t(row)]; }
     // The cell of a table column (0 is the first after "N.").
     QString cell(int row, int column) const;
     QStringList cells(int row) const;
@@ -45,6 +59,7 @@ private:
     std::vector<QByteArray> blocks_;
     std::vector<quint32> rowBlock_;
     std::vector<quint32> starts_;
+    const GridSource* source_ = nullptr;
     bool shown_ = true;
 };
 

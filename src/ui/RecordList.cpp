@@ -11,158 +11,227 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 #include <tuple>
 
+#include "platform/Hash.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 
+char* ListLines::room(qsizetype most) {
+    if (blocks_.empty() || blocks_.back().used + most > blocks_.back().size) {
+        const qsizetype size = std::max(kBlock, most);
+        blocks_.push_back({std::unique_ptr<char[]>(new char[size_t(size)]), size, 0});
+    }
+    Block& b = blocks_.back();
+    return b.data.get() + b.used;
+}
+
+void ListLines::commit(qsizetype used, qint64 position) {
+    Block& b = blocks_.back();
+    starts_.push_back(b.data.get() + b.used);
+    lengths_.push_back(quint32(used));
+    positions_.push_back(position);
+    b.used += used;
+}
+
+void ListLines::add(const QString& text, qint64 position) {
+    const QByteArray utf8 = text.toUtf8();
+    std::memcpy(room(utf8.size()), utf8.constData(), size_t(utf8.size()));
+    commit(utf8.size(), position);
+}
+
 TLineModel::TLineModel(QObject* parent) : QAbstractListModel(parent) {}
 
 namespace {
 
-// The line without its leading and trailing codes 32 and below, as a view.
-QStringView trimmedView(const QString& s) {
+// The line without its leading and trailing codes 32 and below.
+QByteArrayView trimmed(QByteArrayView s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b).unicode() <= ' ') ++b;
-    while (e > b && s.at(e - 1).unicode() <= ' ') --e;
-    return QStringView(s).mid(b, e - b);
+    while (b < e && quint8(s[b]) <= ' ') ++b;
+    while (e > b && quint8(s[e - 1]) <= ' ') --e;
+    return s.sliced(b, e - b);
 }
 
-// Eight characters of a line from position at, packed in two numbers that
-// compare as the characters do; a line that ends sooner packs zeros, so it
-// comes first, or ties and is told apart by its text.
-std::pair<quint64, quint64> packed(QStringView t, qsizetype at) {
-    auto c = [&](qsizetype k) -> quint64 { return at + k < t.size() ? t[at + k].unicode() : 0; };
-    return {c(0) << 48 | c(1) << 32 | c(2) << 16 | c(3), c(4) << 48 | c(5) << 32 | c(6) << 16 | c(7)};
+// A byte of UTF-8 as it ranks in the order of the lines' texts, which
+// compare as UTF-16: the characters past U+FFFF (four bytes, F0 to F4)
+// come before U+E000 to U+FFFF (EE and EF), as their surrogates do.
+// Every other byte ranks as itself.
+inline quint8 rank(quint8 b) {
+    if (b < 0xEE || b > 0xF4) return b;
+    return b >= 0xF0 ? quint8(b - 2) : quint8(b + 5);
 }
 
-// How many characters two lines share from the start, knowing that they
-// share the first from.
-qsizetype shared(QStringView a, QStringView b, qsizetype from) {
+// Sixteen bytes of a line from at, ranked and packed in two numbers that
+// compare as the bytes do; a line that ends sooner packs zeros, so it comes
+// first, or ties and is told apart by its text.
+std::pair<quint64, quint64> packed(QByteArrayView t, qsizetype at) {
+    quint64 w[2] = {0, 0};
+    for (int k = 0; k < 16; ++k) {
+        const quint64 c = at + k < t.size() ? rank(quint8(t[at + k])) : 0;
+        w[k / 8] |= c << (8 * (7 - k % 8));
+    }
+    return {w[0], w[1]};
+}
+
+// How many bytes two lines share from the start, knowing that they share
+// the first from.
+qsizetype shared(QByteArrayView a, QByteArrayView b, qsizetype from) {
     qsizetype i = std::min({from, a.size(), b.size()});
     const qsizetype most = std::min(a.size(), b.size());
     while (i < most && a[i] == b[i]) ++i;
     return i;
 }
 
+// The order of two lines' texts, from the bytes they are known to share on.
+int compareFrom(QByteArrayView a, QByteArrayView b, qsizetype from) {
+    const qsizetype i = shared(a, b, from);
+    if (i < a.size() && i < b.size()) return rank(quint8(a[i])) < rank(quint8(b[i])) ? -1 : 1;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 }  // namespace
 
-bool TLineModel::sortByText(std::vector<Row>& rows) {
+bool TLineModel::sortByText() {
     // The lines of a large sorted list mostly share their beginning ("ID:
-    // 2025…"), and each is a string of its own, far from the others in
-    // memory. So the eight characters after what all share are packed in
-    // two numbers and the lines sorted by those; the lines tied so far (two
-    // appointments at one time, say) are then ordered run by run, each run
-    // by the characters after what its own lines share, while they are at
-    // hand. Equal lines keep their order.
-    const size_t n = rows.size();
+    // 2025…"), and lie scattered over the arena. So the sixteen bytes after
+    // what all share are packed in two numbers and the lines sorted by
+    // those; the lines tied so far (two appointments at one time, say) are
+    // then ordered run by run, each run by the bytes after what its own
+    // lines share, while they are at hand. Equal lines keep their order.
+    const size_t n = size_t(lines_.size());
     struct Key {
         quint64 first, next;
-        QStringView text;
-        size_t row;
+        quint32 line;
     };
     std::vector<Key> keys(n);
-    // Each line is asked for from memory a few lines ahead of its turn.
-    constexpr size_t kAhead = 8;
-    auto ahead = [&](size_t i) {
-        if (i + kAhead < n) __builtin_prefetch(rows[i + kAhead].text.constData());
-    };
-    qsizetype common = n ? rows[0].text.size() : 0;
-    for (size_t i = 0; i < n; ++i) {
-        ahead(i);
-        common = shared(QStringView(rows[0].text).first(common), rows[i].text, 0);
-    }
+    qsizetype common = n ? lines_.bytes(0).size() : 0;
+    for (size_t i = 0; i < n; ++i) common = shared(lines_.bytes(0).first(common), lines_.bytes(qsizetype(i)), 0);
     bool plainEnds = true;  // no line begins or ends with a blank: identical is equal
     for (size_t i = 0; i < n; ++i) {
-        ahead(i);
-        const QStringView t(rows[i].text);
+        const QByteArrayView t = lines_.bytes(qsizetype(i));
         const auto [first, next] = packed(t, common);
-        keys[i] = {first, next, t, i};
-        if (!t.isEmpty() && (t.front().unicode() <= ' ' || t.back().unicode() <= ' ')) plainEnds = false;
+        keys[i] = {first, next, quint32(i)};
+        if (!t.isEmpty() && (quint8(t.front()) <= ' ' || quint8(t.back()) <= ' ')) plainEnds = false;
     }
     auto byKey = [](const Key& a, const Key& b) {
         if (a.first != b.first) return a.first < b.first;
         if (a.next != b.next) return a.next < b.next;
-        return a.row < b.row;
+        return a.line < b.line;
     };
     std::sort(keys.begin(), keys.end(), byKey);
+    constexpr size_t kAhead = 8;
     for (size_t i = 0; i < n;) {
-        for (size_t k = i + kAhead; k < std::min(n, i + 2 * kAhead); ++k) __builtin_prefetch(keys[k].text.data());
+        for (size_t k = i + kAhead; k < std::min(n, i + 2 * kAhead); ++k)
+            __builtin_prefetch(lines_.bytes(keys[k].line).data());
         size_t j = i + 1;
         while (j < n && keys[j].first == keys[i].first && keys[j].next == keys[i].next) ++j;
         if (j - i > 1) {
             const auto run = keys.begin() + qsizetype(i), end = keys.begin() + qsizetype(j);
-            qsizetype own = keys[i].text.size();
-            for (auto k = run + 1; k != end; ++k) own = std::min(own, shared(run->text, k->text, common + 8));
-            for (auto k = run; k != end; ++k) std::tie(k->first, k->next) = packed(k->text, own);
+            const QByteArrayView head = lines_.bytes(run->line);
+            qsizetype own = head.size();
+            for (auto k = run + 1; k != end; ++k) own = std::min(own, shared(head, lines_.bytes(k->line), common + 16));
+            for (auto k = run; k != end; ++k) std::tie(k->first, k->next) = packed(lines_.bytes(k->line), own);
             std::sort(run, end, [&](const Key& a, const Key& b) {
                 if (a.first != b.first || a.next != b.next) return byKey(a, b);
-                const int c = a.text.compare(b.text);
-                return c != 0 ? c < 0 : a.row < b.row;
+                const int c = compareFrom(lines_.bytes(a.line), lines_.bytes(b.line), own);
+                return c != 0 ? c < 0 : a.line < b.line;
             });
             // Identical lines lie side by side now: they open the last of their records.
             for (auto k = run; plainEnds && k != end;) {
                 auto same = k + 1;
-                qint64 last = rows[k->row].position;
-                while (same != end && same->text == k->text) last = std::max(last, rows[(same++)->row].position);
-                for (; k != same; ++k) rows[k->row].opens = last;
+                const QByteArrayView text = lines_.bytes(k->line);
+                qint64 last = lines_.position(k->line);
+                while (same != end && lines_.bytes(same->line) == text)
+                    last = std::max(last, lines_.position((same++)->line));
+                for (; k != same; ++k)
+                    if (lines_.position(k->line) != last) opens_.insert(k->line, last);
             }
         }
         i = j;
     }
-    std::vector<Row> sorted;
-    sorted.reserve(n);
-    for (const Key& k : keys) sorted.push_back(std::move(rows[k.row]));
-    rows.swap(sorted);
+    order_.resize(n);
+    for (size_t i = 0; i < n; ++i) order_[i] = keys[i].line;
     return plainEnds;
 }
 
-void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
-    std::vector<Row> rows;
-    rows.reserve(lines.size());
-    for (RecordLine& l : lines) rows.push_back({std::move(l.text), l.position, l.position});
+void TLineModel::findIdentical() {
+    // Identical lines open the last of their records. One pass over a table
+    // of lines by their trimmed text, sized once for all of them: each line
+    // finds the first line alike, or takes a place of its own.
+    const qsizetype n = lines_.size();
+    size_t places = 16;
+    while (places < size_t(n) * 2) places <<= 1;
+    constexpr quint32 kFree = 0xFFFFFFFFu;
+    std::vector<quint32> table(places, kFree);
+    std::vector<std::pair<quint32, quint32>> alike;  // a line and the first line like it
+    QHash<quint32, qint64> last;                     // the first of identical lines: their highest position
+    for (qsizetype i = 0; i < n; ++i) {
+        const QByteArrayView t = trimmed(lines_.bytes(i));
+        for (size_t slot = Hash::bytes(t.data(), t.size()) & (places - 1);; slot = (slot + 1) & (places - 1)) {
+            const quint32 other = table[slot];
+            if (other == kFree) {
+                table[slot] = quint32(i);
+                break;
+            }
+            if (trimmed(lines_.bytes(other)) == t) {
+                alike.emplace_back(quint32(i), other);
+                qint64& highest = last[other];
+                highest = std::max({highest, lines_.position(other), lines_.position(i)});
+                break;
+            }
+        }
+    }
+    for (auto it = last.cbegin(); it != last.cend(); ++it)
+        if (lines_.position(it.key()) != it.value()) opens_.insert(it.key(), it.value());
+    for (const auto& [line, first] : alike) {
+        const qint64 highest = last.value(first);
+        if (lines_.position(line) != highest) opens_.insert(line, highest);
+    }
+}
+
+void TLineModel::setLines(ListLines lines, bool sorted) {
+    beginResetModel();
+    lines_ = std::move(lines);
+    order_.clear();
+    opens_.clear();
     // Sorting finds identical lines on its way, unless some line begins or
     // ends with blanks, which identical lines may differ by.
-    const bool found = sorted && sortByText(rows);
+    const bool found = sorted && sortByText();
     if (!found) {
-        // Identical lines open the last of their records: one pass keeps,
-        // per trimmed line, the highest position. Each distinct line gets a
-        // number on its one lookup, so no line is hashed twice. The views
-        // point into rows, which no longer move.
-        QHash<QStringView, qsizetype> number;  // 1-based; 0 is a new line
-        number.reserve(qsizetype(rows.size()));
-        std::vector<qint64> last;
-        std::vector<qsizetype> of(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) {
-            qsizetype& n = number[trimmedView(rows[i].text)];
-            if (n == 0) {
-                last.push_back(0);
-                n = qsizetype(last.size());
-            }
-            of[i] = n - 1;
-            last[size_t(n - 1)] = std::max(last[size_t(n - 1)], rows[i].position);
-        }
-        for (size_t i = 0; i < rows.size(); ++i) rows[i].opens = last[size_t(of[i])];
+        opens_.clear();
+        findIdentical();
     }
-    beginResetModel();
-    rows_ = std::move(rows);
     endResetModel();
+}
+
+void TLineModel::setLines(std::vector<RecordLine> lines, bool sorted) {
+    ListLines arena;
+    for (const RecordLine& l : lines) arena.add(l.text, l.position);
+    setLines(std::move(arena), sorted);
 }
 
 void TLineModel::clear() {
     beginResetModel();
-    rows_.clear();
+    lines_.clear();
+    order_.clear();
+    opens_.clear();
     endResetModel();
 }
 
-int TLineModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+qint64 TLineModel::opensPosition(int row) const {
+    const qsizetype line = lineAt(row);
+    return opens_.value(quint32(line), lines_.position(line));
+}
+
+int TLineModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(lines_.size()); }
 
 QVariant TLineModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= int(rows_.size())) return {};
+    if (!index.isValid() || index.row() >= int(lines_.size())) return {};
     switch (role) {
-    case Qt::DisplayRole: return rows_[size_t(index.row())].text;
+    case Qt::DisplayRole: return line(index.row());
     case Qt::SizeHintRole: return lineSize_;
     default: return {};
     }
@@ -170,8 +239,8 @@ QVariant TLineModel::data(const QModelIndex& index, int role) const {
 
 QStringList TLineModel::lines() const {
     QStringList out;
-    out.reserve(qsizetype(rows_.size()));
-    for (const Row& r : rows_) out << r.text;
+    out.reserve(lines_.size());
+    for (int row = 0; row < int(lines_.size()); ++row) out << line(row);
     return out;
 }
 
@@ -193,6 +262,7 @@ TRecordList::TRecordList(QWidget* parent, const QString& objectName) : QListView
     setModel(model_);
 }
 
+void TRecordList::setLines(ListLines lines) { model_->setLines(std::move(lines), sorted_); }
 void TRecordList::setLines(std::vector<RecordLine> lines) { model_->setLines(std::move(lines), sorted_); }
 void TRecordList::clear() { model_->clear(); }
 int TRecordList::count() const { return model_->rowCount(); }

@@ -6,9 +6,12 @@
 // once instead of rebuilding the line of every record. And the quick find
 // over such a list.
 #include <QAbstractListModel>
+#include <QByteArrayView>
+#include <QHash>
 #include <QListView>
 #include <QObject>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 class QAbstractButton;
@@ -22,6 +25,44 @@ struct RecordLine {
     qint64 position = 0;
 };
 
+// The lines of a list in one arena: each line's text in UTF-8, back to back
+// in blocks that never move, with the position of its record. A scan of a
+// large archive adds a line per card without an allocation of its own, and
+// a line costs about its characters in bytes.
+class ListLines {
+public:
+    ListLines() = default;
+    ListLines(ListLines&&) noexcept = default;
+    ListLines& operator=(ListLines&&) noexcept = default;
+
+    void add(const QString& text, qint64 position);
+    // A line written in place: room for at most most bytes, of which
+    // commit() keeps the first used.
+    char* room(qsizetype most);
+    void commit(qsizetype used, qint64 position);
+
+    qsizetype size() const { return qsizetype(positions_.size()); }
+    bool empty() const { return positions_.empty(); }
+    QByteArrayView bytes(qsizetype line) const {
+        return QByteArrayView(starts_[size_t(line)], qsizetype(lengths_[size_t(line)]));
+    }
+    QString text(qsizetype line) const { return QString::fromUtf8(bytes(line)); }
+    qint64 position(qsizetype line) const { return positions_[size_t(line)]; }
+    void clear() { *this = ListLines(); }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+    struct Block {
+        std::unique_ptr<char[]> data;
+        qsizetype size = 0;
+        qsizetype used = 0;
+    };
+    std::vector<Block> blocks_;
+    std::vector<const char*> starts_;
+    std::vector<quint32> lengths_;
+    std::vector<qint64> positions_;
+};
+
 // The lines of a list. A line opens the last record in file order whose
 // line, trimmed, is the same: identical lines all open that one record.
 class TLineModel : public QAbstractListModel {
@@ -30,30 +71,32 @@ public:
     explicit TLineModel(QObject* parent = nullptr);
 
     // Replaces the lines, given in file order; sorted shows them in text order.
+    void setLines(ListLines lines, bool sorted);
     void setLines(std::vector<RecordLine> lines, bool sorted);
     void clear();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    const QString& line(int row) const { return rows_[size_t(row)].text; }
-    qint64 position(int row) const { return rows_[size_t(row)].position; }
+    QString line(int row) const { return lines_.text(lineAt(row)); }
+    qint64 position(int row) const { return lines_.position(lineAt(row)); }
     // The record the line opens: the last one among identical lines.
-    qint64 opensPosition(int row) const { return rows_[size_t(row)].opens; }
+    qint64 opensPosition(int row) const;
     QStringList lines() const;
 
     void setLineSize(QSize size) { lineSize_ = size; }
 
 private:
-    struct Row {
-        QString text;
-        qint64 position;
-        qint64 opens;
-    };
+    qsizetype lineAt(int row) const { return order_.empty() ? row : order_[size_t(row)]; }
     // Sorts by text; true when it also found the identical lines.
-    static bool sortByText(std::vector<Row>& rows);
+    bool sortByText();
+    void findIdentical();
 
-    std::vector<Row> rows_;
+    ListLines lines_;
+    std::vector<quint32> order_;  // the line of each row, when sorted
+    // Lines that open another record than their own: the last of their
+    // identical lines. Few, or none.
+    QHash<quint32, qint64> opens_;
     QSize lineSize_;
 };
 
@@ -66,6 +109,7 @@ public:
 
     // Lists in text order rather than in file order.
     void setSorted(bool sorted) { sorted_ = sorted; }
+    void setLines(ListLines lines);
     void setLines(std::vector<RecordLine> lines);
     void clear();
 

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 
 #include "archive/ArchivioSchede.h"
@@ -260,6 +261,114 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(written(), QByteArray("earlier export"));
     EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
+}
+
+// The file is written from the cards again, so it must still be what the
+// grid shows: a card changed or gone since refuses it, as an unreadable
+// archive does, and the earlier file stays; a card added since is not in the
+// grid and not in the file.
+TEST_F(ExportWindow, CardsChangedSinceTheGridRefuseTheFile) {
+    const QByteArray earlier("earlier export");
+    auto card = [](const QStringList& fields) {
+        Record r(provaLayout());
+        for (int i = 0; i < fields.size(); ++i) r.set(i, fields.at(i));
+        return r.bytes();
+    };
+    struct Case {
+        const char* what;
+        std::function<void(const QString& archive)> change;
+        bool written;
+    };
+    const Case cases[] = {
+        {"a card added", [&](const QString& a) { appendRecords(a, {Record(provaLayout())}); }, true},
+        {"a field not shown changed", [&](const QString& a) {
+             QFile f(a);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             f.seek(provaLayout().offset("Prov"));
+             f.write(card({"", "", "MI"}).mid(provaLayout().offset("Prov")));
+         }, true},
+        {"a name changed", [&](const QString& a) {
+             QFile f(a);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             f.seek(provaLayout().size());
+             f.write(card({"Bianchi Anna Maria", ""}));
+         }, false},
+        {"the cards swapped", [&](const QString& a) {
+             const QByteArray bytes = fileBytes(a);
+             const int n = provaLayout().size();
+             writeFile(a, bytes.mid(n, n) + bytes.left(n));
+         }, false},
+        {"the archive cut short", [&](const QString& a) { writeFile(a, fileBytes(a).left(provaLayout().size())); }, false},
+        {"the archive gone", [&](const QString& a) { QFile::remove(a); }, false},
+    };
+    for (const Case& c : cases) {
+        writeFile(seams.file("Prova.xls"), earlier);
+        seams.messages.clear();
+        TfrmProva w(kTwoRows);
+        w.show();
+        c.change(seams.file("Prova.pro"));
+        child<QAbstractButton>(&w, "cmdEsporta")->click();
+        if (c.written) {
+            EXPECT_EQ(written(), kHead + kHeaderRow + kRows + kTail) << c.what;
+            EXPECT_EQ(seams.messageTexts(), QStringList({Said::esportaDomanda, Said::esportate})) << c.what;
+        } else {
+            EXPECT_EQ(written(), earlier) << c.what;
+            EXPECT_EQ(seams.messageTexts(), QStringList({Said::esportaDomanda, Said::accesso})) << c.what;
+            EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain) << c.what;
+        }
+        EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"})) << c.what;
+    }
+}
+
+// Past half a second the export shows its progress; "Annulla" half way
+// drops the file being written, so the earlier one stays as it was, and
+// nothing more is asked or said.
+TEST_F(ExportWindow, ExportCancelledHalfWayLeavesTheEarlierFile) {
+    std::vector<QStringList> many;
+    for (int i = 0; i < 3000; ++i) many.push_back({QStringLiteral("Cliente %1").arg(i), QString(200, QChar(0xE0))});
+    TfrmProva w(many);
+    w.show();
+    ASSERT_EQ(w.grid()->rowCount(), 3000);
+    EXPECT_TRUE(seams.progress.empty());  // a moment's filling: the wait cursor alone
+
+    const QByteArray earlier("earlier export");
+    writeFile(seams.file("Prova.xls"), earlier);
+    Clock::setTick(100);  // each look at the clock a tenth of a second later
+    seams.onProgress = [](const ProgressRequest& r) { return r.done < r.total / 2; };
+    child<QAbstractButton>(&w, "cmdEsporta")->click();
+
+    ASSERT_FALSE(seams.progress.empty());
+    const ProgressRequest& last = seams.progress.back();
+    EXPECT_EQ(last.title, QStringLiteral("Esportazione in corso\u2026"));
+    EXPECT_EQ(last.parent, &w);
+    EXPECT_EQ(last.total, 3000);
+    EXPECT_GE(last.done, 1500);
+    EXPECT_LT(last.done, 1600);  // stopped at once
+    EXPECT_EQ(written(), earlier);
+    EXPECT_EQ(seams.messageTexts(), QStringList{Said::esportaDomanda});
+    EXPECT_TRUE(seams.opened.isEmpty());
+    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));
+
+    // Not cancelled, the same export goes through.
+    seams.onProgress = nullptr;
+    child<QAbstractButton>(&w, "cmdEsporta")->click();
+    EXPECT_EQ(written(), SpreadsheetExport::document("Prova", kTable.sheetColumns(), w.rows()));
+}
+
+// A long filling shows its progress too; cancelled, it closes the window.
+TEST_F(ExportWindow, FillingCancelledClosesTheWindow) {
+    std::vector<QStringList> many(2000, QStringList{"Rossi", "Roma"});
+    TfrmProva w(many);
+    Clock::setTick(100);
+    seams.onProgress = [](const ProgressRequest& r) { return r.done < 1000; };
+    w.show();
+    ASSERT_FALSE(seams.progress.empty());
+    EXPECT_EQ(seams.progress.front().title, QStringLiteral("Lettura delle schede in corso\u2026"));
+    EXPECT_EQ(seams.progress.front().total, 2000);
+    EXPECT_EQ(w.grid()->rowCount(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(seams.messages.empty());
 }
 
 TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {

@@ -11,6 +11,7 @@
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
 #include "archive/TfrmTrovaClienti.h"
+#include "platform/Clock.h"
 #include "platform/Text.h"
 #include "clienti/TfrmClienti.h"
 #include "support/Seams.h"
@@ -271,4 +272,49 @@ TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
         EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
     });
+}
+
+// A search shows the wait cursor alone while it is short; past half a second
+// its progress window, which "Annulla" answers by going back to the criteria
+// as if the search had not been made.
+TEST_F(ClientFind, ALongSearchShowsItsProgressAndMayBeCancelled) {
+    std::vector<Record> many(1000, Record(Layouts::TSchedaCliente()));
+    for (Record& r : many) r.set("Cliente", "Rossi Mario");
+    appendRecords(seams.file("Contatti.pro"), many);
+    struct Case {
+        int tick;        // ms each look at the clock takes
+        qint64 cancelAt; // the step "Annulla" is pressed at; -1 never
+        bool window;
+        int listed;
+    };
+    const Case cases[] = {{0, -1, false, 1000}, {100, -1, true, 1000}, {100, 500, true, -1}};
+    for (const Case& c : cases) {
+        seams.progress.clear();
+        seams.messages.clear();
+        Clock::setTick(c.tick);
+        seams.onProgress = [&](const ProgressRequest& r) { return c.cancelAt < 0 || r.done < c.cancelAt; };
+        QWidget owner;
+        find(&owner, [&](QDialog* d) {
+            search(d, {{"txtCliente", "rossi"}});
+            EXPECT_EQ(!seams.progress.empty(), c.window) << c.tick;
+            if (!seams.progress.empty()) {
+                EXPECT_EQ(seams.progress.front().title, QStringLiteral("Ricerca schede in corso\u2026"));
+                EXPECT_EQ(seams.progress.front().parent, d);
+                EXPECT_EQ(seams.progress.front().total, 1000);
+                // Shown from about half a second on: five looks at the clock.
+                EXPECT_LT(seams.progress.front().done, 100);
+            }
+            if (c.listed >= 0) {
+                EXPECT_EQ(lines(d).size(), c.listed);
+                EXPECT_TRUE(child<QWidget>(d, "panContainer")->isVisible());
+            } else {
+                EXPECT_GE(seams.progress.back().done, c.cancelAt);
+                EXPECT_TRUE(child<QWidget>(d, "panAvvio")->isVisible());
+                EXPECT_FALSE(child<QWidget>(d, "panContainer")->isVisible());
+                EXPECT_FALSE(child<QWidget>(d, "lblAttendere")->isVisible());
+                EXPECT_TRUE(lines(d).isEmpty());
+            }
+            EXPECT_TRUE(seams.messages.empty());
+        });
+    }
 }

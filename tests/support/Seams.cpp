@@ -63,6 +63,10 @@ Seams::Seams() {
         files_.pop_front();
         return f;
     });
+    Progress::setHandler([this](const ProgressRequest& r) {
+        progress.push_back(r);
+        return onProgress ? onProgress(r) : true;
+    });
     Modal::setHandler([this](QDialog* w) {
         modals.push_back({QString::fromLatin1(w->metaObject()->className()), w->objectName(), w->windowTitle()});
         w->setResult(0);
@@ -89,6 +93,7 @@ Seams::~Seams() {
     Camera::resetFactory();
     FileDialogs::resetHandler();
     Modal::resetHandler();
+    Progress::resetHandler();
     Clock::reset();
     FileLock::setDefaultTimeoutMs(5000);
     Timers::setManual(false);

@@ -18,6 +18,7 @@
 #include "report/ReportOutput.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
+#include "ui/Progress.h"
 
 struct ShownMessage {
     MsgKind kind;
@@ -83,6 +84,13 @@ public:
     // (empty, as a cancel, when none is scripted).
     std::vector<FileDialogRequest> fileRequests;
     void pickFile(const QString& path) { files_.push_back(path); }
+
+    // Progress windows: each step of long work once its window would be
+    // open, recorded; the work goes on unless onProgress answers false, as
+    // "Annulla" does. Work takes no time unless the test makes each look at
+    // the steady clock take some (Clock::setTick).
+    std::vector<ProgressRequest> progress;
+    std::function<bool(const ProgressRequest&)> onProgress;
 
     // Modal windows: each is shown without blocking, handed to the next
     // scripted driver, then closed if the driver left it open.

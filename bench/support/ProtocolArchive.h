@@ -1,0 +1,63 @@
+#pragma once
+// A protocol register of office size in a folder of its own, built once per
+// size and run: the letters of one year, in and out, as the protocol window
+// registers them.
+#include <QDate>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "archive/Layouts.h"
+#include "archive/RecordLayout.h"
+#include "support/ClientArchive.h"
+
+namespace BenchArchive {
+
+inline const QString kProtocolFile = QStringLiteral("2025.prt");
+
+// The folder holding "2025.prt" with that many letters.
+inline QString protocolFolder(int letters) {
+    static const char* kKinds[] = {"Posta in arrivo", "Posta in partenza", "Posta interna"};
+    static const char* kSubjects[] = {"Richiesta documenti", "Sollecito di pagamento", "Convocazione assemblea",
+                                      "Trasmissione contratto", "Comunicazione di variazione"};
+    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+    auto& dir = dirs[letters];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        QFile f(dir->filePath(kProtocolFile));
+        if (!f.open(QIODevice::WriteOnly)) std::abort();
+        Record r(Layouts::TSchedaProtocollo());
+        QByteArray chunk;
+        const QDate first(2025, 1, 1);
+        for (int i = 0; i < letters; ++i) {
+            const QString day = first.addDays(i % 365).toString(QStringLiteral("dd/MM/yyyy"));
+            r.set("Numero", QString::number(i + 1));
+            r.set("Tipo", QString::fromLatin1(kKinds[i % 3]));
+            r.set("DataReg", day);
+            r.set("Ufficio", QStringLiteral("Segreteria"));
+            r.set("Operatore", QStringLiteral("Bianchi Anna"));
+            r.set("Categoria", QStringLiteral("Amministrazione"));
+            r.set("Collocazione", QStringLiteral("Faldone %1").arg(i / 200 + 1));
+            r.set("Oggetto", QStringLiteral("%1 n. %2").arg(kSubjects[i % 5]).arg(i));
+            r.set(i % 3 == 1 ? "DataSpe" : "DataRic", day);
+            r.set("Formato", QStringLiteral("Cartaceo"));
+            r.set("Pagine", QString::number(1 + i % 12));
+            r.set("Mittente", QStringLiteral("%1 Cliente %2").arg(kSurnames[i % 8]).arg(i % 5000));
+            r.set("RecapitoMit", QStringLiteral("Via Roma %1, Forl\u00EC").arg(1 + i % 200));
+            r.set("Destinatario", QStringLiteral("Studio Associato"));
+            r.set("Note", QStringLiteral("Registrata dal protocollo generale"));
+            chunk += r.bytes();
+            if (chunk.size() > (8 << 20)) {
+                f.write(chunk);
+                chunk.clear();
+            }
+        }
+        f.write(chunk);
+    }
+    return dir->path();
+}
+
+}  // namespace BenchArchive
