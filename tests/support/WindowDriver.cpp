@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "support/Seams.h"
+#include "archive/RecordWindow.h"
 #include "ui/FieldEditor.h"
 
 QWidget* WindowDriver::ctl(const char* name) const { return child<QWidget>(window_, QLatin1String(name)); }
@@ -51,4 +52,21 @@ void WindowDriver::showActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void expectFieldsFitTheScreen(TRecordWindow& w, const RecordLayout& layout, const QStringList& unseen) {
+    w.resize(1366, 740);
+    QApplication::processEvents();
+    EXPECT_LE(w.minimumSizeHint().height(), 740);
+    EXPECT_LE(w.minimumSizeHint().width(), 1366);
+    for (const FieldDef& f : layout.fields()) {
+        QWidget* c = w.fieldControl(f.name);
+        ASSERT_NE(c, nullptr) << f.name.toStdString();
+        if (unseen.contains(f.name)) {
+            EXPECT_FALSE(c->isVisible()) << f.name.toStdString();
+            continue;
+        }
+        const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
+    }
 }

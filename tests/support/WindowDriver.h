@@ -9,6 +9,8 @@
 
 class QComboBox;
 class QWidget;
+class RecordLayout;
+class TRecordWindow;
 
 // The warning of a required field left empty, spelled out here rather than
 // taken from the program, so that a wrong text fails.
@@ -44,6 +46,11 @@ private:
     QWidget* window_;
 };
 
+// On a 1366×768 screen (740 pixels below the title bar) every field of the
+// layout that the user sees lies inside the window, and the unseen ones are
+// hidden.
+void expectFieldsFitTheScreen(TRecordWindow& window, const RecordLayout& layout, const QStringList& unseen);
+
 // A card window of an app, shown and active over a temporary program folder,
 // with the clock at a fixed moment: what the tests of every card window share.
 template <class Window>
@@ -53,11 +60,11 @@ protected:
 
     CardWindowTest() : WindowDriver(&w) {}
 
-    // The moment the window is shown at; a test fixture may choose another.
-    virtual QDateTime moment() const { return QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)); }
+    // The moment the window is shown at; by default the seams' own.
+    virtual QDateTime moment() const { return QDateTime(); }
 
     void SetUp() override {
-        seams.setNow(moment());
+        if (moment().isValid()) seams.setNow(moment());
         showActive(&w);
     }
 
