@@ -282,11 +282,7 @@ TEST_F(CardWindow, TypingRulesAndTheEnterRing) {
     const QStringList ring = {"txtOreApp",  "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                               "txtDettagli", "txtContatto", "txtTel",    "txtCel",       "txtEmail",
                               "txtLuogo",    "txtImporto",  "txtNote",   "txtData"};
-    ctl("txtOreApp")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
     // Tab goes through the fields in the order of the card, the box "Impegno assolto" among them.
     const QStringList tabs = {"txtData", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                               "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto",

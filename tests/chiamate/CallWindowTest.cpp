@@ -335,11 +335,7 @@ TEST_F(CallWindow, TypingRulesAndTheEnterRing) {
                               "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata", "txtCliente",   "txtCodFisc",
                               "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",  "txtNote",      "txtOperatore",
                               "txtGiornoRit"};
-    ctl("txtGiornoRit")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
 }
 
 TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {

@@ -213,11 +213,7 @@ TEST_F(CaseWindow, TypingRulesAndTheEnterRing) {
                               "txtRecapito",  "txtIndirizzoRes", "txtComuneRes",  "txtProvRes",  "txtCapRes",
                               "txtCodFisc",   "txtPartitaIva",   "txtSaldati",    "txtSospesi",  "txtNote",
                               "txtOggetto"};
-    ctl("txtOggetto")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
 }
 
 TEST_F(CaseWindow, ClientImportCopiesExactlyEightFields) {

@@ -32,6 +32,14 @@ void WindowDriver::type(const char* name, const QString& t) const {
     typeText(e, t);
 }
 
+void WindowDriver::expectEnterRing(const QStringList& ring) const {
+    child<QWidget>(window_, ring.front())->setFocus();
+    for (int i = 1; i < ring.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_TRUE(child<QWidget>(window_, ring[i])->hasFocus()) << ring[i].toStdString();
+    }
+}
+
 QString requiredWarning(const char* what) {
     return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
 }

@@ -3,6 +3,7 @@
 // what the tests of every record window share.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "support/Seams.h"
@@ -29,6 +30,9 @@ public:
     void put(const char* name, const QString& value) const;
     QString pos() const { return text("lblPosizione"); }
     void click(const char* button) const;
+    // From the first control of the ring, Enter moves the focus to each next
+    // one in turn, and from the last back to the first given again.
+    void expectEnterRing(const QStringList& ring) const;
     // Empties the line edit and types the text into it key by key.
     void type(const char* name, const QString& text) const;
 
