@@ -250,8 +250,13 @@ TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* butt
 
 void TQuickFind::reset() {
     if (opening_ == Opening::Keeps) return;
-    last_.clear();
+    last_->clear();
     text_->clear();
+}
+
+void TQuickFind::keepIn(QString* memory) {
+    opening_ = Opening::Keeps;
+    last_ = memory;
 }
 
 void TQuickFind::find() {
@@ -266,7 +271,7 @@ void TQuickFind::find() {
     auto matches = [&](int i) { return !t.isEmpty() && Text::lowerAZ(list_->line(i)).contains(t); };
     int found = -1;
     int start = list_->selectedRow();
-    if (t != last_) {
+    if (t != *last_) {
         start = 0;
         if (matches(0)) found = 0;
     }
@@ -275,7 +280,7 @@ void TQuickFind::find() {
         if (matches(i)) found = i;
     }
     if (found >= 0) list_->setCurrentRow(found);
-    last_ = t;
+    *last_ = t;
 }
 
 TListPanel::TListPanel(const QString& objectName, const QString& listName, const QString& instruction,
