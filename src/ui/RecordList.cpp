@@ -224,8 +224,10 @@ void TRecordList::mouseDoubleClickEvent(QMouseEvent* event) {
 void TRecordList::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
     // Reached with the keyboard, the list shows a line chosen, so that Enter
-    // opens the line the user sees rather than nothing.
-    if (selectedRow() < 0 && count() > 0) {
+    // opens the line the user sees rather than nothing. Not with the mouse:
+    // the click chooses its own line, and choosing the first would scroll the
+    // list away from under the pointer.
+    if (event->reason() != Qt::MouseFocusReason && selectedRow() < 0 && count() > 0) {
         const int row = currentRow() >= 0 ? currentRow() : 0;
         setCurrentRow(row);
         selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
