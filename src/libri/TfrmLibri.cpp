@@ -66,7 +66,6 @@ TfrmLibri::TfrmLibri(QWidget* owner) : TRecordWindow(owner) {
     desc.duplicateOpensArchive = false;
     desc.focusOnBackground = true;
     FormCreate(desc);
-    keepPhoto(imgFoto_, PhotoStore::libri());
 }
 
 void TfrmLibri::buildSections() {
@@ -128,12 +127,7 @@ void TfrmLibri::buildSections() {
 }
 
 void TfrmLibri::buildCoverColumn() {
-    imgFoto_ = new TPhotoBox(QStringLiteral("imgFoto"), PhotoStore::libri().placeholder(), QSize(307, 409),
-                             fieldsArea());
-    imgFoto_->setStyleSheet(QStringLiteral("border: 1px solid #c9d9e6;"));
-    imgFoto_->setAccessibleName(QStringLiteral("Copertina del libro"));
-    sideColumn()->addWidget(imgFoto_);
-    sideColumn()->addWidget(new TPhotoButtons(imgFoto_, fieldsArea()));
+    addPhotoColumn(PhotoStore::libri(), QSize(307, 409), QStringLiteral("Copertina del libro"));
     sideColumn()->addStretch();
 }
 

@@ -13,7 +13,7 @@ public:
 
     explicit TfrmLibri(QWidget* owner = nullptr);
 
-    TPhotoBox* imgFoto() const { return imgFoto_; }
+    TPhotoBox* imgFoto() const { return photoBox(); }
 
 public slots:
     void btnDeweyClick();
@@ -27,5 +27,4 @@ private:
     void buildSections();
     void buildCoverColumn();
 
-    TPhotoBox* imgFoto_ = nullptr;
 };
