@@ -19,13 +19,8 @@ namespace {
 
 const char* kArchive = "Archivio_Libri.pro";
 
-class BookWindow : public SeamsTest, protected WindowDriver {
+class BookWindow : public CardWindowTest<TfrmLibri> {
 protected:
-    TfrmLibri w;
-
-    BookWindow() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-
     TPhotoBox* cover() const { return w.imgFoto(); }
     QString coverFile(int position) const { return seams.file(QStringLiteral("Copertine_Libri/Foto_%1.jpg").arg(position)); }
     static QImage picture(QSize size, QColor colour) {
