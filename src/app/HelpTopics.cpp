@@ -7,6 +7,7 @@
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/ClientiHelp.h"
 #include "dipendenti/DipendentiHelp.h"
+#include "libri/LibriHelp.h"
 #include "pratiche/PraticheHelp.h"
 #include "protocollo/ProtocolloHelp.h"
 
@@ -25,6 +26,7 @@ QList<HelpTopic> guides() {
         clientiHelpTopic(),
         chiamateHelpTopic(),
         praticheHelpTopic(),
+        libriHelpTopic(),
         protocolloHelpTopic(),
         schedarioAppuntamentiHelpTopic(),
         agendaHelpTopic(),

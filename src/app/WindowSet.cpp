@@ -37,6 +37,10 @@
 #include "dipendenti/TfrmStampaDipendenti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "dipendenti/TfrmWebCam.h"
+#include "libri/TfrmCodici_Dewey.h"
+#include "libri/TfrmLibri.h"
+#include "libri/TfrmStampaLibri.h"
+#include "libri/TfrmTrovaLibri.h"
 #include "pratiche/TfrmCartella.h"
 #include "pratiche/TfrmDettagli.h"
 #include "pratiche/TfrmExpPratiche.h"
@@ -77,6 +81,7 @@ WindowSet::WindowSet() {
     frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
     frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
     frmAvvio->setApp(4, [this] { return static_cast<TAppWindow*>(frmPratica.get()); });
+    frmAvvio->setApp(5, [this] { return static_cast<TAppWindow*>(frmLibri.get()); });
     frmAvvio->setApp(6, [this] {
         frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
         return static_cast<TAppWindow*>(frmMenuProtocollo.get());

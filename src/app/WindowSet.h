@@ -72,6 +72,12 @@ class TfrmUrgenti;
 class TfrmExpPratiche;
 class TfrmDettagli;
 class TfrmCartella;
+class TfrmLibri;
+class TfrmCodici_Dewey;
+class TfrmTrovaLibri;
+class TfrmStampaLibri;
+class TfrmAnteprimaLibri;
+class TfrmSlideshow_Libri;
 
 class WindowSet;
 
@@ -161,6 +167,12 @@ public:
     WindowSlot<TfrmExpPratiche> frmExpPratiche{this};
     WindowSlot<TfrmDettagli> frmDettagli{this};
     WindowSlot<TfrmCartella> frmCartella{this};
+    WindowSlot<TfrmLibri> frmLibri{this};
+    WindowSlot<TfrmCodici_Dewey> frmCodici_Dewey{this};
+    WindowSlot<TfrmTrovaLibri> frmTrovaLibri{this};
+    WindowSlot<TfrmStampaLibri> frmStampaLibri{this};
+    WindowSlot<TfrmAnteprimaLibri> frmAnteprimaLibri{this};
+    WindowSlot<TfrmSlideshow_Libri> frmSlideshow_Libri{this};
 
     // Builds the password window, the program's main window, and binds the
     // launcher's tiles and the shell's help and photo windows; the other

@@ -373,6 +373,17 @@ void TRecordWindow::keepPhoto(TPhotoBox* box, const PhotoStore& store) {
     photoStore_ = &store;
 }
 
+TPhotoButtons* TRecordWindow::addPhotoColumn(const PhotoStore& store, QSize size, const QString& accessibleName) {
+    auto* box = new TPhotoBox(QStringLiteral("imgFoto"), store.placeholder(), size, fieldsArea_);
+    box->setStyleSheet(QStringLiteral("border: 1px solid #c9d9e6;"));
+    box->setAccessibleName(accessibleName);
+    auto* buttons = new TPhotoButtons(box, fieldsArea_);
+    sideLayout_->addWidget(box);
+    sideLayout_->addWidget(buttons);
+    keepPhoto(box, store);
+    return buttons;
+}
+
 void TRecordWindow::showPhoto() {
     if (!photoBox_) return;
     if (isNewCard()) photoBox_->clear();

@@ -7,6 +7,7 @@
 // the tab order and the required fields, in the order the rows are added —
 // and by plain rules over the card's values; it adds its own behaviour
 // through the hooks below.
+#include <QSize>
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
@@ -28,6 +29,7 @@ class QLayout;
 class QVBoxLayout;
 class PhotoStore;
 class TPhotoBox;
+class TPhotoButtons;
 class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
@@ -194,6 +196,11 @@ protected:
     // what the box shows; a photo that cannot be stored is told, the card
     // stays saved.
     void keepPhoto(TPhotoBox* box, const PhotoStore& store);
+    // The card's photo box ("imgFoto", the store's placeholder, framed) at the
+    // top of the side column with its buttons below, kept per card as
+    // keepPhoto says. The buttons' row is returned, for a window's own button.
+    TPhotoButtons* addPhotoColumn(const PhotoStore& store, QSize size, const QString& accessibleName);
+    TPhotoBox* photoBox() const { return photoBox_; }
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.

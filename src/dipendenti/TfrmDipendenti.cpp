@@ -58,7 +58,6 @@ TfrmDipendenti::TfrmDipendenti(QWidget* owner) : TRecordWindow(owner) {
     desc.duplicateOpensArchive = false;
     desc.focusOnBackground = true;
     FormCreate(desc);
-    keepPhoto(imgFoto_, PhotoStore::dipendenti());
 }
 
 void TfrmDipendenti::buildSections() {
@@ -125,10 +124,7 @@ void TfrmDipendenti::buildSections() {
 }
 
 void TfrmDipendenti::buildPhotoColumn() {
-    imgFoto_ = new TPhotoBox(QStringLiteral("imgFoto"), PhotoStore::dipendenti().placeholder(), QSize(307, 394),
-                             fieldsArea());
-    imgFoto_->setStyleSheet(QStringLiteral("border: 1px solid #c9d9e6;"));
-    auto* buttons = new TPhotoButtons(imgFoto_, fieldsArea());
+    TPhotoButtons* buttons = addPhotoColumn(PhotoStore::dipendenti(), QSize(307, 394), QStringLiteral("Foto"));
     auto* webcam = new TPictureButton(QStringLiteral("btnWebcam"), QStringLiteral(":/img/foto/webcam.svg"),
                                       QStringLiteral("Cattura foto con la webcam"),
                                       QStringLiteral("Cattura la foto con una webcam."), buttons, QSize(40, 40));
@@ -145,13 +141,11 @@ void TfrmDipendenti::buildPhotoColumn() {
     lavori->setIconSize(QSize(28, 28));
     connect(lavori, &QAbstractButton::clicked, this, &TfrmDipendenti::btnLavoriClick);
 
-    sideColumn()->addWidget(imgFoto_);
-    sideColumn()->addWidget(buttons);
     sideColumn()->addWidget(lavori);
     sideColumn()->addStretch();
 }
 
-void TfrmDipendenti::btnWebcamClick() { TfrmWebCam::capture(this, imgFoto_); }
+void TfrmDipendenti::btnWebcamClick() { TfrmWebCam::capture(this, photoBox()); }
 
 void TfrmDipendenti::btnLavoriClick() {
     if (!needsSavedCard(QStringLiteral("Attenzione: la registrazione dei lavori svolti pu\u00F2 avvenire soltanto dopo "

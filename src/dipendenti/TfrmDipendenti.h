@@ -13,7 +13,7 @@ public:
 
     explicit TfrmDipendenti(QWidget* owner = nullptr);
 
-    TPhotoBox* imgFoto() const { return imgFoto_; }
+    TPhotoBox* imgFoto() const { return photoBox(); }
 
 public slots:
     void btnWebcamClick();
@@ -28,5 +28,4 @@ private:
     void buildSections();
     void buildPhotoColumn();
 
-    TPhotoBox* imgFoto_ = nullptr;
 };

@@ -1,33 +1,15 @@
 #include "dipendenti/TfrmStampaDipendenti.h"
 
-#include <QPointer>
-
 #include "archive/PhotoStore.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "report/PictureCard.h"
 #include "ui/PhotoBox.h"
-#include "ui/Resources.h"
 
 namespace {
 
-const QString kSuggerimento = QStringLiteral("\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
-
-// The photo as the window shows it when the print window opens; the
-// placeholder when there is no window or no picture.
-QImage photoOf(TfrmDipendenti* owner) {
-    QImage picture = owner && owner->imgFoto() ? owner->imgFoto()->picture() : QImage();
-    if (picture.isNull()) {
-        TPhotoBox fallback(QStringLiteral("imgTemp"), PhotoStore::dipendenti().placeholder(), QSize(307, 394));
-        picture = fallback.picture();
-    }
-    return picture;
-}
-
-TCardPrintWindow::Builder card(TfrmDipendenti* owner) {
-    return [window = QPointer<TfrmDipendenti>(owner), picture = photoOf(owner)]() -> std::unique_ptr<TReport> {
-        if (!window) return nullptr;
-        return EmployeeCard::build(*window, picture);
-    };
+TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
+    return {owner, owner ? owner->imgFoto() : nullptr, &PhotoStore::dipendenti(), QSize(307, 394),
+            &EmployeeCard::build};
 }
 
 }  // namespace
@@ -63,22 +45,14 @@ std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& picture) {
 }  // namespace EmployeeCard
 
 TfrmStampaDipendenti::TfrmStampaDipendenti(TfrmDipendenti* owner)
-    : TCardPrintWindow(owner,
-                       {QStringLiteral("frmStampaDipendenti"), QStringLiteral(" Stampa documento"),
-                        QStringLiteral("Stampa"), QStringLiteral(":/img/btn/stampa.svg"),
-                        QStringLiteral("Premere Stampa per stampare la scheda del dipendente visualizzata "
-                                       "nell'anagrafica, con la sua foto."),
-                        QStringLiteral("Attenzione: la stampa della scheda non \u00E8 andata a buon fine.") +
-                            kSuggerimento},
-                       Output::Print, card(owner)) {}
+    : TPhotoCardPrintWindow(Output::Print, QStringLiteral("frmStampaDipendenti"), QStringLiteral(" Stampa documento"),
+                            QStringLiteral("Premere Stampa per stampare la scheda del dipendente visualizzata "
+                                           "nell'anagrafica, con la sua foto."),
+                            card(owner)) {}
 
 TfrmAnteprimaDipendenti::TfrmAnteprimaDipendenti(TfrmDipendenti* owner)
-    : TCardPrintWindow(owner,
-                       {QStringLiteral("frmAnteprimaDipendenti"), QStringLiteral(" Anteprima di stampa"),
-                        QStringLiteral("Mostra anteprima"), QStringLiteral(":/img/btn/anteprima.svg"),
-                        QStringLiteral("Premere Mostra anteprima per vedere come verr\u00E0 stampata la scheda del "
-                                       "dipendente visualizzata nell'anagrafica."),
-                        QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non \u00E8 andata a "
-                                       "buon fine.") +
-                            kSuggerimento},
-                       Output::Preview, card(owner)) {}
+    : TPhotoCardPrintWindow(Output::Preview, QStringLiteral("frmAnteprimaDipendenti"),
+                            QStringLiteral(" Anteprima di stampa"),
+                            QStringLiteral("Premere Mostra anteprima per vedere come verr\u00E0 stampata la scheda del "
+                                           "dipendente visualizzata nell'anagrafica."),
+                            card(owner)) {}

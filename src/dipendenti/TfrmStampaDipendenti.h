@@ -5,7 +5,7 @@
 #include <QImage>
 #include <memory>
 
-#include "report/CardPrintWindow.h"
+#include "archive/PhotoCardPrint.h"
 #include "report/Report.h"
 
 class TRecordWindow;
@@ -18,7 +18,7 @@ std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& pictur
 
 }  // namespace EmployeeCard
 
-class TfrmStampaDipendenti : public TCardPrintWindow {
+class TfrmStampaDipendenti : public TPhotoCardPrintWindow {
     Q_OBJECT
 public:
     // Created for one use by the employee window, its owner; the one the
@@ -26,7 +26,7 @@ public:
     explicit TfrmStampaDipendenti(TfrmDipendenti* owner = nullptr);
 };
 
-class TfrmAnteprimaDipendenti : public TCardPrintWindow {
+class TfrmAnteprimaDipendenti : public TPhotoCardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaDipendenti(TfrmDipendenti* owner = nullptr);

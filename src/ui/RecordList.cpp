@@ -294,8 +294,10 @@ void TRecordList::mouseDoubleClickEvent(QMouseEvent* event) {
 void TRecordList::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
     // Reached with the keyboard, the list shows a line chosen, so that Enter
-    // opens the line the user sees rather than nothing.
-    if (selectedRow() < 0 && count() > 0) {
+    // opens the line the user sees rather than nothing. Not with the mouse:
+    // the click chooses its own line, and choosing the first would scroll the
+    // list away from under the pointer.
+    if (event->reason() != Qt::MouseFocusReason && selectedRow() < 0 && count() > 0) {
         const int row = currentRow() >= 0 ? currentRow() : 0;
         setCurrentRow(row);
         selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
@@ -320,8 +322,13 @@ TQuickFind::TQuickFind(TRecordList* list, QLineEdit* text, QAbstractButton* butt
 
 void TQuickFind::reset() {
     if (opening_ == Opening::Keeps) return;
-    last_.clear();
+    last_->clear();
     text_->clear();
+}
+
+void TQuickFind::keepIn(QString* memory) {
+    opening_ = Opening::Keeps;
+    last_ = memory;
 }
 
 void TQuickFind::find() {
@@ -336,7 +343,7 @@ void TQuickFind::find() {
     auto matches = [&](int i) { return !t.isEmpty() && Text::lowerAZ(list_->line(i)).contains(t); };
     int found = -1;
     int start = list_->selectedRow();
-    if (t != last_) {
+    if (t != *last_) {
         start = 0;
         if (matches(0)) found = 0;
     }
@@ -345,7 +352,7 @@ void TQuickFind::find() {
         if (matches(i)) found = i;
     }
     if (found >= 0) list_->setCurrentRow(found);
-    last_ = t;
+    *last_ = t;
 }
 
 TListPanel::TListPanel(const QString& objectName, const QString& listName, const QString& instruction,

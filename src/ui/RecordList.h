@@ -161,6 +161,10 @@ public:
     // A window's FormShow: forgets the previous text and empties the field,
     // unless the quick find keeps them across openings.
     void reset();
+    // A window created for each opening keeps the search in memory, which
+    // outlives it (a variable of the window's own unit): the text sought in
+    // an earlier opening, sought again, goes on after the selected entry.
+    void keepIn(QString* memory);
 
 public slots:
     void find();
@@ -169,7 +173,8 @@ private:
     TRecordList* list_;
     QLineEdit* text_;
     Opening opening_;
-    QString last_;
+    QString own_;
+    QString* last_ = &own_;  // the previous text, lower case
 };
 
 // A list with its quick find, as the find results and the summaries show

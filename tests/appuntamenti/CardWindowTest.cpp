@@ -38,6 +38,8 @@ Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
 
 class CardWindow : public CardWindowTest<TfrmArchivio_Scadenze> {
 protected:
+    QDateTime moment() const override { return QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)); }
+
     void fillRequired() {
         put("txtData", "12/03/2024");
         type("txtCausale", "Consulenza fiscale");
@@ -280,11 +282,7 @@ TEST_F(CardWindow, TypingRulesAndTheEnterRing) {
     const QStringList ring = {"txtOreApp",  "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                               "txtDettagli", "txtContatto", "txtTel",    "txtCel",       "txtEmail",
                               "txtLuogo",    "txtImporto",  "txtNote",   "txtData"};
-    ctl("txtOreApp")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
     // Tab goes through the fields in the order of the card, the box "Impegno assolto" among them.
     const QStringList tabs = {"txtData", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
                               "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto",
@@ -463,20 +461,7 @@ TEST_F(CardWindow, HintsOfTheButtonsAndTheBox) {
 }
 
 TEST_F(CardWindow, FitsTheScreenWithEveryField) {
-    w.resize(1366, 740);
-    QApplication::processEvents();
-    EXPECT_LE(w.minimumSizeHint().height(), 740);
-    EXPECT_LE(w.minimumSizeHint().width(), 1366);
-    for (const FieldDef& f : Layouts::TSchedaAppuntamento().fields()) {
-        QWidget* c = w.fieldControl(f.name);
-        ASSERT_NE(c, nullptr) << f.name.toStdString();
-        if (f.name == "Ora") {
-            EXPECT_FALSE(c->isVisible());
-            continue;
-        }
-        const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
-        EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
-    }
+    expectFieldsFitTheScreen(w, Layouts::TSchedaAppuntamento(), {"Ora"});
 }
 
 TEST(AppointmentApp, TheCardWindowReturnsToTheLauncherAndHasItsGuide) {

@@ -24,6 +24,8 @@ const int kSize = 1291;
 
 class CallWindow : public CardWindowTest<TfrmChiamate> {
 protected:
+    QDateTime moment() const override { return QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)); }
+
     // The required fields besides the date, time and direction of the reset.
     void fillRequired() {
         type("txtOggetto", "Richiesta preventivo");
@@ -333,11 +335,7 @@ TEST_F(CallWindow, TypingRulesAndTheEnterRing) {
                               "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata", "txtCliente",   "txtCodFisc",
                               "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",  "txtNote",      "txtOperatore",
                               "txtGiornoRit"};
-    ctl("txtGiornoRit")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
 }
 
 TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
@@ -432,19 +430,7 @@ TEST_F(CallWindow, HintsOfTheButtons) {
 }
 
 TEST_F(CallWindow, FitsTheScreenWithEveryField) {
-    w.resize(1366, 740);
-    QApplication::processEvents();
-    EXPECT_LE(w.minimumSizeHint().height(), 740);
-    for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) {
-        QWidget* c = w.fieldControl(f.name);
-        ASSERT_NE(c, nullptr) << f.name.toStdString();
-        if (f.name == "DataChiamata" || f.name == "OraChiamata") {
-            EXPECT_FALSE(c->isVisible());
-            continue;
-        }
-        const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
-        EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
-    }
+    expectFieldsFitTheScreen(w, Layouts::TSchedaChiamata(), {"DataChiamata", "OraChiamata"});
 }
 
 TEST(CallApp, TileThreeOpensTheRegisterWithItsGuide) {

@@ -18,13 +18,8 @@ namespace {
 
 const char* kArchive = "Archivio_Dipendenti.pro";
 
-class EmployeeWindow : public SeamsTest, protected WindowDriver {
+class EmployeeWindow : public CardWindowTest<TfrmDipendenti> {
 protected:
-    TfrmDipendenti w;
-
-    EmployeeWindow() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-
     void fillRequired(const char* name = "Rossi Mario") {
         put("txtDipendente", QString::fromUtf8(name));
         put("txtSesso", "M");

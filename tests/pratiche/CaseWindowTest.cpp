@@ -65,15 +65,9 @@ Record storedCase(const QString& subject, const QString& doc03 = {}) {
     return r;
 }
 
-class CaseWindow : public SeamsTest, protected WindowDriver {
+class CaseWindow : public CardWindowTest<TfrmPratica> {
 protected:
-    TfrmPratica w;
-
-    CaseWindow() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-
-    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Pratiche.pro"), records); }
-    QByteArray cases() { return fileBytes(seams.file("Pratiche.pro")); }
+    QByteArray cases() { return bytes(); }
     QCheckBox* urgent() { return child<QCheckBox>(&w, "chkUrgente"); }
     void typeList(const char* name, const QString& t) {
         QComboBox* c = list(name);
@@ -219,11 +213,7 @@ TEST_F(CaseWindow, TypingRulesAndTheEnterRing) {
                               "txtRecapito",  "txtIndirizzoRes", "txtComuneRes",  "txtProvRes",  "txtCapRes",
                               "txtCodFisc",   "txtPartitaIva",   "txtSaldati",    "txtSospesi",  "txtNote",
                               "txtOggetto"};
-    ctl("txtOggetto")->setFocus();
-    for (int i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        ASSERT_TRUE(child<QWidget>(&w, ring[i])->hasFocus()) << ring[i].toStdString();
-    }
+    expectEnterRing(ring);
 }
 
 TEST_F(CaseWindow, ClientImportCopiesExactlyEightFields) {
@@ -323,20 +313,11 @@ TEST_F(CaseWindow, HintsFollowTheMouse) {
 }
 
 TEST_F(CaseWindow, FitsTheScreenWithEveryInput) {
-    w.resize(1366, 740);
-    QApplication::processEvents();
-    EXPECT_LE(w.minimumSizeHint().height(), 740);
-    for (const FieldDef& f : Layouts::TSchedaPratica().fields()) {
-        QWidget* c = w.fieldControl(f.name);
-        ASSERT_NE(c, nullptr) << f.name.toStdString();
-        const bool seen = Layouts::TSchedaPratica().indexOf(f.name) < 21;
-        if (!seen) {
-            EXPECT_FALSE(c->isVisible()) << f.name.toStdString();
-            continue;
-        }
-        const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
-        EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
-    }
+    // The documents and the attachments after the first 21 fields are carried unseen.
+    QStringList unseen;
+    for (int i = 21; i < Layouts::TSchedaPratica().fieldCount(); ++i)
+        unseen << Layouts::TSchedaPratica().fields()[size_t(i)].name;
+    expectFieldsFitTheScreen(w, Layouts::TSchedaPratica(), unseen);
 }
 
 TEST(CaseApp, TileFourOpensTheCaseArchiveWithItsGuide) {

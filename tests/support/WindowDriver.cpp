@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "support/Seams.h"
+#include "archive/RecordWindow.h"
 #include "ui/FieldEditor.h"
 
 QWidget* WindowDriver::ctl(const char* name) const { return child<QWidget>(window_, QLatin1String(name)); }
@@ -31,6 +32,14 @@ void WindowDriver::type(const char* name, const QString& t) const {
     typeText(e, t);
 }
 
+void WindowDriver::expectEnterRing(const QStringList& ring) const {
+    child<QWidget>(window_, ring.front())->setFocus();
+    for (int i = 1; i < ring.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_TRUE(child<QWidget>(window_, ring[i])->hasFocus()) << ring[i].toStdString();
+    }
+}
+
 QString requiredWarning(const char* what) {
     return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
 }
@@ -51,4 +60,21 @@ void WindowDriver::showActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void expectFieldsFitTheScreen(TRecordWindow& w, const RecordLayout& layout, const QStringList& unseen) {
+    w.resize(1366, 740);
+    QApplication::processEvents();
+    EXPECT_LE(w.minimumSizeHint().height(), 740);
+    EXPECT_LE(w.minimumSizeHint().width(), 1366);
+    for (const FieldDef& f : layout.fields()) {
+        QWidget* c = w.fieldControl(f.name);
+        ASSERT_NE(c, nullptr) << f.name.toStdString();
+        if (unseen.contains(f.name)) {
+            EXPECT_FALSE(c->isVisible()) << f.name.toStdString();
+            continue;
+        }
+        const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
+    }
 }

@@ -3,12 +3,15 @@
 // what the tests of every record window share.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "support/Seams.h"
 
 class QComboBox;
 class QWidget;
+class RecordLayout;
+class TRecordWindow;
 
 // The warning of a required field left empty, spelled out here rather than
 // taken from the program, so that a wrong text fails.
@@ -27,6 +30,9 @@ public:
     void put(const char* name, const QString& value) const;
     QString pos() const { return text("lblPosizione"); }
     void click(const char* button) const;
+    // From the first control of the ring, Enter moves the focus to each next
+    // one in turn, and from the last back to the first given again.
+    void expectEnterRing(const QStringList& ring) const;
     // Empties the line edit and types the text into it key by key.
     void type(const char* name, const QString& text) const;
 
@@ -44,6 +50,11 @@ private:
     QWidget* window_;
 };
 
+// On a 1366×768 screen (740 pixels below the title bar) every field of the
+// layout that the user sees lies inside the window, and the unseen ones are
+// hidden.
+void expectFieldsFitTheScreen(TRecordWindow& window, const RecordLayout& layout, const QStringList& unseen);
+
 // A card window of an app, shown and active over a temporary program folder,
 // with the clock at a fixed moment: what the tests of every card window share.
 template <class Window>
@@ -53,11 +64,11 @@ protected:
 
     CardWindowTest() : WindowDriver(&w) {}
 
-    // The moment the window is shown at; a test fixture may choose another.
-    virtual QDateTime moment() const { return QDateTime(QDate(2024, 3, 7), QTime(9, 5, 40)); }
+    // The moment the window is shown at; by default the seams' own.
+    virtual QDateTime moment() const { return QDateTime(); }
 
     void SetUp() override {
-        seams.setNow(moment());
+        if (moment().isValid()) seams.setNow(moment());
         showActive(&w);
     }
 

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,4 +130,29 @@ TEST(RecordList, AQuickFindForgetsItsSearchOnANewOpeningUnlessItKeepsIt) {
         }
         EXPECT_EQ(rows, c.rows);
     }
+}
+
+TEST(RecordList, ADoubleClickOnAScrolledListChoosesTheLineUnderThePointer) {
+    // The list has no focus and no line chosen yet: the click that gives it
+    // the focus must not move it back to its first line.
+    QDialog d;
+    auto* v = new QVBoxLayout(&d);
+    auto* other = new QLineEdit(&d);
+    auto* list = new TRecordList(&d);
+    v->addWidget(other);
+    v->addWidget(list);
+    std::vector<RecordLine> lines;
+    for (int i = 0; i < 500; ++i) lines.push_back({QStringLiteral("Riga %1").arg(i), i + 1});
+    list->setLines(lines);
+    d.resize(400, 300);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    other->setFocus();
+    QCoreApplication::processEvents();
+    QSignalSpy chosen(list, &TRecordList::lineChosen);
+    doubleClickLine(list, 400);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0].at(0).toInt(), 400);
+    EXPECT_EQ(list->selectedLine(), QStringLiteral("Riga 400"));
 }

@@ -1,0 +1,329 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "archive/Layouts.h"
+#include "libri/TfrmLibri.h"
+#include "support/Said.h"
+#include "support/Seams.h"
+#include "support/WindowDriver.h"
+#include "ui/PhotoBox.h"
+
+namespace {
+
+const char* kArchive = "Archivio_Libri.pro";
+
+class BookWindow : public CardWindowTest<TfrmLibri> {
+protected:
+    TPhotoBox* cover() const { return w.imgFoto(); }
+    QString coverFile(int position) const { return seams.file(QStringLiteral("Copertine_Libri/Foto_%1.jpg").arg(position)); }
+    static QImage picture(QSize size, QColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+    // A JPEG file on disk, as a user has it.
+    QString jpeg(const char* name, QSize size) const {
+        const QString path = seams.file(QLatin1String(name));
+        EXPECT_TRUE(picture(size, Qt::darkCyan).save(path, "JPEG"));
+        return path;
+    }
+    // Books saved by another program: only their titles and authors.
+    void archive(int count) {
+        std::vector<Record> records;
+        for (int i = 1; i <= count; ++i) {
+            Record r(Layouts::TSchedaLibro());
+            r.set("Titolo", QStringLiteral("Libro %1").arg(i));
+            r.set("Autore", QStringLiteral("Autore %1").arg(i));
+            records.push_back(r);
+        }
+        appendRecords(seams.file(kArchive), records);
+    }
+    void fillRequired(const char* title = "Il nome della rosa") {
+        put("txtTitolo", QString::fromUtf8(title));
+        put("txtAutore", "Umberto Eco");
+    }
+};
+
+// A field of capacity n written by hand: its length, its bytes, zeros up to n.
+QByteArray field(int n, const QByteArray& text) {
+    QByteArray b(1, char(text.size()));
+    b += text;
+    b += QByteArray(n - text.size(), '\0');
+    return b;
+}
+
+}  // namespace
+
+TEST_F(BookWindow, TitleThenAuthorAreRequiredAndNothingIsWrittenUntilBothAreThere) {
+    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    // Each step mends what the previous save refused.
+    const Step steps[] = {
+        {nullptr, nullptr, "il titolo del libro.", "txtTitolo"},  // both empty: the title is told first
+        {"txtTitolo", "   ", "il titolo del libro.", "txtTitolo"},  // blanks are empty
+        {"txtTitolo", "Il barone rampante", "l'autore del libro.", "txtAutore"},
+        {"txtAutore", "  ", "l'autore del libro.", "txtAutore"},
+    };
+    for (const Step& s : steps) expectSaveRefused(seams, s.control, s.value, s.message, s.focus);
+    EXPECT_FALSE(QFile::exists(seams.file(kArchive)));
+    EXPECT_FALSE(QDir(seams.file("Copertine_Libri")).exists());
+    EXPECT_EQ(text("txtTitolo"), QStringLiteral("Il barone rampante"));  // a refused save changes no field
+
+    put("txtAutore", "Italo Calvino");
+    click("cmdSalva");
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
+    EXPECT_EQ(seams.lastMessage().text, Said::inserita);
+    EXPECT_EQ(pos(), QStringLiteral("1"));
+    EXPECT_EQ(fileBytes(seams.file(kArchive)).size(), 3150);
+}
+
+TEST_F(BookWindow, ASavedCardIsTheRecordBuiltByHand) {
+    const char* values[][2] = {
+        {"txtTitolo", "  Il nome della rosa "}, {"txtAutore", "Umberto Eco"},      {"txtNazione", "Italia"},
+        {"txtAnno", "1980 (prima edizione)"},   {"txtEditore", "Bompiani"},        {"txtCitta", "Milano"},
+        {"txtDewey", "853.914"},                {"txtGenere", "romanzo storico"},  {"txtISBN", "88-452-0656-2"},
+        {"txtLingua", "italiano"},              {"txtOriginale", "Il nome della rosa"}, {"txtTraduttore", ""},
+        {"txtCollana", "Letteraria"},           {"txtCuratore", ""},               {"txtPosizione", "Scaffale B, ripiano 3"},
+        {"txtEtichetta", "NAR-0042"},           {"txtFormato", "21 cm"},           {"txtVolumi", "uno"},
+        {"txtPagine", "503 p."},                {"txtPrezzo", "lire 20.000"},      {"txtGiudizio", "Un giallo che \u00E8 anche un saggio"},
+        {"txtNote", "Regalo di Natale"},
+    };
+    for (const auto& v : values) type(v[0], QString::fromUtf8(v[1]));
+    put("lblFile02", "recensione.pdf");
+    put("lblDesc02", "Recensione");
+    click("cmdSalva");
+
+    const QByteArray expected =
+        field(120, "Il nome della rosa") + field(50, "Umberto Eco") + field(50, "Italia") +
+        field(20, "1980 (prima edizione") + field(50, "Bompiani") + field(50, "Milano") + field(12, "853.914") +
+        field(50, "romanzo storico") + field(20, "88-452-0656-2") + field(50, "italiano") +
+        field(120, "Il nome della rosa") + field(50, "") + field(120, "Letteraria") + field(50, "") +
+        field(120, "Scaffale B, ripiano 3") + field(50, "NAR-0042") + field(50, "21 cm") + field(50, "uno") +
+        field(20, "503 p.") + field(20, "lire 20.000") + field(250, "Un giallo che \xE8 anche un saggio") +
+        field(250, "Regalo di Natale") + field(250, "") + field(250, "recensione.pdf") + field(250, "") +
+        field(250, "") + field(250, "Recensione") + field(250, "");
+    ASSERT_EQ(expected.size(), 3150);
+    EXPECT_EQ(fileBytes(seams.file(kArchive)), expected);
+    // The screen keeps what was typed; no field filters keys or changes case.
+    EXPECT_EQ(text("txtTitolo"), QStringLiteral("  Il nome della rosa "));
+    EXPECT_EQ(text("txtGenere"), QStringLiteral("romanzo storico"));
+    // Each field takes at most its capacity: the year's last character was never typed.
+    EXPECT_EQ(text("txtAnno"), QStringLiteral("1980 (prima edizione"));
+    EXPECT_EQ(child<QLineEdit>(&w, "txtDewey")->maxLength(), 12);
+    EXPECT_EQ(child<QLineEdit>(&w, "txtNote")->maxLength(), 250);
+}
+
+TEST_F(BookWindow, EnterRunsThroughTheFieldsInTheOrderOfTheCardAndBackToTheTitle) {
+    const char* ring[] = {"txtTitolo",   "txtAutore",    "txtNazione",    "txtAnno",      "txtEditore",
+                          "txtCitta",    "txtDewey",     "txtGenere",     "txtISBN",      "txtLingua",
+                          "txtOriginale", "txtTraduttore", "txtCollana",  "txtCuratore",  "txtPosizione",
+                          "txtEtichetta", "txtFormato",  "txtVolumi",     "txtPagine",    "txtPrezzo",
+                          "txtGiudizio", "txtNote",      "txtTitolo"};
+    ASSERT_TRUE(ctl("txtTitolo")->hasFocus());
+    for (size_t i = 1; i < std::size(ring); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(ctl(ring[i])->hasFocus()) << ring[i];
+    }
+}
+
+TEST_F(BookWindow, ACardSavedWithoutCoverGetsThePlaceholderAndShowsItAgain) {
+    fillRequired();
+    click("cmdSalva");
+    ASSERT_EQ(pos(), QStringLiteral("1"));
+    // The placeholder, as the box draws it, stored as the cover of the card.
+    const QImage stored(coverFile(1));
+    ASSERT_EQ(stored.size(), QSize(307, 409));
+    const QImage placeholder = cover()->picture();
+    EXPECT_FALSE(cover()->hasPhoto());
+
+    click("cmdNuovo");
+    cover()->setPicture(picture({100, 150}, Qt::darkRed));
+    click("cmdPrimo");
+    // Back on the card, the box shows the stored placeholder.
+    ASSERT_EQ(cover()->picture().size(), QSize(307, 409));
+    const QImage shown = cover()->picture().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = placeholder.convertToFormat(QImage::Format_RGB32);
+    int far = 0;
+    for (int y = 0; y < 409; y += 8)
+        for (int x = 0; x < 307; x += 8)
+            if (std::abs(qGray(shown.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 24) ++far;
+    EXPECT_LT(far, 20);  // the same picture, give or take the JPEG's losses
+}
+
+TEST_F(BookWindow, ANewCoverOfTheSeventhCardReplacesOnlyFoto7) {
+    archive(8);
+    QDir().mkpath(seams.file("Copertine_Libri"));
+    for (int n : {6, 7, 8}) ASSERT_TRUE(picture({10 * n, 10 * n}, Qt::gray).save(coverFile(n), "JPEG"));
+    const QByteArray six = fileBytes(coverFile(6)), eight = fileBytes(coverFile(8));
+
+    click("cmdUltimo");
+    click("cmdIndietro");
+    ASSERT_EQ(pos(), QStringLiteral("7"));
+    EXPECT_EQ(cover()->picture().size(), QSize(70, 70));
+    seams.pickFile(jpeg("copertina.jpg", {200, 300}));
+    click("btnCaricaFoto");
+    ASSERT_EQ(seams.fileRequests.size(), 1u);
+    EXPECT_EQ(seams.fileRequests[0].caption,
+              QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+    EXPECT_EQ(QImage(coverFile(7)).size(), QSize(70, 70));  // the store waits for Salva
+    click("cmdSalva");
+    EXPECT_EQ(seams.lastMessage().text, Said::salvata);
+    EXPECT_EQ(QImage(coverFile(7)).size(), QSize(200, 300));
+    EXPECT_EQ(fileBytes(coverFile(6)), six);
+    EXPECT_EQ(fileBytes(coverFile(8)), eight);
+    EXPECT_EQ(QDir(seams.file("Copertine_Libri")).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(BookWindow, ACoverDeletedByHandShowsThePlaceholderWithoutAWordAndIsWrittenAgain) {
+    archive(2);
+    QDir().mkpath(seams.file("Copertine_Libri"));
+    ASSERT_TRUE(picture({120, 160}, Qt::darkBlue).save(coverFile(2), "JPEG"));
+    click("cmdUltimo");
+    ASSERT_TRUE(cover()->hasPhoto());
+
+    QFile::remove(coverFile(2));
+    click("cmdPrimo");
+    click("cmdAvanti");
+    EXPECT_EQ(pos(), QStringLiteral("2"));
+    EXPECT_FALSE(cover()->hasPhoto());
+    EXPECT_TRUE(seams.messages.empty());
+    click("cmdSalva");
+    EXPECT_EQ(QImage(coverFile(2)).size(), QSize(307, 409));
+    EXPECT_EQ(seams.messageTexts(), QStringList({Said::salvata}));
+}
+
+TEST_F(BookWindow, BrowsingCreatesTheMissingCoverFolder) {
+    archive(1);
+    ASSERT_FALSE(QDir(seams.file("Copertine_Libri")).exists());
+    click("cmdPrimo");
+    EXPECT_TRUE(QDir(seams.file("Copertine_Libri")).exists());
+    EXPECT_FALSE(cover()->hasPhoto());
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(BookWindow, ACoverThatCannotBeStoredIsToldAndTheCardStaysSaved) {
+    writeFile(seams.file("Copertine_Libri"), "not a folder");
+    fillRequired();
+    cover()->setPicture(picture({90, 120}, Qt::darkGreen));
+    click("cmdSalva");
+    EXPECT_EQ(pos(), QStringLiteral("1"));
+    EXPECT_EQ(fileBytes(seams.file(kArchive)).size(), 3150);
+    EXPECT_EQ(seams.messageTexts(),
+              QStringList({QStringLiteral("Attenzione: la scheda \u00E8 stata salvata, ma non \u00E8 stato possibile "
+                                          "salvarne la foto.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+                                          "nella cartella di installazione del programma e che il disco non sia "
+                                          "pieno."),
+                           Said::inserita}));
+    EXPECT_EQ(seams.messages[0].kind, MsgKind::Warning);
+    EXPECT_TRUE(cover()->hasPhoto());  // still there, for the next save
+}
+
+TEST_F(BookWindow, ADuplicateSavedAsNewKeepsTheTextsAndLeavesCoverAndAttachmentsBehind) {
+    click("cmdDuplica");
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa "
+                             "\u00E8 stata inserita in archivio."));
+    EXPECT_FALSE(QFile::exists(seams.file(kArchive)));
+
+    fillRequired("Storia d'Italia, volume 1");
+    put("txtCollana", "Einaudi Tascabili");
+    put("lblFile01", "indice.pdf");
+    put("lblDesc01", "Indice");
+    cover()->setPicture(picture({200, 300}, Qt::darkBlue));
+    click("cmdSalva");
+    const QByteArray first = fileBytes(seams.file(kArchive));
+
+    // The archive is not opened: one that cannot be opened does not stop it.
+    const QString aside = seams.file("altrove.pro");
+    ASSERT_TRUE(QFile::rename(seams.file(kArchive), aside));
+    QDir().mkpath(seams.file(kArchive));
+    click("cmdDuplica");
+    QDir().rmdir(seams.file(kArchive));
+    ASSERT_TRUE(QFile::rename(aside, seams.file(kArchive)));
+    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                             "Al termine premere Salva per inserire la scheda in archivio."));
+    EXPECT_EQ(pos(), QString());
+    EXPECT_TRUE(ctl("txtTitolo")->hasFocus());
+    EXPECT_EQ(text("txtCollana"), QStringLiteral("Einaudi Tascabili"));
+    EXPECT_EQ(text("lblFile01"), QString());
+    EXPECT_FALSE(cover()->hasPhoto());
+
+    put("txtTitolo", "Storia d'Italia, volume 2");
+    click("cmdSalva");
+    EXPECT_EQ(seams.lastMessage().text, Said::inserita);
+    EXPECT_EQ(pos(), QStringLiteral("2"));
+    const QByteArray both = fileBytes(seams.file(kArchive));
+    ASSERT_EQ(both.size(), 2 * 3150);
+    EXPECT_EQ(both.left(3150), first);
+    Record copy(Layouts::TSchedaLibro());
+    copy.bytes() = both.mid(3150);
+    EXPECT_EQ(copy.get("Titolo"), QStringLiteral("Storia d'Italia, volume 2"));
+    EXPECT_EQ(copy.get("Autore"), QStringLiteral("Umberto Eco"));
+    EXPECT_EQ(copy.get("Collana"), QStringLiteral("Einaudi Tascabili"));
+    EXPECT_EQ(copy.get("File01"), QString());
+    EXPECT_EQ(copy.get("Desc01"), QString());
+    EXPECT_EQ(QImage(coverFile(2)).size(), QSize(307, 409));  // the placeholder
+    EXPECT_EQ(QImage(coverFile(1)).size(), QSize(200, 300));
+}
+
+TEST_F(BookWindow, TheRestOfTheWindowOpensWhatItNames) {
+    EXPECT_EQ(w.windowTitle(), QStringLiteral(" Plenaro - Schedario Libri"));
+    click("cmdGuida");
+    EXPECT_EQ(seams.helpRequests, QStringList({"App Schedario Libri"}));
+    cover()->setPicture(picture({50, 60}, Qt::gray));
+    click("btnZoomFoto");
+    ASSERT_EQ(seams.zooms.size(), 1u);
+    EXPECT_EQ(seams.zooms[0].size(), QSize(50, 60));
+    click("btnCancFoto");
+    EXPECT_FALSE(cover()->hasPhoto());
+
+    fillRequired();
+    put("lblFile03", "fattura.pdf");
+    seams.onModal([](QDialog* d) {
+        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QStringLiteral("libri"));
+        EXPECT_EQ(child<QLineEdit>(d, "txtFile03")->text(), QStringLiteral("fattura.pdf"));
+    });
+    click("cmdFile");
+    ASSERT_EQ(seams.modals.size(), 1u);
+    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmAllegaCartella"));
+}
+
+TEST_F(BookWindow, HintsOfTheButtons) {
+    auto* info = child<QLabel>(&w, "panInfo");
+    EXPECT_EQ(info->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    const std::pair<const char*, const char*> hints[] = {
+        {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", "Salva la scheda in archivio."},
+        {"cmdTrova", "Trova una scheda in archivio."},
+        {"cmdStampa", "Stampa la scheda."},
+        {"cmdAnteprima", "Visualizza l'anteprima di stampa della scheda."},
+        {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+        {"cmdSlideshow", "Esegui lo slide show del catalogo di libri."},
+        {"cmdFile", "Allega file alla scheda."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "Esci da questa schermata di lavoro."},
+        {"btnDewey", "Visualizza la Tabella dei Codici Dewey."},
+        {"btnCaricaFoto", "Carica una foto esistente."},
+        {"btnSalvaFoto", "Salva la foto su disco."},
+        {"btnCancFoto", "Cancella la foto."},
+        {"btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali."},
+    };
+    for (const auto& [control, hint] : hints) {
+        QTest::mouseMove(ctl("lblPosizione"));
+        EXPECT_EQ(info->text(), QString());
+        QTest::mouseMove(ctl(control));
+        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
+    }
+}
