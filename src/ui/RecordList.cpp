@@ -14,7 +14,6 @@
 #include <cstring>
 #include <tuple>
 
-#include "platform/Hash.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilters.h"
@@ -157,53 +156,16 @@ bool TLineModel::sortByText() {
     return plainEnds;
 }
 
-void TLineModel::findIdentical() {
-    // Identical lines open the last of their records. One pass over a table
-    // of lines by their trimmed text, sized once for all of them: each line
-    // finds the first line alike, or takes a place of its own.
-    const qsizetype n = lines_.size();
-    size_t places = 16;
-    while (places < size_t(n) * 2) places <<= 1;
-    constexpr quint32 kFree = 0xFFFFFFFFu;
-    std::vector<quint32> table(places, kFree);
-    std::vector<std::pair<quint32, quint32>> alike;  // a line and the first line like it
-    QHash<quint32, qint64> last;                     // the first of identical lines: their highest position
-    for (qsizetype i = 0; i < n; ++i) {
-        const QByteArrayView t = trimmed(lines_.bytes(i));
-        for (size_t slot = Hash::bytes(t.data(), t.size()) & (places - 1);; slot = (slot + 1) & (places - 1)) {
-            const quint32 other = table[slot];
-            if (other == kFree) {
-                table[slot] = quint32(i);
-                break;
-            }
-            if (trimmed(lines_.bytes(other)) == t) {
-                alike.emplace_back(quint32(i), other);
-                qint64& highest = last[other];
-                highest = std::max({highest, lines_.position(other), lines_.position(i)});
-                break;
-            }
-        }
-    }
-    for (auto it = last.cbegin(); it != last.cend(); ++it)
-        if (lines_.position(it.key()) != it.value()) opens_.insert(it.key(), it.value());
-    for (const auto& [line, first] : alike) {
-        const qint64 highest = last.value(first);
-        if (lines_.position(line) != highest) opens_.insert(line, highest);
-    }
-}
-
 void TLineModel::setLines(ListLines lines, bool sorted) {
     beginResetModel();
     lines_ = std::move(lines);
     order_.clear();
     opens_.clear();
     // Sorting finds identical lines on its way, unless some line begins or
-    // ends with blanks, which identical lines may differ by.
-    const bool found = sorted && sortByText();
-    if (!found) {
-        opens_.clear();
-        findIdentical();
-    }
+    // ends with blanks, which identical lines may differ by; otherwise they
+    // are looked for when a line is opened.
+    identicalFound_ = sorted && sortByText();
+    if (!identicalFound_) opens_.clear();
     endResetModel();
 }
 
@@ -218,12 +180,21 @@ void TLineModel::clear() {
     lines_.clear();
     order_.clear();
     opens_.clear();
+    identicalFound_ = false;
     endResetModel();
 }
 
 qint64 TLineModel::opensPosition(int row) const {
     const qsizetype line = lineAt(row);
-    return opens_.value(quint32(line), lines_.position(line));
+    if (identicalFound_) return opens_.value(quint32(line), lines_.position(line));
+    // One pass over the lines, only for the line opened: a few milliseconds
+    // at a million lines, where finding every identical line up front would
+    // cost every search far more.
+    const QByteArrayView text = trimmed(lines_.bytes(line));
+    qint64 last = lines_.position(line);
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        if (lines_.position(i) > last && trimmed(lines_.bytes(i)) == text) last = lines_.position(i);
+    return last;
 }
 
 int TLineModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(lines_.size()); }

@@ -90,13 +90,13 @@ private:
     qsizetype lineAt(int row) const { return order_.empty() ? row : order_[size_t(row)]; }
     // Sorts by text; true when it also found the identical lines.
     bool sortByText();
-    void findIdentical();
 
     ListLines lines_;
     std::vector<quint32> order_;  // the line of each row, when sorted
     // Lines that open another record than their own: the last of their
     // identical lines. Few, or none.
     QHash<quint32, qint64> opens_;
+    bool identicalFound_ = false;  // opens_ holds them all (a sorted list)
     QSize lineSize_;
 };
 
