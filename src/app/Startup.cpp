@@ -44,7 +44,9 @@ int run(int argc, char** argv, const std::function<void()>& whenShown) {
     QObject::connect(&builder, &QTimer::timeout, &app, [&] {
         if (!set.buildNext()) builder.stop();
     });
-    builder.start();
+    // Started on the loop's first turn, so that the first build waits until
+    // the password window has been shown.
+    QTimer::singleShot(0, &app, [&builder] { builder.start(); });
     return app.exec();
 }
 

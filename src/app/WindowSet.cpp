@@ -73,31 +73,35 @@ WindowSlot<T>::WindowSlot(WindowSet* set) : set_(set) {
 
 WindowSet::WindowSet() {
     g_current = this;
-    frmPassword.get();  // the main window
+    // Only the main window: the launcher and the rest follow once it shows.
+    frmPassword.get();
 
+    Help::setOpener(&TfrmGuida::open);
+    PhotoZoom::setOpener(&TfrmZoom::open);
+}
+
+void WindowSet::bindLauncher(TfrmAvvio* launcher) {
     // The launcher's tiles, 1 to 8: Dipendenti, Clienti, Chiamate, Pratica,
     // Libri, MenuProtocollo, Agenda, MenuRiepCosti.
-    frmAvvio->setApp(1, [this] { return static_cast<TAppWindow*>(frmDipendenti.get()); });
-    frmAvvio->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
-    frmAvvio->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
-    frmAvvio->setApp(4, [this] { return static_cast<TAppWindow*>(frmPratica.get()); });
-    frmAvvio->setApp(5, [this] { return static_cast<TAppWindow*>(frmLibri.get()); });
-    frmAvvio->setApp(6, [this] {
+    launcher->setApp(1, [this] { return static_cast<TAppWindow*>(frmDipendenti.get()); });
+    launcher->setApp(2, [this] { return static_cast<TAppWindow*>(frmClienti.get()); });
+    launcher->setApp(3, [this] { return static_cast<TAppWindow*>(frmChiamate.get()); });
+    launcher->setApp(4, [this] { return static_cast<TAppWindow*>(frmPratica.get()); });
+    launcher->setApp(5, [this] { return static_cast<TAppWindow*>(frmLibri.get()); });
+    launcher->setApp(6, [this] {
         frmMenuProtocollo->setProtocolWindow([this] { return frmProtocollo.get(); });
         return static_cast<TAppWindow*>(frmMenuProtocollo.get());
     });
-    frmAvvio->setApp(7, [this] {
+    launcher->setApp(7, [this] {
         frmAgenda->setCardWindow([this] { return static_cast<TAppWindow*>(frmArchivio_Scadenze.get()); });
         return static_cast<TAppWindow*>(frmAgenda.get());
     });
-    frmAvvio->setApp(8, [this] {
+    launcher->setApp(8, [this] {
         frmMenuRiepCosti->setSummaryWindow([this] { return frmRiepCosti.get(); });
         return static_cast<TAppWindow*>(frmMenuRiepCosti.get());
     });
 
-    AppShell::setLauncher(frmAvvio);
-    Help::setOpener(&TfrmGuida::open);
-    PhotoZoom::setOpener(&TfrmZoom::open);
+    AppShell::setLauncher(launcher);
 }
 
 void WindowSet::buildRemaining() {

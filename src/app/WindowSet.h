@@ -10,6 +10,7 @@
 // the order.
 #include <QStringList>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 class QWidget;
@@ -196,6 +197,8 @@ private:
     template <class T>
     friend class WindowSlot;
     void created(QWidget* window) { created_.push_back(window); }
+    // Binds the launcher's tiles to their apps once it is built.
+    void bindLauncher(TfrmAvvio* launcher);
 };
 
 template <class T>
@@ -203,6 +206,7 @@ T* WindowSlot<T>::get() const {
     if (!window_) {
         window_ = new T();
         set_->created(window_);
+        if constexpr (std::is_same_v<T, TfrmAvvio>) set_->bindLauncher(window_);
     }
     return window_;
 }
