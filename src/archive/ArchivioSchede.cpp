@@ -1,7 +1,11 @@
 #include "archive/ArchivioSchede.h"
 
 #include <QDir>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
@@ -137,27 +141,108 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
     return false;
 }
 
+namespace {
+
+// Reads an archive's blocks one ahead on a thread of its own, so that the
+// reading and the visiting of a large archive go on side by side. The
+// blocks take turns: the one the caller is done with is filled next.
+class ReadAhead {
+public:
+    ReadAhead(TArchivioSchede& archive, qint64 perBlock)
+        : archive_(archive), perBlock_(perBlock), thread_([this] { run(); }) {}
+
+    ~ReadAhead() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+
+    // The next block into block, and its count of records: 0 at the end.
+    // Throws what reading it threw.
+    qint64 next(QByteArray& block) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return full_; });
+        if (error_) std::rethrow_exception(error_);
+        block.swap(ahead_);
+        full_ = false;
+        const qint64 n = count_;
+        lock.unlock();
+        changed_.notify_all();
+        return n;
+    }
+
+private:
+    void run() {
+        QByteArray buffer;
+        for (;;) {
+            qint64 n = 0;
+            std::exception_ptr error;
+            try {
+                n = archive_.readBlock(buffer, perBlock_);
+            } catch (...) {
+                error = std::current_exception();
+            }
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [this] { return !full_ || stop_; });
+            if (stop_) return;
+            ahead_.swap(buffer);
+            count_ = n;
+            error_ = error;
+            full_ = true;
+            lock.unlock();
+            changed_.notify_all();
+            if (n == 0 || error) return;
+        }
+    }
+
+    TArchivioSchede& archive_;
+    const qint64 perBlock_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    QByteArray ahead_;
+    qint64 count_ = 0;
+    std::exception_ptr error_;
+    bool full_ = false;  // ahead_ holds the next block (or the error)
+    bool stop_ = false;
+    std::thread thread_;  // last: it starts once the rest is ready
+};
+
+}  // namespace
+
 bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
     // Read in blocks under the one lock: a system call per block, not per
     // card, is what keeps a scan of a large archive close to the disk's
-    // speed; a block small enough to stay in the processor's cache is read
-    // from there by the visitor rather than from memory.
-    constexpr qint64 kBlockBytes = 1 << 18;
+    // speed. Past a few blocks, the next block is read while the visitor
+    // goes through the one before.
+    constexpr qint64 kBlockBytes = 1 << 20;
     const qint64 size = layout.size();
     const qint64 perBlock = qMax<qint64>(1, kBlockBytes / size);
     archive.seek(0);
-    if (progress) progress->setTotal(archive.count());
+    const qint64 total = archive.count();
+    if (progress) progress->setTotal(total);
     Record record(layout);
     QByteArray block;
     qint64 position = 0;
-    while (const qint64 n = archive.readBlock(block, perBlock)) {
+    auto visitBlock = [&](qint64 n) {
         for (qint64 i = 0; i < n; ++i) {
             if (progress && !progress->step(position)) return false;
             record.view(block.constData() + i * size);
             visit(record, ++position);
         }
+        return true;
+    };
+    if (total <= 4 * perBlock) {
+        while (const qint64 n = archive.readBlock(block, perBlock))
+            if (!visitBlock(n)) return false;
+        return true;
     }
+    ReadAhead reader(archive, perBlock);
+    while (const qint64 n = reader.next(block))
+        if (!visitBlock(n)) return false;
     return true;
 }
 

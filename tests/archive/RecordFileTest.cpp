@@ -2,12 +2,15 @@
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <unistd.h>
 
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/RecordNavigator.h"
 #include "archive/TestoCorto.h"
+#include "platform/Clock.h"
+#include "ui/Progress.h"
 #include "support/Seams.h"
 
 namespace {
@@ -247,9 +250,10 @@ TEST_F(RecordFile, CountsAndPositionsPast32Bits) {
 }
 
 TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
-    // 256-byte cards: a read block holds 4096 of them, so this file spans three blocks.
+    // 256-byte cards: a read block holds 4096 of them, so this file spans
+    // six blocks, each read while the one before is visited.
     static const RecordLayout wide("TLarga", {{"Testo", 255}});
-    const qint64 n = 2 * 4096 + 3;
+    const qint64 n = 5 * 4096 + 3;
     QByteArray bytes;
     Record r(wide);
     for (qint64 i = 1; i <= n; ++i) {
@@ -258,10 +262,38 @@ TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
     }
     writeFile(seams.file("Larga.pro"), bytes + QByteArray("\x03" "par", 4));  // a trailing partial card
     qint64 seen = 0;
-    Archive::forEach("Larga.pro", wide, [&](const Record& card, qint64 position) {
-        ++seen;
-        EXPECT_EQ(position, seen);
-        if (card.get("Testo") != QString::number(seen)) ADD_FAILURE() << "card " << seen;
-    });
+    auto readAll = [&] {
+        seen = 0;
+        Archive::forEach("Larga.pro", wide, [&](const Record& card, qint64 position) {
+            ++seen;
+            EXPECT_EQ(position, seen);
+            if (card.get("Testo") != QString::number(seen)) ADD_FAILURE() << "card " << seen;
+        });
+    };
+    readAll();
+    EXPECT_EQ(seen, n);
+
+    // A visitor's own error stops the reading where it was thrown.
+    const qint64 stopAt = 2 * 4096 + 7;
+    EXPECT_THROW(Archive::forEach("Larga.pro", wide,
+                                  [&](const Record&, qint64 position) {
+                                      seen = position;
+                                      if (position == stopAt) throw std::runtime_error("stop");
+                                  }),
+                 std::runtime_error);
+    EXPECT_EQ(seen, stopAt);
+
+    // "Annulla" in the third block stops it too.
+    Clock::setTick(100);
+    seams.onProgress = [](const ProgressRequest& request) { return request.done < 3 * 4096; };
+    {
+        ProgressWork work(nullptr, QStringLiteral("Lettura delle schede in corso\u2026"));
+        EXPECT_FALSE(Archive::forEach("Larga.pro", wide, [&](const Record&, qint64 position) { seen = position; }, &work));
+    }
+    EXPECT_GE(seen, 3 * 4096);
+    EXPECT_LT(seen, 3 * 4096 + 200);
+
+    // Stopped either way, the archive reads whole again.
+    readAll();
     EXPECT_EQ(seen, n);
 }
