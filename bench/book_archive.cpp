@@ -20,6 +20,8 @@
 #include "platform/Timer.h"
 #include "ui/RecordList.h"
 #include "ui/Resources.h"
+#include "support/Folders.h"
+#include "support/Pairs.h"
 
 namespace {
 
@@ -31,15 +33,10 @@ const char* kGenres[] = {"Romanzo", "Saggio", "Poesia", "Racconti", "Teatro", "M
 // The folder holding "Archivio_Libri.pro" with that many books, classed
 // over the whole Dewey table.
 QString bookFolder(int books) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[books];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile f(dir->filePath("Archivio_Libri.pro"));
-        if (!f.open(QIODevice::WriteOnly)) std::abort();
+    return BenchArchive::folderOnce("Archivio_Libri.pro", books, [&](const QDir& dir) {
+        BenchArchive::CardWriter f(dir.filePath("Archivio_Libri.pro"));
         const QStringList& table = DeweyTable::lines();
         Record r(Layouts::TSchedaLibro());
-        QByteArray chunk;
         for (int i = 0; i < books; ++i) {
             const QString& line = table[(i * 7) % table.size()];
             r.set("Titolo", QStringLiteral("%1, volume %2").arg(line.mid(4)).arg(i));
@@ -56,15 +53,9 @@ QString bookFolder(int books) {
             r.set("Etichetta", QStringLiteral("LIB-%1").arg(i, 6, 10, QLatin1Char('0')));
             r.set("Pagine", QString::number(100 + i % 700));
             r.set("Giudizio", QStringLiteral("Una lettura consigliata a chi ama il genere"));
-            chunk += r.bytes();
-            if (chunk.size() > (8 << 20)) {
-                f.write(chunk);
-                chunk.clear();
-            }
+            f.add(r);
         }
-        f.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 void useCatalogue(benchmark::State& state) {
@@ -140,11 +131,6 @@ BENCHMARK(BM_BookFindDewey) SIZES;
 BENCHMARK(BM_BookFindListsEveryCard) SIZES;
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     initPlenaroResources();  // the Dewey table
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchPairs::run(argc, argv);
 }

@@ -19,6 +19,8 @@
 #include "pratiche/TfrmUrgenti.h"
 #include "ui/Messages.h"
 #include "ui/RecordList.h"
+#include "support/Folders.h"
+#include "support/Pairs.h"
 
 namespace {
 
@@ -28,14 +30,9 @@ const char* kSurnames[] = {"Rossi", "Bianchi", "Russo", "Ferrari", "Esposito", "
 
 // The folder holding "Pratiche.pro" with that many cases, one in eight urgent.
 QString caseFolder(int cases) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[cases];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile f(dir->filePath("Pratiche.pro"));
-        if (!f.open(QIODevice::WriteOnly)) std::abort();
+    return BenchArchive::folderOnce("Pratiche.pro", cases, [&](const QDir& dir) {
+        BenchArchive::CardWriter f(dir.filePath("Pratiche.pro"));
         Record r(Layouts::TSchedaPratica());
-        QByteArray chunk;
         for (int i = 0; i < cases; ++i) {
             r.set("Oggetto", QStringLiteral("%1 n. %2 presso il tribunale").arg(kTypes[i % 6]).arg(i));
             r.set("Tipologia", QString::fromLatin1(kTypes[i % 6]));
@@ -52,15 +49,9 @@ QString caseFolder(int cases) {
             r.set("Note", QStringLiteral("Udienza fissata, attendere il deposito"));
             r.set("Urgente", i % 8 == 0 ? QStringLiteral("S\u00EC") : QStringLiteral("No"));
             r.set("Doc01", QStringLiteral("Procura alle liti"));
-            chunk += r.bytes();
-            if (chunk.size() > (8 << 20)) {
-                f.write(chunk);
-                chunk.clear();
-            }
+            f.add(r);
         }
-        f.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 void useArchive(benchmark::State& state) {
@@ -144,11 +135,4 @@ BENCHMARK(BM_CaseFindListsEveryCase) SIZES;
 BENCHMARK(BM_CaseExportWindowFilled) SIZES;
 BENCHMARK(BM_CaseExportFile) SIZES;
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return BenchPairs::run(argc, argv); }

@@ -15,6 +15,7 @@
 #include "clienti/TfrmExpClienti.h"
 #include "platform/ProgramFolder.h"
 #include "support/ClientArchive.h"
+#include "support/Pairs.h"
 #include "ui/Messages.h"
 #include "ui/RecordList.h"
 
@@ -107,11 +108,4 @@ BENCHMARK(BM_OpenTheLastLinesCard) SIZES;
 BENCHMARK(BM_ExportWindowPainted) SIZES;
 BENCHMARK(BM_ExportFile) SIZES;
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return BenchPairs::run(argc, argv); }

@@ -20,6 +20,8 @@
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "platform/ProgramFolder.h"
+#include "support/Folders.h"
+#include "support/Pairs.h"
 #include "ui/Modal.h"
 #include "ui/RecordList.h"
 
@@ -30,41 +32,26 @@ const char* kJobs[] = {"Impiegato", "Magazziniere", "Commerciale", "Tecnico", "C
 const char* kDepartments[] = {"Amministrazione", "Logistica", "Vendite", "Ufficio tecnico", "Segreteria"};
 const char* kWork[] = {"Inventario", "Consegna", "Riunione con il cliente", "Sopralluogo", "Formazione"};
 
-void write(QFile& f, Record& r, QByteArray& chunk) {
-    chunk += r.bytes();
-    if (chunk.size() > (8 << 20)) {
-        f.write(chunk);
-        chunk.clear();
-    }
-}
-
 // A program folder with that many employees, and as many work entries for
 // the first of them; built once per size.
 QString officeFolder(int size) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[size];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile cards(dir->filePath("Archivio_Dipendenti.pro"));
-        if (!cards.open(QIODevice::WriteOnly)) std::abort();
-        Record r(Layouts::TSchedaDipendente());
-        QByteArray chunk;
-        for (int i = 0; i < size; ++i) {
-            r.set("Dipendente", QStringLiteral("%1 Dipendente %2").arg(kSurnames[i % 8]).arg(i));
-            r.set("Sesso", i % 2 ? "F" : "M");
-            r.set("Cel", QStringLiteral("333%1").arg(1000000 + i));
-            r.set("Qualifica", QString::fromUtf8(kJobs[i % 6]));
-            r.set("Reparto", QString::fromUtf8(kDepartments[i % 5]));
-            r.set("Disponibilita", QStringLiteral("Dal luned\u00EC al venerd\u00EC"));
-            r.set("Mansioni", QStringLiteral("Gestione ordini e rapporti con i fornitori, turno %1").arg(i % 3));
-            write(cards, r, chunk);
+    return BenchArchive::folderOnce("Archivio_Dipendenti.pro", size, [&](const QDir& dir) {
+        {
+            BenchArchive::CardWriter cards(dir.filePath("Archivio_Dipendenti.pro"));
+            Record r(Layouts::TSchedaDipendente());
+            for (int i = 0; i < size; ++i) {
+                r.set("Dipendente", QStringLiteral("%1 Dipendente %2").arg(kSurnames[i % 8]).arg(i));
+                r.set("Sesso", i % 2 ? "F" : "M");
+                r.set("Cel", QStringLiteral("333%1").arg(1000000 + i));
+                r.set("Qualifica", QString::fromUtf8(kJobs[i % 6]));
+                r.set("Reparto", QString::fromUtf8(kDepartments[i % 5]));
+                r.set("Disponibilita", QStringLiteral("Dal luned\u00EC al venerd\u00EC"));
+                r.set("Mansioni", QStringLiteral("Gestione ordini e rapporti con i fornitori, turno %1").arg(i % 3));
+                cards.add(r);
+            }
         }
-        cards.write(chunk);
-        chunk.clear();
-
-        QDir(dir->path()).mkpath("Archivio_Lavori");
-        QFile work(dir->filePath("Archivio_Lavori/Lavori_Dipendente_1.pro"));
-        if (!work.open(QIODevice::WriteOnly)) std::abort();
+        dir.mkpath("Archivio_Lavori");
+        BenchArchive::CardWriter work(dir.filePath("Archivio_Lavori/Lavori_Dipendente_1.pro"));
         Record e(Layouts::TVoceLavoro());
         for (int i = 0; i < size; ++i) {
             e.set("Data", QStringLiteral("%1/%2/20%3").arg(1 + i % 28, 2, 10, QLatin1Char('0'))
@@ -73,11 +60,9 @@ QString officeFolder(int size) {
             e.set("Luogo", QString::fromUtf8(kSurnames[(i / 3) % 8]));
             e.set("Orario", "9:00-13:00");
             e.set("TotOre", "4");
-            write(work, e, chunk);
+            work.add(e);
         }
-        work.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 void useOffice(benchmark::State& state) {
@@ -167,11 +152,4 @@ BENCHMARK(BM_GrepCountWork) SIZES;
 BENCHMARK(BM_WorkDoneOpened) SIZES;
 BENCHMARK(BM_WorkDoneLastLineFound) SIZES;
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return BenchPairs::run(argc, argv); }

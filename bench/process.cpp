@@ -200,12 +200,7 @@ BENCHMARK(BM_CatProtocol)->Arg(100000) ONCE_EACH;
 BENCHMARK(BM_GrepCountProcess)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    BenchPairs::Reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    BenchPairs::print(reporter, {
+    return BenchPairs::run(argc, argv, {
         {"start-up to the password window, ms", "BM_StartupToPasswordWindow", "", "BM_BareQtWindow", "", "<= 1.25x"},
         {"start-up, peak MB", "BM_StartupToPasswordWindow", "peak_MB", "BM_BareQtWindow", "peak_MB", "<= 1.50x"},
         {"client export 100k, grid + file, ms", "BM_ClientExport/100000", "", "BM_SqliteHtmlClients/100000", "", "<= 1.20x"},
@@ -223,9 +218,8 @@ int main(int argc, char** argv) {
         {"  beside cat", "BM_AppointmentExport/100000", "", "BM_CatAppointments/100000", "", ""},
         {"protocol export 100k, ms", "BM_ProtocolExport/100000", "", "BM_SqliteHtmlProtocol/100000", "", "<= 1.20x"},
         {"  beside cat", "BM_ProtocolExport/100000", "", "BM_CatProtocol/100000", "", ""},
+    }, [](const BenchPairs::Reporter& reporter) {
+        BenchPairs::printSlope(reporter, "every card listed, growth 100k to 1M (time)", "BM_ListEveryCard/100000",
+                               "BM_ListEveryCard/1000000", 10);
     });
-    BenchPairs::printSlope(reporter, "every card listed, growth 100k to 1M (time)", "BM_ListEveryCard/100000",
-                           "BM_ListEveryCard/1000000", 10);
-    benchmark::Shutdown();
-    return 0;
 }

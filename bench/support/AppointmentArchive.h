@@ -12,6 +12,7 @@
 #include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
 #include "support/ClientArchive.h"
+#include "support/Folders.h"
 
 namespace BenchArchive {
 
@@ -21,14 +22,9 @@ inline const char* kServices[] = {"Consulenza fiscale", "Dichiarazione dei reddi
 // The folder holding "Archivio_Appuntamenti.pro" with that many
 // appointments, all of 2025; one client in eight is a Rossi.
 inline QString appointmentFolder(int cards) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[cards];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile f(dir->filePath("Archivio_Appuntamenti.pro"));
-        if (!f.open(QIODevice::WriteOnly)) std::abort();
+    return folderOnce("Archivio_Appuntamenti.pro", cards, [&](const QDir& dir) {
+        CardWriter f(dir.filePath("Archivio_Appuntamenti.pro"));
         Record r(Layouts::TSchedaAppuntamento());
-        QByteArray chunk;
         const QDate first(2025, 1, 1);
         for (int i = 0; i < cards; ++i) {
             const QDate d = first.addDays((i * 7919) % 365);
@@ -48,15 +44,9 @@ inline QString appointmentFolder(int cards) {
             r.set("Luogo", QStringLiteral("Bonifico bancario"));
             r.set("Importo", QStringLiteral("%1,%2").arg(20 + i % 480).arg(i % 100, 2, 10, QLatin1Char('0')));
             r.set("Ottemperata", i % 3 ? QStringLiteral("S\u00EC") : QStringLiteral("No"));
-            chunk += r.bytes();
-            if (chunk.size() > (8 << 20)) {
-                f.write(chunk);
-                chunk.clear();
-            }
+            f.add(r);
         }
-        f.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 }  // namespace BenchArchive

@@ -10,6 +10,7 @@
 
 #include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
+#include "support/Folders.h"
 
 namespace BenchArchive {
 
@@ -19,14 +20,9 @@ inline const char* kJobs[] = {"Avvocato", "Geometra", "Medico", "Commerciante", 
 
 // The folder holding "Contatti.pro" with that many cards.
 inline QString clientFolder(int cards) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[cards];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile f(dir->filePath("Contatti.pro"));
-        if (!f.open(QIODevice::WriteOnly)) std::abort();
+    return folderOnce("Contatti.pro", cards, [&](const QDir& dir) {
+        CardWriter f(dir.filePath("Contatti.pro"));
         Record r(Layouts::TSchedaCliente());
-        QByteArray chunk;
         for (int i = 0; i < cards; ++i) {
             r.set("Cliente", QStringLiteral("%1 Cliente %2").arg(kSurnames[i % 8]).arg(i));
             r.set("ComuneRes", QString::fromUtf8(kTowns[i % 8]));
@@ -35,15 +31,9 @@ inline QString clientFolder(int cards) {
             r.set("TelCel", QStringLiteral("333%1").arg(1000000 + i));
             r.set("CodFisc", QStringLiteral("RSSMRA85T10A%1").arg(i % 1000, 3, 10, QLatin1Char('0')));
             r.set("Note", QStringLiteral("Cliente dal %1, preferisce il contatto telefonico.").arg(1990 + i % 30));
-            chunk += r.bytes();
-            if (chunk.size() > (8 << 20)) {
-                f.write(chunk);
-                chunk.clear();
-            }
+            f.add(r);
         }
-        f.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 }  // namespace BenchArchive

@@ -3,9 +3,11 @@
 // done: the program's benchmark and the one of the tool a user might pick
 // instead, over the same cards in the same run, with their ratio and the
 // ratio the program must keep. Medians where a benchmark repeats.
+#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -108,6 +110,21 @@ inline void printSlope(const Reporter& reporter, const std::string& figure, cons
     std::printf("%-44s %11.2f %11s %8s %10s   log(%s / %s) / log(%g)\n", figure.c_str(),
                 std::log(b / a) / std::log(factor), "", "", "~ 1", large.c_str(), small.c_str(), factor);
     std::fflush(stdout);
+}
+
+// A benchmark program: offscreen Qt, the benchmarks asked for, then the
+// table of the pairs and whatever after prints from the same figures.
+inline int run(int argc, char** argv, const std::vector<Pair>& pairs = {},
+               const std::function<void(const Reporter&)>& after = {}) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (!pairs.empty()) print(reporter, pairs);
+    if (after) after(reporter);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace BenchPairs

@@ -13,6 +13,7 @@
 #include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
 #include "support/ClientArchive.h"
+#include "support/Folders.h"
 
 namespace BenchArchive {
 
@@ -23,14 +24,9 @@ inline QString protocolFolder(int letters) {
     static const char* kKinds[] = {"Posta in arrivo", "Posta in partenza", "Posta interna"};
     static const char* kSubjects[] = {"Richiesta documenti", "Sollecito di pagamento", "Convocazione assemblea",
                                       "Trasmissione contratto", "Comunicazione di variazione"};
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[letters];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        QFile f(dir->filePath(kProtocolFile));
-        if (!f.open(QIODevice::WriteOnly)) std::abort();
+    return folderOnce(kProtocolFile, letters, [&](const QDir& dir) {
+        CardWriter f(dir.filePath(kProtocolFile));
         Record r(Layouts::TSchedaProtocollo());
-        QByteArray chunk;
         const QDate first(2025, 1, 1);
         for (int i = 0; i < letters; ++i) {
             const QString day = first.addDays(i % 365).toString(QStringLiteral("dd/MM/yyyy"));
@@ -49,15 +45,9 @@ inline QString protocolFolder(int letters) {
             r.set("RecapitoMit", QStringLiteral("Via Roma %1, Forl\u00EC").arg(1 + i % 200));
             r.set("Destinatario", QStringLiteral("Studio Associato"));
             r.set("Note", QStringLiteral("Registrata dal protocollo generale"));
-            chunk += r.bytes();
-            if (chunk.size() > (8 << 20)) {
-                f.write(chunk);
-                chunk.clear();
-            }
+            f.add(r);
         }
-        f.write(chunk);
-    }
-    return dir->path();
+    });
 }
 
 }  // namespace BenchArchive

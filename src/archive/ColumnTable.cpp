@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "archive/TestoCorto.h"
 #include "platform/Hash.h"
 #include "platform/Text.h"
 
@@ -65,14 +66,9 @@ struct Span {
 
 Span trimmedField(const Record& record, int index) {
     const RecordLayout& layout = record.layout();
-    const auto* field = reinterpret_cast<const unsigned char*>(record.bytes().constData() + layout.offset(index));
-    const int capacity = layout.capacity(index);
-    int end = field[0] > capacity ? capacity : field[0];
-    const unsigned char* text = field + 1;
-    int begin = 0;
-    while (begin < end && text[begin] <= ' ') ++begin;
-    while (end > begin && text[end - 1] <= ' ') --end;
-    return {reinterpret_cast<const char*>(text + begin), end - begin};
+    const QByteArrayView text =
+        TTestoCorto::stored(record.bytes().constData() + layout.offset(index), layout.capacity(index));
+    return {text.data(), int(text.size())};
 }
 
 int mustFind(const RecordLayout& layout, int index, const QString& name) {

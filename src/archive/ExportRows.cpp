@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <functional>
 
 #include "archive/ArchivioSchede.h"
 #include "archive/ExportWindow.h"
@@ -152,10 +153,8 @@ QString ExportRows::cell(int row, int column) const {
     return column < cells.size() ? cells.at(column) : QString();
 }
 
-std::vector<QStringList> ExportRows::sheetRows() const {
-    std::vector<QStringList> out;
-    out.reserve(positions_.size());
-    if (positions_.empty()) return out;
+bool ExportRows::eachCard(const std::function<bool(const Record& card, int row)>& visit) const {
+    if (positions_.empty()) return true;  // nothing to read: the archive stays closed
     TArchivioSchede archive;
     archive.open(desc_.archive, *desc_.layout);
     const int size = desc_.layout->size();
@@ -167,36 +166,35 @@ std::vector<QStringList> ExportRows::sheetRows() const {
         readCards(archive, first, count, bytes);
         for (int i = 0; i < count; ++i) {
             record.view(bytes.constData() + qsizetype(i) * size);
-            out.push_back(desc_.table.sheetCells(desc_.table.cells(record)));
+            if (!visit(record, first + i)) return false;
         }
     }
     archive.close();
+    return true;
+}
+
+std::vector<QStringList> ExportRows::sheetRows() const {
+    std::vector<QStringList> out;
+    out.reserve(positions_.size());
+    eachCard([&](const Record& card, int) {
+        out.push_back(desc_.table.sheetCells(desc_.table.cells(card)));
+        return true;
+    });
     return out;
 }
 
 bool ExportRows::write(SpreadsheetExport::Writer& sheet, ProgressWork* progress) const {
-    if (positions_.empty()) return true;  // nothing to read: the archive stays closed
     if (progress) progress->setTotal(rows());
-    TArchivioSchede archive;
-    archive.open(desc_.archive, *desc_.layout);
-    const int size = desc_.layout->size();
-    const int perChunk = int(std::max<qint64>(1, kChunkBytes / size));
-    QByteArray bytes;
-    Record record(*desc_.layout);
     quint64 print = 0;
-    for (int first = 0; first < rows(); first += perChunk) {
-        const int count = std::min(perChunk, rows() - first);
-        readCards(archive, first, count, bytes);
-        for (int i = 0; i < count; ++i) {
-            if (progress && !progress->step(first + i)) return false;
-            record.view(bytes.constData() + qsizetype(i) * size);
-            print += cardPrint(record, positions_[size_t(first + i)]);
-            sheet.beginRow();
-            desc_.table.writeSheetCells(sheet.text(), record);
-            sheet.endRow();
-        }
-    }
-    archive.close();
-    if (print != fingerprint_) throw ArchiveError("the cards changed since the grid was filled: " + archive.path().toStdString());
+    const bool whole = eachCard([&](const Record& card, int row) {
+        if (progress && !progress->step(row)) return false;
+        print += cardPrint(card, positions_[size_t(row)]);
+        sheet.beginRow();
+        desc_.table.writeSheetCells(sheet.text(), card);
+        sheet.endRow();
+        return true;
+    });
+    if (!whole) return false;
+    if (print != fingerprint_) throw ArchiveError("the cards changed since the grid was filled: " + desc_.archive.toStdString());
     return true;
 }

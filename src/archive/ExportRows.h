@@ -9,6 +9,7 @@
 // grid never showed.
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "ui/Grid.h"
@@ -53,6 +54,9 @@ private:
     // The cards of rows first to first + count, in row order, into bytes.
     void readCards(TArchivioSchede& archive, int first, int count, QByteArray& bytes) const;
     quint64 cardPrint(const Record& card, qint64 position) const;
+    // Every row's card in row order, read a chunk at a time, until visit
+    // answers false (then false). Throws when the archive cannot be read.
+    bool eachCard(const std::function<bool(const Record& card, int row)>& visit) const;
 
     const ExportWindowDescription& desc_;
     std::vector<qint64> positions_;  // of each row's card, from 1

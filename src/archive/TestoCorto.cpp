@@ -20,27 +20,27 @@ QByteArray encode(const QString& text, int capacity) {
     return out;
 }
 
-QString decode(const char* field, int capacity) {
+QByteArrayView stored(const char* field, int capacity) {
     int length = static_cast<unsigned char>(field[0]);
     if (length > capacity) length = capacity;
-    // Trimmed as bytes before the one conversion: codes 32 and below are
-    // the same characters in both.
     const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
     int begin = 0, end = length;
     while (begin < end && text[begin] <= ' ') ++begin;
     while (end > begin && text[end - 1] <= ' ') --end;
-    return Cp1252::toUnicode(field + 1 + begin, end - begin);
+    return QByteArrayView(field + 1 + begin, end - begin);
+}
+
+// Trimmed as bytes before the one conversion: codes 32 and below are the
+// same characters in both.
+QString decode(const char* field, int capacity) {
+    const QByteArrayView bytes = stored(field, capacity);
+    return Cp1252::toUnicode(bytes.data(), int(bytes.size()));
 }
 
 QStringView decodeInto(const char* field, int capacity, char16_t* buffer) {
-    int length = static_cast<unsigned char>(field[0]);
-    if (length > capacity) length = capacity;
-    const auto* text = reinterpret_cast<const unsigned char*>(field + 1);
-    int begin = 0, end = length;
-    while (begin < end && text[begin] <= ' ') ++begin;
-    while (end > begin && text[end - 1] <= ' ') --end;
-    for (int i = begin; i < end; ++i) buffer[i - begin] = Cp1252::toUnicode(text[i]);
-    return QStringView(buffer, end - begin);
+    const QByteArrayView bytes = stored(field, capacity);
+    for (qsizetype i = 0; i < bytes.size(); ++i) buffer[i] = Cp1252::toUnicode(static_cast<unsigned char>(bytes[i]));
+    return QStringView(buffer, bytes.size());
 }
 
 }  // namespace TTestoCorto

@@ -2,6 +2,7 @@
 // TTestoCorto of capacity N: one length byte, then N bytes of Windows-1252
 // text. Every datum of every archive is stored this way.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -13,6 +14,9 @@ namespace TTestoCorto {
 QByteArray encode(const QString& text, int capacity);
 void encodeInto(char* field, const QString& text, int capacity);
 
+// The stored bytes of a field's text, trimmed of codes 32 and below. A
+// damaged length byte above N reads as N.
+QByteArrayView stored(const char* field, int capacity);
 // The text of a field, trimmed. A damaged length byte above N reads as N:
 // a field never reads into its neighbour.
 QString decode(const char* field, int capacity);
