@@ -4,6 +4,7 @@
 
 #include "archive/PhotoStore.h"
 #include "archive/RecordWindow.h"
+#include "report/PictureCard.h"
 #include "ui/PhotoBox.h"
 
 namespace {
@@ -46,3 +47,27 @@ QImage TPhotoCardPrintWindow::pictureOf(const TPhotoBox* box, const PhotoStore& 
     }
     return picture;
 }
+
+namespace PhotoCard {
+
+std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const char* titleField,
+                               double pictureHeight, const QString& documentTitle,
+                               const std::vector<std::vector<Field>>& rows) {
+    std::vector<PictureCardRow> boxes;
+    boxes.reserve(rows.size());
+    for (const std::vector<Field>& row : rows) {
+        PictureCardRow line;
+        for (const Field& f : row)
+            line.push_back({QString::fromUtf8(f.caption), QStringLiteral("txt") + QLatin1String(f.field),
+                            window.fieldText(QLatin1String(f.field))});
+        boxes.push_back(std::move(line));
+    }
+    PictureCardLook look;
+    look.titleMemo = QStringLiteral("txt") + QLatin1String(titleField);
+    look.pictureHeight = pictureHeight;
+    auto rep = PictureCard::build(look, window.fieldText(QLatin1String(titleField)), picture, boxes);
+    rep->setDocumentInfo(documentTitle, rep->documentSubject());
+    return rep;
+}
+
+}  // namespace PhotoCard

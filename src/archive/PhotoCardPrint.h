@@ -9,6 +9,7 @@
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "report/CardPrintWindow.h"
 #include "report/Report.h"
@@ -40,3 +41,21 @@ public:
     // size when there is no box or no picture.
     static QImage pictureOf(const TPhotoBox* box, const PhotoStore& store, QSize boxSize);
 };
+
+namespace PhotoCard {
+
+// A box of the card: its caption and the field whose text the window shows
+// in it (the box is named "txt" and the field).
+struct Field {
+    const char* caption;
+    const char* field;
+};
+
+// The card of a window's fields with the picture, titled with the text of
+// titleField, the picture pictureHeight high (report units); documentTitle
+// names the document a PDF printer writes.
+std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const char* titleField,
+                               double pictureHeight, const QString& documentTitle,
+                               const std::vector<std::vector<Field>>& rows);
+
+}  // namespace PhotoCard

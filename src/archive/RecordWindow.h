@@ -201,6 +201,19 @@ protected:
     // keepPhoto says. The buttons' row is returned, for a window's own button.
     TPhotoButtons* addPhotoColumn(const PhotoStore& store, QSize size, const QString& accessibleName);
     TPhotoBox* photoBox() const { return photoBox_; }
+    // What the cards with a photo (employees, books) share: their buttons in
+    // order and wording, with the window's own slide show and attachments;
+    // fields normalised before saving, Duplicate without opening the archive,
+    // the focus marked on the field's background. The window adds its
+    // archive and its help.
+    struct PhotoCardButtons {
+        QString slideshowHint;
+        QString slideshowName;  // for screen readers
+        QString guidaHint;
+        std::function<void()> slideshow;
+        std::function<void()> attach;
+    };
+    RecordWindowDescription photoCardDescription(const PhotoCardButtons& own);
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.

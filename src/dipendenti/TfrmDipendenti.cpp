@@ -30,33 +30,16 @@ TfrmDipendenti::TfrmDipendenti(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
     buildPhotoColumn();
 
-    RecordWindowDescription desc;
-    auto button = [&](const char* name, const char* hint) {
-        desc.buttons.push_back(standardButton(QLatin1String(name), QString::fromUtf8(hint)));
-    };
-    button("cmdPrimo", "Visualizza la prima scheda in archivio.");
-    button("cmdIndietro", "Visualizza la scheda precedente in archivio.");
-    button("cmdAvanti", "Visualizza la scheda successiva in archivio.");
-    button("cmdUltimo", "Visualizza l'ultima scheda in archivio.");
-    button("cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda.");
-    button("cmdSalva", "Salva la scheda in archivio.");
-    button("cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
-    button("cmdTrova", "Trova una scheda in archivio.");
-    button("cmdStampa", "Stampa la scheda.");
-    button("cmdAnteprima", "Visualizza l'anteprima di stampa della scheda.");
-    desc.buttons.push_back({QStringLiteral("cmdSlideshow"), QStringLiteral(":/img/btn/slideshow.svg"),
-                            QStringLiteral("Slide show"), QStringLiteral("Esegui lo slide show."),
-                            QStringLiteral("Slide show delle foto"), [this] { cmdSlideshowClick(); }});
-    desc.buttons.push_back(standardButton(QStringLiteral("cmdFile"), QStringLiteral("Allega file alla scheda."),
-                                          [this] { cmdFileClick(); }));
-    button("cmdGuida", "Visualizza la guida.");
-    button("cmdEsci", "Esci da questa schermata di lavoro.");
+    RecordWindowDescription desc = photoCardDescription({
+        .slideshowHint = QStringLiteral("Esegui lo slide show."),
+        .slideshowName = QStringLiteral("Slide show delle foto"),
+        .guidaHint = QStringLiteral("Visualizza la guida."),
+        .slideshow = [this] { cmdSlideshowClick(); },
+        .attach = [this] { cmdFileClick(); },
+    });
     desc.layout = &Layouts::TSchedaDipendente();
     desc.fileName = ArchiveFiles::Dipendenti;
     desc.helpTitle = kHelpTitle;
-    desc.focusAwayBeforeSave = true;
-    desc.duplicateOpensArchive = false;
-    desc.focusOnBackground = true;
     FormCreate(desc);
 }
 

@@ -2,7 +2,6 @@
 
 #include "archive/PhotoStore.h"
 #include "dipendenti/TfrmDipendenti.h"
-#include "report/PictureCard.h"
 #include "ui/PhotoBox.h"
 
 namespace {
@@ -17,29 +16,19 @@ TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
 namespace EmployeeCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& picture) {
-    auto box = [&w](const char* caption, const char* field) {
-        return PictureCardBox{QString::fromUtf8(caption), QStringLiteral("txt") + QLatin1String(field),
-                              w.fieldText(QLatin1String(field))};
-    };
-    const std::vector<PictureCardRow> rows = {
-        {box("LUOGO DI NASCITA", "LuogoNasc"), box("DATA DI NASCITA", "DataNasc"), box("SESSO", "Sesso"),
-         box("INDIRIZZO", "Indirizzo")},
-        {box("CITTA'", "Citta"), box("CAP", "Cap"), box("NAZIONE", "Nazione"), box("CODICE FISCALE", "CodFisc")},
-        {box("TITOLO DI STUDIO", "Studio"), box("LINGUE CONOSCIUTE", "Lingue")},
-        {box("REPARTO", "Reparto"), box("STATO CIVILE", "Civile"), box("CITTADINANZA", "Cittadinanza")},
-        {box("QUALIFICA", "Qualifica"), box("DISPONIBILITA'", "Disponibilita")},
-        {box("E-MAIL", "Email"), box("TEL. CASA", "Tel"), box("TEL. CELLULARE", "Cel"),
-         box("DATA ASSUNZIONE", "DataAss")},
-        {box("IBAN", "Iban"), box("PARTITA IVA", "PartitaIva"), box("RETRIBUZIONE", "Retribuzione")},
-        {box("MANSIONI", "Mansioni")},
-        {box("NOTE", "Note")},
-    };
-    PictureCardLook look;
-    look.titleMemo = QStringLiteral("txtDipendente");
-    look.pictureHeight = Report::mm(140);
-    auto rep = PictureCard::build(look, w.fieldText(QStringLiteral("Dipendente")), picture, rows);
-    rep->setDocumentInfo(QStringLiteral("Scheda dipendente"), rep->documentSubject());
-    return rep;
+    return PhotoCard::build(w, picture, "Dipendente", Report::mm(140), QStringLiteral("Scheda dipendente"), {
+        {{"LUOGO DI NASCITA", "LuogoNasc"}, {"DATA DI NASCITA", "DataNasc"}, {"SESSO", "Sesso"},
+         {"INDIRIZZO", "Indirizzo"}},
+        {{"CITTA'", "Citta"}, {"CAP", "Cap"}, {"NAZIONE", "Nazione"}, {"CODICE FISCALE", "CodFisc"}},
+        {{"TITOLO DI STUDIO", "Studio"}, {"LINGUE CONOSCIUTE", "Lingue"}},
+        {{"REPARTO", "Reparto"}, {"STATO CIVILE", "Civile"}, {"CITTADINANZA", "Cittadinanza"}},
+        {{"QUALIFICA", "Qualifica"}, {"DISPONIBILITA'", "Disponibilita"}},
+        {{"E-MAIL", "Email"}, {"TEL. CASA", "Tel"}, {"TEL. CELLULARE", "Cel"},
+         {"DATA ASSUNZIONE", "DataAss"}},
+        {{"IBAN", "Iban"}, {"PARTITA IVA", "PartitaIva"}, {"RETRIBUZIONE", "Retribuzione"}},
+        {{"MANSIONI", "Mansioni"}},
+        {{"NOTE", "Note"}},
+    });
 }
 
 }  // namespace EmployeeCard

@@ -38,33 +38,16 @@ TfrmLibri::TfrmLibri(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
     buildCoverColumn();
 
-    RecordWindowDescription desc;
-    auto button = [&](const char* name, const char* hint) {
-        desc.buttons.push_back(standardButton(QLatin1String(name), QString::fromUtf8(hint)));
-    };
-    button("cmdPrimo", "Visualizza la prima scheda in archivio.");
-    button("cmdIndietro", "Visualizza la scheda precedente in archivio.");
-    button("cmdAvanti", "Visualizza la scheda successiva in archivio.");
-    button("cmdUltimo", "Visualizza l'ultima scheda in archivio.");
-    button("cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda.");
-    button("cmdSalva", "Salva la scheda in archivio.");
-    button("cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
-    button("cmdTrova", "Trova una scheda in archivio.");
-    button("cmdStampa", "Stampa la scheda.");
-    button("cmdAnteprima", "Visualizza l'anteprima di stampa della scheda.");
-    desc.buttons.push_back({QStringLiteral("cmdSlideshow"), QStringLiteral(":/img/btn/slideshow.svg"),
-                            QStringLiteral("Slide show"), QStringLiteral("Esegui lo slide show del catalogo di libri."),
-                            QStringLiteral("Slide show delle copertine"), [this] { cmdSlideshowClick(); }});
-    desc.buttons.push_back(standardButton(QStringLiteral("cmdFile"), QStringLiteral("Allega file alla scheda."),
-                                          [this] { cmdFileClick(); }));
-    button("cmdGuida", "Visualizza la pagina della guida sensibile al contesto.");
-    button("cmdEsci", "Esci da questa schermata di lavoro.");
+    RecordWindowDescription desc = photoCardDescription({
+        .slideshowHint = QStringLiteral("Esegui lo slide show del catalogo di libri."),
+        .slideshowName = QStringLiteral("Slide show delle copertine"),
+        .guidaHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
+        .slideshow = [this] { cmdSlideshowClick(); },
+        .attach = [this] { cmdFileClick(); },
+    });
     desc.layout = &Layouts::TSchedaLibro();
     desc.fileName = ArchiveFiles::Libri;
     desc.helpTitle = kHelpTitle;
-    desc.focusAwayBeforeSave = true;
-    desc.duplicateOpensArchive = false;
-    desc.focusOnBackground = true;
     FormCreate(desc);
 }
 

@@ -3,7 +3,6 @@
 #include "archive/PhotoStore.h"
 #include "archive/RecordWindow.h"
 #include "libri/TfrmLibri.h"
-#include "report/PictureCard.h"
 #include "ui/PhotoBox.h"
 
 namespace {
@@ -17,29 +16,19 @@ TPhotoCardPrintWindow::Card card(TfrmLibri* owner) {
 namespace BookCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& cover) {
-    auto box = [&w](const char* caption, const char* field) {
-        return PictureCardBox{QString::fromUtf8(caption), QStringLiteral("txt") + QLatin1String(field),
-                              w.fieldText(QLatin1String(field))};
-    };
-    const std::vector<PictureCardRow> rows = {
-        {box("AUTORE", "Autore"), box("NAZIONE", "Nazione")},
-        {box("ANNO PUBBLICAZIONE", "Anno"), box("CASA EDITRICE", "Editore")},
-        {box("CITTA' PUBBLICAZIONE", "Citta"), box("GENERE", "Genere")},
-        {box("ISBN", "ISBN"), box("LINGUA", "Lingua")},
-        {box("TITOLO ORIGINALE", "Originale"), box("TRADUTTORE", "Traduttore")},
-        {box("COLLANA", "Collana"), box("CURATORE", "Curatore")},
-        {box("POSIZIONE SU SCAFFALE", "Posizione"), box("CODICE SU ETICHETTA", "Etichetta")},
-        {box("FORMATO", "Formato"), box("CODICE DEWEY", "Dewey")},
-        {box("VOLUMI", "Volumi"), box("PAGINE", "Pagine")},
-        {box("PREZZO", "Prezzo"), box("GIUDIZIO", "Giudizio")},
-        {box("NOTE", "Note")},
-    };
-    PictureCardLook look;
-    look.titleMemo = QStringLiteral("txtTitolo");
-    look.pictureHeight = Report::mm(110);
-    auto rep = PictureCard::build(look, w.fieldText(QStringLiteral("Titolo")), cover, rows);
-    rep->setDocumentInfo(QStringLiteral("Scheda Libro"), rep->documentSubject());
-    return rep;
+    return PhotoCard::build(w, cover, "Titolo", Report::mm(110), QStringLiteral("Scheda Libro"), {
+        {{"AUTORE", "Autore"}, {"NAZIONE", "Nazione"}},
+        {{"ANNO PUBBLICAZIONE", "Anno"}, {"CASA EDITRICE", "Editore"}},
+        {{"CITTA' PUBBLICAZIONE", "Citta"}, {"GENERE", "Genere"}},
+        {{"ISBN", "ISBN"}, {"LINGUA", "Lingua"}},
+        {{"TITOLO ORIGINALE", "Originale"}, {"TRADUTTORE", "Traduttore"}},
+        {{"COLLANA", "Collana"}, {"CURATORE", "Curatore"}},
+        {{"POSIZIONE SU SCAFFALE", "Posizione"}, {"CODICE SU ETICHETTA", "Etichetta"}},
+        {{"FORMATO", "Formato"}, {"CODICE DEWEY", "Dewey"}},
+        {{"VOLUMI", "Volumi"}, {"PAGINE", "Pagine"}},
+        {{"PREZZO", "Prezzo"}, {"GIUDIZIO", "Giudizio"}},
+        {{"NOTE", "Note"}},
+    });
 }
 
 }  // namespace BookCard
