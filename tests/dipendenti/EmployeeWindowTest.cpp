@@ -172,67 +172,6 @@ TEST_F(EmployeeWindow, ANewCardWithoutPhotoStoresThePlaceholderAndEachCardFindsI
     EXPECT_EQ(seams.messageTexts(), QStringList({Said::salvata}));
 }
 
-TEST_F(EmployeeWindow, APhotoThatCannotBeStoredIsToldAndTheCardStaysSaved) {
-    QDir().mkpath(photoFile(1));  // a folder where the photo file should go
-    fillRequired();
-    photo()->setPicture(picture({100, 100}, Qt::darkGreen));
-    click("cmdSalva");
-    EXPECT_EQ(pos(), QStringLiteral("1"));
-    EXPECT_EQ(fileBytes(seams.file(kArchive)).size(), 3356);
-    EXPECT_EQ(seams.messageTexts(),
-              QStringList({QStringLiteral("Attenzione: la scheda \u00E8 stata salvata, ma non \u00E8 stato possibile "
-                                          "salvarne la foto.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
-                                          "nella cartella di installazione del programma e che il disco non sia "
-                                          "pieno."),
-                           Said::inserita}));
-    EXPECT_TRUE(photo()->hasPhoto());  // still there, for the next save
-}
-
-TEST_F(EmployeeWindow, ADuplicateKeepsTheFieldsAndLeavesPhotoAndAttachmentsBehind) {
-    click("cmdDuplica");
-    EXPECT_EQ(seams.lastMessage().text,
-              QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa "
-                             "\u00E8 stata inserita in archivio."));
-    EXPECT_FALSE(QFile::exists(seams.file(kArchive)));
-
-    fillRequired();
-    put("lblFile01", "cv.pdf");
-    put("lblDesc01", "Curriculum");
-    photo()->setPicture(picture({200, 300}, Qt::darkBlue));
-    click("cmdSalva");
-    const QByteArray first = fileBytes(seams.file(kArchive));
-
-    // An archive that cannot be opened does not stop a duplicate: it is not opened.
-    const QString aside = seams.file("altrove.pro");
-    ASSERT_TRUE(QFile::rename(seams.file(kArchive), aside));
-    QDir().mkpath(seams.file(kArchive));
-    click("cmdDuplica");
-    QDir().rmdir(seams.file(kArchive));
-    ASSERT_TRUE(QFile::rename(aside, seams.file(kArchive)));
-    EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
-    EXPECT_EQ(seams.lastMessage().text,
-              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                             "Al termine premere Salva per inserire la scheda in archivio."));
-    EXPECT_EQ(pos(), QString());
-    EXPECT_TRUE(ctl("txtDipendente")->hasFocus());
-    EXPECT_EQ(text("txtReparto"), QStringLiteral("Amministrazione"));
-    EXPECT_EQ(text("lblFile01"), QString());
-    EXPECT_FALSE(photo()->hasPhoto());
-
-    click("cmdSalva");
-    EXPECT_EQ(pos(), QStringLiteral("2"));
-    const QByteArray both = fileBytes(seams.file(kArchive));
-    ASSERT_EQ(both.size(), 2 * 3356);
-    EXPECT_EQ(both.left(3356), first);
-    Record copy(Layouts::TSchedaDipendente());
-    copy.bytes() = both.mid(3356);
-    EXPECT_EQ(copy.get("Dipendente"), QStringLiteral("Rossi Mario"));
-    EXPECT_EQ(copy.get("File01"), QString());
-    EXPECT_EQ(copy.get("Desc01"), QString());
-    EXPECT_EQ(QImage(photoFile(2)).size(), QSize(307, 394));  // the placeholder
-    EXPECT_EQ(QImage(photoFile(1)).size(), QSize(200, 300));
-}
-
 TEST_F(EmployeeWindow, TheCodiceFiscaleButtonOpensTheCheckItsTextNeeds) {
     struct Case { const char* text; const char* window; };
     const Case cases[] = {
