@@ -9,6 +9,7 @@
 #include "archive/EntriesWindow.h"
 #include "support/Said.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -51,7 +52,6 @@ protected:
         TEntriesWindow w(description(), nullptr);
         w.showModal();
     }
-    static void press(QDialog* d, const char* b) { child<QPushButton>(d, b)->click(); }
     static void put(QDialog* d, const char* field, const char* text) { child<QLineEdit>(d, field)->setText(text); }
     QByteArray file() const { return fileBytes(seams.file(kFile)); }
 };

@@ -397,7 +397,7 @@ TEST_F(CallWindow, CheckAndEmailButtons) {
 TEST_F(CallWindow, HintsOfTheButtons) {
     auto* info = child<QLabel>(&w, "panInfo");
     EXPECT_EQ(info->text(), QStringLiteral("Pronto per stampare una nuova scheda..."));
-    const std::pair<const char*, const char*> hints[] = {
+    const std::vector<std::pair<const char*, const char*>> hints = {
         {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
         {"cmdDuplica", "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
         {"cmdSalva", "Salva la scheda corrente in archivio."},
@@ -418,13 +418,9 @@ TEST_F(CallWindow, HintsOfTheButtons) {
         {"btnCodFisc", "Controlla il codice fiscale."},
         {"btnEmail", "Invia una e-mail all'indirizzo indicato."},
     };
-    for (const auto& [button, hint] : hints) {
-        QTest::mouseMove(ctl("lblPosizione"));
-        EXPECT_EQ(info->text(), QString());
-        QTest::mouseMove(ctl(button));
-        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << button;
-        EXPECT_FALSE(child<QWidget>(&w, button)->accessibleName().isEmpty()) << button;
-    }
+    expectHints(hints);
+    for (const auto& hint : hints)
+        EXPECT_FALSE(child<QWidget>(&w, hint.first)->accessibleName().isEmpty()) << hint.first;
     QTest::mouseMove(ctl("grpDataRit"), QPoint(2, 2));
     EXPECT_EQ(info->text(), QString());
 }

@@ -10,6 +10,7 @@
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -42,7 +43,6 @@ protected:
         w.showModal();
     }
     static QString total(QDialog* d) { return child<QLabel>(d, "lblTotale")->text(); }
-    static void press(QDialog* d, const char* b) { child<QPushButton>(d, b)->click(); }
 };
 
 }  // namespace

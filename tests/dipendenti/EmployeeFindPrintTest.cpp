@@ -21,15 +21,8 @@ namespace {
 
 struct Card { const char* name; const char* cel; const char* qualifica; const char* reparto; const char* disp; };
 
-QString fit(const QString& s, int width) { return s.leftJustified(width, QLatin1Char(' '), true); }
-
-class EmployeeLists : public SeamsTest, protected WindowDriver {
+class EmployeeLists : public CardWindowTest<TfrmDipendenti> {
 protected:
-    TfrmDipendenti w;
-
-    EmployeeLists() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-
     void archive(std::initializer_list<Card> cards) {
         std::vector<Record> records;
         for (const Card& c : cards) {
@@ -42,7 +35,7 @@ protected:
             r.set("Sesso", "F");
             records.push_back(r);
         }
-        appendRecords(seams.file("Archivio_Dipendenti.pro"), records);
+        CardWindowTest::archive(records);
     }
     void addPhoto(int position, QSize size) {
         QDir().mkpath(seams.file("Anagrafica"));
@@ -50,7 +43,6 @@ protected:
         image.fill(Qt::darkMagenta);
         ASSERT_TRUE(image.save(PhotoStore::dipendenti().path(position), "JPEG"));
     }
-    static void press(QDialog* d, const char* b) { child<QAbstractButton>(d, QLatin1String(b))->click(); }
 };
 
 }  // namespace

@@ -32,7 +32,6 @@ protected:
         EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmWebCam"));
         EXPECT_EQ(seams.modals.back().title, QStringLiteral(" Cattura foto con webcam"));
     }
-    static void press(QDialog* d, const char* button) { child<QAbstractButton>(d, QLatin1String(button))->click(); }
     static TPhotoBox* box(QDialog* d, const char* name) { return child<TPhotoBox>(d, QLatin1String(name)); }
     FakeCamera* camera() const { return seams.camera.last; }
 };

@@ -11,6 +11,7 @@
 #include "report/PreparedReport.h"
 #include "support/Said.h"
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -18,8 +19,6 @@ namespace {
 struct Voce { const char* data; const char* attivita; const char* luogo; };
 
 // A field padded with blanks or cut to its width, as a list line shows it.
-QString fit(const QString& s, int width) { return s.leftJustified(width, QLatin1Char(' '), true); }
-
 QString line(const QString& attivita, const QString& data, const QString& luogo, const QString& orario,
              const QString& ore) {
     return fit(attivita, 48) + "   Data: " + fit(data, 10) + "  Luogo: " + fit(luogo, 28) + "  Orario: " +
@@ -53,7 +52,6 @@ protected:
     }
     static QString total(QDialog* d) { return child<QLabel>(d, "lblTotale")->text(); }
     static TRecordList* list(QDialog* d) { return child<TRecordList>(d, "lstRecords"); }
-    static void press(QDialog* d, const char* b) { child<QPushButton>(d, b)->click(); }
     static void put(QDialog* d, const char* field, const QString& text) { child<QLineEdit>(d, field)->setText(text); }
     static QString text(QDialog* d, const char* field) { return child<QLineEdit>(d, field)->text(); }
 };

@@ -21,18 +21,11 @@ namespace {
 
 struct Book { const char* titolo; const char* autore; const char* editore; const char* anno; const char* dewey; };
 
-QString fit(const QString& s, int width) { return s.leftJustified(width, QLatin1Char(' '), true); }
-
 const QString kLongTitle =
     QStringLiteral("Storia della letteratura italiana dalle origini al Novecento, volume terzo");
 
-class BookLists : public SeamsTest, protected WindowDriver {
+class BookLists : public CardWindowTest<TfrmLibri> {
 protected:
-    TfrmLibri w;
-
-    BookLists() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-
     void archive(std::initializer_list<Book> books) {
         std::vector<Record> records;
         for (const Book& b : books) {
@@ -45,7 +38,7 @@ protected:
             r.set("File01", QStringLiteral("scheda%1.pdf").arg(records.size() + 1));
             records.push_back(r);
         }
-        appendRecords(seams.file("Archivio_Libri.pro"), records);
+        CardWindowTest::archive(records);
     }
     void addCover(int position, QSize size) {
         QDir().mkpath(seams.file("Copertine_Libri"));
@@ -53,7 +46,6 @@ protected:
         image.fill(Qt::darkMagenta);
         ASSERT_TRUE(image.save(seams.file(QStringLiteral("Copertine_Libri/Foto_%1.jpg").arg(position)), "JPEG"));
     }
-    static void press(QDialog* d, const char* b) { child<QAbstractButton>(d, QLatin1String(b))->click(); }
     // The find with its fields filled; the driver then acts on the list.
     void findBooks(std::initializer_list<std::pair<const char*, const char*>> criteria,
                    std::function<void(QDialog*, TRecordList*)> then) {

@@ -232,7 +232,7 @@ TEST_F(BookWindow, TheRestOfTheWindowOpensWhatItNames) {
 TEST_F(BookWindow, HintsOfTheButtons) {
     auto* info = child<QLabel>(&w, "panInfo");
     EXPECT_EQ(info->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    const std::pair<const char*, const char*> hints[] = {
+    const std::vector<std::pair<const char*, const char*>> hints = {
         {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda."},
         {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
         {"cmdSalva", "Salva la scheda in archivio."},
@@ -253,10 +253,5 @@ TEST_F(BookWindow, HintsOfTheButtons) {
         {"btnCancFoto", "Cancella la foto."},
         {"btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali."},
     };
-    for (const auto& [control, hint] : hints) {
-        QTest::mouseMove(ctl("lblPosizione"));
-        EXPECT_EQ(info->text(), QString());
-        QTest::mouseMove(ctl(control));
-        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
-    }
+    expectHints(hints);
 }

@@ -15,20 +15,10 @@
 #include "pratiche/TfrmPratica.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
+#include "StoredCase.h"
 #include "support/WindowDriver.h"
 
 namespace {
-
-Record storedCase(const QString& subject, const QString& doc03 = {}) {
-    Record r(Layouts::TSchedaPratica());
-    r.set("Oggetto", subject);
-    r.set("Protocollo", "7/2024");
-    r.set("Apertura", "10/10/2024");
-    r.set("Cliente", "Verdi Giuseppe");
-    r.set("Urgente", "No");
-    r.set("Doc03", doc03);
-    return r;
-}
 
 QString nn(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
@@ -42,13 +32,8 @@ int boxesNamed(const PreparedReport& r, const QString& prefix) {
     return n;
 }
 
-class CaseFiles : public SeamsTest, protected WindowDriver {
+class CaseFiles : public CardWindowTest<TfrmPratica> {
 protected:
-    TfrmPratica w;
-
-    CaseFiles() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Pratiche.pro"), records); }
 };
 
 }  // namespace

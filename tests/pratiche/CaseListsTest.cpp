@@ -55,13 +55,8 @@ QString line(const QString& subject42, const QString& state) {
 
 QStringList lines(QDialog* d) { return child<TRecordList>(d, "lstRecords")->lines(); }
 
-class CaseLists : public SeamsTest, protected WindowDriver {
+class CaseLists : public CardWindowTest<TfrmPratica> {
 protected:
-    TfrmPratica w;
-
-    CaseLists() : WindowDriver(&w) {}
-    void SetUp() override { showActive(&w); }
-    void archive(const std::vector<Record>& records) { appendRecords(seams.file("Pratiche.pro"), records); }
 
     // The urgent list as the case window opens it.
     QStringList urgentLines() {

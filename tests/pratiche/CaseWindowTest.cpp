@@ -17,6 +17,7 @@
 #include "pratiche/TfrmPratica.h"
 #include "support/Said.h"
 #include "support/Seams.h"
+#include "StoredCase.h"
 #include "support/WindowDriver.h"
 #include "ui/PictureButton.h"
 #include "ui/RecordList.h"
@@ -54,16 +55,6 @@ QByteArray caseBytes(const std::map<int, QByteArray>& texts) {
     return bytes;
 }
 
-Record storedCase(const QString& subject, const QString& doc03 = {}) {
-    Record r(Layouts::TSchedaPratica());
-    r.set("Oggetto", subject);
-    r.set("Protocollo", "7/2024");
-    r.set("Apertura", "10/10/2024");
-    r.set("Cliente", "Verdi Giuseppe");
-    r.set("Urgente", "No");
-    r.set("Doc03", doc03);
-    return r;
-}
 
 class CaseWindow : public CardWindowTest<TfrmPratica> {
 protected:
@@ -276,8 +267,7 @@ TEST_F(CaseWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {
 }
 
 TEST_F(CaseWindow, HintsFollowTheMouse) {
-    auto* info = child<QLabel>(&w, "panInfo");
-    const std::pair<const char*, const char*> hints[] = {
+    const std::vector<std::pair<const char*, const char*>> hints = {
         {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
         {"cmdSalva", "Salva la scheda corrente in archivio."},
         {"cmdTrova", "Trova una scheda in archivio."},
@@ -301,12 +291,7 @@ TEST_F(CaseWindow, HintsFollowTheMouse) {
         {"btnCodFisc", "Controlla il codice fiscale."},
         {"btnPartitaIva", "Controlla il numero di partita IVA."},
     };
-    for (const auto& [control, hint] : hints) {
-        QTest::mouseMove(ctl("lblPosizione"));
-        EXPECT_EQ(info->text(), QString());
-        QTest::mouseMove(ctl(control));
-        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
-    }
+    expectHints(hints);
     EXPECT_EQ(w.findChildren<TPictureButton*>(QRegularExpression("^cmd")).size(), 15);
     click("cmdGuida");
     EXPECT_EQ(seams.helpRequests, QStringList({"App Archivio Pratiche"}));

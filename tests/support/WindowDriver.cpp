@@ -78,3 +78,17 @@ void expectFieldsFitTheScreen(TRecordWindow& w, const RecordLayout& layout, cons
         EXPECT_TRUE(c->isVisible() && w.rect().contains(r)) << f.name.toStdString();
     }
 }
+
+void press(QWidget* window, const char* button) { child<QAbstractButton>(window, QLatin1String(button))->click(); }
+
+QString fit(const QString& text, int width) { return text.leftJustified(width, QLatin1Char(' '), true); }
+
+void WindowDriver::expectHints(const std::vector<std::pair<const char*, const char*>>& hints) const {
+    auto* info = child<QLabel>(window_, "panInfo");
+    for (const auto& [control, hint] : hints) {
+        QTest::mouseMove(ctl("lblPosizione"));
+        EXPECT_EQ(info->text(), QString()) << control;
+        QTest::mouseMove(ctl(control));
+        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
+    }
+}

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "support/Seams.h"
@@ -12,6 +13,11 @@ class QComboBox;
 class QWidget;
 class RecordLayout;
 class TRecordWindow;
+
+// Clicks a window's button, found by its name.
+void press(QWidget* window, const char* button);
+// A text cut or padded with blanks to width, as a column of a list line.
+QString fit(const QString& text, int width);
 
 // The warning of a required field left empty, spelled out here rather than
 // taken from the program, so that a wrong text fails.
@@ -33,6 +39,9 @@ public:
     // From the first control of the ring, Enter moves the focus to each next
     // one in turn, and from the last back to the first given again.
     void expectEnterRing(const QStringList& ring) const;
+    // Each control's hint shows in the status line ("panInfo") while the
+    // mouse is over it, and leaves it empty away from it.
+    void expectHints(const std::vector<std::pair<const char*, const char*>>& hints) const;
     // Empties the line edit and types the text into it key by key.
     void type(const char* name, const QString& text) const;
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Seams.h"
+#include "support/WindowDriver.h"
 #include "ui/DateField.h"
 #include "ui/TfrmCalendario.h"
 
@@ -20,7 +21,6 @@ const QDate kPicked(2025, 4, 10);
 
 QCalendarWidget* calendarOf(QDialog* w) { return child<QCalendarWidget>(w, "calAppuntamenti"); }
 QString modeOf(QDialog* w) { return child<QLabel>(w, "lblMemory")->text(); }
-void press(QDialog* w, const char* button) { child<QPushButton>(w, button)->click(); }
 
 // The picker's driver: picks a day and takes it with "Importa".
 Seams::Driver importing(QDate day, QString* mode = nullptr) {
