@@ -22,6 +22,7 @@
 #include "ui/Resources.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 
 namespace {
 
@@ -63,41 +64,23 @@ void useCatalogue(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
-int grepCount(const QString& word, const QString& file) {
-    QProcess grep;
-    grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"), word, file});
-    grep.waitForFinished(-1);
-    return grep.readAllStandardOutput().trimmed().toInt();
-}
-
 // The anchor: grep counting the lines that hold a word, over the same file.
 void BM_GrepCountBooks(benchmark::State& state) {
     useCatalogue(state);
     const QString file = ProgramFolder::file(QStringLiteral("Archivio_Libri.pro"));
-    for (auto _ : state) benchmark::DoNotOptimize(grepCount(QStringLiteral("feltrinelli"), file));
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("feltrinelli")}, file);
 }
 
 // "Codice Dewey:" 853: every book whose class holds those digits.
 void BM_BookFindDewey(benchmark::State& state) {
     useCatalogue(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaLibri w(&owner);
-        w.findChild<QLineEdit*>("txtDewey")->setText("853");
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaLibri>(state, {{"txtDewey", "853"}});
 }
 
 // No criterion: every card listed.
 void BM_BookFindListsEveryCard(benchmark::State& state) {
     useCatalogue(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaLibri w(&owner);
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaLibri>(state);
 }
 
 // The table window on screen, its loading second over: the 3,721 lines put

@@ -21,6 +21,7 @@
 #include "ui/RecordList.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 
 namespace {
 
@@ -63,13 +64,7 @@ void useArchive(benchmark::State& state) {
 void BM_CaseGrepCount(benchmark::State& state) {
     useArchive(state);
     const QString file = ProgramFolder::file(QStringLiteral("Pratiche.pro"));
-    for (auto _ : state) {
-        QProcess grep;
-        grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"),
-                                            QStringLiteral("in lav"), file});
-        grep.waitForFinished(-1);
-        benchmark::DoNotOptimize(grep.readAllStandardOutput());
-    }
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("in lav")}, file);
 }
 
 void BM_CaseUrgentList(benchmark::State& state) {
@@ -84,23 +79,12 @@ void BM_CaseUrgentList(benchmark::State& state) {
 
 void BM_CaseFindByState(benchmark::State& state) {
     useArchive(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaPratica w(&owner);
-        w.findChild<QLineEdit*>("txtStato")->setText("in lav");
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaPratica>(state, {{"txtStato", "in lav"}});
 }
 
 void BM_CaseFindListsEveryCase(benchmark::State& state) {
     useArchive(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaPratica w(&owner);
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaPratica>(state);
 }
 
 // From opening the export window to its grid filled.

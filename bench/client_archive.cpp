@@ -16,6 +16,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/ClientArchive.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 #include "ui/Messages.h"
 #include "ui/RecordList.h"
 
@@ -31,36 +32,18 @@ void useArchive(benchmark::State& state) {
 void BM_GrepCount(benchmark::State& state) {
     useArchive(state);
     const QString file = ProgramFolder::file(QStringLiteral("Contatti.pro"));
-    for (auto _ : state) {
-        QProcess grep;
-        grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"),
-                                            QStringLiteral("rossi"), file});
-        grep.waitForFinished(-1);
-        benchmark::DoNotOptimize(grep.readAllStandardOutput());
-    }
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("rossi")}, file);
 }
 
 void BM_FindThreeCriteria(benchmark::State& state) {
     useArchive(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaClienti w(&owner);
-        w.findChild<QLineEdit*>("txtCliente")->setText("rossi");
-        w.findChild<QLineEdit*>("txtComuneRes")->setText("roma");
-        w.findChild<QLineEdit*>("txtOccupazione")->setText("avv");
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaClienti>(
+        state, {{"txtCliente", "rossi"}, {"txtComuneRes", "roma"}, {"txtOccupazione", "avv"}});
 }
 
 void BM_FindListsEveryCard(benchmark::State& state) {
     useArchive(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaClienti w(&owner);
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaClienti>(state);
 }
 
 void BM_OpenTheLastLinesCard(benchmark::State& state) {

@@ -22,6 +22,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 #include "ui/Modal.h"
 #include "ui/RecordList.h"
 
@@ -70,46 +71,27 @@ void useOffice(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
-int grepCount(const QString& word, const QString& file) {
-    QProcess grep;
-    grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"), word, file});
-    grep.waitForFinished(-1);
-    return grep.readAllStandardOutput().trimmed().toInt();
-}
-
 void BM_GrepCountEmployees(benchmark::State& state) {
     useOffice(state);
     const QString file = ProgramFolder::file(QStringLiteral("Archivio_Dipendenti.pro"));
-    for (auto _ : state) benchmark::DoNotOptimize(grepCount(QStringLiteral("vendite"), file));
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("vendite")}, file);
 }
 
 void BM_EmployeeFindThreeCriteria(benchmark::State& state) {
     useOffice(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaDipendenti w(&owner);
-        w.findChild<QLineEdit*>("txtDipendente")->setText("rossi");
-        w.findChild<QLineEdit*>("txtQualifica")->setText("impiegato");
-        w.findChild<QLineEdit*>("txtReparto")->setText("amministrazione");
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaDipendenti>(
+        state, {{"txtDipendente", "rossi"}, {"txtQualifica", "impiegato"}, {"txtReparto", "amministrazione"}});
 }
 
 void BM_EmployeeFindListsEveryCard(benchmark::State& state) {
     useOffice(state);
-    QWidget owner;
-    for (auto _ : state) {
-        TfrmTrovaDipendenti w(&owner);
-        w.btnCercaClick();
-        benchmark::DoNotOptimize(w.findChild<TRecordList*>("lstRecords")->count());
-    }
+    BenchRuns::findEach<TfrmTrovaDipendenti>(state);
 }
 
 void BM_GrepCountWork(benchmark::State& state) {
     useOffice(state);
     const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
-    for (auto _ : state) benchmark::DoNotOptimize(grepCount(QStringLiteral("consegna"), file));
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("consegna")}, file);
 }
 
 // The work-done window of an employee opened: every entry read and listed.

@@ -22,6 +22,7 @@
 #include "support/AppointmentArchive.h"
 #include "support/ClientArchive.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 #include "support/ProtocolArchive.h"
 #include "support/Sqlite.h"
 
@@ -173,12 +174,7 @@ void BM_CatProtocol(benchmark::State& state) {
 
 void BM_GrepCountProcess(benchmark::State& state) {
     const QString file = BenchArchive::clientFolder(int(state.range(0))) + QStringLiteral("/Contatti.pro");
-    for (auto _ : state) {
-        QProcess grep;
-        grep.start(QStringLiteral("grep"), {QStringLiteral("-c"), QStringLiteral("-a"), QStringLiteral("-i"),
-                                            QStringLiteral("rossi"), file});
-        grep.waitForFinished(-1);
-    }
+    BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("rossi")}, file);
     state.SetComplexityN(state.range(0));
 }
 

@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/AppointmentArchive.h"
 #include "support/Pairs.h"
+#include "support/Runs.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -24,12 +25,7 @@ void useArchive(benchmark::State& state) {
 void grepCount(benchmark::State& state, const QStringList& pattern) {
     useArchive(state);
     const QString file = ProgramFolder::file(QStringLiteral("Archivio_Appuntamenti.pro"));
-    for (auto _ : state) {
-        QProcess grep;
-        grep.start(QStringLiteral("grep"), QStringList{QStringLiteral("-c"), QStringLiteral("-a")} + pattern + QStringList{file});
-        grep.waitForFinished(-1);
-        benchmark::DoNotOptimize(grep.readAllStandardOutput());
-    }
+    BenchRuns::grepEach(state, pattern, file);
 }
 
 void summary(benchmark::State& state, const QString& client) {
