@@ -15,16 +15,7 @@ constexpr char kCellOpen[] = "<td style=\"text-align: left;\">";
 constexpr char kCellClose[] = "</td>";
 constexpr qsizetype kCellTags = sizeof kCellOpen - 1 + sizeof kCellClose - 1;
 
-QByteArray text(const QString& t) { return Cp1252::fromUnicode(escape(t)); }
-
-void appendRow(SheetText& sheet, const QStringList& row, size_t columns) {
-    sheet.beginRow();
-    for (size_t i = 0; i < columns; ++i) sheet.cell(qsizetype(i) < row.size() ? row.at(qsizetype(i)) : QString());
-    sheet.endRow();
-}
-
-}  // namespace
-
+// "&", "<" and ">" as HTML entities; everything else as it is.
 QString escape(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -39,11 +30,15 @@ QString escape(const QString& text) {
     return out;
 }
 
+QByteArray text(const QString& t) { return Cp1252::fromUnicode(escape(t)); }
+
+}  // namespace
+
 SheetText::SheetText(QSaveFile* file) : file_(file), buffer_(kChunk + 8192, Qt::Uninitialized) {}
 
 char* SheetText::room(qsizetype most) {
     if (used_ + most > buffer_.size()) {
-        if (file_) flush();
+        flush();
         if (used_ + most > buffer_.size()) buffer_.resize(qMax(used_ + most, 2 * buffer_.size()));
     }
     return buffer_.data() + used_;
@@ -132,14 +127,9 @@ void SheetText::endRow() { literal("</tr>"); }
 
 void SheetText::tail() { literal("</table></body></html>"); }
 
-QByteArray SheetText::take() {
-    QByteArray out = buffer_.left(used_);
-    used_ = 0;
-    return out;
-}
 
 void SheetText::flush() {
-    if (!file_ || used_ == 0) return;
+    if (used_ == 0) return;
     if (file_->write(buffer_.constData(), used_) != used_) {
         file_->cancelWriting();
         throw ExportError("cannot write " + file_->fileName().toStdString());
@@ -147,17 +137,9 @@ void SheetText::flush() {
     used_ = 0;
 }
 
-QByteArray document(const QString& sheetName, const std::vector<ExportColumn>& columns,
-                    const std::vector<QStringList>& rows) {
-    SheetText sheet;
-    sheet.head(sheetName, columns);
-    for (const QStringList& row : rows) appendRow(sheet, row, columns.size());
-    sheet.tail();
-    return sheet.take();
-}
 
 Writer::Writer(const QString& fileName, const QString& sheetName, const std::vector<ExportColumn>& columns)
-    : file_(std::make_unique<QSaveFile>(ProgramFolder::file(fileName))), text_(file_.get()), columns_(columns.size()) {
+    : file_(std::make_unique<QSaveFile>(ProgramFolder::file(fileName))), text_(file_.get()) {
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a refused write fails at once, never at commit
         throw ExportError("cannot create " + file_->fileName().toStdString() + ": " +
                           file_->errorString().toStdString());
@@ -166,9 +148,6 @@ Writer::Writer(const QString& fileName, const QString& sheetName, const std::vec
 
 // Not committed: the new file is dropped and the earlier one stays whole.
 Writer::~Writer() = default;
-
-// The text goes to the file whenever its buffer fills.
-void Writer::addRow(const QStringList& cells) { appendRow(text_, cells, columns_); }
 
 void Writer::endRow() { text_.endRow(); }
 

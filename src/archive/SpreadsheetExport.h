@@ -5,7 +5,6 @@
 // the program folder.
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -24,25 +23,17 @@ public:
 
 namespace SpreadsheetExport {
 
-// The whole file at once, as Writer writes it. Each cell is trimmed; a row gives one cell per column,
-// empty where the row is shorter. Texts have "&", "<" and ">" written as
-// entities, so a note holding "</td>" reads as typed instead of ending its
-// cell.
-QByteArray document(const QString& sheetName, const std::vector<ExportColumn>& columns,
-                    const std::vector<QStringList>& rows);
-
-// "&", "<" and ">" as HTML entities; everything else as it is.
-QString escape(const QString& text);
-
-// The text of a sheet as it grows: in memory, or handed to a file every so
-// often. The cells go straight into it, without a text of their own.
+// The text of a sheet as it grows, handed to its file every so often. The
+// cells go straight into it, without a text of their own. Texts have "&",
+// "<" and ">" written as entities, so a note holding "</td>" reads as typed
+// instead of ending its cell.
 class SheetText {
 public:
     // The text gathers in memory up to about this size before it goes to
     // the file.
     static constexpr qsizetype kChunk = 256 * 1024;
 
-    explicit SheetText(QSaveFile* file = nullptr);
+    explicit SheetText(QSaveFile* file);
 
     void head(const QString& sheetName, const std::vector<ExportColumn>& columns);
     void beginRow() { literal("<tr>"); }
@@ -54,9 +45,6 @@ public:
     void endRow();
     void tail();
 
-    // The file's part so far (all of it without a file).
-    qsizetype size() const { return used_; }
-    QByteArray take();
     // Hands what gathered to the file.
     void flush();
 
@@ -86,7 +74,6 @@ public:
     Writer(const Writer&) = delete;
     Writer& operator=(const Writer&) = delete;
 
-    void addRow(const QStringList& cells);
     // A row cell by cell: its cells, exactly one per column, go in between.
     void beginRow() { text_.beginRow(); }
     SheetText& text() { return text_; }
@@ -96,7 +83,6 @@ public:
 private:
     std::unique_ptr<QSaveFile> file_;
     SheetText text_;
-    size_t columns_;
 };
 
 }  // namespace SpreadsheetExport

@@ -10,72 +10,18 @@ void TGridModel::setColumns(const QStringList& headers, const QStringList& names
     names_ = names;
     columns_ = int(headers.size());
     source_ = nullptr;
-    numbers_.clear();
-    blocks_.clear();
-    rowBlock_.clear();
-    starts_.clear();
     endResetModel();
 }
 
 void TGridModel::clearRows() {
     beginResetModel();
     source_ = nullptr;
-    numbers_.clear();
-    blocks_.clear();
-    rowBlock_.clear();
-    starts_.clear();
     shown_ = false;
     endResetModel();
 }
 
-namespace {
-
-// The text in UTF-8 at the end of out, without a text of its own on the way.
-void appendUtf8(QByteArray& out, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (QChar::isSurrogate(c)) {
-            out += QStringView(text).mid(i).toUtf8();  // rare: the rest the long way
-            return;
-        } else {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-}
-
-}  // namespace
-
-void TGridModel::addRow(int number, const QStringList& cells) {
-    constexpr qsizetype kBlock = 1 << 20;
-    qsizetype most = 0;  // UTF-8 takes at most three bytes a character here
-    for (int c = 0; c < columns_ && c < cells.size(); ++c) most += 3 * cells.at(c).size();
-    if (blocks_.empty() || blocks_.back().size() + most > blocks_.back().capacity()) {
-        blocks_.emplace_back();
-        blocks_.back().reserve(qMax(kBlock, most));
-    }
-    QByteArray& block = blocks_.back();
-    for (int c = 0; c < columns_; ++c) {
-        starts_.push_back(quint32(block.size()));
-        if (c < cells.size()) appendUtf8(block, cells.at(c));
-    }
-    starts_.push_back(quint32(block.size()));
-    rowBlock_.push_back(quint32(blocks_.size() - 1));
-    numbers_.push_back(number);
-}
-
 void TGridModel::setSource(const GridSource* source) {
     beginResetModel();
-    numbers_.clear();
-    blocks_.clear();
-    rowBlock_.clear();
-    starts_.clear();
     source_ = source;
     endResetModel();
 }
@@ -88,10 +34,7 @@ void TGridModel::show() {
 
 QString TGridModel::cell(int row, int column) const {
     if (row < 0 || row >= rows() || column < 0 || column >= columns_) return {};
-    if (source_) return source_->cell(row, column);
-    const size_t at = size_t(row) * size_t(columns_ + 1) + size_t(column);
-    const QByteArray& block = blocks_[rowBlock_[size_t(row)]];
-    return QString::fromUtf8(block.constData() + starts_[at], qsizetype(starts_[at + 1] - starts_[at]));
+    return source_->cell(row, column);
 }
 
 QStringList TGridModel::cells(int row) const {

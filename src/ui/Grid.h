@@ -1,12 +1,11 @@
 #pragma once
 // The read-only grids of the export windows: a "N." column, then the
-// columns of a table, over a model that keeps each row's cells in one
-// compact block. Only the cells on screen become texts, so a grid of every
-// card of a large archive opens at once and costs a few tens of bytes a cell.
+// columns of a table, over rows their owner keeps as it likes. Only the
+// cells on screen become texts, so a grid of every card of a large archive
+// opens at once.
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
-#include <vector>
 
 // Rows a grid shows without keeping them: their owner tells the cells of the
 // rows on screen when the grid asks for them.
@@ -28,16 +27,15 @@ public:
     // is its header's Qt::UserRole data ("colNum" for "N.").
     void setColumns(const QStringList& headers, const QStringList& names);
 
-    // Rows are gathered, then shown together by show().
+    // No rows while the source is filled; then its rows, shown by show().
     void clearRows();
-    void addRow(int number, const QStringList& cells);
-    // In place of the rows added: rows told by a source, which outlives the
-    // model or is replaced first (clearRows() lets it go).
+    // The rows a source tells; it outlives the model or is replaced first
+    // (clearRows() lets it go).
     void setSource(const GridSource* source);
     void show();
 
-    int rows() const { return source_ ? source_->rows() : int(numbers_.size()); }
-    int number(int row) const { return source_ ? source_->number(row) : numbers_[size_t(row)]; }
+    int rows() const { return source_ ? source_->rows() : 0; }
+    int number(int row) const { return source_ ? source_->number(row) : 0; }
     // The cell of a table column (0 is the first after "N.").
     QString cell(int row, int column) const;
     QStringList cells(int row) const;
@@ -51,14 +49,6 @@ public:
 private:
     QStringList headers_, names_;
     int columns_ = 0;
-    std::vector<int> numbers_;
-    // Every cell's text in UTF-8, back to back in blocks of about a
-    // megabyte that never move once filled; a row lies in one block, and a
-    // cell runs from its start to the next one's (one more start closes each
-    // row's last cell).
-    std::vector<QByteArray> blocks_;
-    std::vector<quint32> rowBlock_;
-    std::vector<quint32> starts_;
     const GridSource* source_ = nullptr;
     bool shown_ = true;
 };

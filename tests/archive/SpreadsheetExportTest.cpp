@@ -103,14 +103,30 @@ protected:
 
 }  // namespace
 
+// A cell of text and a cell of a card's stored bytes are both trimmed and
+// escaped, as are the sheet's name and headers.
 TEST(SpreadsheetDocument, EscapesMarkupAndTrimsCells) {
-    const QByteArray doc = SpreadsheetExport::document("A & B", {{"<Note>", 300}},
-                                                       {{" x < y & z > 0 "}, {"</td></tr>"}, {}});
+    Seams seams;
+    {
+        SpreadsheetExport::Writer sheet("Prova.xls", "A & B", {{"<Note>", 300}});
+        const QByteArray stored("\t x < y & z > 0 \xE0 ");
+        for (const QString& cell : {QStringLiteral(" x < y & z > 0 \u00E0 "), QStringLiteral("</td></tr>"), QString()}) {
+            sheet.beginRow();
+            sheet.text().cell(cell);
+            sheet.endRow();
+        }
+        sheet.beginRow();
+        sheet.text().cell(stored.constData(), stored.size());
+        sheet.endRow();
+        sheet.commit();
+    }
+    const QByteArray doc = fileBytes(seams.file("Prova.xls"));
     EXPECT_TRUE(doc.contains("<x:Name>A &amp; B</x:Name>"));
     EXPECT_TRUE(doc.contains("width=300>&lt;Note&gt;</td>"));
-    EXPECT_TRUE(doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0</td></tr>"
+    EXPECT_TRUE(doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr>"
                              "<tr><td style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
-                             "<tr><td style=\"text-align: left;\"></td></tr></table>"));
+                             "<tr><td style=\"text-align: left;\"></td></tr>"
+                             "<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr></table>"));
 }
 
 TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
