@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -21,8 +22,8 @@ QWidget* progressWindow() {
 }  // namespace
 
 // The window itself, without the tests' script: it opens once the work has
-// run half a second, names the work, moves its bar, and its "Annulla" stops
-// the work at the next step.
+// run half a second, names the work, moves its bar, and its "Annulla" (or
+// Esc) stops the work at the next step.
 TEST_F(SeamsTest, TheProgressWindowOpensLateAndAnnullaStopsTheWork) {
     Progress::resetHandler();
     QWidget owner;
@@ -63,6 +64,19 @@ TEST_F(SeamsTest, TheProgressWindowOpensLateAndAnnullaStopsTheWork) {
     EXPECT_LT(stopped, 100);
     EXPECT_TRUE(shown.isNull());  // gone with the work
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Esc on the window stops the work as "Annulla" does.
+    QTimer::singleShot(0, [] {
+        if (QWidget* w = progressWindow()) QTest::keyClick(w, Qt::Key_Escape);
+    });
+    {
+        ProgressWork work(&owner, QStringLiteral("Esportazione in corso\u2026"), 1000);
+        qint64 i = 0;
+        while (i < 1000 && work.step(i)) ++i;
+        EXPECT_LT(i, 100);
+        EXPECT_TRUE(work.cancelled());
+    }
+    EXPECT_EQ(progressWindow(), nullptr);
 
     // Work done within half a second never opens it.
     Clock::setTick(1);
