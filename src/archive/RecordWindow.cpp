@@ -317,10 +317,29 @@ TPictureButton* TRecordWindow::emailButton(const QString& field) {
                        });
 }
 
-TPictureButton* TRecordWindow::checkButton(const QString& name, const QString& field, IdentityCheck check,
-                                           const QString& accessibleName, const QString& hint) {
-    return fieldButton(name, QStringLiteral(":/img/btn/controlla.svg"), accessibleName, hint, field,
-                       [this, field, check] {
+TPictureButton* TRecordWindow::checkButton(IdentityCheck check) {
+    // Each check stands after the field of the same name in every window.
+    struct Button {
+        IdentityCheck check;
+        const char* name;
+        const char* field;
+        const char* accessibleName;
+        const char* hint;
+    };
+    static const Button kButtons[] = {
+        {IdentityCheck::CodiceFiscale, "btnCodFisc", "CodFisc", "Controlla il codice fiscale",
+         "Controlla il codice fiscale."},
+        {IdentityCheck::PartitaIva, "btnPartitaIva", "PartitaIva", "Controlla la partita IVA",
+         "Controlla il numero di partita IVA."},
+        {IdentityCheck::Iban, "btnIban", "Iban", "Controlla l'IBAN", "Controlla l'IBAN."},
+        {IdentityCheck::Carta, "btnCarta", "Carta", "Controlla la carta di credito",
+         "Controlla il numero di carta di credito."},
+    };
+    const Button& b = *std::find_if(std::begin(kButtons), std::end(kButtons),
+                                    [check](const Button& k) { return k.check == check; });
+    const QString field = QLatin1String(b.field);
+    return fieldButton(QLatin1String(b.name), QStringLiteral(":/img/btn/controlla.svg"), QString::fromUtf8(b.accessibleName),
+                       QString::fromUtf8(b.hint), field, [this, field, check] {
                            const QString text = fieldText(field);
                            switch (check) {
                            case IdentityCheck::CodiceFiscale: Checks::openCodiceFiscale(this, text); break;

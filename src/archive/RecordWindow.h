@@ -218,9 +218,9 @@ protected:
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.
     TPictureButton* emailButton(const QString& field);
-    // An identity check of the field's text.
-    TPictureButton* checkButton(const QString& name, const QString& field, IdentityCheck check,
-                                const QString& accessibleName, const QString& hint);
+    // The identity check of its field ("btnCodFisc" after "CodFisc", …), with
+    // its picture, hint and screen-reader name.
+    TPictureButton* checkButton(IdentityCheck check);
     // A button of the window's own, after the given field in the tab order.
     TPictureButton* fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
                                 const QString& hint, const QString& afterField, std::function<void()> handler);

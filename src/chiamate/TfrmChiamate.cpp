@@ -124,9 +124,7 @@ void TfrmChiamate::buildSections() {
                        [this] { impClienteClick(); }),
            0, 3);
     placeField(g, 0, 4, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale, "Controlla il codice fiscale",
-                          "Controlla il codice fiscale."),
-           0, 6);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 6);
     placeField(g, 1, 0, 3, {.field = "Zona", .label = "Zona di appartenenza:"});
     placeField(g, 1, 4, 1, {.field = "Recapito", .label = "Tel. preferenziale:"});
     placeField(g, 1, 5, 1, {.field = "TelCel", .label = "Tel. cellulare:"});

@@ -98,20 +98,14 @@ void TfrmClienti::buildSections() {
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
     placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper,
                             .required = CardRules::needs("il codice fiscale del cliente.")});
-    bottom(g, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale, "Controlla il codice fiscale",
-                          "Controlla il codice fiscale."),
-           0, 2);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 2);
     placeField(g, 0, 3, 2, {.field = "Carta", .label = "Carta di credito n.", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton("btnCarta", "Carta", IdentityCheck::Carta, "Controlla la carta di credito",
-                          "Controlla il numero di carta di credito."),
-           0, 5);
+    bottom(g, checkButton(IdentityCheck::Carta), 0, 5);
     placeField(g, 0, 6, 2, {.field = "ScadeCarta", .label = "Scadenza:"});
     placeField(g, 1, 0, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton("btnPartitaIva", "PartitaIva", IdentityCheck::PartitaIva, "Controlla la partita IVA",
-                          "Controlla il numero di partita IVA."),
-           1, 2);
+    bottom(g, checkButton(IdentityCheck::PartitaIva), 1, 2);
     placeField(g, 1, 3, 3, {.field = "Iban", .label = "IBAN:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton("btnIban", "Iban", IdentityCheck::Iban, "Controlla l'IBAN", "Controlla l'IBAN."), 1, 6);
+    bottom(g, checkButton(IdentityCheck::Iban), 1, 6);
 
     // (4) Document, occupation, titles, interests.
     g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));

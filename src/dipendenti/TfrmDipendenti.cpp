@@ -71,14 +71,10 @@ void TfrmDipendenti::buildSections() {
 
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali, studi e recapiti"));
     placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = TrimmedUpper});
-    bottom(g, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale, "Controlla il codice fiscale",
-                          "Controlla il codice fiscale."),
-           0, 2);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 2);
     placeField(g, 0, 3, 2, {.field = "Civile", .label = "Stato civile:"});
     placeField(g, 0, 5, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = DigitsOnly});
-    bottom(g, checkButton("btnPartitaIva", "PartitaIva", IdentityCheck::PartitaIva, "Controlla la partita IVA",
-                          "Controlla il numero di partita IVA."),
-           0, 7);
+    bottom(g, checkButton(IdentityCheck::PartitaIva), 0, 7);
     placeField(g, 1, 0, 4, {.field = "Studio", .label = "Titolo di studio:"});
     placeField(g, 1, 4, 4, {.field = "Lingue", .label = "Lingue conosciute:"});
     placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:", .rules = Trimmed});
@@ -95,7 +91,7 @@ void TfrmDipendenti::buildSections() {
     placeField(g, 0, 5, 3, {.field = "Disponibilita", .label = "Disponibilit\u00E0:"});
     placeField(g, 1, 0, 8, {.field = "Mansioni", .label = "Mansioni:"});
     placeField(g, 2, 0, 3, {.field = "Iban", .label = "IBAN:", .rules = TrimmedUpper});
-    bottom(g, checkButton("btnIban", "Iban", IdentityCheck::Iban, "Controlla l'IBAN", "Controlla l'IBAN."), 2, 3);
+    bottom(g, checkButton(IdentityCheck::Iban), 2, 3);
     placeField(g, 2, 4, 1, {.field = "DataAss", .label = "Data assunzione:"});
     placeField(g, 2, 5, 3, {.field = "Retribuzione", .label = "Retribuzione:"});
 

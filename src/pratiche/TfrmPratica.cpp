@@ -111,14 +111,10 @@ void TfrmPratica::buildSections() {
     placeField(g, 1, 7, 1, {.field = "CapRes", .label = "CAP:"});
     QVBoxLayout* codFisc =
         labeledField({.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
-    g->addLayout(withButton(codFisc, checkButton("btnCodFisc", "CodFisc", IdentityCheck::CodiceFiscale,
-                                                 "Controlla il codice fiscale", "Controlla il codice fiscale.")),
-                 2, 0, 1, 3, Qt::AlignBottom);
+    g->addLayout(withButton(codFisc, checkButton(IdentityCheck::CodiceFiscale)), 2, 0, 1, 3, Qt::AlignBottom);
     QVBoxLayout* partitaIva =
         labeledField({.field = "PartitaIva", .label = "Partita IVA:", .rules = FieldKinds::DigitsOnly});
-    g->addLayout(withButton(partitaIva, checkButton("btnPartitaIva", "PartitaIva", IdentityCheck::PartitaIva,
-                                                    "Controlla la partita IVA", "Controlla il numero di partita IVA.")),
-                 2, 3, 1, 3, Qt::AlignBottom);
+    g->addLayout(withButton(partitaIva, checkButton(IdentityCheck::PartitaIva)), 2, 3, 1, 3, Qt::AlignBottom);
 
     // (4) Payments and notes.
     g = addSection(QStringLiteral("sezPagamenti"), QStringLiteral("pagamento"), QStringLiteral("Pagamenti e note"), 2);
