@@ -223,24 +223,8 @@ TEST_F(EmployeeWindow, WorkDoneNeedsASavedCardWithAName) {
     EXPECT_TRUE(QFile::exists(seams.file("Archivio_Lavori/Lavori_Dipendente_1.pro")));
 }
 
-TEST_F(EmployeeWindow, TheRestOfTheWindowOpensWhatItNames) {
+TEST_F(EmployeeWindow, TheTitleAndTheGuideNameTheApp) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Plenaro - Anagrafica Dipendenti"));
     click("cmdGuida");
     EXPECT_EQ(seams.helpRequests, QStringList({"App Anagrafica Dipendenti"}));
-    photo()->setPicture(picture({50, 60}, Qt::gray));
-    click("btnZoomFoto");
-    ASSERT_EQ(seams.zooms.size(), 1u);
-    EXPECT_EQ(seams.zooms[0].size(), QSize(50, 60));
-    click("btnCancFoto");
-    EXPECT_FALSE(photo()->hasPhoto());
-
-    fillRequired();
-    put("lblFile02", "foto.jpg");
-    seams.onModal([](QDialog* d) {
-        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QStringLiteral("dipendenti"));
-        EXPECT_EQ(child<QLineEdit>(d, "txtFile02")->text(), QStringLiteral("foto.jpg"));
-    });
-    click("cmdFile");
-    ASSERT_EQ(seams.modals.size(), 1u);
-    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmAllegaCartella"));
 }

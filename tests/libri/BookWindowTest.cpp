@@ -207,26 +207,10 @@ TEST_F(BookWindow, BrowsingCreatesTheMissingCoverFolder) {
     EXPECT_TRUE(seams.messages.empty());
 }
 
-TEST_F(BookWindow, TheRestOfTheWindowOpensWhatItNames) {
+TEST_F(BookWindow, TheTitleAndTheGuideNameTheApp) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Plenaro - Schedario Libri"));
     click("cmdGuida");
     EXPECT_EQ(seams.helpRequests, QStringList({"App Schedario Libri"}));
-    cover()->setPicture(picture({50, 60}, Qt::gray));
-    click("btnZoomFoto");
-    ASSERT_EQ(seams.zooms.size(), 1u);
-    EXPECT_EQ(seams.zooms[0].size(), QSize(50, 60));
-    click("btnCancFoto");
-    EXPECT_FALSE(cover()->hasPhoto());
-
-    fillRequired();
-    put("lblFile03", "fattura.pdf");
-    seams.onModal([](QDialog* d) {
-        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QStringLiteral("libri"));
-        EXPECT_EQ(child<QLineEdit>(d, "txtFile03")->text(), QStringLiteral("fattura.pdf"));
-    });
-    click("cmdFile");
-    ASSERT_EQ(seams.modals.size(), 1u);
-    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmAllegaCartella"));
 }
 
 TEST_F(BookWindow, HintsOfTheButtons) {

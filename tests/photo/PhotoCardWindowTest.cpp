@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -31,6 +33,7 @@ struct Kind {
     std::vector<std::pair<const char*, const char*>> required;
     // A field that is not required, with a text to keep.
     std::pair<const char*, const char*> other;
+    const char* attachKeyword;  // what the attach window shows it is for
 };
 
 const std::vector<Kind>& kinds() {
@@ -42,11 +45,13 @@ const std::vector<Kind>& kinds() {
           {"txtCel", "3331234567"},
           {"txtQualifica", "Impiegato"},
           {"txtReparto", "Amministrazione"}},
-         {"txtMansioni", "Gestione ordini"}},
+         {"txtMansioni", "Gestione ordini"},
+         "dipendenti"},
         {"libri", [] { return new TfrmLibri; }, "Archivio_Libri.pro", Layouts::TSchedaLibro(), 3150,
          QStringLiteral("Copertine_Libri/Foto_%1.jpg"), QSize(307, 409),
          {{"txtTitolo", "Storia d'Italia, volume 1"}, {"txtAutore", "Umberto Eco"}},
-         {"txtCollana", "Einaudi Tascabili"}},
+         {"txtCollana", "Einaudi Tascabili"},
+         "libri"},
     };
     return all;
 }
@@ -157,6 +162,26 @@ TEST_P(PhotoCardWindow, ADuplicateSavedAsNewKeepsTheTextsAndLeavesPhotoAndAttach
     EXPECT_EQ(copy.get("Desc01"), QString());
     EXPECT_EQ(QImage(photoFile(2)).size(), kind.placeholder);
     EXPECT_EQ(QImage(photoFile(1)).size(), QSize(200, 300));
+}
+
+// The photo's own buttons, and the attachments of the card.
+TEST_P(PhotoCardWindow, ThePhotoButtonsAndTheAttachmentsOpenWhatTheyName) {
+    photo()->setPicture(picture({50, 60}, Qt::gray));
+    click("btnZoomFoto");
+    ASSERT_EQ(seams.zooms.size(), 1u);
+    EXPECT_EQ(seams.zooms[0].size(), QSize(50, 60));
+    click("btnCancFoto");
+    EXPECT_FALSE(photo()->hasPhoto());
+
+    fillRequired();
+    put("lblFile02", "foto.jpg");
+    seams.onModal([this](QDialog* d) {
+        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QLatin1String(kind.attachKeyword));
+        EXPECT_EQ(child<QLineEdit>(d, "txtFile02")->text(), QStringLiteral("foto.jpg"));
+    });
+    click("cmdFile");
+    ASSERT_EQ(seams.modals.size(), 1u);
+    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmAllegaCartella"));
 }
 
 INSTANTIATE_TEST_SUITE_P(PhotoCards, PhotoCardWindow, ::testing::Values(0, 1),
