@@ -300,40 +300,20 @@ TEST_F(CardWindow, TypingRulesAndTheEnterRing) {
 }
 
 TEST_F(CardWindow, ClientImportCopiesExactlyFiveFields) {
-    Record c(Layouts::TSchedaCliente());
-    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
-    c.set("Cliente", "Verdi Giuseppe");
-    c.set("Recapito", "  06 555 ");
-    writeFile(seams.file("Contatti.pro"), c.bytes());
-
     put("txtData", "12/03/2024");
     type("txtContatto", "Da sostituire");
     type("txtCausale", "Visita");
     type("txtNote", "Urgente");
-    auto screen = [&] {
-        QMap<QString, QString> values;
-        for (const FieldDef& field : Layouts::TSchedaAppuntamento().fields()) values[field.name] = w.fieldText(field.name);
-        values["lblPosizione"] = pos();
-        return values;
-    };
-    const QMap<QString, QString> before = screen();
-    seams.onModal([&](QDialog* d) {
-        EXPECT_EQ(d->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("scadenze"));
-        child<QLineEdit>(d, "txtCliente")->setText("verdi");
-        child<QPushButton>(d, "btnCerca")->click();
-        doubleClickLine(child<TRecordList>(d, "lstRecords"), 0);
-    });
-    click("impContatto");
-    ASSERT_EQ(seams.modals.size(), 1u);
-    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmTrovaClienti"));
+    const Import import =
+        importVerdi(seams, Layouts::TSchedaAppuntamento(), "impContatto", "scadenze", {{"Recapito", "  06 555 "}});
 
-    QMap<QString, QString> expected = before;
+    QMap<QString, QString> expected = import.before;
     expected["Contatto"] = "Verdi Giuseppe";
     expected["Tel"] = "06 555";
     expected["Cel"] = "CTelCel";
     expected["Email"] = "CEmail";
     expected["Luogo"] = "CEstremi";
-    EXPECT_EQ(screen(), expected);
+    EXPECT_EQ(import.after, expected);
     EXPECT_FALSE(QFile::exists(seams.file("Archivio_Appuntamenti.pro")));
 }
 

@@ -339,41 +339,19 @@ TEST_F(CallWindow, TypingRulesAndTheEnterRing) {
 }
 
 TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
-    Record c(Layouts::TSchedaCliente());
-    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
-    c.set("Cliente", "Verdi Giuseppe");
-    writeFile(seams.file("Contatti.pro"), c.bytes());
-
     type("txtCliente", "Da sostituire");
     type("txtOggetto", "Reclamo");
     type("txtNote", "Urgente");
-    auto screen = [&] {
-        QMap<QString, QString> values;
-        for (const FieldDef& field : Layouts::TSchedaChiamata().fields()) values[field.name] = w.fieldText(field.name);
-        values["lblPosizione"] = pos();
-        return values;
-    };
-    const QMap<QString, QString> before = screen();
-    seams.onModal([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova clienti in archivio"));
-        child<QLineEdit>(d, "txtCliente")->setText("verdi");
-        child<QPushButton>(d, "btnCerca")->click();
-        auto* found = child<TRecordList>(d, "lstRecords");
-        ASSERT_EQ(found->count(), 1);
-        doubleClickLine(found, 0);
-    });
-    click("impCliente");
-    ASSERT_EQ(seams.modals.size(), 1u);
-    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmTrovaClienti"));
+    const Import import = importVerdi(seams, Layouts::TSchedaChiamata(), "impCliente", "chiamate");
 
-    QMap<QString, QString> expected = before;
+    QMap<QString, QString> expected = import.before;
     expected["Cliente"] = "Verdi Giuseppe";
     expected["CodFisc"] = "CCODFISC";
     expected["Zona"] = "CZona";
     expected["Email"] = "CEmail";
     expected["TelCel"] = "CTelCel";
     expected["Recapito"] = "CRecapito";
-    EXPECT_EQ(screen(), expected);
+    EXPECT_EQ(import.after, expected);
 }
 
 TEST_F(CallWindow, CheckAndEmailButtons) {

@@ -208,42 +208,19 @@ TEST_F(CaseWindow, TypingRulesAndTheEnterRing) {
 }
 
 TEST_F(CaseWindow, ClientImportCopiesExactlyEightFields) {
-    Record c(Layouts::TSchedaCliente());
-    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
-    c.set("Cliente", "Verdi Giuseppe");
-    c.set("ProvRes", "RM");
-    writeFile(seams.file("Contatti.pro"), c.bytes());
-
     type("txtCliente", "Da sostituire");
     type("txtOggetto", "Successione");
     type("txtNote", "Nota");
     put("lblDoc01", "Testamento");
-    auto screen = [&] {
-        QMap<QString, QString> values;
-        for (const FieldDef& f : Layouts::TSchedaPratica().fields()) values[f.name] = w.fieldText(f.name);
-        values["lblPosizione"] = pos();
-        return values;
-    };
-    QMap<QString, QString> expected = screen();
-    seams.onModal([&](QDialog* d) {
-        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QStringLiteral("pratica"));
-        child<QLineEdit>(d, "txtCliente")->setText("verdi");
-        child<QPushButton>(d, "btnCerca")->click();
-        auto* found = child<TRecordList>(d, "lstRecords");
-        ASSERT_EQ(found->count(), 1);
-        doubleClickLine(found, 0);
-    });
-    click("impCliente");
-    ASSERT_EQ(seams.modals.size(), 1u);
-    EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmTrovaClienti"));
+    const Import import = importVerdi(seams, Layouts::TSchedaPratica(), "impCliente", "pratica", {{"ProvRes", "RM"}});
+
+    QMap<QString, QString> expected = import.before;
     const std::pair<const char*, const char*> copied[] = {
         {"Cliente", "Verdi Giuseppe"}, {"Recapito", "CRecapito"}, {"IndirizzoRes", "CIndirizzoRes"},
         {"ComuneRes", "CComuneRes"},   {"ProvRes", "RM"},         {"CapRes", "CCapR"},
         {"CodFisc", "CCODFISC"},       {"PartitaIva", "CPartitaIva"}};
     for (const auto& [f, v] : copied) expected[f] = v;
-    const QMap<QString, QString> after = screen();
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(import.after, expected);
 }
 
 TEST_F(CaseWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {

@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include "support/Seams.h"
+#include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
+#include "ui/RecordList.h"
 #include "ui/FieldEditor.h"
 
 QWidget* WindowDriver::ctl(const char* name) const { return child<QWidget>(window_, QLatin1String(name)); }
@@ -91,4 +93,40 @@ void WindowDriver::expectHints(const std::vector<std::pair<const char*, const ch
         QTest::mouseMove(ctl(control));
         EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
     }
+}
+
+QMap<QString, QString> WindowDriver::screen(const RecordLayout& layout) const {
+    auto* window = static_cast<TRecordWindow*>(window_);
+    QMap<QString, QString> values;
+    for (const FieldDef& f : layout.fields()) values[f.name] = window->fieldText(f.name);
+    values["lblPosizione"] = pos();
+    return values;
+}
+
+WindowDriver::Import WindowDriver::importVerdi(Seams& seams, const RecordLayout& layout, const char* button,
+                                               const char* keyword,
+                                               std::initializer_list<std::pair<const char*, const char*>> clientFields) const {
+    Record c(Layouts::TSchedaCliente());
+    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
+    c.set("Cliente", "Verdi Giuseppe");
+    for (const auto& [field, value] : clientFields) c.set(QLatin1String(field), QString::fromUtf8(value));
+    writeFile(seams.file("Contatti.pro"), c.bytes());
+
+    Import import;
+    import.before = screen(layout);
+    const size_t opened = seams.modals.size();
+    seams.onModal([keyword](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova clienti in archivio"));
+        EXPECT_EQ(child<QLabel>(d, "lblMemory")->text(), QLatin1String(keyword));
+        child<QLineEdit>(d, "txtCliente")->setText("verdi");
+        press(d, "btnCerca");
+        auto* found = child<TRecordList>(d, "lstRecords");
+        ASSERT_EQ(found->count(), 1);
+        doubleClickLine(found, 0);
+    });
+    click(button);
+    EXPECT_EQ(seams.modals.size(), opened + 1);
+    if (seams.modals.size() > opened) EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmTrovaClienti"));
+    import.after = screen(layout);
+    return import;
 }

@@ -2,8 +2,10 @@
 // Drives a window's controls by their names, as a user would reach them:
 // what the tests of every record window share.
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -51,6 +53,20 @@ public:
     // the named control.
     void expectSaveRefused(Seams& seams, const char* control, const char* value, const char* what,
                            const char* focus) const;
+
+    // The fields of a card window, as its layout lists them, and the
+    // position it shows ("lblPosizione").
+    QMap<QString, QString> screen(const RecordLayout& layout) const;
+    // The client import through its button: the client archive holds one
+    // client, "Verdi Giuseppe", every other field "C" and the start of its
+    // name (where clientFields do not say otherwise); the client finder
+    // opens in the mode named by keyword, finds "verdi" and the client's
+    // line is double-clicked. The window's fields before and after.
+    struct Import {
+        QMap<QString, QString> before, after;
+    };
+    Import importVerdi(Seams& seams, const RecordLayout& layout, const char* button, const char* keyword,
+                       std::initializer_list<std::pair<const char*, const char*>> clientFields = {}) const;
 
     // Shows the window and waits until it is the active one.
     static void showActive(QWidget* window);
