@@ -18,16 +18,16 @@
 #include "libri/TfrmTrovaLibri.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
-#include "ui/RecordList.h"
-#include "ui/Resources.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
 #include "support/Runs.h"
+#include "ui/RecordList.h"
+#include "ui/Resources.h"
 
 namespace {
 
-const char* kAuthors[] = {"Umberto Eco", "Italo Calvino", "Elsa Morante", "Primo Levi", "Natalia Ginzburg",
-                          "Cesare Pavese", "Dino Buzzati", "Grazia Deledda"};
+const char* kAuthors[] = {"Umberto Eco",      "Italo Calvino", "Elsa Morante", "Primo Levi",
+                          "Natalia Ginzburg", "Cesare Pavese", "Dino Buzzati", "Grazia Deledda"};
 const char* kPublishers[] = {"Einaudi", "Mondadori", "Feltrinelli", "Bompiani", "Adelphi", "Laterza", "Rizzoli"};
 const char* kGenres[] = {"Romanzo", "Saggio", "Poesia", "Racconti", "Teatro", "Manuale"};
 

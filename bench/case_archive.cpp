@@ -17,11 +17,11 @@
 #include "pratiche/TfrmExpPratiche.h"
 #include "pratiche/TfrmTrovaPratica.h"
 #include "pratiche/TfrmUrgenti.h"
-#include "ui/Messages.h"
-#include "ui/RecordList.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
 #include "support/Runs.h"
+#include "ui/Messages.h"
+#include "ui/RecordList.h"
 
 namespace {
 

@@ -53,8 +53,8 @@ void BM_OpenTheLastLinesCard(benchmark::State& state) {
     w.btnCercaClick();
     auto* list = w.findChild<TRecordList*>("lstRecords");
     for (auto _ : state) {
-        const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, ArchiveFiles::Clienti,
-                                                        Layouts::TSchedaCliente());
+        const FoundRecord found =
+            RecordLines::recordOf(*list, list->count() - 1, ArchiveFiles::Clienti, Layouts::TSchedaCliente());
         benchmark::DoNotOptimize(found.position);
     }
 }

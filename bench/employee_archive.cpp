@@ -55,8 +55,10 @@ QString officeFolder(int size) {
         BenchArchive::CardWriter work(dir.filePath("Archivio_Lavori/Lavori_Dipendente_1.pro"));
         Record e(Layouts::TVoceLavoro());
         for (int i = 0; i < size; ++i) {
-            e.set("Data", QStringLiteral("%1/%2/20%3").arg(1 + i % 28, 2, 10, QLatin1Char('0'))
-                              .arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(10 + i % 15));
+            e.set("Data", QStringLiteral("%1/%2/20%3")
+                              .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                              .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                              .arg(10 + i % 15));
             e.set("Attivita", QStringLiteral("%1 n. %2").arg(kWork[i % 5]).arg(i));
             e.set("Luogo", QString::fromUtf8(kSurnames[(i / 3) % 8]));
             e.set("Orario", "9:00-13:00");

@@ -22,8 +22,8 @@
 #include "support/AppointmentArchive.h"
 #include "support/ClientArchive.h"
 #include "support/Pairs.h"
-#include "support/Runs.h"
 #include "support/ProtocolArchive.h"
+#include "support/Runs.h"
 #include "support/Sqlite.h"
 
 namespace {
@@ -134,8 +134,8 @@ void BM_SqliteAllRows(benchmark::State& state) {
 }
 
 QString appointmentDatabase(const QString& folder) {
-    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"),
-                                 Layouts::TSchedaAppuntamento(), QStringLiteral("appuntamenti"));
+    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"), Layouts::TSchedaAppuntamento(),
+                                 QStringLiteral("appuntamenti"));
 }
 
 void BM_AppointmentExport(benchmark::State& state) {
@@ -161,8 +161,8 @@ void BM_ProtocolExport(benchmark::State& state) {
 
 void BM_SqliteHtmlProtocol(benchmark::State& state) {
     const QString folder = BenchArchive::protocolFolder(int(state.range(0)));
-    const QString db =
-        BenchSqlite::database(folder, BenchArchive::kProtocolFile, Layouts::TSchedaProtocollo(), QStringLiteral("protocollo"));
+    const QString db = BenchSqlite::database(folder, BenchArchive::kProtocolFile, Layouts::TSchedaProtocollo(),
+                                             QStringLiteral("protocollo"));
     const QString select = BenchSqlite::sheetSelect(ProtocolColumns::table(), QStringLiteral("protocollo"));
     timed(state, [&] { return BenchSqlite::run({QStringLiteral("-html"), db, select}, folder + "/anchor.html"); });
 }
@@ -180,8 +180,13 @@ void BM_GrepCountProcess(benchmark::State& state) {
 
 }  // namespace
 
-#define ONCE_EACH ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly()
-BENCHMARK(BM_StartupToPasswordWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(7)->ReportAggregatesOnly();
+#define ONCE_EACH \
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly()
+BENCHMARK(BM_StartupToPasswordWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_BareQtWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_ClientExport)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000) ONCE_EACH;
 BENCHMARK(BM_SqliteHtmlClients)->Arg(100000)->Arg(1000000) ONCE_EACH;
@@ -196,26 +201,34 @@ BENCHMARK(BM_CatProtocol)->Arg(100000) ONCE_EACH;
 BENCHMARK(BM_GrepCountProcess)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    return BenchPairs::run(argc, argv, {
-        {"start-up to the password window, ms", "BM_StartupToPasswordWindow", "", "BM_BareQtWindow", "", "<= 1.25x"},
-        {"start-up, peak MB", "BM_StartupToPasswordWindow", "peak_MB", "BM_BareQtWindow", "peak_MB", "<= 1.50x"},
-        {"client export 100k, grid + file, ms", "BM_ClientExport/100000", "", "BM_SqliteHtmlClients/100000", "", "<= 1.20x"},
-        {"  grid, ms", "BM_ClientExport/100000", "grid_ms", "", "", ""},
-        {"  file, ms", "BM_ClientExport/100000", "file_ms", "", "", ""},
-        {"  peak MB", "BM_ClientExport/100000", "peak_MB", "", "", ""},
-        {"client export 1M, grid + file, ms", "BM_ClientExport/1000000", "", "BM_SqliteHtmlClients/1000000", "", "<= 1.50x"},
-        {"  grid, ms", "BM_ClientExport/1000000", "grid_ms", "", "", ""},
-        {"  file, ms", "BM_ClientExport/1000000", "file_ms", "", "", ""},
-        {"  peak MB", "BM_ClientExport/1000000", "peak_MB", "", "", "<= 150 MB"},
-        {"every card listed 100k, ms", "BM_ListEveryCard/100000", "", "BM_SqliteAllRows/100000", "", ""},
-        {"every card listed 1M, ms", "BM_ListEveryCard/1000000", "", "BM_SqliteAllRows/1000000", "", "<= 1.20x"},
-        {"  peak MB", "BM_ListEveryCard/1000000", "peak_MB", "", "", "<= 250 MB"},
-        {"appointment export, whole archive 100k, ms", "BM_AppointmentExport/100000", "", "BM_SqliteHtmlAppointments/100000", "", "<= 1.20x"},
-        {"  beside cat", "BM_AppointmentExport/100000", "", "BM_CatAppointments/100000", "", ""},
-        {"protocol export 100k, ms", "BM_ProtocolExport/100000", "", "BM_SqliteHtmlProtocol/100000", "", "<= 1.20x"},
-        {"  beside cat", "BM_ProtocolExport/100000", "", "BM_CatProtocol/100000", "", ""},
-    }, [](const BenchPairs::Reporter& reporter) {
-        BenchPairs::printSlope(reporter, "every card listed, growth 100k to 1M (time)", "BM_ListEveryCard/100000",
-                               "BM_ListEveryCard/1000000", 10);
-    });
+    return BenchPairs::run(
+        argc, argv,
+        {
+            {"start-up to the password window, ms", "BM_StartupToPasswordWindow", "", "BM_BareQtWindow", "",
+             "<= 1.25x"},
+            {"start-up, peak MB", "BM_StartupToPasswordWindow", "peak_MB", "BM_BareQtWindow", "peak_MB", "<= 1.50x"},
+            {"client export 100k, grid + file, ms", "BM_ClientExport/100000", "", "BM_SqliteHtmlClients/100000", "",
+             "<= 1.20x"},
+            {"  grid, ms", "BM_ClientExport/100000", "grid_ms", "", "", ""},
+            {"  file, ms", "BM_ClientExport/100000", "file_ms", "", "", ""},
+            {"  peak MB", "BM_ClientExport/100000", "peak_MB", "", "", ""},
+            {"client export 1M, grid + file, ms", "BM_ClientExport/1000000", "", "BM_SqliteHtmlClients/1000000", "",
+             "<= 1.50x"},
+            {"  grid, ms", "BM_ClientExport/1000000", "grid_ms", "", "", ""},
+            {"  file, ms", "BM_ClientExport/1000000", "file_ms", "", "", ""},
+            {"  peak MB", "BM_ClientExport/1000000", "peak_MB", "", "", "<= 150 MB"},
+            {"every card listed 100k, ms", "BM_ListEveryCard/100000", "", "BM_SqliteAllRows/100000", "", ""},
+            {"every card listed 1M, ms", "BM_ListEveryCard/1000000", "", "BM_SqliteAllRows/1000000", "", "<= 1.20x"},
+            {"  peak MB", "BM_ListEveryCard/1000000", "peak_MB", "", "", "<= 250 MB"},
+            {"appointment export, whole archive 100k, ms", "BM_AppointmentExport/100000", "",
+             "BM_SqliteHtmlAppointments/100000", "", "<= 1.20x"},
+            {"  beside cat", "BM_AppointmentExport/100000", "", "BM_CatAppointments/100000", "", ""},
+            {"protocol export 100k, ms", "BM_ProtocolExport/100000", "", "BM_SqliteHtmlProtocol/100000", "",
+             "<= 1.20x"},
+            {"  beside cat", "BM_ProtocolExport/100000", "", "BM_CatProtocol/100000", "", ""},
+        },
+        [](const BenchPairs::Reporter& reporter) {
+            BenchPairs::printSlope(reporter, "every card listed, growth 100k to 1M (time)", "BM_ListEveryCard/100000",
+                                   "BM_ListEveryCard/1000000", 10);
+        });
 }

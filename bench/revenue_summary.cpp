@@ -56,10 +56,14 @@ BENCHMARK(BM_GrepCountRossi) SIZES;
 BENCHMARK(BM_SummaryOfRossi) SIZES;
 
 int main(int argc, char** argv) {
-    return BenchPairs::run(argc, argv, {
-        {"revenue summary of the year 100k, ms", "BM_SummaryOfTheYear/100000", "", "BM_GrepCountYear/100000", "", "<= 2.00x"},
-        {"revenue summary of the year 1M, ms", "BM_SummaryOfTheYear/1000000", "", "BM_GrepCountYear/1000000", "", ""},
-        {"revenue summary of Rossi 100k, ms", "BM_SummaryOfRossi/100000", "", "BM_GrepCountRossi/100000", "", ""},
-        {"revenue summary of Rossi 1M, ms", "BM_SummaryOfRossi/1000000", "", "BM_GrepCountRossi/1000000", "", ""},
-    });
+    return BenchPairs::run(
+        argc, argv,
+        {
+            {"revenue summary of the year 100k, ms", "BM_SummaryOfTheYear/100000", "", "BM_GrepCountYear/100000", "",
+             "<= 2.00x"},
+            {"revenue summary of the year 1M, ms", "BM_SummaryOfTheYear/1000000", "", "BM_GrepCountYear/1000000", "",
+             ""},
+            {"revenue summary of Rossi 100k, ms", "BM_SummaryOfRossi/100000", "", "BM_GrepCountRossi/100000", "", ""},
+            {"revenue summary of Rossi 1M, ms", "BM_SummaryOfRossi/1000000", "", "BM_GrepCountRossi/1000000", "", ""},
+        });
 }

@@ -3,9 +3,9 @@
 // the sound are written only when missing, so a rebuild never resets a
 // changed password; the guide is written every time, so it always holds the
 // current help texts.
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "app/Crypt.h"

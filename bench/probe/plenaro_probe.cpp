@@ -26,11 +26,11 @@
 #include "clienti/TfrmExpClienti.h"
 #include "platform/ProgramFolder.h"
 #include "protocollo/TfrmExpProtocollo.h"
-#include "ui/Messages.h"
-#include "ui/RecordList.h"
 #include "support/AppointmentArchive.h"
 #include "support/ClientArchive.h"
 #include "support/ProtocolArchive.h"
+#include "ui/Messages.h"
+#include "ui/RecordList.h"
 
 namespace {
 
@@ -103,8 +103,7 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     ProgramFolder::set(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "export") == 0) return exportWindow([] { return std::make_unique<TfrmExpClienti>(); });
-    if (std::strcmp(argv[1], "expapp") == 0)
-        return exportWindow([] { return std::make_unique<TfrmExpScadenzario>(); });
+    if (std::strcmp(argv[1], "expapp") == 0) return exportWindow([] { return std::make_unique<TfrmExpScadenzario>(); });
     if (std::strcmp(argv[1], "expprot") == 0 && argc > 3) {
         const QString file = QString::fromLocal8Bit(argv[3]);
         return exportWindow([&] { return std::make_unique<TfrmExpProtocollo>(nullptr, file); });

@@ -16,8 +16,9 @@
 
 namespace BenchArchive {
 
-inline const char* kServices[] = {"Consulenza fiscale", "Dichiarazione dei redditi", "Visura catastale",
-                                  "Contratto di locazione", "Successione", "Perizia tecnica"};
+inline const char* kServices[] = {"Consulenza fiscale", "Dichiarazione dei redditi",
+                                  "Visura catastale",   "Contratto di locazione",
+                                  "Successione",        "Perizia tecnica"};
 
 // The folder holding "Archivio_Appuntamenti.pro" with that many
 // appointments, all of 2025; one client in eight is a Rossi.

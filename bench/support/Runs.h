@@ -17,8 +17,8 @@ namespace BenchRuns {
 // `grep -c -a` with the arguments given, over file: what it printed.
 inline QByteArray grepCount(const QStringList& arguments, const QString& file) {
     QProcess grep;
-    grep.start(QStringLiteral("grep"), QStringList{QStringLiteral("-c"), QStringLiteral("-a")} + arguments +
-                                           QStringList{file});
+    grep.start(QStringLiteral("grep"),
+               QStringList{QStringLiteral("-c"), QStringLiteral("-a")} + arguments + QStringList{file});
     grep.waitForFinished(-1);
     return grep.readAllStandardOutput();
 }

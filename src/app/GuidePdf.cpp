@@ -12,9 +12,9 @@
 namespace {
 
 QString section(const QString& title, const QStringList& paragraphs, bool breakBefore) {
-    QString out = QStringLiteral("<h1%1>").arg(breakBefore ? QStringLiteral(" style=\"page-break-before: always\"")
-                                                           : QString()) +
-                  title.toHtmlEscaped() + QStringLiteral("</h1>\n");
+    QString out =
+        QStringLiteral("<h1%1>").arg(breakBefore ? QStringLiteral(" style=\"page-break-before: always\"") : QString()) +
+        title.toHtmlEscaped() + QStringLiteral("</h1>\n");
     for (const QString& p : paragraphs) out += QStringLiteral("<p>") + p.toHtmlEscaped() + QStringLiteral("</p>\n");
     return out;
 }
@@ -32,10 +32,11 @@ QString html() {
         ".subtitle { font-size: 18pt; color: #1f4e6e; }"
         ".publisher { font-size: 12pt; color: #555555; }"
         "</style></head><body>");
-    h += QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>"
-                        "<p class=\"cover\" align=\"center\">Plenaro</p>"
-                        "<p class=\"subtitle\" align=\"center\">Guida all'utilizzo del software</p>"
-                        "<p>&nbsp;</p>");
+    h += QStringLiteral(
+        "<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>"
+        "<p class=\"cover\" align=\"center\">Plenaro</p>"
+        "<p class=\"subtitle\" align=\"center\">Guida all'utilizzo del software</p>"
+        "<p>&nbsp;</p>");
     h += QStringLiteral("<p class=\"publisher\" align=\"center\">") + Publisher::notice().toHtmlEscaped() +
          QStringLiteral("<br>") + Publisher::webSiteShown().toHtmlEscaped() + QStringLiteral(" &middot; ") +
          Publisher::contact().toHtmlEscaped() + QStringLiteral("</p>");
@@ -57,8 +58,8 @@ bool write(const QString& path) {
     pdf.setTitle(QStringLiteral("Plenaro - Guida all'utilizzo del software"));
     pdf.setCreator(Publisher::name());
     // The document adds its own 2 cm margins and the page numbers.
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     pdf.setResolution(300);
 
     QTextDocument doc;

@@ -37,15 +37,9 @@ QList<HelpTopic> guides() {
 QList<HelpTopic> others() {
     // Exports, summaries and histories of the apps, in tile order.
     return {
-        expClientiHelpTopic(),
-        storicoChiamateHelpTopic(),
-        riepChiamateOggiHelpTopic(),
-        expChiamateHelpTopic(),
-        expPraticheHelpTopic(),
-        visualizzazioneAppuntamentiHelpTopic(),
-        expScadenzarioHelpTopic(),
-        riepProtocolloHelpTopic(),
-        expProtocolloHelpTopic(),
+        expClientiHelpTopic(),     storicoChiamateHelpTopic(), riepChiamateOggiHelpTopic(),
+        expChiamateHelpTopic(),    expPraticheHelpTopic(),     visualizzazioneAppuntamentiHelpTopic(),
+        expScadenzarioHelpTopic(), riepProtocolloHelpTopic(),  expProtocolloHelpTopic(),
     };
 }
 

@@ -8,12 +8,12 @@
 #include <QSvgRenderer>
 
 #include "app/HelpTopics.h"
-#include "app/TfrmInfo.h"
 #include "app/Publisher.h"
+#include "app/TfrmInfo.h"
 #include "platform/Formats.h"
+#include "ui/Desktop.h"
 #include "ui/Help.h"
 #include "ui/Resources.h"
-#include "ui/Desktop.h"
 
 namespace {
 
@@ -73,8 +73,10 @@ void TTileButton::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     static QSvgRenderer background(QStringLiteral(":/img/avvio/pulsante.svg"));
     background.render(&p, rect());
-    if (isDown()) p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(0, 0, 0, 40));
-    else if (underMouse()) p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 255, 40));
+    if (isDown())
+        p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(0, 0, 0, 40));
+    else if (underMouse())
+        p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 255, 40));
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(15);
@@ -103,10 +105,10 @@ void TfrmAvvio::FormCreate() {
     container_ = new QWidget(this);
     container_->setObjectName(QStringLiteral("panAvvio"));
     container_->resize(kContainer);
-    container_->setStyleSheet(QStringLiteral(
-        "QToolButton { border: none; background: transparent; border-radius: 6px; }"
-        "QToolButton:hover { background: rgba(64, 138, 179, 28); }"
-        "QToolButton:focus { border: 1px dotted #2f6f9f; }"));
+    container_->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; border-radius: 6px; }"
+                       "QToolButton:hover { background: rgba(64, 138, 179, 28); }"
+                       "QToolButton:focus { border: 1px dotted #2f6f9f; }"));
     QWidget* c = container_;
 
     // Title band.
@@ -115,12 +117,12 @@ void TfrmAvvio::FormCreate() {
     picture(c, QStringLiteral("icoTitolo"), QStringLiteral(":/img/avvio/titolo.svg"), QRect(376, 14, 340, 56));
     picture(c, QStringLiteral("icoSottotitolo"), QStringLiteral(":/img/avvio/sottotitolo.svg"),
             QRect(378, 70, 340, 26));
-    auto* info = clickable(c, QStringLiteral("imgInfo"), QStringLiteral(":/img/avvio/info.svg"),
-                           QStringLiteral("Informazioni"), QStringLiteral("Informazioni su Plenaro"),
-                           QRect(20, 28, 56, 56));
-    auto* guida = clickable(c, QStringLiteral("imgGuida"), QStringLiteral(":/img/avvio/guida.svg"),
-                            QStringLiteral("Guida"), QStringLiteral("Guida all'utilizzo del software"),
-                            QRect(918, 28, 56, 56));
+    auto* info =
+        clickable(c, QStringLiteral("imgInfo"), QStringLiteral(":/img/avvio/info.svg"), QStringLiteral("Informazioni"),
+                  QStringLiteral("Informazioni su Plenaro"), QRect(20, 28, 56, 56));
+    auto* guida =
+        clickable(c, QStringLiteral("imgGuida"), QStringLiteral(":/img/avvio/guida.svg"), QStringLiteral("Guida"),
+                  QStringLiteral("Guida all'utilizzo del software"), QRect(918, 28, 56, 56));
     connect(info, &QToolButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(guida, &QToolButton::clicked, this, &TfrmAvvio::imgGuidaClick);
 
@@ -145,13 +147,12 @@ void TfrmAvvio::FormCreate() {
     // Footer band.
     shape(c, QStringLiteral("shpCalce"), QRect(0, 616, 994, 76), 12);
     auto* copyright = clickable(c, QStringLiteral("imgCopyright"), QStringLiteral(":/img/avvio/copyright.svg"),
-                                QStringLiteral("Note sul software"), Publisher::notice(),
-                                QRect(20, 628, 240, 52));
-    auto* sito = clickable(c, QStringLiteral("icoSito"), QStringLiteral(":/img/avvio/web.svg"),
-                           QStringLiteral("Sito web"), QStringLiteral("Visita il sito ") + Publisher::webSiteShown(),
-                           QRect(471, 626, 52, 52));
-    auto* esci = clickable(c, QStringLiteral("imgEsci"), QStringLiteral(":/img/avvio/esci.svg"),
-                           QStringLiteral("Esci"), QStringLiteral("Esci da Plenaro"), QRect(918, 626, 56, 56));
+                                QStringLiteral("Note sul software"), Publisher::notice(), QRect(20, 628, 240, 52));
+    auto* sito =
+        clickable(c, QStringLiteral("icoSito"), QStringLiteral(":/img/avvio/web.svg"), QStringLiteral("Sito web"),
+                  QStringLiteral("Visita il sito ") + Publisher::webSiteShown(), QRect(471, 626, 52, 52));
+    auto* esci = clickable(c, QStringLiteral("imgEsci"), QStringLiteral(":/img/avvio/esci.svg"), QStringLiteral("Esci"),
+                           QStringLiteral("Esci da Plenaro"), QRect(918, 626, 56, 56));
     connect(copyright, &QToolButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(sito, &QToolButton::clicked, this, &TfrmAvvio::icoSitoClick);
     connect(esci, &QToolButton::clicked, this, &TfrmAvvio::imgEsciClick);

@@ -6,10 +6,10 @@
 
 #include "app/HelpTopics.h"
 #include "platform/ProgramFolder.h"
+#include "ui/Desktop.h"
 #include "ui/Link.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
-#include "ui/Desktop.h"
 
 TfrmGuida::TfrmGuida(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmGuida"));
@@ -36,8 +36,8 @@ TfrmGuida::TfrmGuida(QWidget* owner) : TForm(owner) {
     txtGuida->setAccessibleName(QStringLiteral("Testo della guida"));
 
     auto* imgPDF = new TPictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/img/btn/pdf.svg"),
-                                      QStringLiteral("Guida in PDF"),
-                                      QStringLiteral("Visualizza guida in formato PDF"), this, QSize(36, 36));
+                                      QStringLiteral("Guida in PDF"), QStringLiteral("Visualizza guida in formato PDF"),
+                                      this, QSize(36, 36));
     imgPDF->setIconSize(QSize(32, 32));
     imgPDF->move(18, 482);
     lnkWeb = new TLink(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), this);

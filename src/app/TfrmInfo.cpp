@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "app/Publisher.h"
+#include "ui/Desktop.h"
 #include "ui/Link.h"
 #include "ui/PictureButton.h"
 #include "ui/Resources.h"
-#include "ui/Desktop.h"
 
 namespace {
 
@@ -102,8 +102,10 @@ void TfrmSplash::btnChiudiClick() { close(); }
 
 void TfrmSplash::FormShow() {
     // Centred on its owner, or on the screen when it has none.
-    if (QWidget* o = parentWidget()) move(o->window()->geometry().center() - rect().center());
-    else centreOnScreen();
+    if (QWidget* o = parentWidget())
+        move(o->window()->geometry().center() - rect().center());
+    else
+        centreOnScreen();
 }
 
 void TfrmSplash::open(QWidget* owner) {

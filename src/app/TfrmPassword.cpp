@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/Controls.h"
-#include "app/TfrmAvvio.h"
 #include "app/Crypt.h"
+#include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
 #include "platform/Cp1252.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Text.h"
+#include "ui/Controls.h"
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
@@ -65,9 +65,7 @@ QLineEdit* passwordEdit(QWidget* parent, const QString& name, const QRect& at) {
     return e;
 }
 
-QLabel* hiddenMemory(QWidget* parent) {
-    return Controls::hiddenLabel(QStringLiteral("lblMemory"), parent);
-}
+QLabel* hiddenMemory(QWidget* parent) { return Controls::hiddenLabel(QStringLiteral("lblMemory"), parent); }
 
 }  // namespace
 
@@ -108,8 +106,8 @@ TfrmPassword::TfrmPassword(QWidget* owner) : TForm(owner) {
     txtPassword = passwordEdit(this, QStringLiteral("txtPassword"), QRect(96, 46, 316, 26));
     txtPassword->setAccessibleName(QStringLiteral("Password"));
 
-    btnCambiaPassword = button(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"),
-                               QRect(96, 104, 136, 30));
+    btnCambiaPassword =
+        button(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), QRect(96, 104, 136, 30));
     cmdOK = button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(242, 104, 80, 30));
     cmdEsci = button(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"), QRect(332, 104, 80, 30));
     cmdOK->setEnabled(false);
@@ -231,8 +229,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* owner) : TForm(owner) {
 }
 
 void TfrmCambiaPassword::updateOK() {
-    cmdOK->setEnabled(!Text::trim(txtPasswordOld->text()).isEmpty() &&
-                      !Text::trim(txtPasswordNew->text()).isEmpty() &&
+    cmdOK->setEnabled(!Text::trim(txtPasswordOld->text()).isEmpty() && !Text::trim(txtPasswordNew->text()).isEmpty() &&
                       !Text::trim(txtConferma->text()).isEmpty());
 }
 

@@ -33,8 +33,7 @@ void TfrmZoom::fit() {
     panFoto->resize(area);
     imgFoto->setGeometry(QRect(QPoint(0, 0), area));
     panFoto->move(qMax(0, (width() - area.width()) / 2), qMax(0, (height() - area.height()) / 2));
-    if (!picture_.isNull())
-        imgFoto->setPixmap(picture_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!picture_.isNull()) imgFoto->setPixmap(picture_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TfrmZoom::FormShow() { fit(); }

@@ -19,6 +19,7 @@
 #include "appuntamenti/TfrmStampaScadenza.h"
 #include "appuntamenti/TfrmTrovaScadenze.h"
 #include "appuntamenti/TfrmWhatsApp_Message.h"
+#include "archive/Slideshow.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
 #include "chiamate/TfrmChiamate.h"
@@ -26,12 +27,11 @@
 #include "chiamate/TfrmRiepChiamateOggi.h"
 #include "chiamate/TfrmStampaChiamata.h"
 #include "chiamate/TfrmTrovaChiamate.h"
-#include "archive/Slideshow.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
 #include "clienti/TfrmExpClienti.h"
-#include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
+#include "clienti/TfrmStoricoChiamate.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/TfrmStampaDipendenti.h"
@@ -105,8 +105,7 @@ void WindowSet::bindLauncher(TfrmAvvio* launcher) {
 }
 
 void WindowSet::buildRemaining() {
-    while (buildNext()) {
-    }
+    while (buildNext()) {}
 }
 
 bool WindowSet::buildNext() {

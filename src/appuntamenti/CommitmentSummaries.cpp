@@ -28,9 +28,9 @@ std::optional<bool> doneOf(const Record& card) {
 namespace AppointmentLines {
 
 const std::vector<LinePart>& parts() {
-    static const std::vector<LinePart> p = {{"Data: ", "Data", 10},         {"  Ora: ", "Ora", 5},
-                                            {"  ", "Causale", 42},          {"  Cliente: ", "Contatto", 30},
-                                            {"  Cel. ", "Cel", 14},         {"  Importo: \u20AC ", "Importo", -1}};
+    static const std::vector<LinePart> p = {{"Data: ", "Data", 10}, {"  Ora: ", "Ora", 5},
+                                            {"  ", "Causale", 42},  {"  Cliente: ", "Contatto", 30},
+                                            {"  Cel. ", "Cel", 14}, {"  Importo: \u20AC ", "Importo", -1}};
     return p;
 }
 
@@ -38,8 +38,8 @@ const std::vector<LinePart>& parts() {
 
 TCommitmentSummary::TCommitmentSummary(QWidget* owner, const QString& objectName, const QString& caption,
                                        const QString& printTitle)
-    : TSummaryList(owner, {objectName, caption, printTitle, ArchiveFiles::Appuntamenti,
-                           &Layouts::TSchedaAppuntamento(), AppointmentLines::parts(), QSize(1300, 600)}) {}
+    : TSummaryList(owner, {objectName, caption, printTitle, ArchiveFiles::Appuntamenti, &Layouts::TSchedaAppuntamento(),
+                           AppointmentLines::parts(), QSize(1300, 600)}) {}
 
 TfrmConfermati::TfrmConfermati(QWidget* owner)
     : TCommitmentSummary(owner, QStringLiteral("frmConfermati"), QStringLiteral(" Riepilogo impegni da assolvere"),

@@ -61,9 +61,7 @@ const std::vector<CardRule>& periodRules() {
         picked(kMeseInizio, "mese di inizio"),
         picked(kGiornoFine, "giorno di fine"),
         picked(kMeseFine, "mese di fine"),
-        [](const CardValues& v) {
-            return DateRules::interval(startDate(v), endDate(v), kGiornoInizio, kGiornoFine);
-        },
+        [](const CardValues& v) { return DateRules::interval(startDate(v), endDate(v), kGiornoInizio, kGiornoFine); },
     };
     return rules;
 }

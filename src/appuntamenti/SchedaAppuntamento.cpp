@@ -1,8 +1,8 @@
 #include "appuntamenti/SchedaAppuntamento.h"
 
-#include "platform/Formats.h"
 #include "archive/RecordWindow.h"
 #include "archive/TestoCorto.h"
+#include "platform/Formats.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ const CardLook& look() {
         l.reportName = QStringLiteral("repScheda");
         l.documentTitle = QStringLiteral("Scheda Appuntamento");
         l.titleHeight = 34;
-        l.title = {.pointSize = 9, .bold = true, .fill = QColor(0xdc, 0xe8, 0xf2), .framed = true,
-                   .align = Qt::AlignCenter};
+        l.title = {
+            .pointSize = 9, .bold = true, .fill = QColor(0xdc, 0xe8, 0xf2), .framed = true, .align = Qt::AlignCenter};
         l.framedRowsOf(kCaption, l.titleHeight + 12, 54);  // room for three lines of a 250-character text
         l.caption = {.pointSize = 7, .bold = true};
         l.value = {.pointSize = 7};

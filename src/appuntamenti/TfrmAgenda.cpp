@@ -22,12 +22,12 @@
 #include "ui/Controls.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
-#include "ui/TfrmCalendario.h"
 #include "ui/PictureButton.h"
 #include "ui/RecordList.h"
 #include "ui/Resources.h"
 #include "ui/Sound.h"
 #include "ui/StatusLine.h"
+#include "ui/TfrmCalendario.h"
 
 namespace {
 
@@ -138,10 +138,9 @@ TfrmAgenda::TfrmAgenda(QWidget* owner) : TAppWindow(owner) {
         button(QStringLiteral("btnGiorno"), QStringLiteral(":/img/btn/giorno.svg"), QStringLiteral("Del giorno"),
                QStringLiteral("Appuntamenti del giorno"),
                QStringLiteral("Visualizza gli appuntamenti del giorno selezionato nel calendario."));
-    TPictureButton* mese =
-        button(QStringLiteral("btnMese"), QStringLiteral(":/img/btn/mese.svg"), QStringLiteral("Del mese"),
-               QStringLiteral("Appuntamenti del mese"),
-               QStringLiteral("Visualizza gli appuntamenti del mese selezionato nel calendario."));
+    TPictureButton* mese = button(QStringLiteral("btnMese"), QStringLiteral(":/img/btn/mese.svg"),
+                                  QStringLiteral("Del mese"), QStringLiteral("Appuntamenti del mese"),
+                                  QStringLiteral("Visualizza gli appuntamenti del mese selezionato nel calendario."));
     periods->insertWidget(0, giorno);
     periods->insertWidget(1, mese);
     connect(giorno, &QAbstractButton::clicked, this, &TfrmAgenda::btnGiornoClick);
@@ -166,8 +165,8 @@ TfrmAgenda::TfrmAgenda(QWidget* owner) : TAppWindow(owner) {
          "Invia con WhatsApp il promemoria dell'appuntamento selezionato.", &TfrmAgenda::btnWhatsAppClick},
     };
     const Command right_[] = {
-        {"imgGuida", ":/img/btn/guida.svg", "Guida", "Guida",
-         "Visualizza la pagina della guida sensibile al contesto.", &TfrmAgenda::imgGuidaClick},
+        {"imgGuida", ":/img/btn/guida.svg", "Guida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+         &TfrmAgenda::imgGuidaClick},
         {"imgEsci", ":/img/btn/esci.svg", "Esci", "Esci", "Esci da questo ambiente di lavoro.",
          &TfrmAgenda::imgEsciClick},
     };
@@ -243,8 +242,8 @@ void TfrmAgenda::btnCaricaListaClick() {
     leftOut.showIn(lblEscluse_);
     const int n = lstRecords_->count();
     lblTotale_->setText(n == 0   ? QStringLiteral("Nessun appuntamento imminente.")
-                       : n == 1 ? QStringLiteral("1 appuntamento imminente.")
-                                : QStringLiteral("%1 appuntamenti imminenti.").arg(n));
+                        : n == 1 ? QStringLiteral("1 appuntamento imminente.")
+                                 : QStringLiteral("%1 appuntamenti imminenti.").arg(n));
     showPictures(n > 0);
     if (!complete) {
         // Not a silent empty agenda: the user must know the list may be short.

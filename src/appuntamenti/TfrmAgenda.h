@@ -25,8 +25,8 @@ public:
     static inline const QString kHelpTitle = QStringLiteral("App Agenda Appuntamenti");
     static inline const QString kTitoloStampa = QStringLiteral("Riepilogo appuntamenti imminenti");
     static inline const QString kSuono = QStringLiteral("Avviso.mp3");  // in the program folder
-    static inline const QString kMsgListaVuota = QStringLiteral(
-        "Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.");
+    static inline const QString kMsgListaVuota =
+        QStringLiteral("Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.");
     static inline const QString kMsgSelezione = QStringLiteral(
         "Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
         "dell'appuntamento prima di fare clic sull'icona di WhatsApp.");

@@ -30,8 +30,8 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(QWidget* owner) : TRecordWindow(own
     buildSections();
 
     RecordWindowDescription desc;
-    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                              "cmdDuplica", "cmdTrova"});
+    addStandardButtons(
+        desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva", "cmdDuplica", "cmdTrova"});
     desc.buttons.push_back(
         standardButton("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")));
     desc.buttons.push_back(standardButton("cmdStampa"));
@@ -63,19 +63,26 @@ void TfrmArchivio_Scadenze::buildSections() {
     // (1) When: the date from the calendar, the hour and minutes from their lists.
     QGridLayout* g = addSection(QStringLiteral("sezAppuntamento"), QStringLiteral("appuntamento"),
                                 QStringLiteral("Data e ora dell'appuntamento"), 0);
-    QVBoxLayout* data = labeledField({.field = "Data", .label = "Data appuntamento:", .kind = FieldKind::Date,
-                                      .required = CardRules::needs("la data dell'appuntamento."), .width = 110});
+    QVBoxLayout* data = labeledField({.field = "Data",
+                                      .label = "Data appuntamento:",
+                                      .kind = FieldKind::Date,
+                                      .required = CardRules::needs("la data dell'appuntamento."),
+                                      .width = 110});
     g->addLayout(withButton(data, fieldButton("impData", ":/img/btn/data.svg", "Scegli la data dal calendario",
                                               "Importa la data dal calendario.", "Data", [this] { impDataClick(); })),
                  0, 0, Qt::AlignBottom);
-    placeField(g, 0, 1, 1, {.field = "OreApp", .label = "Ore:", .kind = FieldKind::PickList, .entries = hours,
-                            .width = 62});
-    placeField(g, 0, 2, 1, {.field = "MinutiApp", .label = "Minuti:", .kind = FieldKind::PickList,
-                            .entries = minutes, .width = 62});
-    QWidget* avviso = placeField(
-        g, 0, 3, 1,
-        {.field = "Avviso", .label = "Giorni di preavviso:", .rules = FieldKinds::DigitsOnly,
-         .required = CardRules::needs("i giorni di preavviso rispetto alla data dell'appuntamento."), .width = 70});
+    placeField(g, 0, 1, 1,
+               {.field = "OreApp", .label = "Ore:", .kind = FieldKind::PickList, .entries = hours, .width = 62});
+    placeField(
+        g, 0, 2, 1,
+        {.field = "MinutiApp", .label = "Minuti:", .kind = FieldKind::PickList, .entries = minutes, .width = 62});
+    QWidget* avviso =
+        placeField(g, 0, 3, 1,
+                   {.field = "Avviso",
+                    .label = "Giorni di preavviso:",
+                    .rules = FieldKinds::DigitsOnly,
+                    .required = CardRules::needs("i giorni di preavviso rispetto alla data dell'appuntamento."),
+                    .width = 70});
     // Left empty, the notice is no days at all.
     TypingRules::onExit(avviso, [](const QString& s) { return Text::trim(s).isEmpty() ? QStringLiteral("0") : s; });
     g->setColumnStretch(4, 1);
@@ -85,20 +92,24 @@ void TfrmArchivio_Scadenze::buildSections() {
     g = addSection(QStringLiteral("sezServizi"), QStringLiteral("servizi_richiesti"),
                    QStringLiteral("Agente e servizi richiesti"), 4);
     placeField(g, 0, 0, 2, {.field = "Tipologia", .label = "Agente:"});
-    placeField(g, 1, 0, 4, {.field = "Causale", .label = "Servizi richiesti dal cliente:",
-                            .required = CardRules::needs("i servizi richiesti dal cliente.")});
+    placeField(g, 1, 0, 4,
+               {.field = "Causale",
+                .label = "Servizi richiesti dal cliente:",
+                .required = CardRules::needs("i servizi richiesti dal cliente.")});
     placeField(g, 2, 0, 4, {.field = "Dettagli", .label = "Dettagli:"});
 
     // (3) The client, imported from the client archive or typed.
     g = addSection(QStringLiteral("sezCliente"), QStringLiteral("anagrafica"), QStringLiteral("Dati del cliente"), 3);
-    QVBoxLayout* contatto = labeledField({.field = "Contatto", .label = "Cognome e nome:",
-                                          .required = CardRules::needs("il nome del cliente.")});
+    QVBoxLayout* contatto = labeledField(
+        {.field = "Contatto", .label = "Cognome e nome:", .required = CardRules::needs("il nome del cliente.")});
     g->addLayout(withButton(contatto, fieldButton("impContatto", ":/img/btn/cliente.svg", "Importa un cliente",
                                                   "Importa i dati dall'archivio anagrafico dei clienti.", "Contatto",
                                                   [this] { impContattoClick(); })),
                  0, 0, 1, 3);
     placeField(g, 1, 0, 1, {.field = "Tel", .label = "Telefono:"});
-    QVBoxLayout* cel = labeledField({.field = "Cel", .label = "Cellulare:", .rules = FieldKinds::DigitsOnly,
+    QVBoxLayout* cel = labeledField({.field = "Cel",
+                                     .label = "Cellulare:",
+                                     .rules = FieldKinds::DigitsOnly,
                                      .required = CardRules::needs("il numero di cellulare del cliente.")});
     g->addLayout(withButton(cel, fieldButton("btnWhatsApp", ":/img/btn/conferma_whatsapp.svg",
                                              "Conferma l'appuntamento tramite WhatsApp",
@@ -115,8 +126,11 @@ void TfrmArchivio_Scadenze::buildSections() {
     auto* importo = static_cast<QLineEdit*>(
         placeField(g, 0, 1, 1, {.field = "Importo", .label = "Importo:", .kind = FieldKind::Amount, .width = 140}));
     importo->setAlignment(Qt::AlignRight);
-    placeField(g, 0, 2, 1, {.field = "Ottemperata", .label = "Impegno assolto", .kind = FieldKind::Flag,
-                            .hint = "Spunta questa casella per indicare che l'impegno \u00E8 stato assolto."});
+    placeField(g, 0, 2, 1,
+               {.field = "Ottemperata",
+                .label = "Impegno assolto",
+                .kind = FieldKind::Flag,
+                .hint = "Spunta questa casella per indicare che l'impegno \u00E8 stato assolto."});
     g->setColumnStretch(0, 1);
 
     // (5) Free notes: the section's picture is their only caption.
@@ -136,13 +150,15 @@ void TfrmArchivio_Scadenze::newCard() {
 }
 
 // The date has no leaving rule of its own: it is tidied as the save begins.
-void TfrmArchivio_Scadenze::tidyBeforeSave() { setFieldText(QStringLiteral("Data"), fieldText(QStringLiteral("Data"))); }
+void TfrmArchivio_Scadenze::tidyBeforeSave() {
+    setFieldText(QStringLiteral("Data"), fieldText(QStringLiteral("Data")));
+}
 
 void TfrmArchivio_Scadenze::deriveFields() {
     if (fieldText(QStringLiteral("Importo")).isEmpty()) setFieldText(QStringLiteral("Importo"), QStringLiteral("0,00"));
     // The time is kept whole beside its hour and minutes, for the lists.
-    setFieldText(QStringLiteral("Ora"), Formats::hhmm(fieldText(QStringLiteral("OreApp")),
-                                                      fieldText(QStringLiteral("MinutiApp"))));
+    setFieldText(QStringLiteral("Ora"),
+                 Formats::hhmm(fieldText(QStringLiteral("OreApp")), fieldText(QStringLiteral("MinutiApp"))));
 }
 
 void TfrmArchivio_Scadenze::afterDuplicate() {
@@ -165,11 +181,9 @@ void TfrmArchivio_Scadenze::impDataClick() {
 
 void TfrmArchivio_Scadenze::impContattoClick() {
     // Client card field → appointment field.
-    importClient(TfrmTrovaClienti::Mode::Scadenze, {{"Cliente", "Contatto"},
-                                                   {"Recapito", "Tel"},
-                                                   {"TelCel", "Cel"},
-                                                   {"Email", "Email"},
-                                                   {"Estremi", "Luogo"}});
+    importClient(
+        TfrmTrovaClienti::Mode::Scadenze,
+        {{"Cliente", "Contatto"}, {"Recapito", "Tel"}, {"TelCel", "Cel"}, {"Email", "Email"}, {"Estremi", "Luogo"}});
 }
 
 void TfrmArchivio_Scadenze::btnWhatsAppClick() {

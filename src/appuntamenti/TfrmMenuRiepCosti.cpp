@@ -45,9 +45,10 @@ QString textOf(const QWidget* control) { return Text::trim(TFieldEditor::of(cont
 TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     setObjectName(QStringLiteral("frmMenuRiepCosti"));
     setWindowTitle(QStringLiteral(" Plenaro - Riepilogo Incassi"));
-    setStyleSheet(QStringLiteral("TfrmMenuRiepCosti { background: #eef4f9; }"
-                                 "QGroupBox { font-weight: bold; color: #1f4e6e; }"
-                                 "QGroupBox QLabel { font-weight: normal; color: black; }"));
+    setStyleSheet(
+        QStringLiteral("TfrmMenuRiepCosti { background: #eef4f9; }"
+                       "QGroupBox { font-weight: bold; color: #1f4e6e; }"
+                       "QGroupBox QLabel { font-weight: normal; color: black; }"));
     Formats::apply();
 
     auto* picture = new QSvgWidget(QStringLiteral(":/img/avvio/incassi.svg"), this);
@@ -58,10 +59,9 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     txtAnno_->setFixedWidth(70);
     txtCliente_ = field(this, "txtCliente", 50);
     txtTarga_ = field(this, "txtTarga", 250);
-    auto* impCliente = TPictureButton::fieldButton(QStringLiteral("impCliente"), QStringLiteral(":/img/btn/cliente.svg"),
-                                                   QStringLiteral("Importa il cliente"),
-                                                   QStringLiteral("Importa il nome dall'archivio anagrafico dei clienti."),
-                                                   this);
+    auto* impCliente = TPictureButton::fieldButton(
+        QStringLiteral("impCliente"), QStringLiteral(":/img/btn/cliente.svg"), QStringLiteral("Importa il cliente"),
+        QStringLiteral("Importa il nome dall'archivio anagrafico dei clienti."), this);
 
     auto* filters = new QGridLayout;
     filters->setHorizontalSpacing(10);
@@ -80,8 +80,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
 
     // The two ends of the period: day and month picked, the year as typed above.
     const QStringList days = Formats::twoDigitRange(1, 31);
-    auto end = [&](const QString& title, const char* day, const char* month, const char* year,
-                   QComboBox** dayList, QComboBox** monthList, QLabel** yearLabel) {
+    auto end = [&](const QString& title, const char* day, const char* month, const char* year, QComboBox** dayList,
+                   QComboBox** monthList, QLabel** yearLabel) {
         auto* box = new QGroupBox(title, this);
         auto* h = new QHBoxLayout(box);
         h->setContentsMargins(12, 10, 12, 10);
@@ -120,7 +120,8 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere_->setStyleSheet(QStringLiteral("color: #b03a2e; font-weight: bold;"));
     lblAttendere_->hide();
-    btnVisualizza_ = Controls::pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"), this);
+    btnVisualizza_ =
+        Controls::pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"), this);
     btnVisualizza_->setMinimumWidth(170);
     QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     esci->setMinimumWidth(100);
@@ -164,7 +165,7 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
         lblAnnoInizio_->setText(Text::trim(year));
         lblAnnoFine_->setText(Text::trim(year));
     });
-    const QList<QWidget*> chain = {txtAnno_,      txtCliente_,     txtTarga_,    txtGiornoInizio_,
+    const QList<QWidget*> chain = {txtAnno_,       txtCliente_,    txtTarga_,    txtGiornoInizio_,
                                    txtMeseInizio_, txtGiornoFine_, txtMeseFine_, btnVisualizza_};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) KeyFilters::enterTo(chain[i], chain[i + 1]);
     setTabOrder(txtAnno_, txtCliente_);

@@ -40,12 +40,14 @@ QLabel* value(const QString& name, QWidget* parent) {
 QString leftOutText(qint64 count, qint64 first) {
     const QString n = QString::number(first);
     if (count == 1)
-        return QStringLiteral("Attenzione: 1 scheda non \u00E8 compresa nel riepilogo perch\u00E9 la data o l'importo "
-                              "non sono leggibili (\u00E8 la scheda n. ") +
+        return QStringLiteral(
+                   "Attenzione: 1 scheda non \u00E8 compresa nel riepilogo perch\u00E9 la data o l'importo "
+                   "non sono leggibili (\u00E8 la scheda n. ") +
                n + QStringLiteral(").");
     return QStringLiteral("Attenzione: ") + QString::number(count) +
-           QStringLiteral(" schede non sono comprese nel riepilogo perch\u00E9 la data o l'importo non sono leggibili "
-                          "(la prima \u00E8 la scheda n. ") +
+           QStringLiteral(
+               " schede non sono comprese nel riepilogo perch\u00E9 la data o l'importo non sono leggibili "
+               "(la prima \u00E8 la scheda n. ") +
            n + QStringLiteral(").");
 }
 
@@ -77,7 +79,8 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     lblTotCosti_ = value(QStringLiteral("lblTotCosti"), this);
     totals->addWidget(caption(QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), this), 0, 0);
     totals->addWidget(lblIntervallo_, 0, 1);
-    totals->addWidget(caption(QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale importi: \u20AC"), this), 1, 0);
+    totals->addWidget(caption(QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale importi: \u20AC"), this), 1,
+                      0);
     totals->addWidget(lblTotCosti_, 1, 1);
     totals->setColumnStretch(1, 1);
     v->addLayout(totals);
@@ -103,9 +106,9 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     stampa->setMinimumWidth(150);
     esci->setMinimumWidth(100);
-    auto* guida = new TPictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/img/btn/guida.svg"),
-                                     QStringLiteral("Guida"), QStringLiteral("Visualizza la guida in linea."), this,
-                                     QSize(36, 36));
+    auto* guida =
+        new TPictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/img/btn/guida.svg"), QStringLiteral("Guida"),
+                           QStringLiteral("Visualizza la guida in linea."), this, QSize(36, 36));
     bottom->addWidget(txtTrova_);
     bottom->addWidget(trova);
     bottom->addStretch(1);
@@ -113,9 +116,10 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     bottom->addWidget(esci);
     bottom->addWidget(guida);
     v->addLayout(bottom);
-    v->addWidget(new QLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
-                                           "fare di nuovo clic su Trova."),
-                            this));
+    v->addWidget(
+        new QLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
+                                  "fare di nuovo clic su Trova."),
+                   this));
 
     lblConta_ = Controls::hiddenLabel(QStringLiteral("lblConta"), this);
     quickFind_ = new TQuickFind(lstRecords_, txtTrova_, trova, TQuickFind::Opening::Keeps);
@@ -165,12 +169,12 @@ void TfrmRiepCosti::load(const RevenueQuery& query) {
     lblIntervallo_->setText(intervalText());
     // A total is shown only when every card could be read; a card that could
     // not is left out of it, and the user is told.
-    if (!readable) tellWhenShown(MsgKind::Error, Archive::kMsgAccesso);
+    if (!readable)
+        tellWhenShown(MsgKind::Error, Archive::kMsgAccesso);
     else {
         total_ = summary.total.text();
         lblTotCosti_->setText(total_);
-        if (summary.leftOut > 0)
-            tellWhenShown(MsgKind::Warning, leftOutText(summary.leftOut, summary.firstLeftOut));
+        if (summary.leftOut > 0) tellWhenShown(MsgKind::Warning, leftOutText(summary.leftOut, summary.firstLeftOut));
     }
 }
 
@@ -180,7 +184,8 @@ QString TfrmRiepCosti::clientText() const {
 }
 
 QString TfrmRiepCosti::intervalText() const {
-    return QStringLiteral("Dal   ") + Formats::date(query_.start) + QStringLiteral("   al   ") + Formats::date(query_.end);
+    return QStringLiteral("Dal   ") + Formats::date(query_.start) + QStringLiteral("   al   ") +
+           Formats::date(query_.end);
 }
 
 void TfrmRiepCosti::tellWhenShown(MsgKind kind, const QString& text) {
@@ -193,8 +198,8 @@ void TfrmRiepCosti::FormClose() { lstRecords_->clear(); }
 
 void TfrmRiepCosti::btnStampaClick() {
     if (lstRecords_->count() == 0) {
-        Msg::warning(this, QStringLiteral(
-                               "Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."));
+        Msg::warning(this,
+                     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."));
         return;
     }
     if (Msg::confirm(this, QStringLiteral("Si vuole stampare il presente riepilogo?")) == MsgAnswer::No) return;

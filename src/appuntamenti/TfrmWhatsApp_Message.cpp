@@ -27,8 +27,9 @@ QLineEdit* readOnlyField(const QString& name, const QString& accessibleName, QWi
 TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmWhatsApp_Message"));
     setWindowTitle(QStringLiteral(" Invio messaggio di WhatsApp"));
-    setStyleSheet(QStringLiteral("TfrmWhatsApp_Message { background: #eef4f9; }"
-                                 "QLineEdit[readOnly=\"true\"] { background: white; }"));
+    setStyleSheet(
+        QStringLiteral("TfrmWhatsApp_Message { background: #eef4f9; }"
+                       "QLineEdit[readOnly=\"true\"] { background: white; }"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(14, 12, 14, 12);
@@ -53,10 +54,10 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget* owner) : TForm(owner) {
     Controls::addLabeled(grid, 2, 0, 2, QStringLiteral("Cellulare:"), txtCel_);
     body->addLayout(grid, 1);
 
-    btnWhatsApp_ = new TPictureButton(QStringLiteral("btnWhatsApp"), QStringLiteral(":/img/btn/whatsapp.svg"),
-                                      QStringLiteral("Invia il promemoria con WhatsApp"),
-                                      QStringLiteral("Invia al cliente il promemoria dell'appuntamento."), this,
-                                      QSize(72, 72));
+    btnWhatsApp_ =
+        new TPictureButton(QStringLiteral("btnWhatsApp"), QStringLiteral(":/img/btn/whatsapp.svg"),
+                           QStringLiteral("Invia il promemoria con WhatsApp"),
+                           QStringLiteral("Invia al cliente il promemoria dell'appuntamento."), this, QSize(72, 72));
     btnWhatsApp_->setFocusPolicy(Qt::StrongFocus);
     body->addWidget(btnWhatsApp_, 0, Qt::AlignVCenter);
     outer->addLayout(body);

@@ -10,8 +10,8 @@ class TPictureButton;
 
 // The appointment a reminder is for, as the agenda's list shows it.
 struct Reminder {
-    QString date;       // "dd/mm/yyyy"
-    QString time;       // "hh:mm"
+    QString date;  // "dd/mm/yyyy"
+    QString time;  // "hh:mm"
     QString client;
     QString cellphone;  // as typed on the card
 };

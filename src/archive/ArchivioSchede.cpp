@@ -130,8 +130,7 @@ bool guard(QWidget* parent, const std::function<void()>& work, AccessBox box) {
     try {
         work();
         return true;
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     switch (box) {
     case AccessBox::Error: Msg::error(parent, kMsgAccesso); break;
     case AccessBox::Warning: Msg::warning(parent, kMsgAccesso); break;

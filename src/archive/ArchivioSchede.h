@@ -33,8 +33,8 @@ public:
     void open(const QString& fileName, const RecordLayout& layout) { open(fileName, layout.size()); }
 
     // Counts and indexes are 64-bit: a file past 2^31 records stays addressable.
-    qint64 count();              // whole records; a trailing partial record is ignored
-    void seek(qint64 index);     // 0 to count
+    qint64 count();             // whole records; a trailing partial record is ignored
+    void seek(qint64 index);    // 0 to count
     void read(Record& record);  // at the current index, then one on
     // Up to most whole records from the current index in one read, moving
     // on past them; returns how many were read (0 at the end).

@@ -6,9 +6,9 @@
 #include <QSaveFile>
 
 #include "platform/ProgramFolder.h"
+#include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
-#include "ui/Desktop.h"
 
 namespace {
 

@@ -51,9 +51,10 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt; color: #2f6f9f;"));
     lv->addWidget(lblTitolo_);
-    lv->addWidget(new QLabel(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco "
-                                            "da cercare e premere il pulsante Trova."),
-                             panContainer_));
+    lv->addWidget(
+        new QLabel(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco "
+                                  "da cercare e premere il pulsante Trova."),
+                   panContainer_));
     auto* findRow = new QHBoxLayout;
     txtTrova_ = new QLineEdit(panContainer_);
     txtTrova_->setObjectName(QStringLiteral("txtTrova"));
@@ -106,9 +107,8 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
             TPictureButton* b = fillButton(f, panCosti_);
             h->addWidget(b);
             const bool today = f.fill == EntryField::Fill::Today;
-            connect(b, &QAbstractButton::clicked, e, [e, today] {
-                e->setText(today ? Formats::date(Clock::today()) : Formats::time(Clock::time()));
-            });
+            connect(b, &QAbstractButton::clicked, e,
+                    [e, today] { e->setText(today ? Formats::date(Clock::today()) : Formats::time(Clock::time())); });
         }
         if (f.width > 0) h->addStretch();
         grid->addLayout(h, row++, 1);

@@ -18,7 +18,7 @@ class TRecordList;
 // One field of the entry panel, bound to the layout's field of that name;
 // its control is "txt" + field.
 struct EntryField {
-    enum class Kind { Text, Amount };  // an amount takes digits and the comma, and is written "0,00"
+    enum class Kind { Text, Amount };      // an amount takes digits and the comma, and is written "0,00"
     enum class Fill { None, Today, Now };  // a picture button beside the field writes the date or the time
 
     QString field;
@@ -38,11 +38,11 @@ struct EntriesWindowDescription {
     std::vector<LinePart> line;
     QString listedField;  // an entry whose trimmed field is empty stays in the file, unlisted
 
-    QString title;               // above the list
-    QString modifyInstruction;   // how to modify an entry of the list
-    QString totalCaption;        // beside the total
-    QString addText;             // "Aggiungi voce"
-    QString modifyText;          // "Modifica voce"
+    QString title;              // above the list
+    QString modifyInstruction;  // how to modify an entry of the list
+    QString totalCaption;       // beside the total
+    QString addText;            // "Aggiungi voce"
+    QString modifyText;         // "Modifica voce"
     QString printText = QStringLiteral("Stampa riepilogo");
     QString closeText = QStringLiteral("Chiudi");
 
@@ -57,8 +57,8 @@ class TEntriesWindow : public TForm {
 public:
     static inline const QString kMsgModificaVuota =
         QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce.");
-    static inline const QString kMsgSelezionare = QStringLiteral(
-        "Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica.");
+    static inline const QString kMsgSelezionare =
+        QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica.");
     static inline const QString kMsgInserita = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
     static inline const QString kMsgSalvata =
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");

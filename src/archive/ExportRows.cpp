@@ -103,7 +103,8 @@ void ExportRows::readCards(TArchivioSchede& archive, int first, int count, QByte
         bool straight = true;  // consecutive cards for consecutive rows
         while (b < wanted.size() && wanted[b].first - wanted[b - 1].first <= kGap &&
                (wanted[b].first - wanted[a].first + 1) * size <= kChunkBytes) {
-            straight = straight && wanted[b].first == wanted[b - 1].first + 1 && wanted[b].second == wanted[b - 1].second + 1;
+            straight =
+                straight && wanted[b].first == wanted[b - 1].first + 1 && wanted[b].second == wanted[b - 1].second + 1;
             ++b;
         }
         const qint64 from = wanted[a].first, span = wanted[b - 1].first - from + 1;
@@ -133,7 +134,8 @@ QString ExportRows::cell(int row, int column) const {
         page->cells.assign(size_t(count), QStringList());
         try {
             // Only an archive that is there: the grid never creates one.
-            const QString path = QDir::isAbsolutePath(desc_.archive) ? desc_.archive : ProgramFolder::file(desc_.archive);
+            const QString path =
+                QDir::isAbsolutePath(desc_.archive) ? desc_.archive : ProgramFolder::file(desc_.archive);
             if (!QFile::exists(path)) throw ArchiveError("missing: " + path.toStdString());
             TArchivioSchede archive;
             archive.open(desc_.archive, *desc_.layout);
@@ -195,6 +197,7 @@ bool ExportRows::write(SpreadsheetExport::Writer& sheet, ProgressWork* progress)
         return true;
     });
     if (!whole) return false;
-    if (print != fingerprint_) throw ArchiveError("the cards changed since the grid was filled: " + desc_.archive.toStdString());
+    if (print != fingerprint_)
+        throw ArchiveError("the cards changed since the grid was filled: " + desc_.archive.toStdString());
     return true;
 }

@@ -1,11 +1,11 @@
 #include "archive/ExportWindow.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "archive/ArchivioSchede.h"
 #include "archive/LeftOut.h"
@@ -13,13 +13,13 @@
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Controls.h"
+#include "ui/Desktop.h"
 #include "ui/Grid.h"
 #include "ui/Help.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 #include "ui/Progress.h"
 #include "ui/StatusLine.h"
-#include "ui/Desktop.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
     panInfo_ = new TStatusLine(QString(), this);
     outer->addWidget(panInfo_);
 
-    connect(makeButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/img/btn/excel.svg"),
-                       QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"), kHintEsporta),
+    connect(makeButton(QStringLiteral("cmdEsporta"), QStringLiteral(":/img/btn/excel.svg"), QStringLiteral("Esporta"),
+                       QStringLiteral("Esporta in Excel"), kHintEsporta),
             &QAbstractButton::clicked, this, &TExportWindow::cmdEsportaClick);
     connect(makeButton(QStringLiteral("cmdGuida"), QStringLiteral(":/img/btn/guida.svg"), QStringLiteral("Guida"),
                        QStringLiteral("Guida"), kHintGuida),
@@ -81,9 +81,7 @@ TPictureButton* TExportWindow::makeButton(const QString& name, const QString& pi
     return b;
 }
 
-void TExportWindow::addPanelAbove(QWidget* panel) {
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel);
-}
+void TExportWindow::addPanelAbove(QWidget* panel) { static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel); }
 
 void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     desc_ = desc;
@@ -196,7 +194,7 @@ void TExportWindow::cmdEsportaClick() {
         }
         if (Msg::confirm(this, kMsgEsportate) != MsgAnswer::No)
             Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(ProgramFolder::file(desc_.fileName)) +
-                        QLatin1Char('"'));
+                                    QLatin1Char('"'));
     } catch (const ArchiveError&) {
         // The cards are no longer those the grid shows: the earlier file stays.
         Msg::plain(this, Archive::kMsgAccesso);

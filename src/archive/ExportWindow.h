@@ -22,7 +22,7 @@ class TStatusLine;
 
 struct ExportWindowDescription {
     QString caption;
-    QString fileName;   // in the program folder, e.g. "Clienti.xls"
+    QString fileName;  // in the program folder, e.g. "Clienti.xls"
     QString sheetName;
     ColumnTable table;  // the grid's columns after "N.", and the sheet's
     QString helpTitle;
@@ -52,8 +52,7 @@ public:
         "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
         "Accertarsi che il file di Excel non sia gi\u00E0 aperto.");
     static inline const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-    static inline const QString kHintGuida =
-        QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+    static inline const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
     static inline const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
     // The names of the long work, in its progress window.
     static inline const QString kLavoroLettura = QStringLiteral("Lettura delle schede in corso\u2026");

@@ -9,8 +9,8 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/FieldCriteria.h"
-#include "report/ListReport.h"
 #include "platform/Text.h"
+#include "report/ListReport.h"
 #include "ui/Controls.h"
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
@@ -75,7 +75,7 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
 
     // Results panel, hidden until a search.
     auto* results = new TListPanel(QStringLiteral("panContainer"), QStringLiteral("Risultati della ricerca"),
-                                  desc_.instruction, true, this);
+                                   desc_.instruction, true, this);
     panContainer_ = results;
     list_ = results->list();
     list_->setSorted(desc_.sorted);
@@ -130,8 +130,9 @@ void TFindWindow::btnCercaClick() {
             ProgressWork work(this, kLavoroRicerca);
             list_->clear();
             LeftOut none;  // the criteria read only texts: nothing to leave out
-            cancelled = !RecordLines::read(lines, desc_.fileName, *desc_.layout, desc_.line,
-                                           [&criteria](const Record& r) { return criteria.matches(r); }, none, &work);
+            cancelled = !RecordLines::read(
+                lines, desc_.fileName, *desc_.layout, desc_.line,
+                [&criteria](const Record& r) { return criteria.matches(r); }, none, &work);
         },
         Archive::AccessBox::Plain);
     if (!ok) return;
@@ -153,8 +154,7 @@ void TFindWindow::lstRecordsDblClick(int row) {
     // without a word.
     try {
         chosen_ = RecordLines::recordOf(*list_, row, desc_.fileName, *desc_.layout);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     accept();
 }
 

@@ -21,7 +21,7 @@ class TRecordList;
 struct FindField {
     QString control;  // objectName of the search field
     QString label;
-    QString field;    // record field it is matched against
+    QString field;  // record field it is matched against
 };
 
 struct FindWindowDescription {

@@ -3,8 +3,7 @@
 namespace {
 
 std::vector<FieldDef> attachments() {
-    return {{"File01", 250}, {"File02", 250}, {"File03", 250},
-            {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250}};
+    return {{"File01", 250}, {"File02", 250}, {"File03", 250}, {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250}};
 }
 
 std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>& b) {
@@ -17,90 +16,118 @@ std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>&
 namespace Layouts {
 
 const RecordLayout& TSchedaCliente() {
-    static const RecordLayout l("TSchedaCliente",
-        join({{"Cliente", 50}, {"DataNasc", 30}, {"ComuneNasc", 50}, {"ProvNasc", 2}, {"Sesso", 1},
-              {"Recapito", 50}, {"IndirizzoRes", 50}, {"ProvRes", 2}, {"ComuneRes", 50}, {"CapRes", 5},
-              {"Estremi", 250}, {"TelCasa", 30}, {"TelUff", 30}, {"TelCel", 30}, {"Fax", 30},
-              {"Email", 50}, {"CodFisc", 16}, {"Carta", 30}, {"ScadeCarta", 30}, {"PartitaIva", 11},
-              {"Iban", 27}, {"Documento", 120}, {"Occupazione", 50}, {"Civile", 50}, {"Titoli", 120},
-              {"Prodotti", 120}, {"Zona", 50}, {"Questioni", 250}, {"Note", 250}, {"Ricontatta", 2}},
+    static const RecordLayout l(
+        "TSchedaCliente",
+        join({{"Cliente", 50},   {"DataNasc", 30},     {"ComuneNasc", 50},  {"ProvNasc", 2},    {"Sesso", 1},
+              {"Recapito", 50},  {"IndirizzoRes", 50}, {"ProvRes", 2},      {"ComuneRes", 50},  {"CapRes", 5},
+              {"Estremi", 250},  {"TelCasa", 30},      {"TelUff", 30},      {"TelCel", 30},     {"Fax", 30},
+              {"Email", 50},     {"CodFisc", 16},      {"Carta", 30},       {"ScadeCarta", 30}, {"PartitaIva", 11},
+              {"Iban", 27},      {"Documento", 120},   {"Occupazione", 50}, {"Civile", 50},     {"Titoli", 120},
+              {"Prodotti", 120}, {"Zona", 50},         {"Questioni", 250},  {"Note", 250},      {"Ricontatta", 2}},
              attachments()));
     return l;
 }
 
 const RecordLayout& TVoceServizio() {
     static const RecordLayout l("TVoceServizio",
-        {{"Data", 10}, {"Ora", 5}, {"Servizi", 54}, {"Agente", 28}, {"Importo", 15}});
+                                {{"Data", 10}, {"Ora", 5}, {"Servizi", 54}, {"Agente", 28}, {"Importo", 15}});
     return l;
 }
 
 const RecordLayout& TSchedaChiamata() {
-    static const RecordLayout l("TSchedaChiamata",
-        {{"Giorno", 2}, {"Mese", 10}, {"Anno", 4}, {"DataChiamata", 10}, {"Ore", 2}, {"Minuti", 2},
-         {"OraChiamata", 5}, {"Tipo", 20}, {"Oggetto", 250}, {"Esito", 250}, {"Grado", 50},
-         {"Durata", 50}, {"Cliente", 50}, {"CodFisc", 16}, {"Zona", 50}, {"Recapito", 50},
-         {"TelCel", 30}, {"Email", 50}, {"Note", 250}, {"Operatore", 120}});
+    static const RecordLayout l(
+        "TSchedaChiamata",
+        {{"Giorno", 2},    {"Mese", 10},       {"Anno", 4},     {"DataChiamata", 10}, {"Ore", 2},
+         {"Minuti", 2},    {"OraChiamata", 5}, {"Tipo", 20},    {"Oggetto", 250},     {"Esito", 250},
+         {"Grado", 50},    {"Durata", 50},     {"Cliente", 50}, {"CodFisc", 16},      {"Zona", 50},
+         {"Recapito", 50}, {"TelCel", 30},     {"Email", 50},   {"Note", 250},        {"Operatore", 120}});
     return l;
 }
 
 const RecordLayout& TSchedaProtocollo() {
-    static const RecordLayout l("TSchedaProtocollo",
-        join({{"Numero", 16}, {"Tipo", 20}, {"DataReg", 10}, {"Ufficio", 50}, {"Operatore", 50},
-              {"Categoria", 50}, {"Collocazione", 120}, {"Oggetto", 250}, {"DataSpe", 10},
-              {"DataRic", 10}, {"Formato", 50}, {"Pagine", 12}, {"Riferimenti", 250}, {"Note", 250},
-              {"Mittente", 120}, {"RecapitoMit", 120}, {"Destinatario", 120}, {"RecapitoDes", 120},
-              {"Copia", 250}},
-             attachments()));
+    static const RecordLayout l("TSchedaProtocollo", join({{"Numero", 16},
+                                                           {"Tipo", 20},
+                                                           {"DataReg", 10},
+                                                           {"Ufficio", 50},
+                                                           {"Operatore", 50},
+                                                           {"Categoria", 50},
+                                                           {"Collocazione", 120},
+                                                           {"Oggetto", 250},
+                                                           {"DataSpe", 10},
+                                                           {"DataRic", 10},
+                                                           {"Formato", 50},
+                                                           {"Pagine", 12},
+                                                           {"Riferimenti", 250},
+                                                           {"Note", 250},
+                                                           {"Mittente", 120},
+                                                           {"RecapitoMit", 120},
+                                                           {"Destinatario", 120},
+                                                           {"RecapitoDes", 120},
+                                                           {"Copia", 250}},
+                                                          attachments()));
     return l;
 }
 
 const RecordLayout& TSchedaAppuntamento() {
-    static const RecordLayout l("TSchedaAppuntamento",
-        {{"Data", 10}, {"OreApp", 2}, {"MinutiApp", 2}, {"Ora", 5}, {"Avviso", 3}, {"Tipologia", 50},
-         {"Causale", 250}, {"Dettagli", 250}, {"Contatto", 50}, {"Tel", 30}, {"Cel", 30},
-         {"Email", 50}, {"Luogo", 250}, {"Importo", 15}, {"Note", 250}, {"Ottemperata", 2}});
+    static const RecordLayout l("TSchedaAppuntamento", {{"Data", 10},
+                                                        {"OreApp", 2},
+                                                        {"MinutiApp", 2},
+                                                        {"Ora", 5},
+                                                        {"Avviso", 3},
+                                                        {"Tipologia", 50},
+                                                        {"Causale", 250},
+                                                        {"Dettagli", 250},
+                                                        {"Contatto", 50},
+                                                        {"Tel", 30},
+                                                        {"Cel", 30},
+                                                        {"Email", 50},
+                                                        {"Luogo", 250},
+                                                        {"Importo", 15},
+                                                        {"Note", 250},
+                                                        {"Ottemperata", 2}});
     return l;
 }
 
 const RecordLayout& TSchedaPratica() {
     static const RecordLayout l("TSchedaPratica", [] {
-        std::vector<FieldDef> f = {
-            {"Oggetto", 250}, {"Tipologia", 50}, {"Protocollo", 30}, {"Apertura", 10}, {"Chiusura", 10},
-            {"Stato", 30}, {"Documenti", 250}, {"Uffici", 250}, {"Consulente", 50}, {"Cliente", 50},
-            {"Recapito", 50}, {"IndirizzoRes", 50}, {"ComuneRes", 50}, {"ProvRes", 2}, {"CapRes", 5},
-            {"CodFisc", 16}, {"PartitaIva", 11}, {"Saldati", 250}, {"Sospesi", 250}, {"Note", 250},
-            {"Urgente", 2}};
-        for (int i = 1; i <= 32; ++i)
-            f.push_back({QStringLiteral("Doc%1").arg(i, 2, 10, QLatin1Char('0')), 50});
+        std::vector<FieldDef> f = {{"Oggetto", 250},   {"Tipologia", 50}, {"Protocollo", 30}, {"Apertura", 10},
+                                   {"Chiusura", 10},   {"Stato", 30},     {"Documenti", 250}, {"Uffici", 250},
+                                   {"Consulente", 50}, {"Cliente", 50},   {"Recapito", 50},   {"IndirizzoRes", 50},
+                                   {"ComuneRes", 50},  {"ProvRes", 2},    {"CapRes", 5},      {"CodFisc", 16},
+                                   {"PartitaIva", 11}, {"Saldati", 250},  {"Sospesi", 250},   {"Note", 250},
+                                   {"Urgente", 2}};
+        for (int i = 1; i <= 32; ++i) f.push_back({QStringLiteral("Doc%1").arg(i, 2, 10, QLatin1Char('0')), 50});
         return join(f, attachments());
     }());
     return l;
 }
 
 const RecordLayout& TSchedaDipendente() {
-    static const RecordLayout l("TSchedaDipendente",
-        join({{"Dipendente", 50}, {"Sesso", 1}, {"DataNasc", 10}, {"Cittadinanza", 50}, {"LuogoNasc", 50},
-              {"Indirizzo", 120}, {"Citta", 50}, {"Cap", 10}, {"Nazione", 50}, {"CodFisc", 16},
-              {"Civile", 50}, {"PartitaIva", 11}, {"Studio", 120}, {"Lingue", 120}, {"Email", 50},
-              {"Tel", 30}, {"Cel", 30}, {"Qualifica", 50}, {"Reparto", 50}, {"Disponibilita", 120},
-              {"Mansioni", 250}, {"Iban", 27}, {"DataAss", 10}, {"Retribuzione", 250}, {"Note", 250}},
+    static const RecordLayout l(
+        "TSchedaDipendente",
+        join({{"Dipendente", 50}, {"Sesso", 1},       {"DataNasc", 10},  {"Cittadinanza", 50},  {"LuogoNasc", 50},
+              {"Indirizzo", 120}, {"Citta", 50},      {"Cap", 10},       {"Nazione", 50},       {"CodFisc", 16},
+              {"Civile", 50},     {"PartitaIva", 11}, {"Studio", 120},   {"Lingue", 120},       {"Email", 50},
+              {"Tel", 30},        {"Cel", 30},        {"Qualifica", 50}, {"Reparto", 50},       {"Disponibilita", 120},
+              {"Mansioni", 250},  {"Iban", 27},       {"DataAss", 10},   {"Retribuzione", 250}, {"Note", 250}},
              attachments()));
     return l;
 }
 
 const RecordLayout& TVoceLavoro() {
     static const RecordLayout l("TVoceLavoro",
-        {{"Data", 10}, {"Attivita", 50}, {"Luogo", 28}, {"Orario", 28}, {"TotOre", 28}});
+                                {{"Data", 10}, {"Attivita", 50}, {"Luogo", 28}, {"Orario", 28}, {"TotOre", 28}});
     return l;
 }
 
 const RecordLayout& TSchedaLibro() {
-    static const RecordLayout l("TSchedaLibro",
-        join({{"Titolo", 120}, {"Autore", 50}, {"Nazione", 50}, {"Anno", 20}, {"Editore", 50},
-              {"Citta", 50}, {"Dewey", 12}, {"Genere", 50}, {"ISBN", 20}, {"Lingua", 50},
-              {"Originale", 120}, {"Traduttore", 50}, {"Collana", 120}, {"Curatore", 50},
-              {"Posizione", 120}, {"Etichetta", 50}, {"Formato", 50}, {"Volumi", 50}, {"Pagine", 20},
-              {"Prezzo", 20}, {"Giudizio", 250}, {"Note", 250}},
+    static const RecordLayout l(
+        "TSchedaLibro",
+        join({{"Titolo", 120},    {"Autore", 50},     {"Nazione", 50},  {"Anno", 20},     {"Editore", 50},
+              {"Citta", 50},      {"Dewey", 12},      {"Genere", 50},   {"ISBN", 20},     {"Lingua", 50},
+              {"Originale", 120}, {"Traduttore", 50}, {"Collana", 120}, {"Curatore", 50}, {"Posizione", 120},
+              {"Etichetta", 50},  {"Formato", 50},    {"Volumi", 50},   {"Pagine", 20},   {"Prezzo", 20},
+              {"Giudizio", 250},  {"Note", 250}},
              attachments()));
     return l;
 }

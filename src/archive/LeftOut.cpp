@@ -21,7 +21,9 @@ QString LeftOut::message() const {
     const QString why = state_ ? QStringLiteral("la data o lo stato dell'impegno non sono leggibili")
                                : QStringLiteral("la data non \u00E8 leggibile");
     if (count_ == 1)
-        return QStringLiteral("1 scheda non \u00E8 elencata perch\u00E9 %1 (\u00E8 la scheda n. %2).").arg(why).arg(first_);
+        return QStringLiteral("1 scheda non \u00E8 elencata perch\u00E9 %1 (\u00E8 la scheda n. %2).")
+            .arg(why)
+            .arg(first_);
     return QStringLiteral("%1 schede non sono elencate perch\u00E9 %2 (la prima \u00E8 la scheda n. %3).")
         .arg(count_)
         .arg(why)

@@ -14,9 +14,17 @@ const QString kSuggerimento = QStringLiteral("\n\r\n\rSi consiglia di ridurre le
 TCardPrintWindow::Texts texts(TCardPrintWindow::Output output, const QString& objectName, const QString& caption,
                               const QString& prompt) {
     if (output == TCardPrintWindow::Output::Print)
-        return {objectName, caption, QStringLiteral("Stampa"), QStringLiteral(":/img/btn/stampa.svg"), prompt,
+        return {objectName,
+                caption,
+                QStringLiteral("Stampa"),
+                QStringLiteral(":/img/btn/stampa.svg"),
+                prompt,
                 QStringLiteral("Attenzione: la stampa della scheda non \u00E8 andata a buon fine.") + kSuggerimento};
-    return {objectName, caption, QStringLiteral("Mostra anteprima"), QStringLiteral(":/img/btn/anteprima.svg"), prompt,
+    return {objectName,
+            caption,
+            QStringLiteral("Mostra anteprima"),
+            QStringLiteral(":/img/btn/anteprima.svg"),
+            prompt,
             QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non \u00E8 andata a buon fine.") +
                 kSuggerimento};
 }

@@ -28,7 +28,7 @@ public:
         TRecordWindow* window;  // null for the window built at start-up, never shown
         const TPhotoBox* box;   // the window's photo box
         const PhotoStore* store;
-        QSize boxSize;          // the placeholder's size when there is no box
+        QSize boxSize;  // the placeholder's size when there is no box
         Layout layout;
     };
 

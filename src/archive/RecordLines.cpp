@@ -80,7 +80,8 @@ void LineBuilder::append(const Record& record, ListLines& lines, qint64 position
     Span* span = parts_.size() <= 32 ? spanOf : (more.resize(parts_.size()), more.data());
     spans(record, span);
     qsizetype most = literalBytes_;
-    for (size_t k = 0; k < parts_.size(); ++k) most += 3 * qsizetype(span[k].n) + span[k].pad;  // three bytes a character at most
+    for (size_t k = 0; k < parts_.size(); ++k)
+        most += 3 * qsizetype(span[k].n) + span[k].pad;  // three bytes a character at most
     char* const start = lines.room(most);
     char* out = start;
     for (size_t k = 0; k < parts_.size(); ++k) {

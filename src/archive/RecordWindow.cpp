@@ -17,6 +17,7 @@
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
+#include "ui/Desktop.h"
 #include "ui/FieldEditor.h"
 #include "ui/FocusMark.h"
 #include "ui/Help.h"
@@ -26,7 +27,6 @@
 #include "ui/PictureButton.h"
 #include "ui/Section.h"
 #include "ui/StatusLine.h"
-#include "ui/Desktop.h"
 
 namespace {
 
@@ -55,11 +55,10 @@ const StandardButton kStandard[] = {
     {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", "Salva la scheda",
      &TRecordWindow::cmdSalvaClick},
     {"cmdDuplica", "duplica", "Duplica",
-     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
-     "Duplica la scheda", &TRecordWindow::cmdDuplicaClick},
+     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", "Duplica la scheda",
+     &TRecordWindow::cmdDuplicaClick},
     {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", "Trova schede", &TRecordWindow::cmdTrovaClick},
-    {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", "Stampa la scheda",
-     &TRecordWindow::cmdStampaClick},
+    {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", "Stampa la scheda", &TRecordWindow::cmdStampaClick},
     {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa.", "Anteprima di stampa",
      &TRecordWindow::cmdAnteprimaClick},
     {"cmdEsporta", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
@@ -219,8 +218,8 @@ RecordWindowDescription TRecordWindow::photoCardDescription(const PhotoCardButto
     button("cmdAnteprima", "Visualizza l'anteprima di stampa della scheda.");
     desc.buttons.push_back({QStringLiteral("cmdSlideshow"), QStringLiteral(":/img/btn/slideshow.svg"),
                             QStringLiteral("Slide show"), own.slideshowHint, own.slideshowName, own.slideshow});
-    desc.buttons.push_back(standardButton(QStringLiteral("cmdFile"), QStringLiteral("Allega file alla scheda."),
-                                          own.attach));
+    desc.buttons.push_back(
+        standardButton(QStringLiteral("cmdFile"), QStringLiteral("Allega file alla scheda."), own.attach));
     desc.buttons.push_back(standardButton(QStringLiteral("cmdGuida"), own.guidaHint));
     button("cmdEsci", "Esci da questa schermata di lavoro.");
     desc.focusAwayBeforeSave = true;
@@ -230,16 +229,15 @@ RecordWindowDescription TRecordWindow::photoCardDescription(const PhotoCardButto
 }
 
 void TRecordWindow::addButton(const WindowButton& button) {
-    TPictureButton* b =
-        TPictureButton::captioned(button.name, button.picture, button.caption, button.caption, button.hint, buttonPanel_);
+    TPictureButton* b = TPictureButton::captioned(button.name, button.picture, button.caption, button.caption,
+                                                  button.hint, buttonPanel_);
     if (!button.accessibleName.isEmpty()) b->setAccessibleName(button.accessibleName);
     if (button.handler) connect(b, &QAbstractButton::clicked, this, button.handler);
     buttonGrid_->addWidget(b, buttonCount_ / 2, buttonCount_ % 2);
     ++buttonCount_;
 }
 
-QGridLayout* TRecordWindow::addSection(const QString& name, const QString& picture, const QString& title,
-                                       int columns) {
+QGridLayout* TRecordWindow::addSection(const QString& name, const QString& picture, const QString& title, int columns) {
     auto* s = new TSection(name, QStringLiteral(":/img/sez/%1.svg").arg(picture), title, fieldsArea_);
     for (int c = 0; c < columns; ++c) s->grid()->setColumnStretch(c, 1);
     fieldsLayout_->addWidget(s);
@@ -259,13 +257,12 @@ QWidget* TRecordWindow::addField(const FieldRow& row) {
     case FieldKind::Date: c = FieldKinds::date(fieldsArea_, name, row.picker); break;
     case FieldKind::Hidden: c = FieldKinds::hidden(fieldsArea_, name); break;
     case FieldKind::Derived: c = FieldKinds::derived(fieldsArea_, name); break;
-    case FieldKind::Choice: qFatal("%s: the window makes the options of %s", qPrintable(objectName()),
-                                   qPrintable(row.field));
+    case FieldKind::Choice:
+        qFatal("%s: the window makes the options of %s", qPrintable(objectName()), qPrintable(row.field));
     }
-    const bool list = row.kind == FieldKind::PickList || row.kind == FieldKind::TypedList ||
-                      row.kind == FieldKind::UpperList;
-    if (row.width > 0 && !list)
-        c->setFixedWidth(row.width);
+    const bool list =
+        row.kind == FieldKind::PickList || row.kind == FieldKind::TypedList || row.kind == FieldKind::UpperList;
+    if (row.width > 0 && !list) c->setFixedWidth(row.width);
     return addField(row, c);
 }
 
@@ -273,8 +270,9 @@ QWidget* TRecordWindow::addField(const FieldRow& row, QWidget* control) {
     TFieldEditor* editor = TFieldEditor::of(control);
     // A control that carries a field but was not made as one of the field
     // kinds would silently never be saved: a fault of the window's code.
-    if (!editor) qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
-                        qPrintable(control->objectName()), qPrintable(row.field));
+    if (!editor)
+        qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
+               qPrintable(control->objectName()), qPrintable(row.field));
     fields_.push_back({row, control, editor});
     if (row.kind != FieldKind::Hidden && row.kind != FieldKind::Derived) tabOrder_.push_back(control);
     return control;
@@ -335,11 +333,11 @@ TPictureButton* TRecordWindow::checkButton(IdentityCheck check) {
         {IdentityCheck::Carta, "btnCarta", "Carta", "Controlla la carta di credito",
          "Controlla il numero di carta di credito."},
     };
-    const Button& b = *std::find_if(std::begin(kButtons), std::end(kButtons),
-                                    [check](const Button& k) { return k.check == check; });
+    const Button& b =
+        *std::find_if(std::begin(kButtons), std::end(kButtons), [check](const Button& k) { return k.check == check; });
     const QString field = QLatin1String(b.field);
-    return fieldButton(QLatin1String(b.name), QStringLiteral(":/img/btn/controlla.svg"), QString::fromUtf8(b.accessibleName),
-                       QString::fromUtf8(b.hint), field, [this, field, check] {
+    return fieldButton(QLatin1String(b.name), QStringLiteral(":/img/btn/controlla.svg"),
+                       QString::fromUtf8(b.accessibleName), QString::fromUtf8(b.hint), field, [this, field, check] {
                            const QString text = fieldText(field);
                            switch (check) {
                            case IdentityCheck::CodiceFiscale: Checks::openCodiceFiscale(this, text); break;
@@ -379,13 +377,16 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     for (size_t i = 0; i < fields_.size(); ++i) {
         const Bound& b = fields_[i];
         const int index = desc_.layout->indexOf(b.row.field);
-        if (index < 0) qFatal("%s: no field %s in %s", qPrintable(objectName()), qPrintable(b.row.field),
-                              qPrintable(desc_.layout->typeName()));
+        if (index < 0)
+            qFatal("%s: no field %s in %s", qPrintable(objectName()), qPrintable(b.row.field),
+                   qPrintable(desc_.layout->typeName()));
         byLayoutIndex_[size_t(index)] = int(i);
         if (b.row.limited) b.editor->setMaxLength(desc_.layout->capacity(index));
         if (b.editor->typed()) {
-            if (desc_.focusOnBackground) FocusMark::onBackground(b.control);
-            else TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
+            if (desc_.focusOnBackground)
+                FocusMark::onBackground(b.control);
+            else
+                TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
         }
         if (chained(b.row.kind)) chain << b.control;
         if (!b.row.hint.isEmpty()) panInfo_->setHint(b.control, b.row.hint);
@@ -432,8 +433,10 @@ TPhotoButtons* TRecordWindow::addPhotoColumn(const PhotoStore& store, QSize size
 
 void TRecordWindow::showPhoto() {
     if (!photoBox_) return;
-    if (isNewCard()) photoBox_->clear();
-    else photoStore_->show(position(), photoBox_);
+    if (isNewCard())
+        photoBox_->clear();
+    else
+        photoStore_->show(position(), photoBox_);
 }
 
 void TRecordWindow::newCard() {
@@ -473,7 +476,9 @@ void TRecordWindow::browse(Browse step) {
     if (!ok) return;
     switch (got) {
     case RecordNavigator::Step::Loaded: loadRecord(r); break;
-    case RecordNavigator::Step::Empty: Msg::information(this, QStringLiteral("L'archivio non contiene nessuna scheda.")); break;
+    case RecordNavigator::Step::Empty:
+        Msg::information(this, QStringLiteral("L'archivio non contiene nessuna scheda."));
+        break;
     case RecordNavigator::Step::Nothing: break;
     }
     showPosition();
@@ -535,8 +540,9 @@ void TRecordWindow::cmdDuplicaClick() {
     afterDuplicate();
     if (desc_.duplicateOpensArchive && !Archive::guard(this, [&] { nav_->check(); })) return;
     focusField(desc_.duplicateFocus);
-    Msg::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                          "Al termine premere Salva per inserire la scheda in archivio."));
+    Msg::information(this,
+                     QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                                    "Al termine premere Salva per inserire la scheda in archivio."));
 }
 
 void TRecordWindow::cmdGuidaClick() { Help::open(this, desc_.helpTitle); }

@@ -50,17 +50,17 @@ enum class FieldKind {
 
 // One field of a card window.
 struct FieldRow {
-    QString field;              // the record field
-    QString label = {};         // above the control; a flag's caption
+    QString field;       // the record field
+    QString label = {};  // above the control; a flag's caption
     FieldKind kind = FieldKind::Text;
-    unsigned rules = 0;         // typing rules of a text (FieldKinds::TextRule)
-    QString required = {};      // the warning when the card is saved with it empty
-    QString control = {};       // objectName, where it is not "txt"/"chk"/"lbl" + field
-    QStringList entries = {};   // a list's entries
-    int width = 0;              // a fixed width in pixels
+    unsigned rules = 0;        // typing rules of a text (FieldKinds::TextRule)
+    QString required = {};     // the warning when the card is saved with it empty
+    QString control = {};      // objectName, where it is not "txt"/"chk"/"lbl" + field
+    QStringList entries = {};  // a list's entries
+    int width = 0;             // a fixed width in pixels
     TfrmCalendario::Mode picker = TfrmCalendario::Mode::Data;
-    QString hint = {};          // the status line's text while the mouse is over it
-    bool limited = true;        // at most the field's capacity can be typed
+    QString hint = {};    // the status line's text while the mouse is over it
+    bool limited = true;  // at most the field's capacity can be typed
 };
 
 // A picture button of the panel: its name, picture, caption, hint, the name
@@ -143,8 +143,7 @@ public:
     // The standard picture buttons by name ("cmdPrimo" … "cmdEsci", "cmdPDF",
     // "cmdFile"), with their picture, caption, hint, screen-reader name and
     // handler; a hint or a handler given here replaces the standard one.
-    WindowButton standardButton(const QString& name, const QString& hint = {},
-                                std::function<void()> handler = {});
+    WindowButton standardButton(const QString& name, const QString& hint = {}, std::function<void()> handler = {});
     // The standard buttons named, in order, with their standard hints.
     void addStandardButtons(RecordWindowDescription& desc, std::initializer_list<const char*> names);
 
@@ -279,9 +278,9 @@ private:
 
     RecordWindowDescription desc_;
     std::unique_ptr<RecordNavigator> nav_;
-    std::vector<Bound> fields_;         // the table, in the order rows were added
-    std::vector<int> byLayoutIndex_;    // layout field index → index in fields_, or -1
-    std::vector<QWidget*> tabOrder_;    // fields and their buttons
+    std::vector<Bound> fields_;       // the table, in the order rows were added
+    std::vector<int> byLayoutIndex_;  // layout field index → index in fields_, or -1
+    std::vector<QWidget*> tabOrder_;  // fields and their buttons
     QWidget* fieldsArea_ = nullptr;
     QVBoxLayout* fieldsLayout_ = nullptr;
     QVBoxLayout* sideLayout_ = nullptr;

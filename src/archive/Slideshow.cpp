@@ -4,11 +4,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "ui/Controls.h"
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
 #include "platform/Timer.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/PhotoBox.h"
 #include "ui/PhotoZoom.h"

@@ -51,25 +51,27 @@ void SheetText::append(const char* bytes, qsizetype size) {
 
 // Pieces 1 to 11: the workbook's head and the header row.
 void SheetText::head(const QString& sheetName, const std::vector<ExportColumn>& columns) {
-    literal("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-            "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-            "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-            "<head>"
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-            "<!--[if gte mso 9]><xml>"
-            "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-            "<x:Name>");
+    literal(
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+        "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+        "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+        "<head>"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        "<!--[if gte mso 9]><xml>"
+        "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+        "<x:Name>");
     const QByteArray name = text(sheetName);
     append(name.constData(), name.size());
-    literal("</x:Name>"
-            "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-            "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
-            "<x:ProtectContents>False</x:ProtectContents>"
-            "<x:ProtectObjects>False</x:ProtectObjects>"
-            "<x:ProtectScenarios>False</x:ProtectScenarios>"
-            "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
-            "</xml><![endif]-->"
-            "</head><body><table x:str>");
+    literal(
+        "</x:Name>"
+        "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+        "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+        "<x:ProtectContents>False</x:ProtectContents>"
+        "<x:ProtectObjects>False</x:ProtectObjects>"
+        "<x:ProtectScenarios>False</x:ProtectScenarios>"
+        "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
+        "</xml><![endif]-->"
+        "</head><body><table x:str>");
 
     literal("<tr>");
     for (const ExportColumn& c : columns) {
@@ -127,7 +129,6 @@ void SheetText::endRow() { literal("</tr>"); }
 
 void SheetText::tail() { literal("</table></body></html>"); }
 
-
 void SheetText::flush() {
     if (used_ == 0) return;
     if (file_->write(buffer_.constData(), used_) != used_) {
@@ -136,7 +137,6 @@ void SheetText::flush() {
     }
     used_ = 0;
 }
-
 
 Writer::Writer(const QString& fileName, const QString& sheetName, const std::vector<ExportColumn>& columns)
     : file_(std::make_unique<QSaveFile>(ProgramFolder::file(fileName))), text_(file_.get()) {

@@ -15,9 +15,9 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     setWindowTitle(desc_.caption);
     auto* v = new QVBoxLayout(this);
     // The list is named as its printout is titled.
-    auto* panel = new TListPanel(QStringLiteral("panContainer"), desc_.printTitle,
-                                 QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
-                                 false, this);
+    auto* panel =
+        new TListPanel(QStringLiteral("panContainer"), desc_.printTitle,
+                       QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), false, this);
     v->addWidget(panel);
     list_ = panel->list();
     quickFind_ = panel->quickFind();
@@ -65,8 +65,7 @@ void TSummaryList::lstRecordsDblClick(int row) {
     // Also without a line or after an error the list closes, without a word.
     try {
         chosen_ = RecordLines::recordOf(*list_, row, desc_.fileName, *desc_.layout);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     accept();
 }
 

@@ -10,9 +10,9 @@
 
 #include "archive/AttachedFiles.h"
 #include "platform/Text.h"
-#include "ui/FocusMark.h"
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
+#include "ui/FocusMark.h"
 #include "ui/PictureButton.h"
 
 namespace {
@@ -25,8 +25,9 @@ QString ordinal(int slot) { return QString::number(slot + 1) + QStringLiteral("\
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
-    setStyleSheet(QStringLiteral("QFrame#panSlot { background: #f3f7fb; border: 1px solid #c9d6e3; border-radius: 4px; }") +
-                  FocusMark::backgroundSheet() + QStringLiteral("QLineEdit:read-only { background: #e6edf3; }"));
+    setStyleSheet(
+        QStringLiteral("QFrame#panSlot { background: #f3f7fb; border: 1px solid #c9d6e3; border-radius: 4px; }") +
+        FocusMark::backgroundSheet() + QStringLiteral("QLineEdit:read-only { background: #e6edf3; }"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 10, 10, 10);
@@ -48,8 +49,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
         s.imgCancella = TPictureButton::fieldButton(
             QStringLiteral("imgCancella") + nn(i), QStringLiteral(":/img/btn/cancella.svg"),
             QStringLiteral("Togli il ") + ordinal(i) + QStringLiteral(" file allegato"),
-            QStringLiteral("Toglie il file dalla scheda; il file resta nella cartella dei documenti allegati."),
-            panel);
+            QStringLiteral("Toglie il file dalla scheda; il file resta nella cartella dei documenti allegati."), panel);
         s.btnSfoglia = Controls::pushButton(QStringLiteral("btnSfoglia") + nn(i), QStringLiteral("Sfoglia..."), panel);
         s.btnApri = Controls::pushButton(QStringLiteral("btnApri") + nn(i), QStringLiteral("Apri"), panel);
         s.btnApri->setEnabled(false);

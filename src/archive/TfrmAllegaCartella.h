@@ -29,7 +29,7 @@ public:
 
     void setMode(Attachments::Mode mode);
     void setAttachments(const Attachments& a);  // each value trimmed
-    Attachments attachments() const;           // each value trimmed
+    Attachments attachments() const;            // each value trimmed
     const std::optional<Attachments>& applied() const { return applied_; }
 
 public slots:

@@ -18,8 +18,11 @@ const FindWindowDescription& TfrmTrovaClienti::description() {
                     {"txtZona", "Zona di appartenenza:", "Zona"},
                     {"txtQuestioni", "Questioni in sospeso:", "Questioni"},
                     {"txtNote", "Note:", "Note"}};
-        d.line = {{"", "Cliente", 26},      {"  Tel. ", "Recapito", 15}, {"  ", "Occupazione", 25},
-                  {"  Prod. ", "Prodotti", 30}, {"  ", "Note", -1}};
+        d.line = {{"", "Cliente", 26},
+                  {"  Tel. ", "Recapito", 15},
+                  {"  ", "Occupazione", 25},
+                  {"  Prod. ", "Prodotti", 30},
+                  {"  ", "Note", -1}};
         d.printTitle = QStringLiteral("Riepilogo clienti in archivio");
         return d;
     }();

@@ -9,8 +9,8 @@ class TfrmTrovaClienti : public TFindWindow {
 public:
     // The window that asks; lblMemory shows its keyword.
     enum class Mode {
-        Clienti,    // the client window loads the client chosen
-        Chiamate,   // the others copy the fields they import from it
+        Clienti,   // the client window loads the client chosen
+        Chiamate,  // the others copy the fields they import from it
         Pratica,
         Scadenze,
         Riepilogo,

@@ -44,17 +44,19 @@ const std::vector<CardRule>& saveRules() {
         rule("Cliente", filled, needs("il nome del cliente.")),
         rule("CodFisc", filled, needs("il codice fiscale del cliente.")),
         rule("TelCel", filled, needs("il numero di cellulare del cliente.")),
-        rule("Mese", [](const QString& m) { return Formats::monthNumber(m) > 0; },
-             QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
-                            "Per poter salvare la scheda \u00E8 necessario indicare una data valida.")),
+        rule(
+            "Mese", [](const QString& m) { return Formats::monthNumber(m) > 0; },
+            QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
+                           "Per poter salvare la scheda \u00E8 necessario indicare una data valida.")),
         [](const CardValues& v) -> std::optional<Refusal> {
             const QString date = composedDate(v);
             if (Formats::parseDate(date).isValid()) return std::nullopt;
-            return Refusal{QStringLiteral("Giorno"),
-                           QStringLiteral("Attenzione: la data ") + date +
-                               QStringLiteral(" non esiste.\n\r\n\r"
-                                              "Per poter salvare la scheda \u00E8 necessario indicare una data valida."),
-                           MsgKind::Plain};
+            return Refusal{
+                QStringLiteral("Giorno"),
+                QStringLiteral("Attenzione: la data ") + date +
+                    QStringLiteral(" non esiste.\n\r\n\r"
+                                   "Per poter salvare la scheda \u00E8 necessario indicare una data valida."),
+                MsgKind::Plain};
         },
     };
     return rules;

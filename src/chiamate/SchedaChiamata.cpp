@@ -1,7 +1,7 @@
 #include "chiamate/SchedaChiamata.h"
 
-#include "platform/Formats.h"
 #include "archive/RecordWindow.h"
+#include "platform/Formats.h"
 
 namespace {
 

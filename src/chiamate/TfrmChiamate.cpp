@@ -31,8 +31,8 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
 
     RecordWindowDescription desc;
-    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                              "cmdDuplica", "cmdTrova", "cmdStampa"});
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva", "cmdDuplica",
+                              "cmdTrova", "cmdStampa"});
     desc.buttons.push_back(
         standardButton("cmdAnteprima", QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente.")));
     desc.buttons.push_back({"cmdRiepOggi", ":/img/btn/oggi.svg", "Oggi",
@@ -65,8 +65,12 @@ void TfrmChiamate::buildSections() {
         g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
     };
     auto pick = [](const char* field, const char* control, const char* label, const QStringList& entries, int width) {
-        return FieldRow{.field = field, .label = label, .kind = FieldKind::PickList, .control = control,
-                        .entries = entries, .width = width};
+        return FieldRow{.field = field,
+                        .label = label,
+                        .kind = FieldKind::PickList,
+                        .control = control,
+                        .entries = entries,
+                        .width = width};
     };
 
     // (1) When the call took place, and its direction.
@@ -78,8 +82,12 @@ void TfrmChiamate::buildSections() {
     dataRow->addLayout(labeledField(pick("Giorno", "txtGiornoRit", "Giorno:", Formats::twoDigitRange(1, 31), 62)));
     dataRow->addLayout(labeledField(pick("Mese", "txtMeseRit", "Mese:", Formats::monthNames(), 126)));
     // The year is any number of digits: a wrong one is told at save.
-    dataRow->addLayout(labeledField({.field = "Anno", .label = "Anno:", .rules = FieldKinds::DigitsOnly,
-                                     .control = "lblAnnoRit", .width = 64, .limited = false}));
+    dataRow->addLayout(labeledField({.field = "Anno",
+                                     .label = "Anno:",
+                                     .rules = FieldKinds::DigitsOnly,
+                                     .control = "lblAnnoRit",
+                                     .width = 64,
+                                     .limited = false}));
     dataRow->addWidget(fieldButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.",
                                    "Anno", [this] { impRitiroClick(); }),
                        0, Qt::AlignBottom);
@@ -96,9 +104,11 @@ void TfrmChiamate::buildSections() {
 
     g->addWidget(data, 0, 0, Qt::AlignBottom);
     g->addWidget(ora, 0, 1, Qt::AlignBottom);
-    QVBoxLayout* tipoCell = labeledField(
-        {.field = "Tipo", .label = "Tipo chiamata:", .kind = FieldKind::PickList,
-         .entries = {"In entrata", "In uscita"}, .width = 150});
+    QVBoxLayout* tipoCell = labeledField({.field = "Tipo",
+                                          .label = "Tipo chiamata:",
+                                          .kind = FieldKind::PickList,
+                                          .entries = {"In entrata", "In uscita"},
+                                          .width = 150});
     tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
     g->addLayout(tipoCell, 0, 2, Qt::AlignBottom);
     g->setColumnStretch(3, 1);
@@ -118,18 +128,18 @@ void TfrmChiamate::buildSections() {
     g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
     for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
     placeField(g, 0, 0, 3, {.field = "Cliente", .label = "Cognome e nome cliente:"});
-    bottom(g,
-           fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
-                       "Importa i dati dall'archivio anagrafico dei clienti.", "Cliente",
-                       [this] { impClienteClick(); }),
-           0, 3);
+    bottom(
+        g,
+        fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+                    "Importa i dati dall'archivio anagrafico dei clienti.", "Cliente", [this] { impClienteClick(); }),
+        0, 3);
     placeField(g, 0, 4, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
     bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 6);
     placeField(g, 1, 0, 3, {.field = "Zona", .label = "Zona di appartenenza:"});
     placeField(g, 1, 4, 1, {.field = "Recapito", .label = "Tel. preferenziale:"});
     placeField(g, 1, 5, 1, {.field = "TelCel", .label = "Tel. cellulare:"});
-    placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:",
-                            .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
+    placeField(g, 2, 0, 3,
+               {.field = "Email", .label = "E-mail:", .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
     bottom(g, emailButton("Email"), 2, 3);
 
     // (4) Notes and who took the call.
@@ -177,11 +187,11 @@ void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 void TfrmChiamate::impClienteClick() {
     // The client's fields a call keeps, under the same names in both archives.
     importClient(TfrmTrovaClienti::Mode::Chiamate, {{"Cliente", "Cliente"},
-                                                   {"CodFisc", "CodFisc"},
-                                                   {"Zona", "Zona"},
-                                                   {"Email", "Email"},
-                                                   {"TelCel", "TelCel"},
-                                                   {"Recapito", "Recapito"}});
+                                                    {"CodFisc", "CodFisc"},
+                                                    {"Zona", "Zona"},
+                                                    {"Email", "Email"},
+                                                    {"TelCel", "TelCel"},
+                                                    {"Recapito", "Recapito"}});
 }
 
 void TfrmChiamate::cmdTrovaClick() {

@@ -7,8 +7,9 @@
 
 TfrmRiepChiamateOggi::TfrmRiepChiamateOggi(QWidget* owner) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmRiepChiamateOggi"));
-    FormCreate(CallColumns::summary(QStringLiteral(" Riepilogo chiamate di oggi"), QStringLiteral("Chiamate_Odierne.xls"),
-                                    QStringLiteral("Chiamate di oggi"), kHelpTitle, [] {
+    FormCreate(CallColumns::summary(QStringLiteral(" Riepilogo chiamate di oggi"),
+                                    QStringLiteral("Chiamate_Odierne.xls"), QStringLiteral("Chiamate di oggi"),
+                                    kHelpTitle, [] {
                                         return [today = Formats::date(Clock::today())](const Record& call) {
                                             return Text::trim(call.get(QStringLiteral("DataChiamata"))) == today;
                                         };

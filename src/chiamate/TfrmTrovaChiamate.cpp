@@ -18,7 +18,7 @@ const FindWindowDescription& TfrmTrovaChiamate::description() {
                     {"txtCodFisc", "Codice fiscale:", "CodFisc"},
                     {"txtZona", "Zona di appartenenza:", "Zona"},
                     {"txtNote", "Note:", "Note"}};
-        d.line = {{"Data: ", "DataChiamata", 10},  {"  Ora: ", "OraChiamata", 5}, {"  Oggetto: ", "Oggetto", 30},
+        d.line = {{"Data: ", "DataChiamata", 10}, {"  Ora: ", "OraChiamata", 5}, {"  Oggetto: ", "Oggetto", 30},
                   {"  Cliente: ", "Cliente", 30}, {"  CF: ", "CodFisc", 16},     {"  Cel. ", "TelCel", -1}};
         d.printTitle = QStringLiteral("Riepilogo chiamate");
         d.mode = QStringLiteral("chiamate");

@@ -24,21 +24,21 @@ HelpTopic expClientiHelpTopic() {
 }
 
 HelpTopic storicoChiamateHelpTopic() {
-    return {TfrmStoricoChiamate::kHelpTitle,
-            {QStringLiteral(
-                 "Questa finestra elenca le telefonate del registro delle chiamate che riguardano il cliente "
-                 "mostrato nella scheda, nell'ordine in cui sono state registrate: per ciascuna compaiono data e "
-                 "ora, tipo, oggetto, esito, grado di soddisfazione, durata, i recapiti del cliente, le note e "
-                 "l'operatore o agente che l'ha gestita."),
-             QStringLiteral(
-                 "Una chiamata appartiene al cliente quando nel registro porta esattamente lo stesso codice "
-                 "fiscale che compare nella scheda: il nome non conta. Se una telefonata manca, controllate il "
-                 "codice fiscale indicato nella chiamata. Viene usato il codice presente sullo schermo, anche se "
-                 "appena modificato e non ancora salvato."),
-             QStringLiteral(
-                 "Con l'icona di Excel lo storico viene scritto nel file Storico_Chiamate_Cliente.xls della "
-                 "cartella del programma, che sostituisce quello di un'esportazione precedente e si pu\u00F2 "
-                 "aprire subito rispondendo S\u00EC alla domanda finale. Se l'esportazione non riesce, chiudete "
-                 "il file eventualmente aperto nel foglio di calcolo e riprovate. Esci riporta alla scheda del "
-                 "cliente.")}};
+    return {
+        TfrmStoricoChiamate::kHelpTitle,
+        {QStringLiteral(
+             "Questa finestra elenca le telefonate del registro delle chiamate che riguardano il cliente "
+             "mostrato nella scheda, nell'ordine in cui sono state registrate: per ciascuna compaiono data e "
+             "ora, tipo, oggetto, esito, grado di soddisfazione, durata, i recapiti del cliente, le note e "
+             "l'operatore o agente che l'ha gestita."),
+         QStringLiteral(
+             "Una chiamata appartiene al cliente quando nel registro porta esattamente lo stesso codice "
+             "fiscale che compare nella scheda: il nome non conta. Se una telefonata manca, controllate il "
+             "codice fiscale indicato nella chiamata. Viene usato il codice presente sullo schermo, anche se "
+             "appena modificato e non ancora salvato."),
+         QStringLiteral("Con l'icona di Excel lo storico viene scritto nel file Storico_Chiamate_Cliente.xls della "
+                        "cartella del programma, che sostituisce quello di un'esportazione precedente e si pu\u00F2 "
+                        "aprire subito rispondendo S\u00EC alla domanda finale. Se l'esportazione non riesce, chiudete "
+                        "il file eventualmente aperto nel foglio di calcolo e riprovate. Esci riporta alla scheda del "
+                        "cliente.")}};
 }

@@ -13,8 +13,11 @@ EntriesWindowDescription TfrmAllegaExcel::description(const QString& clientName,
     d.caption = QStringLiteral(" Riepilogo servizi forniti");
     d.layout = &Layouts::TVoceServizio();
     d.fileName = ArchiveFiles::servizi(clientPosition);
-    d.line = {{"Data: ", "Data", 10},         {"   Ora: ", "Ora", 5},           {"   Servizi: ", "Servizi", 54},
-              {"  Agente: ", "Agente", 28}, {"  Costo: \u20AC ", "Importo", -1}};
+    d.line = {{"Data: ", "Data", 10},
+              {"   Ora: ", "Ora", 5},
+              {"   Servizi: ", "Servizi", 54},
+              {"  Agente: ", "Agente", 28},
+              {"  Costo: \u20AC ", "Importo", -1}};
     d.listedField = QStringLiteral("Importo");
     d.title = QStringLiteral("Servizi forniti a ") + name;
     d.modifyInstruction = QStringLiteral(
@@ -26,15 +29,27 @@ EntriesWindowDescription TfrmAllegaExcel::description(const QString& clientName,
     d.printTotal = QStringLiteral("TOTALE IMPORTI:    ");
     using F = EntryField;
     d.fields = {
-        {.field = "Data", .label = "Data:", .warning = CardRules::needs("la data in cui \u00E8 stato fornito il servizio."),
-         .width = 110, .fill = F::Fill::Today, .fillButton = "impData"},
-        {.field = "Ora", .label = "Ora:", .warning = CardRules::needs("l'ora in cui \u00E8 stato fornito il servizio."),
-         .width = 70, .fill = F::Fill::Now, .fillButton = "impOra"},
+        {.field = "Data",
+         .label = "Data:",
+         .warning = CardRules::needs("la data in cui \u00E8 stato fornito il servizio."),
+         .width = 110,
+         .fill = F::Fill::Today,
+         .fillButton = "impData"},
+        {.field = "Ora",
+         .label = "Ora:",
+         .warning = CardRules::needs("l'ora in cui \u00E8 stato fornito il servizio."),
+         .width = 70,
+         .fill = F::Fill::Now,
+         .fillButton = "impOra"},
         {.field = "Servizi", .label = "Servizi:", .warning = CardRules::needs("i servizi forniti.")},
-        {.field = "Agente", .label = "Agente:",
+        {.field = "Agente",
+         .label = "Agente:",
          .warning = CardRules::needs("il nome dell'agente che ha fornito il servizio.")},
-        {.field = "Importo", .label = "Importo: \u20AC", .warning = CardRules::needs("l'importo pagato dal cliente."),
-         .width = 130, .kind = F::Kind::Amount},
+        {.field = "Importo",
+         .label = "Importo: \u20AC",
+         .warning = CardRules::needs("l'importo pagato dal cliente."),
+         .width = 130,
+         .kind = F::Kind::Amount},
     };
     return d;
 }

@@ -9,21 +9,21 @@
 #include "archive/Attachments.h"
 #include "archive/Layouts.h"
 #include "archive/Province.h"
+#include "archive/TfrmTrovaClienti.h"
+#include "archive/checks/Checks.h"
 #include "clienti/ClientCard.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmExpClienti.h"
-#include "clienti/TfrmStoricoChiamate.h"
 #include "clienti/TfrmRicontatta.h"
-#include "archive/TfrmTrovaClienti.h"
-#include "archive/checks/Checks.h"
+#include "clienti/TfrmStoricoChiamate.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
+#include "ui/Desktop.h"
 #include "ui/FieldEditor.h"
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
-#include "ui/Desktop.h"
 
 TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     setObjectName(QStringLiteral("frmClienti"));
@@ -31,8 +31,8 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     buildSections();
 
     RecordWindowDescription desc;
-    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
-                              "cmdDuplica", "cmdTrova", "cmdStampa", "cmdAnteprima"});
+    addStandardButtons(desc, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva", "cmdDuplica",
+                              "cmdTrova", "cmdStampa", "cmdAnteprima"});
     desc.buttons.push_back(standardButton("cmdPDF", {}, [this] { cmdPDFClick(); }));
     desc.buttons.push_back(standardButton("cmdEsporta"));
     desc.buttons.push_back({"cmdRicontatta", ":/img/btn/ricontatta.svg", "Da ricontattare",
@@ -59,14 +59,14 @@ void TfrmClienti::buildSections() {
     };
     // Free typing, always upper case; no province until one is chosen or typed.
     auto province = [](const char* field) {
-        return FieldRow{.field = field, .label = "Prov.", .kind = FieldKind::UpperList,
-                        .entries = Province::codes(), .width = 64};
+        return FieldRow{
+            .field = field, .label = "Prov.", .kind = FieldKind::UpperList, .entries = Province::codes(), .width = 64};
     };
 
     // (1) Personal data and residence.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    placeField(g, 0, 0, 3, {.field = "Cliente", .label = "Cognome e nome:",
-                            .required = CardRules::needs("il nome del cliente.")});
+    placeField(g, 0, 0, 3,
+               {.field = "Cliente", .label = "Cognome e nome:", .required = CardRules::needs("il nome del cliente.")});
     placeField(g, 0, 3, 1, {.field = "DataNasc", .label = "Data di nascita:"});
     placeField(g, 0, 4, 3, {.field = "ComuneNasc", .label = "Comune di nascita:"});
     placeField(g, 0, 7, 1, province("ProvNasc"));
@@ -82,22 +82,28 @@ void TfrmClienti::buildSections() {
     g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
     placeField(g, 0, 0, 2, {.field = "TelCasa", .label = "Tel. casa:"});
     placeField(g, 0, 2, 2, {.field = "TelUff", .label = "Tel. ufficio:"});
-    placeField(g, 0, 4, 2, {.field = "TelCel", .label = "Tel. cellulare:", .rules = FieldKinds::DigitsOnly,
-                            .required = CardRules::needs("il numero di cellulare del cliente.")});
+    placeField(g, 0, 4, 2,
+               {.field = "TelCel",
+                .label = "Tel. cellulare:",
+                .rules = FieldKinds::DigitsOnly,
+                .required = CardRules::needs("il numero di cellulare del cliente.")});
     bottom(g,
            fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
                        "Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate.",
                        "TelCel", [this] { btnChiamateClick(); }),
            0, 6);
     placeField(g, 1, 0, 3, {.field = "Fax", .label = "PEC:", .rules = FieldKinds::Trimmed});
-    placeField(g, 1, 3, 3, {.field = "Email", .label = "E-mail:",
-                            .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
+    placeField(g, 1, 3, 3,
+               {.field = "Email", .label = "E-mail:", .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
     bottom(g, emailButton("Email"), 1, 6);
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
-    placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper,
-                            .required = CardRules::needs("il codice fiscale del cliente.")});
+    placeField(g, 0, 0, 2,
+               {.field = "CodFisc",
+                .label = "Codice fiscale:",
+                .rules = FieldKinds::TrimmedUpper,
+                .required = CardRules::needs("il codice fiscale del cliente.")});
     bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 2);
     placeField(g, 0, 3, 2, {.field = "Carta", .label = "Carta di credito n.", .rules = FieldKinds::DigitsOnly});
     bottom(g, checkButton(IdentityCheck::Carta), 0, 5);
@@ -119,12 +125,15 @@ void TfrmClienti::buildSections() {
     // (5) Pending questions, notes, services.
     g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
     placeField(g, 0, 0, 6, {.field = "Questioni", .label = "Questioni in sospeso:"});
-    placeField(g, 0, 6, 2, {.field = "Ricontatta", .label = "Da ricontattare", .kind = FieldKind::Flag,
-                            .hint = "Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."});
+    placeField(g, 0, 6, 2,
+               {.field = "Ricontatta",
+                .label = "Da ricontattare",
+                .kind = FieldKind::Flag,
+                .hint = "Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."});
     placeField(g, 1, 0, 6, {.field = "Note", .label = "Note:"});
-    auto* prove = new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
-                                     "Visualizza il riepilogo dei servizi forniti al cliente.", fieldsArea(),
-                                     QSize(150, 32));
+    auto* prove =
+        new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
+                           "Visualizza il riepilogo dei servizi forniti al cliente.", fieldsArea(), QSize(150, 32));
     prove->setText(QStringLiteral("Servizi forniti"));
     prove->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     prove->setIconSize(QSize(22, 22));

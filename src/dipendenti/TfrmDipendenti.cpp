@@ -57,10 +57,14 @@ void TfrmDipendenti::buildSections() {
     // The rows in the order of the card: the Enter ring, the tab order and
     // the order of the required fields.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    placeField(g, 0, 0, 4, {.field = "Dipendente", .label = "Cognome e nome:",
-                            .required = needs("cognome e nome del dipendente.")});
-    placeField(g, 0, 4, 1, {.field = "Sesso", .label = "Sesso:", .rules = TrimmedUpper,
-                            .required = needs("il sesso del dipendente (M o F).")});
+    placeField(
+        g, 0, 0, 4,
+        {.field = "Dipendente", .label = "Cognome e nome:", .required = needs("cognome e nome del dipendente.")});
+    placeField(g, 0, 4, 1,
+               {.field = "Sesso",
+                .label = "Sesso:",
+                .rules = TrimmedUpper,
+                .required = needs("il sesso del dipendente (M o F).")});
     placeField(g, 0, 5, 1, {.field = "DataNasc", .label = "Data nascita:"});
     placeField(g, 0, 6, 2, {.field = "Cittadinanza", .label = "Cittadinanza:"});
     placeField(g, 1, 0, 3, {.field = "LuogoNasc", .label = "Luogo nascita:"});
@@ -80,14 +84,16 @@ void TfrmDipendenti::buildSections() {
     placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:", .rules = Trimmed});
     bottom(g, emailButton("Email"), 2, 3);
     placeField(g, 2, 4, 2, {.field = "Tel", .label = "Tel. casa:"});
-    placeField(g, 2, 6, 2, {.field = "Cel", .label = "Tel. cellulare:", .rules = DigitsOnly,
-                            .required = needs("il numero di cellulare dal dipendente.")});
+    placeField(g, 2, 6, 2,
+               {.field = "Cel",
+                .label = "Tel. cellulare:",
+                .rules = DigitsOnly,
+                .required = needs("il numero di cellulare dal dipendente.")});
 
     g = section("sezLavoro", "profilo", QStringLiteral("Lavoro e retribuzione"));
-    placeField(g, 0, 0, 3, {.field = "Qualifica", .label = "Qualifica:",
-                            .required = needs("la qualifica dal dipendente.")});
-    placeField(g, 0, 3, 2, {.field = "Reparto", .label = "Reparto:",
-                            .required = needs("il reparto del dipendente.")});
+    placeField(g, 0, 0, 3,
+               {.field = "Qualifica", .label = "Qualifica:", .required = needs("la qualifica dal dipendente.")});
+    placeField(g, 0, 3, 2, {.field = "Reparto", .label = "Reparto:", .required = needs("il reparto del dipendente.")});
     placeField(g, 0, 5, 3, {.field = "Disponibilita", .label = "Disponibilit\u00E0:"});
     placeField(g, 1, 0, 8, {.field = "Mansioni", .label = "Mansioni:"});
     placeField(g, 2, 0, 3, {.field = "Iban", .label = "IBAN:", .rules = TrimmedUpper});
@@ -111,10 +117,10 @@ void TfrmDipendenti::buildPhotoColumn() {
     auto* row = static_cast<QHBoxLayout*>(buttons->layout());
     row->insertWidget(row->count() - 1, webcam);
 
-    auto* lavori = new TPictureButton(QStringLiteral("btnLavori"), QStringLiteral(":/img/btn/lavori.svg"),
-                                      QStringLiteral("Lavori svolti dal dipendente"),
-                                      QStringLiteral("Registra i lavori svolti dal dipendente."), fieldsArea(),
-                                      QSize(307, 40));
+    auto* lavori =
+        new TPictureButton(QStringLiteral("btnLavori"), QStringLiteral(":/img/btn/lavori.svg"),
+                           QStringLiteral("Lavori svolti dal dipendente"),
+                           QStringLiteral("Registra i lavori svolti dal dipendente."), fieldsArea(), QSize(307, 40));
     lavori->setText(QStringLiteral("Lavori svolti"));
     lavori->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     lavori->setIconSize(QSize(28, 28));

@@ -27,5 +27,4 @@ public slots:
 private:
     void buildSections();
     void buildPhotoColumn();
-
 };

@@ -28,15 +28,23 @@ EntriesWindowDescription TfrmLavori_Svolti::description(const QString& employeeN
     using F = EntryField;
     auto needs = [](const char* what) { return CardRules::needs(QString::fromUtf8(what)); };
     d.fields = {
-        {.field = "Data", .label = "Data:", .warning = needs("la data in cui l'attivit\u00E0 \u00E8 stata svolta."),
-         .width = 110, .fill = F::Fill::Today, .fillButton = "impOggi"},
-        {.field = "Attivita", .label = "Attivit\u00E0 svolta:",
+        {.field = "Data",
+         .label = "Data:",
+         .warning = needs("la data in cui l'attivit\u00E0 \u00E8 stata svolta."),
+         .width = 110,
+         .fill = F::Fill::Today,
+         .fillButton = "impOggi"},
+        {.field = "Attivita",
+         .label = "Attivit\u00E0 svolta:",
          .warning = needs("la tipologia di attivit\u00E0 svolta.")},
         {.field = "Luogo", .label = "Luogo:", .warning = needs("il luogo in cui l'attivit\u00E0 \u00E8 stata svolta.")},
-        {.field = "Orario", .label = "Orario:",
+        {.field = "Orario",
+         .label = "Orario:",
          .warning = needs("l'orario in cui l'attivit\u00E0 \u00E8 stata svolta.")},
-        {.field = "TotOre", .label = "Totale ore:",
-         .warning = needs("la durata totale in ore dell'attivit\u00E0 svolta."), .width = 150},
+        {.field = "TotOre",
+         .label = "Totale ore:",
+         .warning = needs("la durata totale in ore dell'attivit\u00E0 svolta."),
+         .width = 150},
     };
     return d;
 }

@@ -16,19 +16,22 @@ TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
 namespace EmployeeCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& picture) {
-    return PhotoCard::build(w, picture, "Dipendente", Report::mm(140), QStringLiteral("Scheda dipendente"), {
-        {{"LUOGO DI NASCITA", "LuogoNasc"}, {"DATA DI NASCITA", "DataNasc"}, {"SESSO", "Sesso"},
-         {"INDIRIZZO", "Indirizzo"}},
-        {{"CITTA'", "Citta"}, {"CAP", "Cap"}, {"NAZIONE", "Nazione"}, {"CODICE FISCALE", "CodFisc"}},
-        {{"TITOLO DI STUDIO", "Studio"}, {"LINGUE CONOSCIUTE", "Lingue"}},
-        {{"REPARTO", "Reparto"}, {"STATO CIVILE", "Civile"}, {"CITTADINANZA", "Cittadinanza"}},
-        {{"QUALIFICA", "Qualifica"}, {"DISPONIBILITA'", "Disponibilita"}},
-        {{"E-MAIL", "Email"}, {"TEL. CASA", "Tel"}, {"TEL. CELLULARE", "Cel"},
-         {"DATA ASSUNZIONE", "DataAss"}},
-        {{"IBAN", "Iban"}, {"PARTITA IVA", "PartitaIva"}, {"RETRIBUZIONE", "Retribuzione"}},
-        {{"MANSIONI", "Mansioni"}},
-        {{"NOTE", "Note"}},
-    });
+    return PhotoCard::build(
+        w, picture, "Dipendente", Report::mm(140), QStringLiteral("Scheda dipendente"),
+        {
+            {{"LUOGO DI NASCITA", "LuogoNasc"},
+             {"DATA DI NASCITA", "DataNasc"},
+             {"SESSO", "Sesso"},
+             {"INDIRIZZO", "Indirizzo"}},
+            {{"CITTA'", "Citta"}, {"CAP", "Cap"}, {"NAZIONE", "Nazione"}, {"CODICE FISCALE", "CodFisc"}},
+            {{"TITOLO DI STUDIO", "Studio"}, {"LINGUE CONOSCIUTE", "Lingue"}},
+            {{"REPARTO", "Reparto"}, {"STATO CIVILE", "Civile"}, {"CITTADINANZA", "Cittadinanza"}},
+            {{"QUALIFICA", "Qualifica"}, {"DISPONIBILITA'", "Disponibilita"}},
+            {{"E-MAIL", "Email"}, {"TEL. CASA", "Tel"}, {"TEL. CELLULARE", "Cel"}, {"DATA ASSUNZIONE", "DataAss"}},
+            {{"IBAN", "Iban"}, {"PARTITA IVA", "PartitaIva"}, {"RETRIBUZIONE", "Retribuzione"}},
+            {{"MANSIONI", "Mansioni"}},
+            {{"NOTE", "Note"}},
+        });
 }
 
 }  // namespace EmployeeCard

@@ -17,8 +17,11 @@ FindWindowDescription TfrmTrovaDipendenti::description() {
                 {"txtReparto", "Reparto:", "Reparto"},
                 {"txtMansioni", "Mansioni:", "Mansioni"},
                 {"txtNote", "Note:", "Note"}};
-    d.line = {{"", "Dipendente", 26},       {"  Cel. ", "Cel", 14},      {"  Qual. ", "Qualifica", 24},
-              {"  Rep. ", "Reparto", 24}, {"  Disp. ", "Disponibilita", -1}};
+    d.line = {{"", "Dipendente", 26},
+              {"  Cel. ", "Cel", 14},
+              {"  Qual. ", "Qualifica", 24},
+              {"  Rep. ", "Reparto", 24},
+              {"  Disp. ", "Disponibilita", -1}};
     d.printTitle = QStringLiteral("Riepilogo schede dipendenti in archivio");
     d.mode = QStringLiteral("dipendenti");
     d.foundText = [](int n) { return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(n); };

@@ -43,11 +43,11 @@ TfrmWebCam::TfrmWebCam(QWidget* owner) : TForm(owner), camera_(Camera::open()) {
     // It closes only through its own buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    imgCamera_ = new TPhotoBox(QStringLiteral("imgCamera"), QStringLiteral(":/img/foto/webcam_spenta.svg"),
-                               QSize(366, 274));
+    imgCamera_ =
+        new TPhotoBox(QStringLiteral("imgCamera"), QStringLiteral(":/img/foto/webcam_spenta.svg"), QSize(366, 274));
     imgCamera_->setAccessibleName(QStringLiteral("Immagine della webcam"));
-    imgTarget_ = new TPhotoBox(QStringLiteral("imgTarget"), QStringLiteral(":/img/foto/dipendente.svg"),
-                               QSize(366, 274));
+    imgTarget_ =
+        new TPhotoBox(QStringLiteral("imgTarget"), QStringLiteral(":/img/foto/dipendente.svg"), QSize(366, 274));
     imgTarget_->setAccessibleName(QStringLiteral("Foto catturata"));
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
 

@@ -2,11 +2,11 @@
 
 #include <QEvent>
 #include <QFontMetrics>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "libri/DeweyTable.h"
 #include "platform/Formats.h"

@@ -73,8 +73,8 @@ void TfrmLibri::buildSections() {
     QVBoxLayout* dewey = labeledField({.field = "Dewey", .label = "Codice Dewey:"});
     TPictureButton* table = fieldButton(QStringLiteral("btnDewey"), QStringLiteral(":/img/btn/dewey.svg"),
                                         QStringLiteral("Tabella dei codici Dewey"),
-                                        QStringLiteral("Visualizza la Tabella dei Codici Dewey."), QStringLiteral("Dewey"),
-                                        [this] { btnDeweyClick(); });
+                                        QStringLiteral("Visualizza la Tabella dei Codici Dewey."),
+                                        QStringLiteral("Dewey"), [this] { btnDeweyClick(); });
     g->addLayout(Controls::withButton(dewey, table), 1, 6, 1, 2, Qt::AlignBottom);
 
     g = section("sezTraduzione", "traduzione", QStringLiteral("Genere, lingua e traduzione"));

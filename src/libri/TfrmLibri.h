@@ -26,5 +26,4 @@ public slots:
 private:
     void buildSections();
     void buildCoverColumn();
-
 };

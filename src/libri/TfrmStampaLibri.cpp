@@ -16,19 +16,20 @@ TPhotoCardPrintWindow::Card card(TfrmLibri* owner) {
 namespace BookCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& cover) {
-    return PhotoCard::build(w, cover, "Titolo", Report::mm(110), QStringLiteral("Scheda Libro"), {
-        {{"AUTORE", "Autore"}, {"NAZIONE", "Nazione"}},
-        {{"ANNO PUBBLICAZIONE", "Anno"}, {"CASA EDITRICE", "Editore"}},
-        {{"CITTA' PUBBLICAZIONE", "Citta"}, {"GENERE", "Genere"}},
-        {{"ISBN", "ISBN"}, {"LINGUA", "Lingua"}},
-        {{"TITOLO ORIGINALE", "Originale"}, {"TRADUTTORE", "Traduttore"}},
-        {{"COLLANA", "Collana"}, {"CURATORE", "Curatore"}},
-        {{"POSIZIONE SU SCAFFALE", "Posizione"}, {"CODICE SU ETICHETTA", "Etichetta"}},
-        {{"FORMATO", "Formato"}, {"CODICE DEWEY", "Dewey"}},
-        {{"VOLUMI", "Volumi"}, {"PAGINE", "Pagine"}},
-        {{"PREZZO", "Prezzo"}, {"GIUDIZIO", "Giudizio"}},
-        {{"NOTE", "Note"}},
-    });
+    return PhotoCard::build(w, cover, "Titolo", Report::mm(110), QStringLiteral("Scheda Libro"),
+                            {
+                                {{"AUTORE", "Autore"}, {"NAZIONE", "Nazione"}},
+                                {{"ANNO PUBBLICAZIONE", "Anno"}, {"CASA EDITRICE", "Editore"}},
+                                {{"CITTA' PUBBLICAZIONE", "Citta"}, {"GENERE", "Genere"}},
+                                {{"ISBN", "ISBN"}, {"LINGUA", "Lingua"}},
+                                {{"TITOLO ORIGINALE", "Originale"}, {"TRADUTTORE", "Traduttore"}},
+                                {{"COLLANA", "Collana"}, {"CURATORE", "Curatore"}},
+                                {{"POSIZIONE SU SCAFFALE", "Posizione"}, {"CODICE SU ETICHETTA", "Etichetta"}},
+                                {{"FORMATO", "Formato"}, {"CODICE DEWEY", "Dewey"}},
+                                {{"VOLUMI", "Volumi"}, {"PAGINE", "Pagine"}},
+                                {{"PREZZO", "Prezzo"}, {"GIUDIZIO", "Giudizio"}},
+                                {{"NOTE", "Note"}},
+                            });
 }
 
 }  // namespace BookCard

@@ -17,7 +17,8 @@ FindWindowDescription TfrmTrovaLibri::description() {
                 {"txtEtichetta", "Codice su etichetta:", "Etichetta"},
                 {"txtCuratore", "Curatore:", "Curatore"},
                 {"txtNote", "Note:", "Note"}};
-    d.line = {{"", "Titolo", 55}, {"  Autore: ", "Autore", 30}, {"  Editore: ", "Editore", 30}, {"  Anno: ", "Anno", -1}};
+    d.line = {
+        {"", "Titolo", 55}, {"  Autore: ", "Autore", 30}, {"  Editore: ", "Editore", 30}, {"  Anno: ", "Anno", -1}};
     d.printTitle = QStringLiteral("Riepilogo libri in archivio");
     d.mode = QStringLiteral("libri");
     return d;

@@ -92,11 +92,15 @@ QString amount(double value) {
     const QChar sep = decimalSeparator();
     const qsizetype at = s.indexOf(sep);
     if (at < 0) return s + sep + QLatin1String("00");
-    if (at == 0) s.prepend(QLatin1Char('0'));
-    else if (at == 1 && s.startsWith(QLatin1Char('-'))) s.insert(1, QLatin1Char('0'));
+    if (at == 0)
+        s.prepend(QLatin1Char('0'));
+    else if (at == 1 && s.startsWith(QLatin1Char('-')))
+        s.insert(1, QLatin1Char('0'));
     const qsizetype decimals = s.size() - s.indexOf(sep) - 1;
-    if (decimals == 0) s += QLatin1String("00");
-    else if (decimals == 1) s += QLatin1Char('0');
+    if (decimals == 0)
+        s += QLatin1String("00");
+    else if (decimals == 1)
+        s += QLatin1Char('0');
     return s;
 }
 
@@ -113,9 +117,12 @@ bool parseDecimal(const QString& text, double* value) {
     bool digits = false, sep = false;
     for (qsizetype j = i; j < t.size(); ++j) {
         const QChar c = t[j];
-        if (c.unicode() >= '0' && c.unicode() <= '9') digits = true;
-        else if (c == decimalSeparator() && !sep) sep = true;
-        else return false;
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            digits = true;
+        else if (c == decimalSeparator() && !sep)
+            sep = true;
+        else
+            return false;
     }
     if (!digits) return false;
     QString c = t;

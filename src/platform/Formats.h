@@ -4,8 +4,8 @@
 // decimals ("12,50").
 #include <QDate>
 #include <QString>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 #include <QTime>
 #include <optional>
 
@@ -18,13 +18,13 @@ QString shortDateFormat();
 QChar decimalSeparator();
 QChar dateSeparator();
 
-QString date(const QDate& d);              // 05/03/2025
-QString year(int year);                    // four digits: 2025, 0987
-QDate parseDate(QStringView text);         // invalid unless dd/mm/yyyy names a real day
+QString date(const QDate& d);       // 05/03/2025
+QString year(int year);             // four digits: 2025, 0987
+QDate parseDate(QStringView text);  // invalid unless dd/mm/yyyy names a real day
 inline QDate parseDate(const QString& text) { return parseDate(QStringView(text)); }
-QString time(const QTime& t);              // 09:05 (hours and minutes)
-QString longTime(const QTime& t);          // 09:05:07
-QString twoDigits(int n);                  // 7 gives "07"
+QString time(const QTime& t);                 // 09:05 (hours and minutes)
+QString longTime(const QTime& t);             // 09:05:07
+QString twoDigits(int n);                     // 7 gives "07"
 QStringList twoDigitRange(int from, int to);  // the hours or minutes of a list: "00".."23"
 // A time kept as hours and minutes apart, joined: "09" and "05" give "09:05".
 QString hhmm(const QString& hours, const QString& minutes);

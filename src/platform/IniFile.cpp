@@ -20,8 +20,8 @@ QStringList readLines(const QString& path, bool* exists) {
     // A file saved by an editor may start with a UTF-8 byte-order mark and
     // end its lines with CR alone: still the same settings.
     static const QByteArray kUtf8Bom("\xEF\xBB\xBF");
-    QString text = bytes.startsWith(kUtf8Bom) ? QString::fromUtf8(bytes.mid(kUtf8Bom.size()))
-                                               : Cp1252::toUnicode(bytes);
+    QString text =
+        bytes.startsWith(kUtf8Bom) ? QString::fromUtf8(bytes.mid(kUtf8Bom.size())) : Cp1252::toUnicode(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -48,9 +48,7 @@ bool keyOf(const QString& line, QString* key, QString* value) {
     return true;
 }
 
-bool sameName(const QString& a, const QString& b) {
-    return Text::lowerAZ(a) == Text::lowerAZ(b);
-}
+bool sameName(const QString& a, const QString& b) { return Text::lowerAZ(a) == Text::lowerAZ(b); }
 
 }  // namespace
 

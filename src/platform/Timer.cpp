@@ -30,8 +30,10 @@ void TTimer::setInterval(int ms) {
 void TTimer::start() {
     active_ = true;
     elapsed_ = 0;
-    if (g_manual) real_->stop();
-    else real_->start(std::max(0, interval_));
+    if (g_manual)
+        real_->stop();
+    else
+        real_->start(std::max(0, interval_));
 }
 
 void TTimer::stop() {
@@ -56,8 +58,10 @@ struct TimerClock {
         for (TTimer* t : timers()) {
             if (!t->active_) continue;
             t->elapsed_ = 0;
-            if (manual) t->real_->stop();
-            else t->real_->start(std::max(0, t->interval_));
+            if (manual)
+                t->real_->stop();
+            else
+                t->real_->start(std::max(0, t->interval_));
         }
     }
 

@@ -41,15 +41,15 @@ std::unique_ptr<TReport> caseSheet(const CardValues& caseValues) {
 std::vector<CardRow> documentRows(const CardValues& c, const CaseDocuments& documents) {
     // The case's field and its caption; the boxes are "tit" and "txt" + the field.
     static const std::pair<const char*, const char*> heads[] = {
-        {"Oggetto", "Oggetto pratica:"},   {"Tipologia", "Tipologia:"},
-        {"Protocollo", "Protocollo n."},   {"Apertura", "Data apertura:"},
-        {"Stato", "Stato avanzamento:"},   {"Consulente", "Consulente o curatore:"},
-        {"Cliente", "Cliente:"},           {"Recapito", "Recapito preferenziale:"},
+        {"Oggetto", "Oggetto pratica:"}, {"Tipologia", "Tipologia:"},
+        {"Protocollo", "Protocollo n."}, {"Apertura", "Data apertura:"},
+        {"Stato", "Stato avanzamento:"}, {"Consulente", "Consulente o curatore:"},
+        {"Cliente", "Cliente:"},         {"Recapito", "Recapito preferenziale:"},
     };
     std::vector<CardRow> rows;
     for (const auto& [field, caption] : heads)
-        rows.push_back({QString::fromUtf8(caption), c[QLatin1String(field)], QStringLiteral("txt") + QLatin1String(field),
-                        QStringLiteral("tit") + QLatin1String(field)});
+        rows.push_back({QString::fromUtf8(caption), c[QLatin1String(field)],
+                        QStringLiteral("txt") + QLatin1String(field), QStringLiteral("tit") + QLatin1String(field)});
     for (int i = 0; i < CaseDocuments::kEntries; ++i)
         rows.push_back({QStringLiteral("Documento %1:").arg(i + 1), documents.entries[size_t(i)],
                         QStringLiteral("txt") + CaseDocuments::field(i),

@@ -23,8 +23,9 @@ constexpr int kPerColumn = CaseDocuments::kEntries / 2;
 TfrmDettagli::TfrmDettagli(QWidget* owner) : TForm(owner) {
     setObjectName(QStringLiteral("frmDettagli"));
     setWindowTitle(QStringLiteral(" Documenti associati alla pratica"));
-    setStyleSheet(QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
-                                 "QLineEdit:focus { background: #FFFF00; }"));
+    setStyleSheet(
+        QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
+                       "QLineEdit:focus { background: #FFFF00; }"));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 10, 12, 10);

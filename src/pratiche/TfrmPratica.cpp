@@ -65,8 +65,8 @@ void TfrmPratica::buildSections() {
 
     // (1) The case: subject, type, protocol, dates and state. Rows are added
     // in the order Enter moves through them.
-    QGridLayout* g = addSection(QStringLiteral("sezPratica"), QStringLiteral("pratica"),
-                                QStringLiteral("Dati della pratica"), 4);
+    QGridLayout* g =
+        addSection(QStringLiteral("sezPratica"), QStringLiteral("pratica"), QStringLiteral("Dati della pratica"), 4);
     placeField(g, 0, 0, 4, {.field = "Oggetto", .label = "Oggetto pratica:"});
     placeField(g, 1, 0, 2, {.field = "Tipologia", .label = "Tipologia:"});
     placeField(g, 1, 2, 2, {.field = "Protocollo", .label = "Protocollo n."});
@@ -77,8 +77,8 @@ void TfrmPratica::buildSections() {
     QVBoxLayout* chiusura = labeledField({.field = "Chiusura", .label = "Data chiusura:"});
     g->addLayout(withButton(chiusura, today("impChiusura", "Chiusura", &TfrmPratica::impChiusuraClick)), 2, 1,
                  Qt::AlignBottom);
-    placeField(g, 2, 2, 2, {.field = "Stato", .label = "Stato avanzamento:", .kind = FieldKind::TypedList,
-                            .entries = states()});
+    placeField(g, 2, 2, 2,
+               {.field = "Stato", .label = "Stato avanzamento:", .kind = FieldKind::TypedList, .entries = states()});
 
     // (2) Documents, offices, who follows the case and its urgency.
     g = addSection(QStringLiteral("sezDocumenti"), QStringLiteral("documento"),
@@ -93,8 +93,11 @@ void TfrmPratica::buildSections() {
     g->addLayout(withButton(documenti, elenco), 0, 0, 1, 4);
     placeField(g, 1, 0, 4, {.field = "Uffici", .label = "Uffici interessati:"});
     placeField(g, 2, 0, 2, {.field = "Consulente", .label = "Consulente o curatore:"});
-    placeField(g, 2, 2, 2, {.field = "Urgente", .label = "Pratica urgente", .kind = FieldKind::Flag,
-                            .hint = "Contrassegna la pratica come urgente."});
+    placeField(g, 2, 2, 2,
+               {.field = "Urgente",
+                .label = "Pratica urgente",
+                .kind = FieldKind::Flag,
+                .hint = "Contrassegna la pratica come urgente."});
 
     // (3) The client, imported from the client archive or typed.
     g = addSection(QStringLiteral("sezCliente"), QStringLiteral("anagrafica"), QStringLiteral("Dati del cliente"), 8);
@@ -106,8 +109,12 @@ void TfrmPratica::buildSections() {
     placeField(g, 0, 5, 3, {.field = "Recapito", .label = "Recapito preferenziale:"});
     placeField(g, 1, 0, 4, {.field = "IndirizzoRes", .label = "Via / Piazza e numero civico:"});
     placeField(g, 1, 4, 2, {.field = "ComuneRes", .label = "Comune di residenza:"});
-    placeField(g, 1, 6, 1, {.field = "ProvRes", .label = "Prov.", .kind = FieldKind::UpperList,
-                            .entries = Province::codes(), .width = 64});
+    placeField(g, 1, 6, 1,
+               {.field = "ProvRes",
+                .label = "Prov.",
+                .kind = FieldKind::UpperList,
+                .entries = Province::codes(),
+                .width = 64});
     placeField(g, 1, 7, 1, {.field = "CapRes", .label = "CAP:"});
     QVBoxLayout* codFisc =
         labeledField({.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
@@ -141,13 +148,13 @@ void TfrmPratica::impChiusuraClick() { setFieldText(QStringLiteral("Chiusura"), 
 void TfrmPratica::impClienteClick() {
     // The client's fields a case keeps, under the same names in both archives.
     importClient(TfrmTrovaClienti::Mode::Pratica, {{"Cliente", "Cliente"},
-                                                  {"Recapito", "Recapito"},
-                                                  {"IndirizzoRes", "IndirizzoRes"},
-                                                  {"ComuneRes", "ComuneRes"},
-                                                  {"ProvRes", "ProvRes"},
-                                                  {"CapRes", "CapRes"},
-                                                  {"CodFisc", "CodFisc"},
-                                                  {"PartitaIva", "PartitaIva"}});
+                                                   {"Recapito", "Recapito"},
+                                                   {"IndirizzoRes", "IndirizzoRes"},
+                                                   {"ComuneRes", "ComuneRes"},
+                                                   {"ProvRes", "ProvRes"},
+                                                   {"CapRes", "CapRes"},
+                                                   {"CodFisc", "CodFisc"},
+                                                   {"PartitaIva", "PartitaIva"}});
 }
 
 void TfrmPratica::cmdTrovaClick() {

@@ -6,8 +6,7 @@
 
 TfrmUrgenti::TfrmUrgenti(QWidget* owner)
     : TSummaryList(owner, {QStringLiteral("frmUrgenti"), QStringLiteral(" Riepilogo pratiche urgenti"), kTitolo,
-                           ArchiveFiles::Pratiche, &Layouts::TSchedaPratica(), CaseLine::parts(),
-                           QSize(1000, 560)}) {}
+                           ArchiveFiles::Pratiche, &Layouts::TSchedaPratica(), CaseLine::parts(), QSize(1000, 560)}) {}
 
 RecordFilter TfrmUrgenti::selection() const {
     return [urgente = Layouts::TSchedaPratica().indexOf(QStringLiteral("Urgente"))](const Record& r) {

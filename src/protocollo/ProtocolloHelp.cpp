@@ -77,19 +77,19 @@ HelpTopic riepProtocolloHelpTopic() {
 }
 
 HelpTopic expProtocolloHelpTopic() {
-    return {TfrmExpProtocollo::kHelpTitle,
-            {QStringLiteral(
-                 "Questa finestra mostra in una griglia tutte le schede dell'archivio dell'anno aperto, una riga "
-                 "per documento nell'ordine di registrazione, con numero, tipologia, date, ufficio, operatore, "
-                 "categoria, collocazione, oggetto, formato, pagine, riferimenti, note, mittente e destinatario. "
-                 "La griglia serve soltanto alla consultazione: le schede si modificano dal protocollo."),
-             QStringLiteral(
-                 "Per creare il foglio di lavoro fate clic sull'icona di Excel e confermate la domanda. Il "
-                 "programma scrive il file Protocollo.xls nella cartella del programma, sostituendo quello di "
-                 "un'esportazione precedente, e chiede se aprirlo: rispondendo S\u00EC il file si apre con il "
-                 "programma associato ai file XLS, con cui potete salvarlo con il nome che preferite."),
-             QStringLiteral(
-                 "Se compare un messaggio che segnala l'impossibilit\u00E0 di esportare i dati, chiudete il file "
-                 "Protocollo.xls eventualmente aperto nel foglio di calcolo e riprovate. Esci riporta al "
-                 "protocollo.")}};
+    return {
+        TfrmExpProtocollo::kHelpTitle,
+        {QStringLiteral(
+             "Questa finestra mostra in una griglia tutte le schede dell'archivio dell'anno aperto, una riga "
+             "per documento nell'ordine di registrazione, con numero, tipologia, date, ufficio, operatore, "
+             "categoria, collocazione, oggetto, formato, pagine, riferimenti, note, mittente e destinatario. "
+             "La griglia serve soltanto alla consultazione: le schede si modificano dal protocollo."),
+         QStringLiteral("Per creare il foglio di lavoro fate clic sull'icona di Excel e confermate la domanda. Il "
+                        "programma scrive il file Protocollo.xls nella cartella del programma, sostituendo quello di "
+                        "un'esportazione precedente, e chiede se aprirlo: rispondendo S\u00EC il file si apre con il "
+                        "programma associato ai file XLS, con cui potete salvarlo con il nome che preferite."),
+         QStringLiteral(
+             "Se compare un messaggio che segnala l'impossibilit\u00E0 di esportare i dati, chiudete il file "
+             "Protocollo.xls eventualmente aperto nel foglio di calcolo e riprovate. Esci riporta al "
+             "protocollo.")}};
 }

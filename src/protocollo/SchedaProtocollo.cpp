@@ -53,8 +53,6 @@ std::vector<CardRow> rows(const TRecordWindow& w) {
     };
 }
 
-std::unique_ptr<TReport> build(const std::vector<CardRow>& rows) {
-    return CardReport::build(look(), kTitolo, rows);
-}
+std::unique_ptr<TReport> build(const std::vector<CardRow>& rows) { return CardReport::build(look(), kTitolo, rows); }
 
 }  // namespace SchedaProtocollo

@@ -104,8 +104,10 @@ void TfrmMenuProtocollo::btnApriPreventiviClick() {
 }
 
 void TfrmMenuProtocollo::FormClose() {
-    if (opened_ && protocollo_) protocollo_()->showApp();
-    else TAppWindow::FormClose();
+    if (opened_ && protocollo_)
+        protocollo_()->showApp();
+    else
+        TAppWindow::FormClose();
 }
 
 void TfrmMenuProtocollo::imgGuidaClick() { Help::open(this, TfrmProtocollo::kHelpTitle); }

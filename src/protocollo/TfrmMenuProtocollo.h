@@ -13,7 +13,6 @@ class TfrmProtocollo;
 class TfrmMenuProtocollo : public TAppWindow {
     Q_OBJECT
 public:
-
     explicit TfrmMenuProtocollo(QWidget* owner = nullptr);
 
     // The protocol window "Apri" opens; set once at start-up.

@@ -103,11 +103,16 @@ void TfrmProtocollo::buildSections() {
     // (1) The number, the registration and who registers.
     QGridLayout* g = addSection(QStringLiteral("sezProtocollo"), QStringLiteral("protocollo"),
                                 QStringLiteral("Protocollo e registrazione"), 0);
-    placeField(g, 0, 0, 1, {.field = "Numero", .label = "N. protocollo:",
-                            .required = CardRules::needs("il numero di protocollo del documento.")});
+    placeField(g, 0, 0, 1,
+               {.field = "Numero",
+                .label = "N. protocollo:",
+                .required = CardRules::needs("il numero di protocollo del documento.")});
     placeField(g, 0, 1, 1,
-               {.field = "DataReg", .label = "Data registrazione:", .kind = FieldKind::Date,
-                .required = CardRules::needs("la data di registrazione del documento."), .width = 110,
+               {.field = "DataReg",
+                .label = "Data registrazione:",
+                .kind = FieldKind::Date,
+                .required = CardRules::needs("la data di registrazione del documento."),
+                .width = 110,
                 .picker = TfrmCalendario::Mode::DataReg,
                 .hint = "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
                         "calendario."});
@@ -139,11 +144,12 @@ void TfrmProtocollo::buildSections() {
 
     // (2) The document.
     g = addSection(QStringLiteral("sezDocumento"), QStringLiteral("documento"), QStringLiteral("Documento"), 4);
-    placeField(g, 0, 0, 2, {.field = "Categoria", .label = "Categoria:",
-                            .required = CardRules::needs("la categoria del documento.")});
+    placeField(
+        g, 0, 0, 2,
+        {.field = "Categoria", .label = "Categoria:", .required = CardRules::needs("la categoria del documento.")});
     placeField(g, 0, 2, 2, {.field = "Collocazione", .label = "Collocazione documento cartaceo:"});
-    placeField(g, 1, 0, 4, {.field = "Oggetto", .label = "Oggetto:",
-                            .required = CardRules::needs("l'oggetto del documento.")});
+    placeField(g, 1, 0, 4,
+               {.field = "Oggetto", .label = "Oggetto:", .required = CardRules::needs("l'oggetto del documento.")});
     placeField(g, 2, 0, 1, {.field = "DataSpe", .label = "Data spedizione:"});
     placeField(g, 2, 1, 1, {.field = "DataRic", .label = "Data ricezione:"});
     placeField(g, 2, 2, 1, {.field = "Formato", .label = "Formato:"});
@@ -161,7 +167,8 @@ void TfrmProtocollo::buildSections() {
 
     // (4) The digital copy, kept in the attached documents' folder.
     g = addSection(QStringLiteral("sezCopia"), QStringLiteral("copia"), QStringLiteral("Copia digitale"), 0);
-    auto* copia = static_cast<QLineEdit*>(placeField(g, 0, 0, 1, {.field = "Copia", .label = "Copia digitale documento:"}));
+    auto* copia =
+        static_cast<QLineEdit*>(placeField(g, 0, 0, 1, {.field = "Copia", .label = "Copia digitale documento:"}));
     copia->setReadOnly(true);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -298,7 +305,8 @@ bool TfrmProtocollo::checkBeforeWrite(TArchivioSchede& archive, const Record&) {
     const QDate today = Clock::today();
     qint64 n = count;
     QString next = ProtocolSettings::proposal(checkNumber_->start, n, checkNumber_->withYear, today);
-    while (used.contains(next)) next = ProtocolSettings::proposal(checkNumber_->start, ++n, checkNumber_->withYear, today);
+    while (used.contains(next))
+        next = ProtocolSettings::proposal(checkNumber_->start, ++n, checkNumber_->withYear, today);
     reproposal_ = next;
     return false;
 }

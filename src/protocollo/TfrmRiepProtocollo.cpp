@@ -99,9 +99,12 @@ void TfrmRiepProtocollo::cmdTrovaClick() {
     const QString from = Text::trim(txtDataInizio_->text());
     const QString to = Text::trim(txtDataFine_->text());
     std::optional<Refusal> refusal;
-    if (from.isEmpty()) refusal = Refusal{txtDataInizio_->objectName(), needDate("inizio")};
-    else if (to.isEmpty()) refusal = Refusal{txtDataFine_->objectName(), needDate("fine")};
-    else refusal = DateRules::interval(from, to, txtDataInizio_->objectName(), txtDataFine_->objectName());
+    if (from.isEmpty())
+        refusal = Refusal{txtDataInizio_->objectName(), needDate("inizio")};
+    else if (to.isEmpty())
+        refusal = Refusal{txtDataFine_->objectName(), needDate("fine")};
+    else
+        refusal = DateRules::interval(from, to, txtDataInizio_->objectName(), txtDataFine_->objectName());
     if (refusal) {
         Msg::of(this, refusal->kind, refusal->text);
         for (QLineEdit* field : {txtDataInizio_, txtDataFine_})

@@ -8,5 +8,4 @@ TfrmStampaProtocollo::TfrmStampaProtocollo(QWidget* owner, std::vector<CardRow> 
                         QStringLiteral("Stampa"), QStringLiteral(":/img/btn/stampa.svg"),
                         QStringLiteral("Premere Stampa per stampare la scheda del documento protocollato "
                                        "visualizzata nel registro.")},
-                       Output::Print,
-                       [rows = std::move(rows)] { return SchedaProtocollo::build(rows); }) {}
+                       Output::Print, [rows = std::move(rows)] { return SchedaProtocollo::build(rows); }) {}

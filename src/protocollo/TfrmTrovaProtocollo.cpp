@@ -17,8 +17,8 @@ FindWindowDescription TfrmTrovaProtocollo::description(const QString& archiveFil
                 {"txtDestinatario", "Destinatario:", "Destinatario"},
                 {"txtRiferimenti", "Riferimenti:", "Riferimenti"},
                 {"txtNote", "Note:", "Note"}};
-    d.line = {{"Prot. n. ", "Numero", 14}, {"  Data: ", "DataReg", 10},  {"  Posta: ", "Tipo", 10},
-              {"  ", "Oggetto", 35},       {"  Da: ", "Mittente", 24}, {"  A: ", "Destinatario", -1}};
+    d.line = {{"Prot. n. ", "Numero", 14}, {"  Data: ", "DataReg", 10}, {"  Posta: ", "Tipo", 10},
+              {"  ", "Oggetto", 35},       {"  Da: ", "Mittente", 24},  {"  A: ", "Destinatario", -1}};
     d.printTitle = QStringLiteral("Riepilogo documenti protocollati");
     d.sorted = true;
     d.mode = QStringLiteral("protocollo");

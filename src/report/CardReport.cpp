@@ -74,9 +74,7 @@ std::unique_ptr<TReport> build(const CardLook& look, const QString& title, const
                 .frame(Qt::black, 1);
         const QString caption =
             row.captionMemo.isEmpty() ? Report::numbered(QStringLiteral("titCampo"), i + 1) : row.captionMemo;
-        styled(page.addMemo(caption, look.captionLeft, y,
-                            look.captionWidth, look.rowHeight),
-               look.caption)
+        styled(page.addMemo(caption, look.captionLeft, y, look.captionWidth, look.rowHeight), look.caption)
             .setText(row.caption);
         const QString name = row.memo.isEmpty() ? Report::numbered(QStringLiteral("txtCampo"), i + 1) : row.memo;
         TMemo& value = styled(page.addMemo(name, look.valueLeft, y + look.valueInset,

@@ -18,8 +18,8 @@
 
 struct CardRow {
     QString caption = {};
-    QString value = {};  // trimmed when the card is laid out
-    QString memo = {};   // the value box's name; empty names it "txtCampo" + the row's number ("txtCampo01")
+    QString value = {};        // trimmed when the card is laid out
+    QString memo = {};         // the value box's name; empty names it "txtCampo" + the row's number ("txtCampo01")
     QString captionMemo = {};  // the caption box's name; empty names it "titCampo" + the row's number
 };
 

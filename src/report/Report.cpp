@@ -77,7 +77,7 @@ private:
         const TReportObject* source;
         QStringList lines;  // memos: the printed lines
         double pitch = 0;
-        int next = 0;       // first line not printed yet
+        int next = 0;  // first line not printed yet
         bool done = false;
     };
 
@@ -165,7 +165,8 @@ private:
                 count = std::min(remaining, std::max(0, int(std::floor((to - top) / e.pitch + Eps))));
             std::shared_ptr<TReportObject> c = e.source->clone();
             auto* m = static_cast<TMemo*>(c.get());
-            c->setGeometry(QRectF(area_.left() + g.left(), cursor_ + (top - from), g.width(), std::max(0.0, bottom - top)));
+            c->setGeometry(
+                QRectF(area_.left() + g.left(), cursor_ + (top - from), g.width(), std::max(0.0, bottom - top)));
             m->setLines(e.lines.mid(e.next, count));
             m->wordWrap(false);
             if (!(whole && e.next == 0)) m->align(Qt::AlignTop);  // a piece of a longer text
@@ -244,8 +245,8 @@ TReport::TReport(const QString& name, ReportKind kind) : name_(name), kind_(kind
 TReport::~TReport() = default;
 
 PreviewButtons TReport::previewButtons() const {
-    const PreviewButtons card = PreviewButton::Print | PreviewButton::Zoom | PreviewButton::FullScreen |
-                                PreviewButton::Close;
+    const PreviewButtons card =
+        PreviewButton::Print | PreviewButton::Zoom | PreviewButton::FullScreen | PreviewButton::Close;
     if (kind_ == ReportKind::Card) return card;
     return card | PreviewButton::Navigation | PreviewButton::Pdf;
 }
@@ -254,8 +255,8 @@ TReportPage* TReport::page(int number) { return number == 1 ? &page_ : nullptr; 
 
 void TReport::claimName(const QString& name) {
     if (name.isEmpty() || findObject(name) || findBand(name))
-        throw std::invalid_argument("report " + name_.toStdString() + ": object name empty or used twice: " +
-                                    name.toStdString());
+        throw std::invalid_argument("report " + name_.toStdString() +
+                                    ": object name empty or used twice: " + name.toStdString());
 }
 
 TReportObject* TReport::findObject(const QString& name) const {

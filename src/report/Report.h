@@ -84,7 +84,7 @@ public:
 
     // The paper and the printable area inside the margins, in report units.
     QSizeF paperSize(QPageLayout::Orientation orientation) const;
-    double width() const;   // of the printable area
+    double width() const;  // of the printable area
     double height() const;
 
     TBand& addBand(const QString& name, BandKind kind, double height);
@@ -152,8 +152,8 @@ public:
 
     // Print, preview and export use the last prepared result, preparing
     // first if the report never was.
-    OutputResult print(QWidget* owner);      // print dialog, then the printer
-    OutputResult preview(QWidget* owner);    // the modal preview window
+    OutputResult print(QWidget* owner);    // print dialog, then the printer
+    OutputResult preview(QWidget* owner);  // the modal preview window
     // Writes the PDF without a question, replacing an earlier file.
     OutputResult exportPdf(const QString& fileName, QWidget* owner = nullptr);
 

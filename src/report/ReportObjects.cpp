@@ -32,14 +32,23 @@ TMemo& TMemo::font(const QString& family, double pointSize, bool bold) {
     bold_ = bold;
     return *this;
 }
-TMemo& TMemo::textColor(const QColor& color) { textColor_ = color; return *this; }
-TMemo& TMemo::fill(const QColor& color) { fill_ = color; return *this; }
+TMemo& TMemo::textColor(const QColor& color) {
+    textColor_ = color;
+    return *this;
+}
+TMemo& TMemo::fill(const QColor& color) {
+    fill_ = color;
+    return *this;
+}
 TMemo& TMemo::frame(const QColor& color, double width) {
     frameColor_ = color;
     frameWidth_ = width;
     return *this;
 }
-TMemo& TMemo::noFrame() { frameWidth_ = 0; return *this; }
+TMemo& TMemo::noFrame() {
+    frameWidth_ = 0;
+    return *this;
+}
 TMemo& TMemo::align(Qt::Alignment alignment) {
     // A horizontal or a vertical alignment alone leaves the other as it was.
     if (alignment & Qt::AlignHorizontal_Mask)
@@ -48,14 +57,24 @@ TMemo& TMemo::align(Qt::Alignment alignment) {
         alignment_ = (alignment_ & ~Qt::AlignVertical_Mask) | (alignment & Qt::AlignVertical_Mask);
     return *this;
 }
-TMemo& TMemo::wordWrap(bool on) { wordWrap_ = on; return *this; }
-TMemo& TMemo::linePitch(double units) { linePitch_ = units; return *this; }
-TMemo& TMemo::variables(bool on) { variables_ = on; return *this; }
+TMemo& TMemo::wordWrap(bool on) {
+    wordWrap_ = on;
+    return *this;
+}
+TMemo& TMemo::linePitch(double units) {
+    linePitch_ = units;
+    return *this;
+}
+TMemo& TMemo::variables(bool on) {
+    variables_ = on;
+    return *this;
+}
 
 double TMemo::pitch() const {
     if (linePitch_ > 0) return linePitch_;
     return QFontMetricsF(ReportFonts::font(family_, pointSize_, bold_, ReportFonts::reference()),
-                         ReportFonts::reference()).height();
+                         ReportFonts::reference())
+        .height();
 }
 
 QStringList TMemo::printedLines() const {
@@ -100,14 +119,18 @@ void TMemo::paint(QPainter& p) const {
         const double step = pitch();
         const double block = step * lines_.size();
         double y = r.top();
-        if (alignment_ & Qt::AlignBottom) y = r.bottom() - block;
-        else if (alignment_ & Qt::AlignVCenter) y = r.center().y() - block / 2;
+        if (alignment_ & Qt::AlignBottom)
+            y = r.bottom() - block;
+        else if (alignment_ & Qt::AlignVCenter)
+            y = r.center().y() - block / 2;
         const double baseline = (step - fm.height()) / 2 + fm.ascent();
         for (const QString& line : lines_) {
             const double w = fm.horizontalAdvance(line);
             double x = r.left() + Padding;
-            if (alignment_ & Qt::AlignRight) x = r.right() - Padding - w;
-            else if (alignment_ & Qt::AlignHCenter) x = r.center().x() - w / 2;
+            if (alignment_ & Qt::AlignRight)
+                x = r.right() - Padding - w;
+            else if (alignment_ & Qt::AlignHCenter)
+                x = r.center().x() - w / 2;
             p.drawText(QPointF(x, y + baseline), line);
             y += step;
         }
@@ -185,8 +208,14 @@ void TPicture::paint(QPainter& p) const {
 // ---- TLine ------------------------------------------------------------------
 
 TLine::TLine(const QString& name, const QRectF& geometry) : TReportObject(ObjectKind::Line, name, geometry) {}
-TLine& TLine::color(const QColor& color) { color_ = color; return *this; }
-TLine& TLine::lineWidth(double units) { width_ = units; return *this; }
+TLine& TLine::color(const QColor& color) {
+    color_ = color;
+    return *this;
+}
+TLine& TLine::lineWidth(double units) {
+    width_ = units;
+    return *this;
+}
 std::unique_ptr<TReportObject> TLine::clone() const { return std::make_unique<TLine>(*this); }
 
 void TLine::paint(QPainter& p) const {
@@ -200,13 +229,19 @@ void TLine::paint(QPainter& p) const {
 
 TRectangle::TRectangle(const QString& name, const QRectF& geometry)
     : TReportObject(ObjectKind::Rectangle, name, geometry) {}
-TRectangle& TRectangle::fill(const QColor& color) { fill_ = color; return *this; }
+TRectangle& TRectangle::fill(const QColor& color) {
+    fill_ = color;
+    return *this;
+}
 TRectangle& TRectangle::frame(const QColor& color, double width) {
     frameColor_ = color;
     frameWidth_ = width;
     return *this;
 }
-TRectangle& TRectangle::noFrame() { frameWidth_ = 0; return *this; }
+TRectangle& TRectangle::noFrame() {
+    frameWidth_ = 0;
+    return *this;
+}
 std::unique_ptr<TReportObject> TRectangle::clone() const { return std::make_unique<TRectangle>(*this); }
 
 void TRectangle::paint(QPainter& p) const {

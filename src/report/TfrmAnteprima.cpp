@@ -90,8 +90,9 @@ TfrmAnteprima::TfrmAnteprima(std::shared_ptr<const PreparedReport> report, QWidg
     row->setSpacing(4);
     auto button = [&](const char* name, const char* picture, const QString& accessible, const QString& hint,
                       auto slot) {
-        auto* b = new TPictureButton(QString::fromLatin1(name), QStringLiteral(":/img/report/") +
-                                     QString::fromLatin1(picture), accessible, hint, bar, QSize(36, 36));
+        auto* b = new TPictureButton(QString::fromLatin1(name),
+                                     QStringLiteral(":/img/report/") + QString::fromLatin1(picture), accessible, hint,
+                                     bar, QSize(36, 36));
         connect(b, &QToolButton::clicked, this, slot);
         connect(b, &TPictureButton::hovered, this, [this](const QString& h) { panInfo_->setText(h); });
         row->addWidget(b);
@@ -139,8 +140,8 @@ TfrmAnteprima::TfrmAnteprima(std::shared_ptr<const PreparedReport> report, QWidg
                QStringLiteral("Esporta il documento in un file PDF."), [this] { btnPdfClick(); });
     row->addStretch(1);
     if (allows(PreviewButton::Close))
-        button("btnChiudi", "chiudi.svg", QStringLiteral("Chiudi"), QStringLiteral("Chiude l'anteprima di stampa (Esc)."),
-               [this] { reject(); });
+        button("btnChiudi", "chiudi.svg", QStringLiteral("Chiudi"),
+               QStringLiteral("Chiude l'anteprima di stampa (Esc)."), [this] { reject(); });
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("scrPagina"));
@@ -203,8 +204,10 @@ void TfrmAnteprima::zoomOut() {
 }
 
 void TfrmAnteprima::toggleFullScreen() {
-    if (isFullScreen()) showNormal();
-    else showFullScreen();
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
 }
 
 void TfrmAnteprima::refreshLabels() {
@@ -229,8 +232,10 @@ void TfrmAnteprima::btnPdfClick() {
         WaitCursor wait;
         ok = PdfWriter::write(*report_, file);
     }
-    if (ok) Msg::information(this, QStringLiteral("L'esportazione in PDF è terminata con successo."));
-    else Msg::error(this, QString::fromUtf8(Report::PdfFailed));
+    if (ok)
+        Msg::information(this, QStringLiteral("L'esportazione in PDF è terminata con successo."));
+    else
+        Msg::error(this, QString::fromUtf8(Report::PdfFailed));
 }
 
 void TfrmAnteprima::keyPressEvent(QKeyEvent* event) {
@@ -264,8 +269,7 @@ void TfrmAnteprima::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape:
         if (isFullScreen()) return showNormal();
         break;
-    default:
-        break;
+    default: break;
     }
     TForm::keyPressEvent(event);
 }
@@ -289,8 +293,10 @@ bool TfrmAnteprima::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel && allows(PreviewButton::Zoom)) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
-            if (wheel->angleDelta().y() > 0) zoomIn();
-            else if (wheel->angleDelta().y() < 0) zoomOut();
+            if (wheel->angleDelta().y() > 0)
+                zoomIn();
+            else if (wheel->angleDelta().y() < 0)
+                zoomOut();
             return true;
         }
     }

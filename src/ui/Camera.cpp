@@ -54,12 +54,13 @@ public:
         session_->setCamera(camera_);
         session_->setVideoSink(sink_);
         // Frames come on the capture's thread: converted there, handed over.
-        connect(sink_, &QVideoSink::videoFrameChanged, this,
-                [this](const QVideoFrame& f) {
-                    const QImage picture = f.toImage();
-                    if (!picture.isNull()) deliver(picture);
-                },
-                Qt::DirectConnection);
+        connect(
+            sink_, &QVideoSink::videoFrameChanged, this,
+            [this](const QVideoFrame& f) {
+                const QImage picture = f.toImage();
+                if (!picture.isNull()) deliver(picture);
+            },
+            Qt::DirectConnection);
         connect(camera_, &QCamera::errorOccurred, this, [this](QCamera::Error error, const QString&) {
             if (error == QCamera::NoError) return;
             stop();

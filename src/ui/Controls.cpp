@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -180,12 +180,9 @@ protected:
         case Qt::Key_Backtab:
         case Qt::Key_Left:
         case Qt::Key_Right:
-        case Qt::Key_Escape:
-            return false;
+        case Qt::Key_Escape: return false;
         case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            clearList(list);
-            return true;
+        case Qt::Key_Delete: clearList(list); return true;
         case Qt::Key_F4:
         case Qt::Key_Down:
             // The value changes only in the open list, where the user sees it.

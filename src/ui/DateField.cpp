@@ -26,10 +26,8 @@ bool passes(const QKeyEvent* k) {
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return k->matches(QKeySequence::Copy);
+    case Qt::Key_Escape: return true;
+    default: return k->matches(QKeySequence::Copy);
     }
 }
 

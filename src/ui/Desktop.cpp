@@ -36,7 +36,8 @@ QString failureMessage(const QString& command) {
         // The address alone, the part a user pastes into another mail program.
         return kMsgEmail.arg(t.mid(7).section(QLatin1Char('?'), 0, 0));
     }
-    static const QRegularExpression web(QStringLiteral("^(https?://|www\\.)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression web(QStringLiteral("^(https?://|www\\.)"),
+                                        QRegularExpression::CaseInsensitiveOption);
     if (web.match(t).hasMatch()) return kMsgIndirizzo.arg(t);
     return (QFileInfo(t).isDir() ? kMsgCartella : kMsgFile).arg(t);
 }

@@ -50,8 +50,10 @@ public:
     explicit FlagEditor(QCheckBox* b) : TFieldEditor(b), b_(b) {}
     QString text() const override { return b_->isChecked() ? kSi : kNo; }
     void setText(const QString& t) override {
-        if (t == kSi) b_->setChecked(true);
-        else if (t == kNo) b_->setChecked(false);
+        if (t == kSi)
+            b_->setChecked(true);
+        else if (t == kNo)
+            b_->setChecked(false);
     }
     void clear() override { b_->setChecked(false); }
     bool typed() const override { return false; }

@@ -49,12 +49,12 @@ namespace FieldKinds {
 // Rules of a typed text, applied as the user types and when the field is left.
 enum TextRule : unsigned {
     Plain = 0,
-    Upper = 1,            // letters a to z in upper case while typing
-    UpperOnRelease = 2,   // the same, after each key is released
-    TrimmedUpper = 4,     // trimmed and upper case while typing
-    Trimmed = 8,          // trimmed while typing
-    TrimmedOnExit = 16,   // trimmed when left
-    DigitsOnly = 32,      // only digits, Backspace, Delete, Left and Right
+    Upper = 1,           // letters a to z in upper case while typing
+    UpperOnRelease = 2,  // the same, after each key is released
+    TrimmedUpper = 4,    // trimmed and upper case while typing
+    Trimmed = 8,         // trimmed while typing
+    TrimmedOnExit = 16,  // trimmed when left
+    DigitsOnly = 32,     // only digits, Backspace, Delete, Left and Right
 };
 
 // A typed text: an edit field named objectName.

@@ -12,12 +12,9 @@ FileDialogs::Handler& handler() {
 QString run(const FileDialogRequest& r) {
     if (handler()) return handler()(r);
     switch (r.kind) {
-    case FileDialogKind::Open:
-        return QFileDialog::getOpenFileName(r.parent, r.caption, r.directory, r.filter);
-    case FileDialogKind::Save:
-        return QFileDialog::getSaveFileName(r.parent, r.caption, r.directory, r.filter);
-    case FileDialogKind::Folder:
-        return QFileDialog::getExistingDirectory(r.parent, r.caption, r.directory);
+    case FileDialogKind::Open: return QFileDialog::getOpenFileName(r.parent, r.caption, r.directory, r.filter);
+    case FileDialogKind::Save: return QFileDialog::getSaveFileName(r.parent, r.caption, r.directory, r.filter);
+    case FileDialogKind::Folder: return QFileDialog::getExistingDirectory(r.parent, r.caption, r.directory);
     }
     return {};
 }

@@ -53,8 +53,9 @@ void TFocusMark::paintEvent(QPaintEvent*) {
 namespace FocusMark {
 
 QString backgroundSheet() {
-    return QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
-                          "QLineEdit:focus { background: #FFFF00; }");
+    return QStringLiteral(
+        "QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 2px; }"
+        "QLineEdit:focus { background: #FFFF00; }");
 }
 
 void onBackground(QWidget* control) { control->setStyleSheet(backgroundSheet()); }

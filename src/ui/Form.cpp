@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QShowEvent>
 
 #include "ui/KeyFilters.h"
@@ -76,8 +76,10 @@ void setLauncher(QWidget* l) { g_launcher = l; }
 QWidget* launcher() { return g_launcher; }
 
 void quit() {
-    if (quitter()) quitter()();
-    else QCoreApplication::quit();
+    if (quitter())
+        quitter()();
+    else
+        QCoreApplication::quit();
 }
 void setQuitter(Quitter q) { quitter() = std::move(q); }
 void resetQuitter() { quitter() = nullptr; }

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "ui/PictureButton.h"
@@ -115,8 +115,7 @@ protected:
         case Qt::Key_Backtab:
         case Qt::Key_Escape:  // the window's own Esc
             return false;
-        default:
-            break;
+        default: break;
         }
         const QString t = k->text();
         const bool ok = t.size() == 1 && accepts(t.at(0)) &&

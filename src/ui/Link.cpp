@@ -53,8 +53,7 @@ void TLink::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TLink::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         setPressed(true);
     else if (event->type() == QEvent::MouseButtonRelease)
         setPressed(false);

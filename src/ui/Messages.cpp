@@ -80,9 +80,7 @@ namespace Msg {
 
 MsgAnswer warning(QWidget* p, const QString& t) { return make(p, MsgKind::Warning, t, MsgButtons::OkCancel); }
 MsgAnswer error(QWidget* p, const QString& t) { return make(p, MsgKind::Error, t, MsgButtons::OkCancel); }
-MsgAnswer information(QWidget* p, const QString& t) {
-    return make(p, MsgKind::Information, t, MsgButtons::OkCancel);
-}
+MsgAnswer information(QWidget* p, const QString& t) { return make(p, MsgKind::Information, t, MsgButtons::OkCancel); }
 MsgAnswer confirm(QWidget* p, const QString& t) { return make(p, MsgKind::Confirmation, t, MsgButtons::YesNo); }
 MsgAnswer plain(QWidget* p, const QString& t) { return make(p, MsgKind::Plain, t, MsgButtons::Ok); }
 

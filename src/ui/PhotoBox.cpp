@@ -96,8 +96,8 @@ void TPhotoBox::load() {
 void TPhotoBox::saveAs() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    QString path = FileDialogs::getSaveFileName(window(), kTitoloSalva, QDir(folder).filePath(kNomeProposto),
-                                                kFiltroSalva);
+    QString path =
+        FileDialogs::getSaveFileName(window(), kTitoloSalva, QDir(folder).filePath(kNomeProposto), kFiltroSalva);
     if (path.isEmpty()) return;
     if (!path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) &&
         !path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
@@ -109,8 +109,7 @@ void TPhotoBox::zoom() { PhotoZoom::open(window(), QPixmap::fromImage(picture())
 
 void TPhotoBox::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
-    if (drawn_.isNull() || drawn_.deviceIndependentSize() != QSizeF(size()) ||
-        drawn_.devicePixelRatio() != ratio) {
+    if (drawn_.isNull() || drawn_.deviceIndependentSize() != QSizeF(size()) || drawn_.devicePixelRatio() != ratio) {
         if (hasPhoto()) {
             // Scaled once per size, smoothly, at the screen's own pixels.
             const QSize pixels = photo_.size().scaled(size() * ratio, Qt::KeepAspectRatio);
@@ -153,8 +152,8 @@ TPhotoButtons::TPhotoButtons(TPhotoBox* box, QWidget* parent) : QWidget(parent) 
          QStringLiteral("Carica una foto esistente."), &TPhotoBox::load},
         {"btnSalvaFoto", ":/img/foto/salva.svg", QStringLiteral("Salva foto su disco"),
          QStringLiteral("Salva la foto su disco."), &TPhotoBox::saveAs},
-        {"btnCancFoto", ":/img/foto/cancella.svg", QStringLiteral("Cancella foto"),
-         QStringLiteral("Cancella la foto."), &TPhotoBox::clear},
+        {"btnCancFoto", ":/img/foto/cancella.svg", QStringLiteral("Cancella foto"), QStringLiteral("Cancella la foto."),
+         &TPhotoBox::clear},
         {"btnZoomFoto", ":/img/foto/zoom.svg", QStringLiteral("Foto a schermo intero"),
          QStringLiteral("Visualizza la foto nelle sue dimensioni reali."), &TPhotoBox::zoom},
     };

@@ -25,8 +25,7 @@ class TPhotoBox : public QWidget {
 public:
     static inline const QString kTitoloApri =
         QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
-    static inline const QString kFiltroApri =
-        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+    static inline const QString kFiltroApri = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
     static inline const QString kTitoloSalva =
         QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
     static inline const QString kFiltroSalva = QStringLiteral("File Jpeg (*.jpg)");

@@ -27,7 +27,7 @@ TPictureButton* TPictureButton::captioned(const QString& objectName, const QStri
 }
 
 TPictureButton* TPictureButton::fieldButton(const QString& objectName, const QString& picture,
-                                      const QString& accessibleName, const QString& hint, QWidget* parent) {
+                                            const QString& accessibleName, const QString& hint, QWidget* parent) {
     auto* b = new TPictureButton(objectName, picture, accessibleName, hint, parent, QSize(30, 30));
     b->setIconSize(QSize(24, 24));
     return b;

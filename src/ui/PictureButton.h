@@ -17,7 +17,7 @@ public:
                                      const QString& accessibleName, const QString& hint, QWidget* parent);
     // A small button beside a field (check, today's date, e-mail).
     static TPictureButton* fieldButton(const QString& objectName, const QString& picture, const QString& accessibleName,
-                                 const QString& hint, QWidget* parent);
+                                       const QString& hint, QWidget* parent);
 
     const QString& hint() const { return hint_; }
     void setHint(const QString& hint);

@@ -2,12 +2,12 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -326,8 +326,8 @@ void TQuickFind::find() {
     *last_ = t;
 }
 
-TListPanel::TListPanel(const QString& objectName, const QString& listName, const QString& instruction,
-                       bool withCount, QWidget* parent)
+TListPanel::TListPanel(const QString& objectName, const QString& listName, const QString& instruction, bool withCount,
+                       QWidget* parent)
     : QWidget(parent) {
     setObjectName(objectName);
     auto* v = new QVBoxLayout(this);

@@ -41,8 +41,7 @@ private:
 QPointer<Speaker> g_speaker;
 
 Speaker* speaker(bool make) {
-    if (!g_speaker && make && QCoreApplication::instance())
-        g_speaker = new Speaker(QCoreApplication::instance());
+    if (!g_speaker && make && QCoreApplication::instance()) g_speaker = new Speaker(QCoreApplication::instance());
     return g_speaker;
 }
 

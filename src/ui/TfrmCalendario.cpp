@@ -8,9 +8,9 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
-#include "ui/Controls.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
+#include "ui/Controls.h"
 
 QCalendarWidget* TfrmCalendario::italianCalendar(QWidget* parent, const QString& accessibleName) {
     auto* c = new QCalendarWidget(parent);

@@ -110,8 +110,7 @@ TEST(DesktopKeys, EnterOnAFocusedButtonPressesIt) {
          [](QDialog*, Seams& seams) {
              EXPECT_EQ(seams.helpRequests, QStringList{"Esportazione archivio clienti in Excel"});
          }},
-        {"export exit", make<TfrmExpClienti>, "cmdEsci",
-         [](QDialog* w, Seams&) { EXPECT_FALSE(w->isVisible()); }},
+        {"export exit", make<TfrmExpClienti>, "cmdEsci", [](QDialog* w, Seams&) { EXPECT_FALSE(w->isVisible()); }},
         {"check", make<TfrmCodFisc>, "btnControlla",
          [](QDialog*, Seams& seams) {
              EXPECT_EQ(seams.messageTexts(),
@@ -196,8 +195,7 @@ TEST(DesktopKeys, EscClosesEverySecondaryWindowAndWritesNothing) {
         {"services", [](Seams&) { return std::make_shared<TfrmAllegaExcel>("ROSSI MARIO", 1); }, "Rossi"},
         {"card print", [](Seams&) { return make<TfrmStampaChiamata>(); }, nullptr},
         // Closed, it brings the password window back: one of the program's set.
-        {"password change", [&set](Seams&) { return Window(set.frmCambiaPassword.get(), [](QDialog*) {}); },
-         "PLENARO"},
+        {"password change", [&set](Seams&) { return Window(set.frmCambiaPassword.get(), [](QDialog*) {}); }, "PLENARO"},
         {"information", [](Seams&) { return make<TfrmInfo>(); }, nullptr},
         {"notes", [](Seams&) { return make<TfrmSplash>(); }, nullptr},
         {"guide", [](Seams&) { return make<TfrmGuida>(); }, nullptr},

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/TfrmAvvio.h"
 #include "app/Crypt.h"
+#include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "app/WindowSet.h"
 #include "platform/Cp1252.h"
@@ -277,8 +277,8 @@ TEST_F(PasswordTest, ChangeWindowFieldsRulesAndClose) {
 // line ends, still lets the right password in and no other.
 TEST_F(PasswordTest, StoreFromAnotherEditorStillLetsTheRightPasswordIn) {
     const QByteArray value = Crypt::Encode(QStringLiteral("PLENARO")).toLatin1();
-    for (const QByteArray& bytes : {"\xEF\xBB\xBF[Accesso]\r\nValore=" + value + "\r\n",
-                                    "; chiave\r[Accesso]\rValore=" + value + "\r"}) {
+    for (const QByteArray& bytes :
+         {"\xEF\xBB\xBF[Accesso]\r\nValore=" + value + "\r\n", "; chiave\r[Accesso]\rValore=" + value + "\r"}) {
         writeFile(store, bytes);
         launcher->hide();
         EXPECT_FALSE(login("ALTRA")) << bytes.constData();

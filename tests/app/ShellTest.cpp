@@ -1,30 +1,30 @@
 #include <QApplication>
-#include <QDir>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "app/TfrmAvvio.h"
 #include "app/GuidePdf.h"
 #include "app/HelpTopics.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmPassword.h"
-#include "app/Startup.h"
 #include "app/WindowSet.h"
-#include "appuntamenti/WhatsApp.h"
-#include "archive/AttachedFiles.h"
 #include "appuntamenti/TfrmMenuRiepCosti.h"
 #include "appuntamenti/TfrmRiepCosti.h"
+#include "appuntamenti/WhatsApp.h"
+#include "archive/AttachedFiles.h"
 #include "clienti/TfrmClienti.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Formats.h"
@@ -37,18 +37,20 @@
 namespace {
 
 // Every window of the finished program, in the order start-up creates them.
-const QStringList kFullOrder = QStringLiteral(
-    "TfrmPassword TfrmAvvio TfrmCambiaPassword TfrmGuida TfrmInfo TfrmSplash TfrmAgenda TfrmAllegaCartella "
-    "TfrmAllegaExcel TfrmAnteprimaChiamata TfrmArchivio_Scadenze TfrmAssolti TfrmCalendario TfrmCarta "
-    "TfrmChiamate TfrmClienti TfrmCodFisc TfrmConfermati TfrmExpChiamate TfrmExpClienti TfrmExpGiornaliere "
-    "TfrmExpImminenti TfrmExpMensili TfrmExpScadenzario TfrmIban TfrmMenuRiepCosti TfrmPartitaIva "
-    "TfrmRicontatta TfrmRiepChiamateOggi TfrmRiepCosti TfrmScaduti TfrmStampaChiamata TfrmStampaScadenza "
-    "TfrmStartup TfrmStoricoChiamate TfrmTrovaChiamate TfrmTrovaClienti TfrmTrovaScadenze TfrmWhatsApp_Message "
-    "TfrmMenuProtocollo TfrmProtocollo TfrmNumerazione TfrmExpProtocollo TfrmStampaProtocollo "
-    "TfrmTrovaProtocollo TfrmRiepProtocollo TfrmDipendenti TfrmZoom TfrmWebCam TfrmSlideshow_Dipendenti "
-    "TfrmAnteprimaDipendenti TfrmStampaDipendenti TfrmTrovaDipendenti TfrmLavori_Svolti TfrmPratica "
-    "TfrmTrovaPratica TfrmUrgenti TfrmExpPratiche TfrmDettagli TfrmCartella TfrmLibri TfrmCodici_Dewey "
-    "TfrmTrovaLibri TfrmStampaLibri TfrmAnteprimaLibri TfrmSlideshow_Libri").split(QLatin1Char(' '));
+const QStringList kFullOrder =
+    QStringLiteral(
+        "TfrmPassword TfrmAvvio TfrmCambiaPassword TfrmGuida TfrmInfo TfrmSplash TfrmAgenda TfrmAllegaCartella "
+        "TfrmAllegaExcel TfrmAnteprimaChiamata TfrmArchivio_Scadenze TfrmAssolti TfrmCalendario TfrmCarta "
+        "TfrmChiamate TfrmClienti TfrmCodFisc TfrmConfermati TfrmExpChiamate TfrmExpClienti TfrmExpGiornaliere "
+        "TfrmExpImminenti TfrmExpMensili TfrmExpScadenzario TfrmIban TfrmMenuRiepCosti TfrmPartitaIva "
+        "TfrmRicontatta TfrmRiepChiamateOggi TfrmRiepCosti TfrmScaduti TfrmStampaChiamata TfrmStampaScadenza "
+        "TfrmStartup TfrmStoricoChiamate TfrmTrovaChiamate TfrmTrovaClienti TfrmTrovaScadenze TfrmWhatsApp_Message "
+        "TfrmMenuProtocollo TfrmProtocollo TfrmNumerazione TfrmExpProtocollo TfrmStampaProtocollo "
+        "TfrmTrovaProtocollo TfrmRiepProtocollo TfrmDipendenti TfrmZoom TfrmWebCam TfrmSlideshow_Dipendenti "
+        "TfrmAnteprimaDipendenti TfrmStampaDipendenti TfrmTrovaDipendenti TfrmLavori_Svolti TfrmPratica "
+        "TfrmTrovaPratica TfrmUrgenti TfrmExpPratiche TfrmDettagli TfrmCartella TfrmLibri TfrmCodici_Dewey "
+        "TfrmTrovaLibri TfrmStampaLibri TfrmAnteprimaLibri TfrmSlideshow_Libri")
+        .split(QLatin1Char(' '));
 
 void click(QWidget* w) {
     ASSERT_NE(w, nullptr);
@@ -149,8 +151,10 @@ TEST_F(ShellTest, TheRevenueTileOpensItsMenuWhichShowsTheSummaryWindowOfTheSet) 
     ASSERT_TRUE(set.frmMenuRiepCosti.built());
     EXPECT_TRUE(set.frmMenuRiepCosti->isVisible());
     EXPECT_FALSE(set.frmAvvio->isVisible());
-    for (const auto& [list, value] : {std::pair{"txtGiornoInizio", "01"}, {"txtMeseInizio", "Marzo"},
-                                      {"txtGiornoFine", "31"}, {"txtMeseFine", "Marzo"}})
+    for (const auto& [list, value] : {std::pair{"txtGiornoInizio", "01"},
+                                      {"txtMeseInizio", "Marzo"},
+                                      {"txtGiornoFine", "31"},
+                                      {"txtMeseFine", "Marzo"}})
         child<QComboBox>(set.frmMenuRiepCosti, QLatin1String(list))->setCurrentText(QLatin1String(value));
     child<QPushButton>(set.frmMenuRiepCosti, "btnVisualizza")->click();
     ASSERT_EQ(seams.modals.size(), 1u);
@@ -167,10 +171,26 @@ TEST_F(ShellTest, ClosingTheLauncherOrThePasswordWindowEndsTheProgram) {
     };
     QWidget* password = set.frmPassword;
     const std::vector<Case> cases = {
-        {"launcher close box", [&] { set.frmAvvio->show(); launcher()->close(); }},
-        {"launcher imgEsci", [&] { set.frmAvvio->show(); click(child<QWidget>(launcher(), "imgEsci")); }},
-        {"password close box", [&] { password->show(); password->close(); }},
-        {"password Esci", [&] { password->show(); click(child<QWidget>(password, "cmdEsci")); }},
+        {"launcher close box",
+         [&] {
+             set.frmAvvio->show();
+             launcher()->close();
+         }},
+        {"launcher imgEsci",
+         [&] {
+             set.frmAvvio->show();
+             click(child<QWidget>(launcher(), "imgEsci"));
+         }},
+        {"password close box",
+         [&] {
+             password->show();
+             password->close();
+         }},
+        {"password Esci",
+         [&] {
+             password->show();
+             click(child<QWidget>(password, "cmdEsci"));
+         }},
     };
     int expected = 0;
     for (const Case& c : cases) {
@@ -290,7 +310,10 @@ TEST_F(ShellTest, WhatNoProgramCanOpenIsNamedToTheUser) {
     const QString whatsApp = "https://api.whatsapp.com/send?phone=393331234567&text=Gentile Cliente, a domani";
     QWidget window;
     window.setObjectName("frmProva");
-    struct Case { std::function<void()> act; QString message; };
+    struct Case {
+        std::function<void()> act;
+        QString message;
+    };
     const Case cases[] = {
         {[&] { click(child<QWidget>(launcher(), "icoSito")); },
          "Attenzione: il sistema non \u00E8 riuscito ad aprire l'indirizzo\r\n\r\nhttps://www.vallombrasoftware.it"

@@ -33,14 +33,13 @@ struct Window {
 const std::vector<Window>& windows() {
     static const std::vector<Window> w = {
         {" Esportazione archivio appuntamenti", "Riepilogo_Appuntamenti.xls", "Riepilogo Appuntamenti",
-         "Esportazione archivio appuntamenti in Excel", false,
-         [] { return std::make_unique<TfrmExpScadenzario>(); }},
+         "Esportazione archivio appuntamenti in Excel", false, [] { return std::make_unique<TfrmExpScadenzario>(); }},
         {" Appuntamenti imminenti", "Appuntamenti_Imminenti.xls", "Appuntamenti imminenti",
          "Visualizzazione appuntamenti", true, [] { return std::make_unique<TfrmExpImminenti>(); }},
         {" Appuntamenti del giorno", "Appuntamenti_Giornalieri.xls", "Appuntamenti del giorno",
          "Visualizzazione appuntamenti", true, [] { return std::make_unique<TfrmExpGiornaliere>(); }},
-        {" Appuntamenti del mese", "Appuntamenti_Mensili.xls", "Appuntamenti del mese",
-         "Visualizzazione appuntamenti", true, [] { return std::make_unique<TfrmExpMensili>(); }},
+        {" Appuntamenti del mese", "Appuntamenti_Mensili.xls", "Appuntamenti del mese", "Visualizzazione appuntamenti",
+         true, [] { return std::make_unique<TfrmExpMensili>(); }},
     };
     return w;
 }
@@ -67,13 +66,20 @@ protected:
     }
 };
 
-const QStringList kHeaders = {"N.",       "Data appuntamento",
-                              "Ora",      "Agente",
-                              "Servizi richiesti", "Dettagli",
-                              "Cliente",  "Telefono",
-                              "Cellulare", "E-mail",
-                              "Modalit\u00E0 di pagamento", "Importo",
-                              "Impegno assolto", "Note"};
+const QStringList kHeaders = {"N.",
+                              "Data appuntamento",
+                              "Ora",
+                              "Agente",
+                              "Servizi richiesti",
+                              "Dettagli",
+                              "Cliente",
+                              "Telefono",
+                              "Cellulare",
+                              "E-mail",
+                              "Modalit\u00E0 di pagamento",
+                              "Importo",
+                              "Impegno assolto",
+                              "Note"};
 
 // The sheet's columns: the grid's after "N.", with their widths.
 Sheet::Columns sheetColumns(bool keyed) {
@@ -207,15 +213,21 @@ TEST_F(AgendaExports, CardsWhoseDateCannotBeReadAreCountedUnderTheGrid) {
              {"5/3/2025", "09:00"},                    // 3 a date not in full
              {"31/02/2025", "09:00", "0", "S\u00EC"},  // 4 no date, done
              {"12/03/2025", "09:00", "30"}});          // 5 in the month, not today
-    const QString two = QStringLiteral("2 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
-                                       "(la prima \u00E8 la scheda n. 2).");
-    const QString three = QStringLiteral("3 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
-                                         "(la prima \u00E8 la scheda n. 2).");
-    struct Case { size_t window; QStringList dates; QString note; };
+    const QString two = QStringLiteral(
+        "2 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+        "(la prima \u00E8 la scheda n. 2).");
+    const QString three = QStringLiteral(
+        "3 schede non sono elencate perch\u00E9 la data non \u00E8 leggibile "
+        "(la prima \u00E8 la scheda n. 2).");
+    struct Case {
+        size_t window;
+        QStringList dates;
+        QString note;
+    };
     const Case cases[] = {
         {0, {"05/03/2025", "31/02/2025", "5/3/2025", "31/02/2025", "12/03/2025"}, QString()},  // the whole archive
-        {1, {"05/03/2025", "12/03/2025"}, two},  // imminent: a done card is no concern
-        {2, {"05/03/2025"}, three},              // the day
+        {1, {"05/03/2025", "12/03/2025"}, two},    // imminent: a done card is no concern
+        {2, {"05/03/2025"}, three},                // the day
         {3, {"05/03/2025", "12/03/2025"}, three},  // the month
     };
     for (const Case& c : cases) {

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "AgendaCards.h"
 #include "app/HelpTopics.h"
 #include "appuntamenti/AgendaRules.h"
 #include "appuntamenti/TfrmAgenda.h"
 #include "appuntamenti/TfrmWhatsApp_Message.h"
-#include "AgendaCards.h"
 #include "archive/Layouts.h"
 #include "platform/Text.h"
 #include "report/PreparedReport.h"
@@ -154,7 +154,9 @@ TEST_F(Agenda, AnArchiveThatCannotBeOpenedIsSaidAndPlaysNothing) {
 TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
     agenda.show();
     click("btnWhatsApp");
-    EXPECT_EQ(seams.messageTexts(), QStringList{QStringLiteral("Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.")});
+    EXPECT_EQ(seams.messageTexts(),
+              QStringList{QStringLiteral(
+                  "Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.")});
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
 
     agenda.hide();
@@ -162,8 +164,9 @@ TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
              {"05/03/2025", "09:05", "0", "No", "Neri Paola", " 3331234567 "}});
     agenda.show();
     click("btnWhatsApp");  // right after showing, nothing chosen
-    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
-                                         "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
+                             "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
     EXPECT_TRUE(seams.modals.empty());
 
@@ -196,8 +199,9 @@ TEST_F(Agenda, TheWhatsAppReminderNeedsALineAndSendsTheReminderToTheLetter) {
     agenda.show();
     EXPECT_TRUE(child<QLabel>(&agenda, "titCel")->text().isEmpty());
     click("btnWhatsApp");
-    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
-                                         "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
+    EXPECT_EQ(seams.lastMessage().text,
+              QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera inviare il promemoria "
+                             "dell'appuntamento prima di fare clic sull'icona di WhatsApp."));
 }
 
 TEST_F(Agenda, PrintsTheListAndOpensTheExportsOnTheCalendarsDay) {

@@ -27,10 +27,17 @@ const int kSize = 1265;
 // A card as the card window stores it.
 Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
     Record r(Layouts::TSchedaAppuntamento());
-    const std::pair<const char*, QString> defaults[] = {
-        {"Data", "07/03/2024"}, {"OreApp", "10"}, {"MinutiApp", "30"}, {"Ora", "10:30"}, {"Avviso", "2"},
-        {"Tipologia", "Laura"}, {"Causale", "Consulenza fiscale"}, {"Contatto", "Bianchi Anna"},
-        {"Cel", "3471112223"}, {"Importo", "50,00"}, {"Ottemperata", "No"}};
+    const std::pair<const char*, QString> defaults[] = {{"Data", "07/03/2024"},
+                                                        {"OreApp", "10"},
+                                                        {"MinutiApp", "30"},
+                                                        {"Ora", "10:30"},
+                                                        {"Avviso", "2"},
+                                                        {"Tipologia", "Laura"},
+                                                        {"Causale", "Consulenza fiscale"},
+                                                        {"Contatto", "Bianchi Anna"},
+                                                        {"Cel", "3471112223"},
+                                                        {"Importo", "50,00"},
+                                                        {"Ottemperata", "No"}};
     for (const auto& [f, v] : defaults) r.set(f, v);
     for (const auto& [f, v] : fields) r.set(f, v);
     return r;
@@ -55,7 +62,7 @@ TEST_F(CardWindow, ANewCardHasItsDefaultsAndWaitsOnTheDate) {
     put("chkOttemperata", "Sì");
     click("cmdNuovo");
     const std::pair<const char*, const char*> expected[] = {
-        {"txtData", ""},       {"txtOreApp", "00"}, {"txtMinutiApp", "00"}, {"txtAvviso", "0"},
+        {"txtData", ""},        {"txtOreApp", "00"}, {"txtMinutiApp", "00"},   {"txtAvviso", "0"},
         {"txtImporto", "0,00"}, {"txtCausale", ""},  {"chkOttemperata", "No"}, {"txtNote", ""}};
     for (const auto& [name, value] : expected) EXPECT_EQ(text(name), QString::fromUtf8(value)) << name;
     EXPECT_EQ(list("txtOreApp")->currentIndex(), -1);
@@ -67,10 +74,15 @@ TEST_F(CardWindow, ANewCardHasItsDefaultsAndWaitsOnTheDate) {
 }
 
 TEST_F(CardWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
-    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
     // Each step mends what the previous save refused; the next save tells the next check.
     const Step steps[] = {
-        {"txtImporto", "", "la data dell'appuntamento.", "txtData"},  // every field empty
+        {"txtImporto", "", "la data dell'appuntamento.", "txtData"},                  // every field empty
         {"txtData", "12/03/2024", "i servizi richiesti dal cliente.", "txtCausale"},  // the notice holds "0"
         {"txtAvviso", "", "i giorni di preavviso rispetto alla data dell'appuntamento.", "txtAvviso"},
         {"txtAvviso", "3", "i servizi richiesti dal cliente.", "txtCausale"},
@@ -96,11 +108,13 @@ TEST_F(CardWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
 }
 
 TEST_F(CardWindow, LeavingTheAmountWritesItWithTwoDecimals) {
-    struct Case { const char* typed; const char* shown; };
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
     const Case cases[] = {
-        {"7", "7,00"},  {"7,1", "7,10"},   {"7,104", "7,10"}, {"7,105", "7,11"}, {"1.000", "0,00"},
-        {",5", "0,50"}, {",", "0,00"},     {"12,", "12,00"}, {"", "0,00"},     {"1,2,3", "0,00"},
-        {"0012,5", "12,50"},
+        {"7", "7,00"}, {"7,1", "7,10"},  {"7,104", "7,10"}, {"7,105", "7,11"}, {"1.000", "0,00"},   {",5", "0,50"},
+        {",", "0,00"}, {"12,", "12,00"}, {"", "0,00"},      {"1,2,3", "0,00"}, {"0012,5", "12,50"},
     };
     auto* importo = child<QLineEdit>(&w, "txtImporto");
     for (const Case& c : cases) {
@@ -144,16 +158,33 @@ TEST_F(CardWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
     EXPECT_EQ(text("lblOra"), QStringLiteral("09:05"));
 
     Record expected(Layouts::TSchedaAppuntamento());
-    const std::pair<const char*, QString> fields[] = {
-        {"Data", "12/03/2024"}, {"OreApp", "09"}, {"MinutiApp", "05"}, {"Ora", "09:05"}, {"Avviso", "15"},
-        {"Tipologia", "Laura Neri"}, {"Causale", "Dichiarazione dei redditi"}, {"Dettagli", "Modello 730"},
-        {"Contatto", "Niccolò Rossi"}, {"Tel", "06 1234567"}, {"Cel", "3331234567"}, {"Email", "n.rossi@esempio.it"},
-        {"Luogo", "Bonifico"}, {"Importo", "120,50"}, {"Note", QString(250, QLatin1Char('n'))}, {"Ottemperata", "No"}};
+    const std::pair<const char*, QString> fields[] = {{"Data", "12/03/2024"},
+                                                      {"OreApp", "09"},
+                                                      {"MinutiApp", "05"},
+                                                      {"Ora", "09:05"},
+                                                      {"Avviso", "15"},
+                                                      {"Tipologia", "Laura Neri"},
+                                                      {"Causale", "Dichiarazione dei redditi"},
+                                                      {"Dettagli", "Modello 730"},
+                                                      {"Contatto", "Niccolò Rossi"},
+                                                      {"Tel", "06 1234567"},
+                                                      {"Cel", "3331234567"},
+                                                      {"Email", "n.rossi@esempio.it"},
+                                                      {"Luogo", "Bonifico"},
+                                                      {"Importo", "120,50"},
+                                                      {"Note", QString(250, QLatin1Char('n'))},
+                                                      {"Ottemperata", "No"}};
     for (const auto& [field, value] : fields) expected.set(field, value);
     QByteArray file = bytes();
     ASSERT_EQ(file.size(), 4 * kSize);
     EXPECT_EQ(file.mid(3 * kSize), expected.bytes());
-    EXPECT_EQ(file.mid(3 * kSize + 11, 12), QByteArray("\x02" "09" "\x02" "05" "\x05" "09:05", 12));
+    EXPECT_EQ(file.mid(3 * kSize + 11, 12), QByteArray("\x02"
+                                                       "09"
+                                                       "\x02"
+                                                       "05"
+                                                       "\x05"
+                                                       "09:05",
+                                                       12));
 
     // The same card, done and moved to 17:40, overwrites itself.
     put("txtOreApp", "17");
@@ -192,8 +223,12 @@ TEST_F(CardWindow, DuplicateKeepsEverythingButTheDateAndTime) {
               QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
                              "stata inserita in archivio."));
 
-    const Record third = card({{"Ottemperata", "Sì"}, {"Note", "Ogni martedì"}, {"Email", "a.bianchi@esempio.it"},
-                               {"Luogo", "Contanti"}, {"Tel", "06 7654321"}, {"Dettagli", "Seconda seduta"}});
+    const Record third = card({{"Ottemperata", "Sì"},
+                               {"Note", "Ogni martedì"},
+                               {"Email", "a.bianchi@esempio.it"},
+                               {"Luogo", "Contanti"},
+                               {"Tel", "06 7654321"},
+                               {"Dettagli", "Seconda seduta"}});
     archive({card({}), card({}), third});
     click("cmdUltimo");
     EXPECT_EQ(pos(), QStringLiteral("3"));
@@ -228,7 +263,10 @@ TEST_F(CardWindow, DuplicateKeepsEverythingButTheDateAndTime) {
 }
 
 TEST_F(CardWindow, HourAndMinutesArePickedOnlyAndTheDateOnlyFromThePicker) {
-    struct Case { const char* name; const char* after; };
+    struct Case {
+        const char* name;
+        const char* after;
+    };
     for (const Case& c : {Case{"txtOreApp", "01"}, Case{"txtMinutiApp", "01"}}) {
         QComboBox* box = list(c.name);
         box->setFocus();
@@ -241,8 +279,7 @@ TEST_F(CardWindow, HourAndMinutesArePickedOnlyAndTheDateOnlyFromThePicker) {
         // A value outside the list is emptied on leaving.
         box->setEditText("24");
         ctl("txtNote")->setFocus();
-        EXPECT_EQ(box->currentText(), c.name == std::string("txtOreApp") ? QString() : QStringLiteral("24"))
-            << c.name;
+        EXPECT_EQ(box->currentText(), c.name == std::string("txtOreApp") ? QString() : QStringLiteral("24")) << c.name;
     }
 
     // Any key in the date opens the picker; Annulla changes nothing, Importa writes the day chosen.
@@ -279,14 +316,14 @@ TEST_F(CardWindow, TypingRulesAndTheEnterRing) {
     type("txtEmail", " m.rossi@esempio.it ");
     EXPECT_EQ(text("txtEmail"), QStringLiteral("m.rossi@esempio.it"));
 
-    const QStringList ring = {"txtOreApp",  "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                              "txtDettagli", "txtContatto", "txtTel",    "txtCel",       "txtEmail",
-                              "txtLuogo",    "txtImporto",  "txtNote",   "txtData"};
+    const QStringList ring = {"txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
+                              "txtDettagli", "txtContatto",  "txtTel",    "txtCel",       "txtEmail",
+                              "txtLuogo",    "txtImporto",   "txtNote",   "txtData"};
     expectEnterRing(ring);
     // Tab goes through the fields in the order of the card, the box "Impegno assolto" among them.
-    const QStringList tabs = {"txtData", "txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale",
-                              "txtDettagli", "txtContatto", "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto",
-                              "chkOttemperata", "txtNote"};
+    const QStringList tabs = {"txtData",    "txtOreApp",   "txtMinutiApp", "txtAvviso",      "txtTipologia",
+                              "txtCausale", "txtDettagli", "txtContatto",  "txtTel",         "txtCel",
+                              "txtEmail",   "txtLuogo",    "txtImporto",   "chkOttemperata", "txtNote"};
     QWidget* at = ctl("txtData");
     for (int i = 1; i < tabs.size(); ++i) {
         QWidget* next = at->nextInFocusChain();
@@ -318,7 +355,12 @@ TEST_F(CardWindow, ClientImportCopiesExactlyFiveFields) {
 }
 
 TEST_F(CardWindow, WhatsAppConfirmationAndEmail) {
-    struct Case { const char* date; const char* cel; const char* warning; const char* focus; };
+    struct Case {
+        const char* date;
+        const char* cel;
+        const char* warning;
+        const char* focus;
+    };
     const Case refused[] = {
         {"", "3331234567", "è necessario indicare la data.", "txtData"},
         {"12/03/2024", "", "è necessario indicare il suo numero di cellulare.", "txtCel"},
@@ -359,7 +401,12 @@ TEST_F(CardWindow, PrintoutShowsTheUnsavedCardOnScreen) {
     put("txtCausale", "  Consulenza ");
     put("txtContatto", "Rossi Mario");
     put("txtNote", "Portare i documenti");
-    struct Case { const char* button; const char* caption; const char* action; ReportOutput::Action kind; };
+    struct Case {
+        const char* button;
+        const char* caption;
+        const char* action;
+        ReportOutput::Action kind;
+    };
     const Case cases[] = {
         {"cmdStampa", " Stampa scheda", "Stampa", ReportOutput::Action::Print},
         {"cmdAnteprima", " Anteprima di stampa", "Mostra anteprima", ReportOutput::Action::Preview},
@@ -384,10 +431,17 @@ TEST_F(CardWindow, PrintoutShowsTheUnsavedCardOnScreen) {
         ASSERT_EQ(rep.pageCount(), 1);
         const PreparedPage& page = rep.pages[0];
         const std::pair<const char*, const char*> values[] = {
-            {"txtTitolo", "SCHEDA APPUNTAMENTO"}, {"txtData", "12/03/2024"}, {"txtOra", "09:05"},
-            {"txtCausale", "Consulenza"}, {"txtContatto", "Rossi Mario"}, {"txtImporto", "0,00"},
-            {"txtNote", "Portare i documenti"}, {"txtOttemperata", "No"}, {"titCampo01", "Data appuntamento:"},
-            {"titCampo10", "Modalità di pagamento:"}, {"titCampo13", "Impegno assolto:"},
+            {"txtTitolo", "SCHEDA APPUNTAMENTO"},
+            {"txtData", "12/03/2024"},
+            {"txtOra", "09:05"},
+            {"txtCausale", "Consulenza"},
+            {"txtContatto", "Rossi Mario"},
+            {"txtImporto", "0,00"},
+            {"txtNote", "Portare i documenti"},
+            {"txtOttemperata", "No"},
+            {"titCampo01", "Data appuntamento:"},
+            {"titCampo10", "Modalità di pagamento:"},
+            {"titCampo13", "Impegno assolto:"},
             {"txtCalce", "Stampa eseguita in data 07/03/2024 alle ore 09:05:40"}};
         for (const auto& [memo, text] : values) {
             ASSERT_NE(page.memo(memo), nullptr) << memo;

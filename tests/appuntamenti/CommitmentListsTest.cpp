@@ -47,8 +47,9 @@ Record card(const Appointment& a) {
 
 QString line(const Appointment& a) {
     return "Data: " + Text::fixed(a.date, 10) + "  Ora: " + Text::fixed(a.time, 5) + "  " +
-           Text::fixed(QString::fromUtf8(a.services), 42) + "  Cliente: " + Text::fixed(QString::fromUtf8(a.client), 30) +
-           "  Cel. " + Text::fixed("3331234567", 14) + "  Importo: € 80,00";
+           Text::fixed(QString::fromUtf8(a.services), 42) +
+           "  Cliente: " + Text::fixed(QString::fromUtf8(a.client), 30) + "  Cel. " + Text::fixed("3331234567", 14) +
+           "  Importo: € 80,00";
 }
 
 class CommitmentLists : public SeamsTest {
@@ -96,11 +97,16 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
     const Appointment noDate{"", "10:00", "Senza data"};
     archive({lastYear, yesterday, today, noDate, tomorrow, doneYesterday, unknownFlag});
 
-    struct Case { QDate today; QStringList toDo, overdue, done; };
+    struct Case {
+        QDate today;
+        QStringList toDo, overdue, done;
+    };
     const Case cases[] = {
         // The seams' clock says 5 March 2025.
-        {QDate(2025, 3, 5), {line(lastYear), line(yesterday), line(today), line(noDate), line(tomorrow)},
-         {line(lastYear), line(yesterday)}, {line(doneYesterday)}},
+        {QDate(2025, 3, 5),
+         {line(lastYear), line(yesterday), line(today), line(noDate), line(tomorrow)},
+         {line(lastYear), line(yesterday)},
+         {line(doneYesterday)}},
         // A card without a readable date hides no overdue card after it.
         {QDate(2025, 3, 7), {}, {line(lastYear), line(yesterday), line(today), line(tomorrow)}, {}},
         {QDate(2024, 3, 6), {}, {}, {}},
@@ -108,8 +114,7 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
     for (const Case& c : cases) {
         seams.setNow(QDateTime(c.today, QTime(23, 59)));
         const std::string when = c.today.toString().toStdString();
-        if (!c.toDo.isEmpty())
-            EXPECT_EQ(summary("cmdDaAssolvere", " Riepilogo impegni da assolvere"), c.toDo) << when;
+        if (!c.toDo.isEmpty()) EXPECT_EQ(summary("cmdDaAssolvere", " Riepilogo impegni da assolvere"), c.toDo) << when;
         EXPECT_EQ(summary("cmdScaduti", " Riepilogo impegni scaduti e non assolti"), c.overdue) << when;
         if (!c.done.isEmpty()) EXPECT_EQ(summary("cmdAssolti", " Riepilogo impegni assolti"), c.done) << when;
     }
@@ -151,11 +156,11 @@ TEST_F(CommitmentLists, AnArchiveThatCannotBeReadIsToldNotShownEmpty) {
 // Cards whose date or done flag cannot be read stay out of the summaries
 // that depend on them, and a line under the list counts them.
 TEST_F(CommitmentLists, CardsLeftOutAreCountedUnderTheList) {
-    archive({{"04/03/2025"},                          // 1 overdue
-             {"31/02/2025"},                          // 2 to do, no date
+    archive({{"04/03/2025"},                               // 1 overdue
+             {"31/02/2025"},                               // 2 to do, no date
              {"01/03/2025", "10:30", "Fatto", "S\u00EC"},  // 3 done
-             {"5/3/2025"},                            // 4 to do, a date not in full
-             {"04/03/2025", "10:30", "A", "si"},      // 5 to 7: no readable flag
+             {"5/3/2025"},                                 // 4 to do, a date not in full
+             {"04/03/2025", "10:30", "A", "si"},           // 5 to 7: no readable flag
              {"04/03/2025", "10:30", "B", ""},
              {"04/03/2025", "10:30", "C", "NO "}});
     auto shown = [&](const char* button, int* lines) {
@@ -170,7 +175,11 @@ TEST_F(CommitmentLists, CardsLeftOutAreCountedUnderTheList) {
     };
     const QString dateOrState =
         QStringLiteral(" non sono elencate perch\u00E9 la data o lo stato dell'impegno non sono leggibili ");
-    struct Case { const char* button; int lines; QString note; };
+    struct Case {
+        const char* button;
+        int lines;
+        QString note;
+    };
     const Case cases[] = {
         {"cmdDaAssolvere", 3, "3 schede" + dateOrState + "(la prima \u00E8 la scheda n. 5)."},
         {"cmdScaduti", 1, "5 schede" + dateOrState + "(la prima \u00E8 la scheda n. 2)."},
@@ -205,7 +214,8 @@ TEST_F(CommitmentLists, ALineCutsTheServicesButNeverTheAmount) {
 }
 
 TEST_F(CommitmentLists, QuickFindWrapsAndADoubleClickShowsTheCard) {
-    archive({{"03/03/2025", "09:00", "Rossi Mario"}, {"03/03/2025", "10:00", "Verdi Anna"},
+    archive({{"03/03/2025", "09:00", "Rossi Mario"},
+             {"03/03/2025", "10:00", "Verdi Anna"},
              {"04/03/2025", "11:00", "Rossini Luca"}});
     open("cmdScaduti", [](QDialog* d) {
         auto* list = child<TRecordList>(d, "lstRecords");
@@ -251,7 +261,8 @@ TEST_F(CommitmentLists, FindMatchesEveryCriterionGivenInAnyCase) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova appuntamenti in archivio"));
         EXPECT_EQ(d->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("scadenze"));
         EXPECT_TRUE(child<QWidget>(d, "txtData")->hasFocus());
-        EXPECT_EQ(search(d, {{"txtContatto", "ross"}, {"txtOra", "09:"}}), QStringList({line(rossiAtNine), line(rossiLater)}));
+        EXPECT_EQ(search(d, {{"txtContatto", "ross"}, {"txtOra", "09:"}}),
+                  QStringList({line(rossiAtNine), line(rossiLater)}));
         EXPECT_EQ(child<QLabel>(d, "lblConta")->text(), QStringLiteral("2"));
         EXPECT_EQ(child<QLabel>(d, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
         child<QPushButton>(d, "btnStampa")->click();
@@ -262,7 +273,8 @@ TEST_F(CommitmentLists, FindMatchesEveryCriterionGivenInAnyCase) {
     });
     ASSERT_EQ(seams.reports.size(), 1u);
     EXPECT_EQ(printedLines(*seams.reports[0].report, "txtTitolo"), QStringList{"Riepilogo appuntamenti in archivio"});
-    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"), QStringList({line(rossiAtNine), line(rossiLater)}));
+    EXPECT_EQ(printedLines(*seams.reports[0].report, "txtRiepilogo"),
+              QStringList({line(rossiAtNine), line(rossiLater)}));
 
     // An archive that cannot be read: the plain message, and the criteria stay.
     QFile::remove(seams.file("Archivio_Appuntamenti.pro"));
@@ -270,7 +282,8 @@ TEST_F(CommitmentLists, FindMatchesEveryCriterionGivenInAnyCase) {
     open("cmdTrova", [&](QDialog* d) {
         search(d, {{"txtContatto", "ross"}});
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
-        EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
+        EXPECT_TRUE(
+            seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
         EXPECT_TRUE(child<QWidget>(d, "panAvvio")->isVisible());
     });
 }
@@ -283,7 +296,10 @@ TEST_F(CommitmentLists, IdenticalLinesOpenTheLaterCardReplacingTheScreen) {
     second.set("Dettagli", "Rinnovo");
     appendRecords(seams.file("Archivio_Appuntamenti.pro"), {first, card({"08/03/2024"}), second});
     // The find lists the two cards of 7 March; the summary lists the card of 8 March between them.
-    struct Case { const char* button; int rows[2]; };
+    struct Case {
+        const char* button;
+        int rows[2];
+    };
     for (const Case& c : {Case{"cmdTrova", {0, 1}}, Case{"cmdDaAssolvere", {0, 2}}}) {
         for (int row : c.rows) {
             child<QAbstractButton>(&cards, "cmdNuovo")->click();

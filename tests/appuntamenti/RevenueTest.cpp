@@ -25,9 +25,9 @@ QString pad(const char* text, int width) { return QString::fromUtf8(text).trimme
 // The line of a card, built here from its values: key, then the columns.
 QString line(const Card& c) {
     const QString date = QString::fromUtf8(c.date), time = QString::fromUtf8(c.time);
-    return "ID: " + date.mid(6, 4) + date.mid(3, 2) + date.left(2) + time.left(2) + time.mid(3) + "  Data: " +
-           pad(c.date, 10) + "  Ora: " + pad(c.time, 5) + "  " + pad(c.services, 40) + "  Cliente: " +
-           pad(c.client, 24) + "  Cel. " + pad(c.cel, 12) + "  € " + QString::fromUtf8(c.amount);
+    return "ID: " + date.mid(6, 4) + date.mid(3, 2) + date.left(2) + time.left(2) + time.mid(3) +
+           "  Data: " + pad(c.date, 10) + "  Ora: " + pad(c.time, 5) + "  " + pad(c.services, 40) +
+           "  Cliente: " + pad(c.client, 24) + "  Cel. " + pad(c.cel, 12) + "  € " + QString::fromUtf8(c.amount);
 }
 
 QString dateMissing(const char* date, const char* end) {
@@ -120,16 +120,22 @@ TEST(RevenueRules, PeriodChecksInOrderWithTheirFocus) {
         {"2025", {"01", "", "", ""}, Refusal{"txtMeseInizio", notPicked("mese di inizio")}},
         {"2025", {"01", "Marzo", "", "Marzo"}, Refusal{"txtGiornoFine", notPicked("giorno di fine")}},
         {"2025", {"01", "Marzo", "31", ""}, Refusal{"txtMeseFine", notPicked("mese di fine")}},
-        {"2025", {"31", "Aprile", "30", "Aprile"},
+        {"2025",
+         {"31", "Aprile", "30", "Aprile"},
          Refusal{"txtGiornoInizio", dateMissing("31/04/2025", "inizio"), MsgKind::Plain}},
-        {"2025", {"01", "Febbraio", "29", "febbraio"},
+        {"2025",
+         {"01", "Febbraio", "29", "febbraio"},
          Refusal{"txtGiornoFine", dateMissing("29/02/2025", "fine"), MsgKind::Plain}},
-        {"2025", {"10", "Marzo", "01", "Marzo"},
+        {"2025",
+         {"10", "Marzo", "01", "Marzo"},
          Refusal{"", endBeforeStart("01/03/2025", "10/03/2025"), MsgKind::Plain}},
     };
     for (const Case& c : cases) {
-        const CardValues v{{"txtAnno", c.year},         {"txtGiornoInizio", c.days[0]}, {"txtMeseInizio", c.days[1]},
-                           {"txtGiornoFine", c.days[2]}, {"txtMeseFine", c.days[3]}};
+        const CardValues v{{"txtAnno", c.year},
+                           {"txtGiornoInizio", c.days[0]},
+                           {"txtMeseInizio", c.days[1]},
+                           {"txtGiornoFine", c.days[2]},
+                           {"txtMeseFine", c.days[3]}};
         EXPECT_EQ(CardRules::check(RevenueRules::periodRules(), v), c.refused)
             << c.year << " " << c.days[0] << " " << c.days[1] << " " << c.days[2] << " " << c.days[3];
     }
@@ -153,9 +159,13 @@ TEST_F(Revenue, APeriodListsItsAppointmentsDoneOrNotInTimeOrderWithBothEndsInclu
         const char* interval;
     };
     const Case cases[] = {
-        {{}, {line(newYear), line(march5early), line(march5), line(march10), line(march11), line(newYearsEve)},
-         "190,80", "Dal   01/01/2025   al   31/12/2025"},
-        {{"05 Marzo", "10 Marzo"}, {line(march5early), line(march5), line(march10)}, "177,75",
+        {{},
+         {line(newYear), line(march5early), line(march5), line(march10), line(march11), line(newYearsEve)},
+         "190,80",
+         "Dal   01/01/2025   al   31/12/2025"},
+        {{"05 Marzo", "10 Marzo"},
+         {line(march5early), line(march5), line(march10)},
+         "177,75",
          "Dal   05/03/2025   al   10/03/2025"},
         {{"01 Giugno", "30 Giugno"}, {}, "0,00", "Dal   01/06/2025   al   30/06/2025"},
     };
@@ -182,9 +192,9 @@ TEST_F(Revenue, TheLineCutsServicesClientAndCellphoneToTheirWidthsButNeverTheAmo
               QStringList{"ID: 202503070905  Data: 07/03/2025  Ora: 09:05  Consulenza fiscale e dichiarazione dei r"
                           "  Cliente: Santangelo Bartolomei Ma  Cel. +39 333 1234  € 1234567,89"});
     archive({{"07/03/2025", "09:05", "0", "No", "Rossi", "333", "Visura", "5,00"}});
-    EXPECT_EQ(summary({})->lines, QStringList{"ID: 202503070905  Data: 07/03/2025  Ora: 09:05  Visura" +
-                                              QString(34, ' ') + "  Cliente: Rossi" + QString(19, ' ') +
-                                              "  Cel. 333" + QString(9, ' ') + "  € 5,00"});
+    EXPECT_EQ(summary({})->lines,
+              QStringList{"ID: 202503070905  Data: 07/03/2025  Ora: 09:05  Visura" + QString(34, ' ') +
+                          "  Cliente: Rossi" + QString(19, ' ') + "  Cel. 333" + QString(9, ' ') + "  € 5,00"});
 }
 
 TEST_F(Revenue, FiltersMatchAnyCaseAndBothTogetherOnlyWhatMatchesBoth) {
@@ -243,11 +253,11 @@ TEST_F(Revenue, TotalsAddWholeCents) {
 TEST_F(Revenue, CardsThatCannotBeReadAreLeftOutAndToldOnce) {
     archive({
         {"03/03/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "10,00"},
-        {"04/03/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "1.000,00"},    // no amount: n. 2
+        {"04/03/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "1.000,00"},  // no amount: n. 2
         {"05/03/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "5,50"},
-        {"31/02/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "8,00"},        // no date
-        {"06/03/2025", "09:00", "0", "No", "Verdi Anna", "333", "Visura", "dieci"},        // not Rossi's
-        {"2025-03-07", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "1,00"},        // no date
+        {"31/02/2025", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "8,00"},  // no date
+        {"06/03/2025", "09:00", "0", "No", "Verdi Anna", "333", "Visura", "dieci"},  // not Rossi's
+        {"2025-03-07", "09:00", "0", "No", "Rossi Mario", "333", "Visura", "1,00"},  // no date
     });
     struct Case {
         Period period;
@@ -256,13 +266,19 @@ TEST_F(Revenue, CardsThatCannotBeReadAreLeftOutAndToldOnce) {
         QString told;
     };
     const Case cases[] = {
-        {{.client = "rossi"}, 2, "15,50",
+        {{.client = "rossi"},
+         2,
+         "15,50",
          "Attenzione: 3 schede non sono comprese nel riepilogo perché la data o l'importo non sono leggibili (la "
          "prima è la scheda n. 2)."},
-        {{.client = "verdi"}, 0, "0,00",
+        {{.client = "verdi"},
+         0,
+         "0,00",
          "Attenzione: 1 scheda non è compresa nel riepilogo perché la data o l'importo non sono leggibili (è la "
          "scheda n. 5)."},
-        {{.from = "05 Marzo", .to = "05 Marzo", .client = "rossi"}, 1, "5,50",
+        {{.from = "05 Marzo", .to = "05 Marzo", .client = "rossi"},
+         1,
+         "5,50",
          "Attenzione: 2 schede non sono comprese nel riepilogo perché la data o l'importo non sono leggibili (la "
          "prima è la scheda n. 4)."},
     };
@@ -300,7 +316,9 @@ TEST_F(Revenue, TheMenuRefusesAPeriodBeforeReadingAnything) {
     };
     const Case cases[] = {
         {{.year = "202"}, kYear, MsgKind::Warning, "txtAnno"},
-        {{.from = "31 Aprile", .to = "30 Aprile"}, dateMissing("31/04/2025", "inizio"), MsgKind::Plain,
+        {{.from = "31 Aprile", .to = "30 Aprile"},
+         dateMissing("31/04/2025", "inizio"),
+         MsgKind::Plain,
          "txtGiornoInizio"},
         {{.from = "10 Marzo", .to = "01 Marzo"}, endBeforeStart("01/03/2025", "10/03/2025"), MsgKind::Plain, nullptr},
         {{.to = " "}, notPicked("giorno di fine"), MsgKind::Warning, "txtGiornoFine"},
@@ -386,9 +404,7 @@ TEST_F(Revenue, PrintingEndsWithTheIntervalAndTheTotal) {
     const Card a{"04/03/2025", "10:00", "0", "No", "Rossi Mario", "333", "Visura", "12,5"};
     const Card b{"03/03/2025", "09:00", "0", "Sì", "Rossi Mario", "333", "Consulenza", "7,25"};
     archive({a, b});
-    auto print = [&](const Period& p) {
-        summary(p, [](QDialog* d) { child<QPushButton>(d, "btnStampa")->click(); });
-    };
+    auto print = [&](const Period& p) { summary(p, [](QDialog* d) { child<QPushButton>(d, "btnStampa")->click(); }); };
     print({.from = "01 Marzo", .to = "31 Marzo", .client = "rossi"});
     ASSERT_EQ(seams.reports.size(), 1u);
     EXPECT_EQ(seams.messages.back().kind, MsgKind::Confirmation);

@@ -12,11 +12,11 @@ TEST(WhatsAppNumber, ItalianNumbersGetThePrefixInternationalOnesKeepTheirs) {
         const char* expected;
     };
     const Case cases[] = {
-        {"3331234567", "39", "393331234567"},      // a mobile typed the Italian way
+        {"3331234567", "39", "393331234567"},       // a mobile typed the Italian way
         {" 333 123.45-67 ", "39", "393331234567"},  // separators dropped
         {"(333) 1234/567", "39", "393331234567"},
-        {"3931234567", "39", "393931234567"},      // ten digits: national, even starting with 39
-        {"393331234567", "39", "393331234567"},    // already carries the prefix
+        {"3931234567", "39", "393931234567"},    // ten digits: national, even starting with 39
+        {"393331234567", "39", "393331234567"},  // already carries the prefix
         {"+39 333 1234567", "39", "393331234567"},
         {"+41 79 123 45 67", "39", "41791234567"},  // another country stays itself
         {"0041791234567", "39", "41791234567"},
@@ -32,7 +32,8 @@ TEST(WhatsAppNumber, ItalianNumbersGetThePrefixInternationalOnesKeepTheirs) {
 
 TEST(WhatsAppAddress, SettingsGiveTheBaseAndPrefixAndTheShellEncodesTheText) {
     Seams seams;
-    const QString text = QStringLiteral("Gentile Cliente, le ricordiamo l'appuntamento alle ore 09:05 del giorno 05/03/2025");
+    const QString text =
+        QStringLiteral("Gentile Cliente, le ricordiamo l'appuntamento alle ore 09:05 del giorno 05/03/2025");
     EXPECT_EQ(WhatsApp::sendAddress(QStringLiteral("3331234567"), text),
               QStringLiteral("https://api.whatsapp.com/send?phone=393331234567&text=") + text);
 

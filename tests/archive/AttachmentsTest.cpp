@@ -86,15 +86,21 @@ TEST_F(AttachWindow, ShowsTheCardAndAppliesTheSixValuesTrimmed) {
 
 TEST_F(AttachWindow, EveryWindowThatTakesAttachmentsIsNamedAndGetsThemBack) {
     using M = Attachments::Mode;
-    const std::pair<M, const char*> modes[] = {
-        {M::Pratica, "pratica"}, {M::Clienti, "clienti"}, {M::Protocollo, "protocollo"},
-        {M::Dipendenti, "dipendenti"}, {M::Libri, "libri"}};
+    const std::pair<M, const char*> modes[] = {{M::Pratica, "pratica"},
+                                               {M::Clienti, "clienti"},
+                                               {M::Protocollo, "protocollo"},
+                                               {M::Dipendenti, "dipendenti"},
+                                               {M::Libri, "libri"}};
     for (const auto& [mode, keyword] : modes) {
         QString shown;
-        EXPECT_TRUE(edit([&](QDialog* w) {
-                        shown = child<QLabel>(w, "lblMemory")->text();
-                        click(w, "btnApplica");
-                    }, mode).has_value()) << keyword;
+        EXPECT_TRUE(edit(
+                        [&](QDialog* w) {
+                            shown = child<QLabel>(w, "lblMemory")->text();
+                            click(w, "btnApplica");
+                        },
+                        mode)
+                        .has_value())
+            << keyword;
         EXPECT_EQ(shown, QString::fromLatin1(keyword));
     }
 }
@@ -109,7 +115,10 @@ TEST_F(AttachWindow, AnnullaLeavesTheCardButKeepsTheCopiedFile) {
 }
 
 TEST_F(AttachWindow, SameNameAsksBeforeOverwriting) {
-    struct Case { MsgAnswer answer; QByteArray kept; };
+    struct Case {
+        MsgAnswer answer;
+        QByteArray kept;
+    };
     for (const Case c : {Case{MsgAnswer::No, "vecchia"}, Case{MsgAnswer::Yes, "nuova"}}) {
         putAttached("lettera.pdf", "vecchia");
         seams.messages.clear();
@@ -193,9 +202,12 @@ TEST_F(AttachWindow, FailedCopyWarnsAndLeavesTheSlot) {
         });
         ASSERT_EQ(seams.messages.size(), c.fullDisk ? 2u : 1u);  // after the overwrite question
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: non \u00E8 stato possibile copiare il file nella cartella dei documenti allegati.\r\n\r\n"
-                                                  "Accertarsi che il file sia leggibile e di possedere i privilegi di scrittura nella cartella di "
-                                                  "installazione del programma."));
+        EXPECT_EQ(
+            seams.lastMessage().text,
+            QStringLiteral(
+                "Attenzione: non \u00E8 stato possibile copiare il file nella cartella dei documenti allegati.\r\n\r\n"
+                "Accertarsi che il file sia leggibile e di possedere i privilegi di scrittura nella cartella di "
+                "installazione del programma."));
         EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: "));
         EXPECT_EQ(result->files[1], QStringLiteral("vecchio.pdf"));
         if (c.fullDisk) {
@@ -225,13 +237,15 @@ TEST_F(AttachWindow, ClearEmptiesTheNameOnly) {
 TEST_F(AttachWindow, ApriOpensTheQuotedPathOfANamedFile) {
     Attachments current = card();
     current.files[2] = "   ";  // blanks only: nothing to open
-    edit([](QDialog* w) {
-        EXPECT_TRUE(enabled(w, "btnApri01"));
-        EXPECT_TRUE(enabled(w, "btnApri02"));
-        EXPECT_FALSE(enabled(w, "btnApri03"));
-        click(w, "btnApri01");
-        click(w, "btnAnnulla");
-    }, Attachments::Mode::Clienti, current);
+    edit(
+        [](QDialog* w) {
+            EXPECT_TRUE(enabled(w, "btnApri01"));
+            EXPECT_TRUE(enabled(w, "btnApri02"));
+            EXPECT_FALSE(enabled(w, "btnApri03"));
+            click(w, "btnApri01");
+            click(w, "btnAnnulla");
+        },
+        Attachments::Mode::Clienti, current);
     EXPECT_EQ(seams.opened,
               QStringList{"\"" + QDir::toNativeSeparators(seams.folder() + "Documenti_Allegati/contratto.pdf") + "\""});
 }

@@ -34,10 +34,22 @@ TEST(FieldCriteria, MatchesTheTrimmedFieldFoldingOnlyAToZ) {
         {"accented letters are not folded", stored("\x06N\xC8GRI", "\x00"), QStringLiteral("n\u00E8"), "", false},
         {"accented letter as stored", stored("\x06N\xC8GRI", "\x00"), QStringLiteral("\u00C8g"), "", true},
         {"stored blanks around the text are not part of it", stored("\x07  ROSSI", "\x00"), " ro", "", false},
-        {"a blank inside the text is", stored("\x08" "DE ROSSI", "\x00"), "e r", "", true},
+        {"a blank inside the text is",
+         stored("\x08"
+                "DE ROSSI",
+                "\x00"),
+         "e r", "", true},
         {"a damaged length reads only the field", stored("\xFFROSSIROSSI", "\x04Roma"), "rossiroma", "", false},
-        {"a character no byte stands for never matches", stored("\x05" "ADAMO", "\x00"), QStringLiteral("\u0101d"), "", false},
-        {"the text longer than the field", stored("\x03" "ABC", "\x00"), "abcd", "", false},
+        {"a character no byte stands for never matches",
+         stored("\x05"
+                "ADAMO",
+                "\x00"),
+         QStringLiteral("\u0101d"), "", false},
+        {"the text longer than the field",
+         stored("\x03"
+                "ABC",
+                "\x00"),
+         "abcd", "", false},
     };
     for (const Case& c : cases) {
         FieldCriteria criteria(layout());

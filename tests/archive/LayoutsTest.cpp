@@ -3,12 +3,16 @@
 #include "archive/Layouts.h"
 
 TEST(Layouts, RecordSizesOfTheNineArchives) {
-    struct Case { const RecordLayout& layout; int size; int fields; };
+    struct Case {
+        const RecordLayout& layout;
+        int size;
+        int fields;
+    };
     const Case cases[] = {
-        {Layouts::TSchedaCliente(), 3372, 36},     {Layouts::TVoceServizio(), 117, 5},
-        {Layouts::TSchedaChiamata(), 1291, 20},    {Layouts::TSchedaProtocollo(), 3403, 25},
+        {Layouts::TSchedaCliente(), 3372, 36},      {Layouts::TVoceServizio(), 117, 5},
+        {Layouts::TSchedaChiamata(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
         {Layouts::TSchedaAppuntamento(), 1265, 16}, {Layouts::TSchedaPratica(), 5075, 59},
-        {Layouts::TSchedaDipendente(), 3356, 31},  {Layouts::TVoceLavoro(), 149, 5},
+        {Layouts::TSchedaDipendente(), 3356, 31},   {Layouts::TVoceLavoro(), 149, 5},
         {Layouts::TSchedaLibro(), 3150, 28},
     };
     for (const Case& c : cases) {
@@ -18,18 +22,22 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
 }
 
 TEST(Layouts, FieldOffsetsOfTheFileFormats) {
-    struct Case { const RecordLayout& layout; const char* field; int offset; };
+    struct Case {
+        const RecordLayout& layout;
+        const char* field;
+        int offset;
+    };
     const Case cases[] = {
-        {Layouts::TSchedaProtocollo(), "Tipo", 17},        {Layouts::TSchedaProtocollo(), "Oggetto", 323},
-        {Layouts::TSchedaProtocollo(), "Mittente", 1162},  {Layouts::TSchedaProtocollo(), "Desc03", 3152},
-        {Layouts::TSchedaAppuntamento(), "Avviso", 23},    {Layouts::TSchedaAppuntamento(), "Contatto", 580},
-        {Layouts::TSchedaAppuntamento(), "Importo", 995},  {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
-        {Layouts::TSchedaDipendente(), "CodFisc", 400},    {Layouts::TSchedaDipendente(), "Iban", 1309},
-        {Layouts::TSchedaDipendente(), "Desc03", 3105},    {Layouts::TVoceLavoro(), "Luogo", 62},
-        {Layouts::TVoceLavoro(), "TotOre", 120},           {Layouts::TSchedaLibro(), "Dewey", 346},
-        {Layouts::TSchedaLibro(), "Giudizio", 1142},       {Layouts::TSchedaLibro(), "Desc03", 2899},
-        {Layouts::TSchedaPratica(), "Urgente", 1934},      {Layouts::TSchedaPratica(), "Doc32", 3518},
-        {Layouts::TSchedaCliente(), "Ricontatta", 1863},   {Layouts::TSchedaChiamata(), "Operatore", 1170},
+        {Layouts::TSchedaProtocollo(), "Tipo", 17},       {Layouts::TSchedaProtocollo(), "Oggetto", 323},
+        {Layouts::TSchedaProtocollo(), "Mittente", 1162}, {Layouts::TSchedaProtocollo(), "Desc03", 3152},
+        {Layouts::TSchedaAppuntamento(), "Avviso", 23},   {Layouts::TSchedaAppuntamento(), "Contatto", 580},
+        {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
+        {Layouts::TSchedaDipendente(), "CodFisc", 400},   {Layouts::TSchedaDipendente(), "Iban", 1309},
+        {Layouts::TSchedaDipendente(), "Desc03", 3105},   {Layouts::TVoceLavoro(), "Luogo", 62},
+        {Layouts::TVoceLavoro(), "TotOre", 120},          {Layouts::TSchedaLibro(), "Dewey", 346},
+        {Layouts::TSchedaLibro(), "Giudizio", 1142},      {Layouts::TSchedaLibro(), "Desc03", 2899},
+        {Layouts::TSchedaPratica(), "Urgente", 1934},     {Layouts::TSchedaPratica(), "Doc32", 3518},
+        {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.layout.offset(QString::fromLatin1(c.field)), c.offset)

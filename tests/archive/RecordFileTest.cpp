@@ -10,8 +10,8 @@
 #include "archive/RecordNavigator.h"
 #include "archive/TestoCorto.h"
 #include "platform/Clock.h"
-#include "ui/Progress.h"
 #include "support/Seams.h"
+#include "ui/Progress.h"
 
 namespace {
 
@@ -21,24 +21,34 @@ const RecordLayout& small() {
     return l;
 }
 
-
 }  // namespace
 
 TEST(TestoCorto, EncodesTrimmedCutAndZeroFilled) {
-    struct Case { const char* text; int n; QByteArray bytes; };
+    struct Case {
+        const char* text;
+        int n;
+        QByteArray bytes;
+    };
     const Case cases[] = {
         {"  Rossi  ", 8, QByteArray("\x05Rossi\0\0\0", 9)},
-        {"Bernardinis", 6, QByteArray("\x06" "Bernar", 7)},       // N + 5 characters: the first N
-        {"S\u00EC", 2, QByteArray("\x02S\xEC", 3)},                // the flag "Sì"
+        {"Bernardinis", 6,
+         QByteArray("\x06"
+                    "Bernar",
+                    7)},                             // N + 5 characters: the first N
+        {"S\u00EC", 2, QByteArray("\x02S\xEC", 3)},  // the flag "Sì"
         {"No", 2, QByteArray("\x02No", 3)},
-        {"\u03B1\u03B2c", 4, QByteArray("\x03??c\0", 5)},          // Greek letters: substitutes
+        {"\u03B1\u03B2c", 4, QByteArray("\x03??c\0", 5)},  // Greek letters: substitutes
         {"", 3, QByteArray("\0\0\0\0", 4)},
     };
     for (const Case& c : cases) EXPECT_EQ(TTestoCorto::encode(QString::fromUtf8(c.text), c.n), c.bytes) << c.text;
 }
 
 TEST(TestoCorto, DecodeNeverReadsPastItsField) {
-    const QByteArray damaged("\xFF" "abc" "XYZ", 7);  // length byte 255 in a field of 3
+    const QByteArray damaged(
+        "\xFF"
+        "abc"
+        "XYZ",
+        7);  // length byte 255 in a field of 3
     EXPECT_EQ(TTestoCorto::decode(damaged.constData(), 3), QStringLiteral("abc"));
     EXPECT_EQ(TTestoCorto::decode(QByteArray("\x03 \xE8 xx", 6).constData(), 5), QStringLiteral("è"));
 }
@@ -76,8 +86,13 @@ TEST_F(RecordFile, AppendThenOverwriteByteForByte) {
     a.write(r);
     EXPECT_EQ(a.count(), 2);
     a.close();
-    EXPECT_EQ(fileBytes(seams.file("A.pro")),
-              QByteArray("\x04" "Anna\0" "\x02S\xEC" "\x02" "Al\0\0\0" "\x02No", 18));
+    EXPECT_EQ(fileBytes(seams.file("A.pro")), QByteArray("\x04"
+                                                         "Anna\0"
+                                                         "\x02S\xEC"
+                                                         "\x02"
+                                                         "Al\0\0\0"
+                                                         "\x02No",
+                                                         18));
 
     a.open("A.pro", small());
     a.seek(1);
@@ -89,7 +104,12 @@ TEST_F(RecordFile, AppendThenOverwriteByteForByte) {
 }
 
 TEST_F(RecordFile, TrailingPartialRecordIsIgnored) {
-    writeFile(seams.file("P.pro"), QByteArray("\x01" "a\0\0\0\0" "\x02No" "\x01" "b\0", 12));
+    writeFile(seams.file("P.pro"), QByteArray("\x01"
+                                              "a\0\0\0\0"
+                                              "\x02No"
+                                              "\x01"
+                                              "b\0",
+                                              12));
     TArchivioSchede a;
     a.open("P.pro", small());
     EXPECT_EQ(a.count(), 1);
@@ -106,7 +126,10 @@ TEST_F(RecordFile, TrailingPartialRecordIsIgnored) {
 }
 
 TEST_F(RecordFile, DamagedLengthByteReadsOnlyItsField) {
-    writeFile(seams.file("D.pro"), QByteArray("\xC8" "abcde" "\x02No", 9));
+    writeFile(seams.file("D.pro"), QByteArray("\xC8"
+                                              "abcde"
+                                              "\x02No",
+                                              9));
     TArchivioSchede a;
     a.open("D.pro", small());
     Record r(small());
@@ -121,7 +144,11 @@ TEST_F(RecordFile, UnopenableFileIsAnAccessErrorAndStaysIntact) {
     TArchivioSchede a;
     EXPECT_THROW(a.open("Cartella.pro", small()), ArchiveError);
 
-    const QByteArray old("\x01" "a\0\0\0\0" "\x02No", 9);
+    const QByteArray old(
+        "\x01"
+        "a\0\0\0\0"
+        "\x02No",
+        9);
     writeFile(seams.file("RO.pro"), old);
     QFile::setPermissions(seams.file("RO.pro"), QFile::ReadOwner | QFile::ReadUser);
     if (::geteuid() == 0) GTEST_SKIP() << "root opens read-only files for writing";
@@ -142,15 +169,15 @@ TEST_F(RecordFile, GuardShowsTheAccessMessageInTheAskedBox) {
               QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
                              "possedere i privilegi di scrittura nella cartella di installazione del programma."));
     EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::OkCancel);
-    Archive::guard(nullptr, [] { throw ArchiveError("x"); }, Archive::AccessBox::Plain);
+    Archive::guard(
+        nullptr, [] { throw ArchiveError("x"); }, Archive::AccessBox::Plain);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
     EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
 }
 
 TEST_F(RecordFile, FileLockedByAnotherProgramIsAnAccessError) {
     QProcess holder;
-    holder.start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/archive_appender"),
-                 {seams.folder(), "L.pro", "hold"});
+    holder.start(QStringLiteral(PLENARO_TEST_TOOLS_DIR "/archive_appender"), {seams.folder(), "L.pro", "hold"});
     ASSERT_TRUE(holder.waitForReadyRead(10000));  // it prints once it holds the lock
     TArchivioSchede a;
     EXPECT_THROW(a.open("L.pro", small()), ArchiveError);
@@ -184,7 +211,13 @@ TEST_F(RecordFile, SaveAtAppendsOrOverwritesAndReadAtReadsOneRecord) {
     EXPECT_EQ(Archive::saveAt("S.pro", small(), r, 0), 2);
     r.set("Nome", "Carla");
     EXPECT_EQ(Archive::saveAt("S.pro", small(), r, 1), 1);
-    EXPECT_EQ(fileBytes(seams.file("S.pro")), QByteArray("\x05" "Carla" "\0\0\0" "\x05" "Bruno" "\0\0\0", 18));
+    EXPECT_EQ(fileBytes(seams.file("S.pro")), QByteArray("\x05"
+                                                         "Carla"
+                                                         "\0\0\0"
+                                                         "\x05"
+                                                         "Bruno"
+                                                         "\0\0\0",
+                                                         18));
     EXPECT_EQ(Archive::readAt("S.pro", small(), 2).get("Nome"), QStringLiteral("Bruno"));
     for (int missing : {0, 3}) EXPECT_THROW(Archive::readAt("S.pro", small(), missing), ArchiveError) << missing;
     EXPECT_THROW(Archive::saveAt("S.pro", small(), r, 4), ArchiveError);  // no gap after the last record
@@ -194,7 +227,11 @@ TEST_F(RecordFile, SaveAtAppendsOrOverwritesAndReadAtReadsOneRecord) {
 // Three cards, then a save on a disk that takes only part of it or nothing:
 // the save fails and the file is byte for byte what it was.
 TEST_F(RecordFile, SaveOnAFullDiskLeavesTheFileAsItWas) {
-    struct Case { const char* what; qint64 maxSize; qint64 position; };
+    struct Case {
+        const char* what;
+        qint64 maxSize;
+        qint64 position;
+    };
     const Case cases[] = {
         {"append, no room", 0, 0},
         {"append, room for part of the card", 31, 0},
@@ -202,8 +239,21 @@ TEST_F(RecordFile, SaveOnAFullDiskLeavesTheFileAsItWas) {
         {"overwrite, nothing taken", 0, 2},
     };
     for (const Case& c : cases) {
-        const QByteArray old = QByteArray("\x04" "Anna\0" "\x02S\xEC", 9) + QByteArray("\x05" "Bruno" "\x02No", 9) +
-                               QByteArray("\x05" "Carla" "\x02S\xEC", 9);
+        const QByteArray old = QByteArray(
+                                   "\x04"
+                                   "Anna\0"
+                                   "\x02S\xEC",
+                                   9) +
+                               QByteArray(
+                                   "\x05"
+                                   "Bruno"
+                                   "\x02No",
+                                   9) +
+                               QByteArray(
+                                   "\x05"
+                                   "Carla"
+                                   "\x02S\xEC",
+                                   9);
         writeFile(seams.file("F.pro"), old);
         Record r(small());
         r.set("Nome", "Zeno");
@@ -260,7 +310,9 @@ TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
         r.set("Testo", QString::number(i));
         bytes += r.bytes();
     }
-    writeFile(seams.file("Larga.pro"), bytes + QByteArray("\x03" "par", 4));  // a trailing partial card
+    writeFile(seams.file("Larga.pro"), bytes + QByteArray("\x03"
+                                                          "par",
+                                                          4));  // a trailing partial card
     qint64 seen = 0;
     auto readAll = [&] {
         seen = 0;
@@ -288,7 +340,8 @@ TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
     seams.onProgress = [](const ProgressRequest& request) { return request.done < 3 * 4096; };
     {
         ProgressWork work(nullptr, QStringLiteral("Lettura delle schede in corso\u2026"));
-        EXPECT_FALSE(Archive::forEach("Larga.pro", wide, [&](const Record&, qint64 position) { seen = position; }, &work));
+        EXPECT_FALSE(Archive::forEach(
+            "Larga.pro", wide, [&](const Record&, qint64 position) { seen = position; }, &work));
     }
     EXPECT_GE(seen, 3 * 4096);
     EXPECT_LT(seen, 3 * 4096 + 200);

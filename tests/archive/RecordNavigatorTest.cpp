@@ -45,16 +45,18 @@ protected:
 
 TEST_F(Navigator, BrowsesThreeCardsFromEveryStart) {
     archive({"Anna", "Bruno", "Carla"});
-    struct Case { int from; Step (RecordNavigator::*step)(Record&); const char* expected; };
+    struct Case {
+        int from;
+        Step (RecordNavigator::*step)(Record&);
+        const char* expected;
+    };
     const Case cases[] = {
         {0, &RecordNavigator::next, "loaded Anna @1"},      // a new card stands before the first
         {0, &RecordNavigator::previous, "loaded Anna @1"},  // and goes to the first going back
-        {2, &RecordNavigator::next, "loaded Carla @3"},
-        {2, &RecordNavigator::previous, "loaded Anna @1"},
-        {3, &RecordNavigator::next, "nothing - @3"},       // the last card: nothing happens
-        {1, &RecordNavigator::previous, "nothing - @1"},   // the first card: nothing happens
-        {2, &RecordNavigator::first, "loaded Anna @1"},
-        {0, &RecordNavigator::last, "loaded Carla @3"},
+        {2, &RecordNavigator::next, "loaded Carla @3"},    {2, &RecordNavigator::previous, "loaded Anna @1"},
+        {3, &RecordNavigator::next, "nothing - @3"},      // the last card: nothing happens
+        {1, &RecordNavigator::previous, "nothing - @1"},  // the first card: nothing happens
+        {2, &RecordNavigator::first, "loaded Anna @1"},    {0, &RecordNavigator::last, "loaded Carla @3"},
     };
     for (const Case& c : cases) {
         nav.setPosition(c.from);
@@ -63,8 +65,8 @@ TEST_F(Navigator, BrowsesThreeCardsFromEveryStart) {
 }
 
 TEST_F(Navigator, EmptyArchiveIsToldAndLeavesANewCard) {
-    for (auto step : {&RecordNavigator::first, &RecordNavigator::last, &RecordNavigator::next,
-                      &RecordNavigator::previous}) {
+    for (auto step :
+         {&RecordNavigator::first, &RecordNavigator::last, &RecordNavigator::next, &RecordNavigator::previous}) {
         nav.startNew();
         EXPECT_EQ(walk(step), "empty - @0");
     }
@@ -79,8 +81,7 @@ TEST_F(Navigator, SaveAppendsANewCardThenOverwritesIt) {
     EXPECT_EQ(nav.position(), 3);
     nav.setPosition(1);
     nav.save(card("Ada"));
-    EXPECT_EQ(fileBytes(seams.file("Stub.pro")),
-              card("Ada").bytes() + card("Bruno").bytes() + card("Dora").bytes());
+    EXPECT_EQ(fileBytes(seams.file("Stub.pro")), card("Ada").bytes() + card("Bruno").bytes() + card("Dora").bytes());
 }
 
 TEST_F(Navigator, FailedStepKeepsThePositionShown) {

@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
-#include "ui/Grid.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include "ui/Grid.h"
 
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
@@ -21,8 +21,8 @@
 #include "support/Seams.h"
 #include "support/Sheet.h"
 #include "ui/Help.h"
-#include "ui/StatusLine.h"
 #include "ui/PictureButton.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -100,7 +100,6 @@ protected:
     QByteArray written() { return fileBytes(seams.file("Prova.xls")); }
 };
 
-
 }  // namespace
 
 // A cell of text and a cell of a card's stored bytes are both trimmed and
@@ -110,7 +109,8 @@ TEST(SpreadsheetDocument, EscapesMarkupAndTrimsCells) {
     {
         SpreadsheetExport::Writer sheet("Prova.xls", "A & B", {{"<Note>", 300}});
         const QByteArray stored("\t x < y & z > 0 \xE0 ");
-        for (const QString& cell : {QStringLiteral(" x < y & z > 0 \u00E0 "), QStringLiteral("</td></tr>"), QString()}) {
+        for (const QString& cell :
+             {QStringLiteral(" x < y & z > 0 \u00E0 "), QStringLiteral("</td></tr>"), QString()}) {
             sheet.beginRow();
             sheet.text().cell(cell);
             sheet.endRow();
@@ -123,10 +123,11 @@ TEST(SpreadsheetDocument, EscapesMarkupAndTrimsCells) {
     const QByteArray doc = fileBytes(seams.file("Prova.xls"));
     EXPECT_TRUE(doc.contains("<x:Name>A &amp; B</x:Name>"));
     EXPECT_TRUE(doc.contains("width=300>&lt;Note&gt;</td>"));
-    EXPECT_TRUE(doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr>"
-                             "<tr><td style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
-                             "<tr><td style=\"text-align: left;\"></td></tr>"
-                             "<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr></table>"));
+    EXPECT_TRUE(
+        doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr>"
+                     "<tr><td style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
+                     "<tr><td style=\"text-align: left;\"></td></tr>"
+                     "<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr></table>"));
 }
 
 TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
@@ -142,7 +143,10 @@ TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
 }
 
 TEST_F(ExportWindow, SecondQuestionDecidesTheOpening) {
-    struct Case { MsgAnswer answer; bool opens; };
+    struct Case {
+        MsgAnswer answer;
+        bool opens;
+    };
     for (const Case c : {Case{MsgAnswer::Yes, true}, Case{MsgAnswer::No, false}}) {
         seams.opened.clear();
         seams.answer(MsgAnswer::Yes);
@@ -254,9 +258,8 @@ TEST_F(ExportWindow, GridAndSheetComeFromTheSameTable) {
                              "<tr><td style=\"text-align: left;\">Verdi</td>"
                              "<td style=\"text-align: left;\">Roma</td></tr>" +
                              kTail);
-    EXPECT_EQ(w.rows(), std::vector<QStringList>({{"Rossi Niccol\u00F2", "Forl\u00EC FC"},
-                                                  {"Bianchi Anna", "RM"},
-                                                  {"Verdi", "Roma"}}));
+    EXPECT_EQ(w.rows(), std::vector<QStringList>(
+                            {{"Rossi Niccol\u00F2", "Forl\u00EC FC"}, {"Bianchi Anna", "RM"}, {"Verdi", "Roma"}}));
 }
 
 // A sheet far larger than the writer's buffer reaches the file whole, in
@@ -280,7 +283,8 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
     }
     EXPECT_EQ(seams.lastMessage().text, Said::esportaErrore);
     EXPECT_EQ(written(), QByteArray("earlier export"));
-    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files), (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
+    EXPECT_EQ(QDir(seams.folder()).entryList(QDir::Files),
+              (QStringList{"Prova.pro", "Prova.xls"}));  // no stray temporary file
 }
 
 // The file is written from the cards again, so it must still be what the
@@ -301,24 +305,31 @@ TEST_F(ExportWindow, CardsChangedSinceTheGridRefuseTheFile) {
     };
     const Case cases[] = {
         {"a card added", [&](const QString& a) { appendRecords(a, {Record(provaLayout())}); }, true},
-        {"a field not shown changed", [&](const QString& a) {
+        {"a field not shown changed",
+         [&](const QString& a) {
              QFile f(a);
              ASSERT_TRUE(f.open(QIODevice::ReadWrite));
              f.seek(provaLayout().offset("Prov"));
              f.write(card({"", "", "MI"}).mid(provaLayout().offset("Prov")));
-         }, true},
-        {"a name changed", [&](const QString& a) {
+         },
+         true},
+        {"a name changed",
+         [&](const QString& a) {
              QFile f(a);
              ASSERT_TRUE(f.open(QIODevice::ReadWrite));
              f.seek(provaLayout().size());
              f.write(card({"Bianchi Anna Maria", ""}));
-         }, false},
-        {"the cards swapped", [&](const QString& a) {
+         },
+         false},
+        {"the cards swapped",
+         [&](const QString& a) {
              const QByteArray bytes = fileBytes(a);
              const int n = provaLayout().size();
              writeFile(a, bytes.mid(n, n) + bytes.left(n));
-         }, false},
-        {"the archive cut short", [&](const QString& a) { writeFile(a, fileBytes(a).left(provaLayout().size())); }, false},
+         },
+         false},
+        {"the archive cut short", [&](const QString& a) { writeFile(a, fileBytes(a).left(provaLayout().size())); },
+         false},
         {"the archive gone", [&](const QString& a) { QFile::remove(a); }, false},
     };
     for (const Case& c : cases) {
@@ -396,7 +407,10 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
     w.show();
     QLabel* info = w.statusLine();
     EXPECT_EQ(info->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
-    const struct { const char* button; QString hint; } cases[] = {
+    const struct {
+        const char* button;
+        QString hint;
+    } cases[] = {
         {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel."},
         {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
         {"cmdEsci", "Esci da questo ambiente di lavoro."},
@@ -404,8 +418,8 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
     for (const auto& c : cases) {
         auto* b = child<TPictureButton>(&w, c.button);
         EXPECT_FALSE(b->accessibleName().isEmpty());
-        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(b, &over);
         EXPECT_EQ(info->text(), c.hint);
         EXPECT_EQ(b->toolTip(), c.hint);
@@ -413,12 +427,12 @@ TEST_F(ExportWindow, ButtonHintsAndTheBackgroundClearingThem) {
     // Over the grid the hint stays; over the window's background it goes.
     QWidget* grid = w.grid()->viewport();
     const QPoint inGrid = grid->mapTo(&w, QPoint(10, 10));
-    QMouseEvent overGrid(QEvent::MouseMove, QPointF(inGrid), w.mapToGlobal(QPointF(inGrid)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+    QMouseEvent overGrid(QEvent::MouseMove, QPointF(inGrid), w.mapToGlobal(QPointF(inGrid)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
     QApplication::sendEvent(&w, &overGrid);
     EXPECT_EQ(info->text(), cases[2].hint);
-    QMouseEvent background(QEvent::MouseMove, QPointF(2, 2), w.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
+    QMouseEvent background(QEvent::MouseMove, QPointF(2, 2), w.mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
     QApplication::sendEvent(&w, &background);
     EXPECT_EQ(info->text(), QString());
 }
@@ -441,18 +455,18 @@ TEST_F(ExportWindow, SpreadsheetProgramReadsTheCells) {
     exportFrom(w);
     QTemporaryDir profile, out;
     QProcess p;
-    p.start(soffice, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless",
-                      "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(),
-                      seams.file("Prova.xls")});
+    p.start(soffice,
+            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
+             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
     ASSERT_TRUE(p.waitForFinished(120000));
     const QString csv = QString::fromUtf8(fileBytes(out.filePath("Prova.csv")));
     EXPECT_EQ(csv, QStringLiteral("Cognome e nome,Citt\u00E0\nRossi Niccol\u00F2,Forl\u00EC\na < b & c > d,</td>\n"));
 
     TfrmProva empty({});
     exportFrom(empty);
-    p.start(soffice, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless",
-                      "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(),
-                      seams.file("Prova.xls")});
+    p.start(soffice,
+            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
+             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
     ASSERT_TRUE(p.waitForFinished(120000));
     EXPECT_EQ(QString::fromUtf8(fileBytes(out.filePath("Prova.csv"))), QStringLiteral("Cognome e nome,Citt\u00E0\n"));
 }

@@ -37,8 +37,9 @@ public:
         setObjectName("frmStub");
         QGridLayout* g = addSection("sezStub", "note", "Dati", 2);
         placeField(g, 0, 0, 1, {.field = "Nome", .label = "Nome:", .required = "Attenzione: indicare il nome."});
-        placeField(g, 0, 1, 1, {.field = "Data", .label = "Data:", .kind = FieldKind::Date,
-                                .required = "Attenzione: indicare la data."});
+        placeField(
+            g, 0, 1, 1,
+            {.field = "Data", .label = "Data:", .kind = FieldKind::Date, .required = "Attenzione: indicare la data."});
         placeField(g, 1, 0, 1, {.field = "Codice", .label = "Codice:", .rules = FieldKinds::DigitsOnly});
         placeField(g, 1, 1, 1, {.field = "Attivo", .label = "Attivo", .kind = FieldKind::Flag});
         RecordWindowDescription d;
@@ -74,7 +75,8 @@ public:
                 d.caption = " Esporta";
                 d.fileName = "Stub.xls";
                 d.sheetName = "Stub";
-                d.table = ColumnTable({{"Nome", "Nome", 200}, {"Data", "Data", 100},
+                d.table = ColumnTable({{"Nome", "Nome", 200},
+                                       {"Data", "Data", 100},
                                        {"Attivo", "Attivo", 50, {}, {}, {}, 0, false},
                                        {.header = "Sigla", .sheetWidth = 60, .compute = [](const Record& r) {
                                             return r.get("Nome").left(2).toUpper() + r.get("Codice");
@@ -128,7 +130,11 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
 
     // The save checks: the required fields in the table's order, then the rule;
     // each refusal says why and takes the user to the field.
-    struct Refused { const char* text; MsgKind kind; const char* focus; };
+    struct Refused {
+        const char* text;
+        MsgKind kind;
+        const char* focus;
+    };
     auto refused = [&](const Refused& r) {
         seams.messages.clear();
         click("cmdSalva");

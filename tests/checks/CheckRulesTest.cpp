@@ -13,10 +13,12 @@ QString withCheckLetter(const QString& first15) { return first15 + Checks::codic
 
 // Check letters worked out by hand from the published tables.
 TEST(CodiceFiscale, CheckLetter) {
-    struct Case { const char* code; bool valid; };
+    struct Case {
+        const char* code;
+        bool valid;
+    };
     const Case cases[] = {
-        {"RSSMRA85T10A562S", true},
-        {"MRTMTT25D09F205Z", true},
+        {"RSSMRA85T10A562S", true},   {"MRTMTT25D09F205Z", true},
         {"RSSMRA85T10A56NH", true},    // a digit replaced by its letter, as for twin codes
         {"rssmra85t10a562s", true},    // lower case counts as upper case
         {"RSSMRA85T10A562T", false},   // the check letter changed
@@ -38,29 +40,26 @@ TEST(CodiceFiscale, CheckLetter) {
 // Codes built from their parts with the right check letter: only the shape
 // decides.
 TEST(CodiceFiscale, ShapeOfTheCode) {
-    struct Case { const char* first15; bool valid; };
+    struct Case {
+        const char* first15;
+        bool valid;
+    };
     const Case cases[] = {
-        {"VRDGPP80A01H501", true},   // January, day 1
-        {"VRDGPP80E31H501", true},   // May, day 31
-        {"BNCLRA99T41Z404", true},   // a woman born on the 1st, abroad
-        {"BNCLRA99H71F205", true},   // a woman born on the 31st
-        {"BNCLRA99B28D969", true},
-        {"VRDGPP8LA01H501", true},   // twin letters in each numeric place
-        {"VRDGPPU0A01H501", true},
-        {"VRDGPP80ALMH501", true},
-        {"VRDGPP80A0MH5LV", true},
-        {"BNCLRA99TQMZ404", true},   // 41 written as letters
-        {"BNCLRA99TQQZ404", true},   // 44
-        {"VRDGPP80X01H501", false},  // X is no month
-        {"VRDGPP80F01H501", false},  // nor F, G, I, ...
-        {"VRDGPP80I01H501", false},
-        {"VRDGPP80Z01H501", false},
-        {"VRDGPP80101H501", false},  // a digit for the month
-        {"VRD3PP80A01H501", false},  // a digit among the name letters
-        {"VRDGP980A01H501", false},
-        {"VRDGPP8AA01H501", false},  // a letter that stands for no digit
-        {"VRDGPP80A0WH501", false},
-        {"VRDGPP80A01H5K1", false},
+        {"VRDGPP80A01H501", true},                              // January, day 1
+        {"VRDGPP80E31H501", true},                              // May, day 31
+        {"BNCLRA99T41Z404", true},                              // a woman born on the 1st, abroad
+        {"BNCLRA99H71F205", true},                              // a woman born on the 31st
+        {"BNCLRA99B28D969", true},  {"VRDGPP8LA01H501", true},  // twin letters in each numeric place
+        {"VRDGPPU0A01H501", true},  {"VRDGPP80ALMH501", true},
+        {"VRDGPP80A0MH5LV", true},  {"BNCLRA99TQMZ404", true},  // 41 written as letters
+        {"BNCLRA99TQQZ404", true},                              // 44
+        {"VRDGPP80X01H501", false},                             // X is no month
+        {"VRDGPP80F01H501", false},                             // nor F, G, I, ...
+        {"VRDGPP80I01H501", false}, {"VRDGPP80Z01H501", false},
+        {"VRDGPP80101H501", false},                              // a digit for the month
+        {"VRD3PP80A01H501", false},                              // a digit among the name letters
+        {"VRDGP980A01H501", false}, {"VRDGPP8AA01H501", false},  // a letter that stands for no digit
+        {"VRDGPP80A0WH501", false}, {"VRDGPP80A01H5K1", false},
         {"VRDGPP80A001501", false},  // a digit where the place letter goes
         {"VRDGPP80A00H501", false},  // day 0
         {"VRDGPP80A32H501", false},  // day 32
@@ -91,17 +90,17 @@ TEST(CodiceFiscale, CharactersOutsideTheTablesAreWrong) {
 }
 
 TEST(PartitaIva, CheckDigit) {
-    struct Case { const char* number; bool valid; };
+    struct Case {
+        const char* number;
+        bool valid;
+    };
     const Case cases[] = {
-        {"12345670215", true},
-        {"00000001206", true},
-        {"01234567897", true},
-        {"12345670216", false},   // wrong check digit
-        {"12345670125", false},   // two digits swapped
-        {"1234567021A", false},   // a letter at the end
-        {"1234567O215", false},   // the letter O for a zero
-        {"1234567021", false},
-        {"123456702155", false},
+        {"12345670215", true},  {"00000001206", true},
+        {"01234567897", true},  {"12345670216", false},  // wrong check digit
+        {"12345670125", false},                          // two digits swapped
+        {"1234567021A", false},                          // a letter at the end
+        {"1234567O215", false},                          // the letter O for a zero
+        {"1234567021", false},  {"123456702155", false},
     };
     for (const Case& c : cases) EXPECT_EQ(Checks::partitaIvaValid(QString::fromUtf8(c.number)), c.valid) << c.number;
     EXPECT_EQ(Checks::partitaIvaCheckDigit("123456702"), -1);
@@ -109,11 +108,21 @@ TEST(PartitaIva, CheckDigit) {
 }
 
 TEST(PartitaIva, OfficeTable) {
-    struct Case { const char* code; const char* name; };
+    struct Case {
+        const char* code;
+        const char* name;
+    };
     const Case cases[] = {
-        {"001", "Torino"}, {"021", "Bolzano"}, {"040", "Forlì"}, {"066", "Aquila"},
-        {"096", "Monza (Milano 2)"}, {"097", "Prato (Firenze 2)"}, {"099", "Chiavari (Genova 2)"},
-        {"102", "Napoli 2"}, {"120", "Bologna 2"}, {"121", "Napoli 2"},
+        {"001", "Torino"},
+        {"021", "Bolzano"},
+        {"040", "Forlì"},
+        {"066", "Aquila"},
+        {"096", "Monza (Milano 2)"},
+        {"097", "Prato (Firenze 2)"},
+        {"099", "Chiavari (Genova 2)"},
+        {"102", "Napoli 2"},
+        {"120", "Bologna 2"},
+        {"121", "Napoli 2"},
     };
     for (const Case& c : cases) EXPECT_EQ(Checks::ufficioIva(c.code), QString::fromUtf8(c.name)) << c.code;
     for (const char* code : {"000", "103", "119", "122", "999", "21", ""})
@@ -152,7 +161,7 @@ QString makeIban(const QString& country, const QString& bban) {
 // read as a letter (digits 0-9 as A-J); at an odd position it is worth the
 // odd-position value below, at an even one its place in the alphabet.
 QChar cin(const QString& abiCabConto) {
-    static const int odd[26] = {1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18,
+    static const int odd[26] = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
                                 20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
     int sum = 0;
     for (int i = 0; i < abiCabConto.size(); ++i) {
@@ -180,7 +189,10 @@ QString twinCheckIban(const QString& country, const QString& bban, int wanted, c
 }  // namespace
 
 TEST(Iban, RemainderModulo97) {
-    struct Case { const char* iban; int remainder; };
+    struct Case {
+        const char* iban;
+        int remainder;
+    };
     const Case cases[] = {
         {"IT60X0542811101000000123456", 1},
         {"IT60X0542811101000000123457", 28},       // one digit changed
@@ -188,7 +200,7 @@ TEST(Iban, RemainderModulo97) {
         {"it60x0542811101000000123456", 1},
         {"IBAN IT60 X054 2811 1010 0000 0123 456", 1},
         {"GB82WEST12345698765432", 1},
-        {"IT60X05428111010000001234-6", 0},        // not a number
+        {"IT60X05428111010000001234-6", 0},  // not a number
         {"IT60X0542811101000000123\u00C956", 0},
         {"", 0},
     };
@@ -211,14 +223,17 @@ TEST(Iban, CountryLengthAndNationalCheck) {
     wrongCin[4] = wrongCin.at(4) == 'A' ? 'B' : 'A';
     wrongCin = makeIban("IT", wrongCin.mid(4));  // check digits right again, CIN not
 
-    struct Case { QString iban; bool valid; };
+    struct Case {
+        QString iban;
+        bool valid;
+    };
     const Case cases[] = {
         {"IT60X0542811101000000123456", true},
         {italian, true},
         {withIban, true},
-        {"IBAN" + withIban, true},                       // a leading "IBAN" is no part of it
+        {"IBAN" + withIban, true},  // a leading "IBAN" is no part of it
         {"IBAN " + italian, true},
-        {"DE89 3704 0044 0532 0130 00", true},           // blanks between groups
+        {"DE89 3704 0044 0532 0130 00", true},  // blanks between groups
         {"GB82WEST12345698765432", true},
         {"FR1420041010050500013M02606", true},
         {makeIban("SM", "X0542811101000000123456"), true},
@@ -228,10 +243,10 @@ TEST(Iban, CountryLengthAndNationalCheck) {
         {makeIban("LC", "ABCD12345678901234567890123"), false},  // one short
         {wrongCin, false},
         {italian.left(26) + (italian.at(26) == '9' ? '0' : '9'), false},
-        {makeIban("XX", "X0542811101000000123456"), false},  // no such country
-        {makeIban("DE", "X0542811101000000123456"), false},  // a German one is 22 long
-        {makeIban("IT", "X05428111010000001234567"), false}, // 28
-        {withIban.left(2) + "AB" + withIban.mid(4), false},  // letters as check digits
+        {makeIban("XX", "X0542811101000000123456"), false},   // no such country
+        {makeIban("DE", "X0542811101000000123456"), false},   // a German one is 22 long
+        {makeIban("IT", "X05428111010000001234567"), false},  // 28
+        {withIban.left(2) + "AB" + withIban.mid(4), false},   // letters as check digits
         {withIban.left(10) + "IBAN" + withIban.mid(14), false},
         {"IT60X0542811101000000123456IBAN", false},
         {"IT60-X054-2811-1010-0000-0123-456", false},
@@ -282,7 +297,10 @@ QString luhnComplete(const QString& prefix, int length) {
 }  // namespace
 
 TEST(Card, Digits) {
-    struct Case { const char* written; const char* digits; };
+    struct Case {
+        const char* written;
+        const char* digits;
+    };
     const Case cases[] = {
         {"4111111111111111", "4111111111111111"},
         {"4111 1111 1111 1111", "4111111111111111"},
@@ -310,7 +328,12 @@ TEST(Card, Digits) {
 // of each brand's lengths.
 TEST(Card, BrandsAndLengths) {
     using V = Checks::CardVerdict;
-    struct Case { const char* prefix; int length; V verdict; const char* brand; };
+    struct Case {
+        const char* prefix;
+        int length;
+        V verdict;
+        const char* brand;
+    };
     const Case cases[] = {
         {"4", 13, V::Valid, "Visa"},
         {"4", 16, V::Valid, "Visa"},

@@ -26,7 +26,7 @@ struct Case {
     const char* passed;  // the caller's field
     MsgKind kind;
     const char* message;
-    bool staysOpen;      // a length or emptiness message
+    bool staysOpen;  // a length or emptiness message
 };
 
 class CheckWindows : public SeamsTest {
@@ -57,12 +57,17 @@ protected:
 
 TEST_F(CheckWindows, CodiceFiscaleVerdicts) {
     const Case cases[] = {
-        {Checks::openCodiceFiscale, "RSSMRA85T10A562S", MsgKind::Information, "Il codice fiscale digitato è VALIDO.", false},
-        {Checks::openCodiceFiscale, "rssmra85t10a562s", MsgKind::Information, "Il codice fiscale digitato è VALIDO.", false},
-        {Checks::openCodiceFiscale, "RSSMRA85T10A562T", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
-        {Checks::openCodiceFiscale, "RSSMR-85T10A562S", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
+        {Checks::openCodiceFiscale, "RSSMRA85T10A562S", MsgKind::Information, "Il codice fiscale digitato è VALIDO.",
+         false},
+        {Checks::openCodiceFiscale, "rssmra85t10a562s", MsgKind::Information, "Il codice fiscale digitato è VALIDO.",
+         false},
+        {Checks::openCodiceFiscale, "RSSMRA85T10A562T", MsgKind::Warning,
+         "Attenzione: il codice fiscale digitato è ERRATO.", false},
+        {Checks::openCodiceFiscale, "RSSMR-85T10A562S", MsgKind::Warning,
+         "Attenzione: il codice fiscale digitato è ERRATO.", false},
         // The check letter agrees, but X is no month.
-        {Checks::openCodiceFiscale, "VRDGPP80X01H501S", MsgKind::Warning, "Attenzione: il codice fiscale digitato è ERRATO.", false},
+        {Checks::openCodiceFiscale, "VRDGPP80X01H501S", MsgKind::Warning,
+         "Attenzione: il codice fiscale digitato è ERRATO.", false},
         {Checks::openCodiceFiscale, "RSSMRA85T10A562", MsgKind::Warning, kCfLength, true},
     };
     for (const Case& c : cases) press(c);
@@ -72,13 +77,16 @@ TEST_F(CheckWindows, PartitaIvaVerdicts) {
     const Case cases[] = {
         {Checks::openPartitaIva, "12345670215", MsgKind::Information,
          "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-         "E' stato rilasciato dall'Ufficio IVA del Comune di Bolzano.", false},
+         "E' stato rilasciato dall'Ufficio IVA del Comune di Bolzano.",
+         false},
         {Checks::openPartitaIva, "00000001206", MsgKind::Information,
          "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-         "E' stato rilasciato dall'Ufficio IVA del Comune di Bologna 2.", false},
+         "E' stato rilasciato dall'Ufficio IVA del Comune di Bologna 2.",
+         false},
         {Checks::openPartitaIva, "12345671056", MsgKind::Information,
          "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-         "Il codice 105 dell'Ufficio IVA che lo ha rilasciato non è presente nell'elenco degli uffici.", false},
+         "Il codice 105 dell'Ufficio IVA che lo ha rilasciato non è presente nell'elenco degli uffici.",
+         false},
         {Checks::openPartitaIva, "12345670216", MsgKind::Warning, kPivaWrong, false},
         {Checks::openPartitaIva, "1234567021A", MsgKind::Warning, kPivaWrong, false},
         {Checks::openPartitaIva, "1234567021", MsgKind::Warning,
@@ -91,13 +99,17 @@ TEST_F(CheckWindows, IbanVerdicts) {
     const char* length = "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.";
     const Case cases[] = {
         {Checks::openIban, "IT60X0542811101000000123456", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
-        {Checks::openIban, "IT60X0542811101000000123457", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
+        {Checks::openIban, "IT60X0542811101000000123457", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!",
+         false},
         {Checks::openIban, "DE89 3704 0044 0532 0130 00", MsgKind::Information, "L'IBAN digitato è VALIDO.", false},
         // Remainder 1, but check digits 00, or letters in the bank and branch codes.
-        {Checks::openIban, "SM00H6541036030G2MV04XVPDJZ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
-        {Checks::openIban, "IT18DWWPVPKG96LXFX4WDNF99PQ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
+        {Checks::openIban, "SM00H6541036030G2MV04XVPDJZ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!",
+         false},
+        {Checks::openIban, "IT18DWWPVPKG96LXFX4WDNF99PQ", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!",
+         false},
         // Remainder 1, but no country has that code.
-        {Checks::openIban, "XX10X0542811101000000123456", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!", false},
+        {Checks::openIban, "XX10X0542811101000000123456", MsgKind::Warning, "Attenzione: l'IBAN digitato è ERRATO!",
+         false},
         // Passed whole from the card, longer than what may be typed.
         {Checks::openIban, "IT60 X054 2811 1010 0000 0123 456", MsgKind::Warning, length, true},
         {Checks::openIban, "IT60X054281110100000012345", MsgKind::Warning, length, true},
@@ -109,26 +121,32 @@ TEST_F(CheckWindows, CardVerdicts) {
     const Case cases[] = {
         {Checks::openCarta, "4111111111111111", MsgKind::Information,
          "Il numero di carta di credito 4111111111111111 risulta valido.\r\n\r\n"
-         "La carta di credito è del tipo Visa.", false},
+         "La carta di credito è del tipo Visa.",
+         false},
         {Checks::openCarta, "378282246310005", MsgKind::Information,
          "Il numero di carta di credito 378282246310005 risulta valido.\r\n\r\n"
-         "La carta di credito è del tipo American Express.", false},
+         "La carta di credito è del tipo American Express.",
+         false},
         // Every digit of the field counts, also past the twentieth character.
         {Checks::openCarta, "4774 4675 8135 4108 541", MsgKind::Information,
          "Il numero di carta di credito 4774 4675 8135 4108 541 risulta valido.\r\n\r\n"
-         "La carta di credito è del tipo Visa.", false},
+         "La carta di credito è del tipo Visa.",
+         false},
         {Checks::openCarta, "4111 1111 1111 1111 99", MsgKind::Warning, kCardWrong, false},
         // Passed from the card with a letter for a digit: the letter is not skipped.
         {Checks::openCarta, "5l04938369086089", MsgKind::Warning, kCardWrong, false},
         {Checks::openCarta, "3900000000000005", MsgKind::Information,
          "Il numero di carta di credito 3900000000000005 risulta valido.\r\n\r\n"
-         "La carta di credito è del tipo Diner's Club / Carte Blanche.", false},
+         "La carta di credito è del tipo Diner's Club / Carte Blanche.",
+         false},
         {Checks::openCarta, "2223000048400011", MsgKind::Information,
          "Il numero di carta di credito 2223000048400011 risulta valido.\r\n\r\n"
-         "La carta di credito è del tipo MasterCard.", false},
+         "La carta di credito è del tipo MasterCard.",
+         false},
         {Checks::openCarta, "3200000000000002", MsgKind::Information,
          "Il numero di carta di credito 3200000000000002 risulta valido.\r\n\r\n"
-         "Il tipo della carta di credito non è tra quelli riconosciuti.", false},
+         "Il tipo della carta di credito non è tra quelli riconosciuti.",
+         false},
         {Checks::openCarta, "42", MsgKind::Warning, kCardWrong, false},  // Luhn-sound, too short for a Visa
         {Checks::openCarta, "4111111111111112", MsgKind::Warning, kCardWrong, false},
         {Checks::openCarta, "", MsgKind::Warning,
@@ -138,7 +156,12 @@ TEST_F(CheckWindows, CardVerdicts) {
 }
 
 TEST_F(CheckWindows, CodiceFiscaleButtonDispatch) {
-    struct Dispatch { const char* passed; const char* window; const char* field; const char* shown; };
+    struct Dispatch {
+        const char* passed;
+        const char* window;
+        const char* field;
+        const char* shown;
+    };
     const Dispatch cases[] = {
         {" 12345670215 ", "TfrmPartitaIva", "txtPartitaIva", "12345670215"},
         {"0123", "TfrmPartitaIva", "txtPartitaIva", "0123"},
@@ -167,7 +190,12 @@ TEST_F(CheckWindows, CodiceFiscaleButtonDispatch) {
 }
 
 TEST_F(CheckWindows, TypingRules) {
-    struct Typing { Opener open; const char* field; const char* keys; const char* text; };
+    struct Typing {
+        Opener open;
+        const char* field;
+        const char* keys;
+        const char* text;
+    };
     const Typing cases[] = {
         {Checks::openCodiceFiscale, "txtCodFisc", " rssmra85t10a562sx", "RSSMRA85T10A562S"},
         {Checks::openIban, "txtIban", "it60x0542811101000000123456 7", "IT60X0542811101000000123456"},
@@ -206,7 +234,11 @@ TEST_F(CheckWindows, ReturnInTheFieldMovesToControllaWithoutChecking) {
 }
 
 TEST_F(CheckWindows, FixedCentredWindowsWithoutTitleButtons) {
-    struct Frame { Opener open; const char* caption; const char* prompt; };
+    struct Frame {
+        Opener open;
+        const char* caption;
+        const char* prompt;
+    };
     const Frame cases[] = {
         {Checks::openCodiceFiscale, " Controllo codice fiscale",
          "Immettere il codice fiscale e premere il pulsante di controllo."},

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include "ui/Grid.h"
 #include <QTest>
 #include <gtest/gtest.h>
+#include "ui/Grid.h"
 
 #include "archive/CallColumns.h"
 #include "archive/Layouts.h"
@@ -38,11 +38,21 @@ struct Call {
 };
 
 // The sheet's columns of every call export.
-const Sheet::Columns kSheetColumns = {
-    {"Data chiamata", 150}, {"Ora chiamata", 150}, {"Tipo chiamata", 200}, {"Oggetto", 350},
-    {"Esito", 300}, {"Grado soddisfazione", 250}, {"Durata", 200}, {"Cognome e nome cliente", 250},
-    {"Codice fiscale", 200}, {"Zona di appartenenza", 250}, {"Tel. preferenziale", 200},
-    {"Tel. cellulare", 200}, {"Indirizzo e-mail", 250}, {"Note", 350}, {"Operatore o agente", 250}};
+const Sheet::Columns kSheetColumns = {{"Data chiamata", 150},
+                                      {"Ora chiamata", 150},
+                                      {"Tipo chiamata", 200},
+                                      {"Oggetto", 350},
+                                      {"Esito", 300},
+                                      {"Grado soddisfazione", 250},
+                                      {"Durata", 200},
+                                      {"Cognome e nome cliente", 250},
+                                      {"Codice fiscale", 200},
+                                      {"Zona di appartenenza", 250},
+                                      {"Tel. preferenziale", 200},
+                                      {"Tel. cellulare", 200},
+                                      {"Indirizzo e-mail", 250},
+                                      {"Note", 350},
+                                      {"Operatore o agente", 250}};
 
 // A call as the call window stores it: the day, month and year repeat the date.
 Record call(const Call& c) {
@@ -85,9 +95,15 @@ protected:
 }  // namespace
 
 TEST_F(CallLists, TodaysCallsAreThoseDatedTodayWhateverTheirTime) {
-    archive({{"05/03/2024", "00:00", "Primo"}, {"05/03/2023", "10:00", "Anno prima"}, {"06/03/2024", "10:00", "Dopo"},
-             {"05/03/2024", "23:59", "Ultimo"}, {"", "10:00", "Senza data"}});
-    struct Case { QDateTime now; QStringList subjects; };
+    archive({{"05/03/2024", "00:00", "Primo"},
+             {"05/03/2023", "10:00", "Anno prima"},
+             {"06/03/2024", "10:00", "Dopo"},
+             {"05/03/2024", "23:59", "Ultimo"},
+             {"", "10:00", "Senza data"}});
+    struct Case {
+        QDateTime now;
+        QStringList subjects;
+    };
     const Case cases[] = {
         {QDateTime(QDate(2024, 3, 5), QTime(0, 0)), {"Primo", "Ultimo"}},
         {QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)), {"Primo", "Ultimo"}},
@@ -128,7 +144,8 @@ TEST_F(CallLists, TheRegisterExportHoldsEveryDatedCallWhole) {
         for (int c = 1; c <= 15; ++c) cells << w.grid()->text(r, c);
         rows.push_back(cells);
     }
-    EXPECT_EQ(fileBytes(seams.file("Registro_Chiamate.xls")), Sheet::expected("Registro Chiamate", kSheetColumns, rows));
+    EXPECT_EQ(fileBytes(seams.file("Registro_Chiamate.xls")),
+              Sheet::expected("Registro Chiamate", kSheetColumns, rows));
     EXPECT_EQ(rows.at(2).at(3), subject);
 }
 
@@ -161,9 +178,9 @@ protected:
         return child<TRecordList>(d, "lstRecords")->lines();
     }
     static QString line(const Call& c) {
-        return "Data: " + Text::fixed(c.date, 10) + "  Ora: " + Text::fixed(c.time, 5) + "  Oggetto: " +
-               Text::fixed(QString::fromUtf8(c.subject), 30) + "  Cliente: " + Text::fixed(c.client, 30) +
-               "  CF: " + Text::fixed(c.code, 16) + "  Cel. " + c.mobile;
+        return "Data: " + Text::fixed(c.date, 10) + "  Ora: " + Text::fixed(c.time, 5) +
+               "  Oggetto: " + Text::fixed(QString::fromUtf8(c.subject), 30) +
+               "  Cliente: " + Text::fixed(c.client, 30) + "  CF: " + Text::fixed(c.code, 16) + "  Cel. " + c.mobile;
     }
 };
 
@@ -178,7 +195,8 @@ TEST_F(CallFind, MarchByTheMonthNameOrByTheDateText) {
         const QStringList lines = search(d, {{"txtMeseRit", "marzo"}});
         EXPECT_EQ(lines, QStringList({line(marchLast), line(march)}));
         ASSERT_FALSE(lines.isEmpty());
-        EXPECT_TRUE(lines[0].startsWith("Data: 07/03/2023  Ora: 09:05  Oggetto: Richiesta di preventivo per la  Cliente: "))
+        EXPECT_TRUE(
+            lines[0].startsWith("Data: 07/03/2023  Ora: 09:05  Oggetto: Richiesta di preventivo per la  Cliente: "))
             << lines[0].toStdString();
         EXPECT_EQ(child<QLabel>(d, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
         child<QPushButton>(d, "btnStampa")->click();
@@ -228,14 +246,21 @@ TEST_F(CallLists, PrintoutShowsTheUnsavedCallOnScreen) {
     seams.setNow(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 7)));
     TfrmChiamate w;
     w.show();
-    auto put = [&](const char* name, const QString& value) { TFieldEditor::of(child<QWidget>(&w, name))->setText(value); };
+    auto put = [&](const char* name, const QString& value) {
+        TFieldEditor::of(child<QWidget>(&w, name))->setText(value);
+    };
     put("txtOggetto", "  Richiesta preventivo ");
     put("txtCliente", "Rossi Mario");
     put("txtEmail", "m.rossi@esempio.it");
     put("txtNote", "Richiamare lunedì");
     put("txtTipo", "In uscita");
 
-    struct Case { const char* button; const char* caption; const char* action; ReportOutput::Action kind; };
+    struct Case {
+        const char* button;
+        const char* caption;
+        const char* action;
+        ReportOutput::Action kind;
+    };
     const Case cases[] = {
         {"cmdStampa", " Stampa documento", "Stampa", ReportOutput::Action::Print},
         {"cmdAnteprima", " Anteprima di stampa", "Mostra anteprima", ReportOutput::Action::Preview},
@@ -264,12 +289,20 @@ TEST_F(CallLists, PrintoutShowsTheUnsavedCallOnScreen) {
         ASSERT_EQ(rep.pageCount(), 1);
         const PreparedPage& page = rep.pages[0];
         const std::pair<const char*, const char*> values[] = {
-            {"txtData", "07 Marzo 2024"}, {"txtOra", "09:05"}, {"txtTipo", "In uscita"},
-            {"txtOggetto", "Richiesta preventivo"}, {"txtEsito", ""}, {"txtCliente", "Rossi Mario"},
-            {"txtEmail", "m.rossi@esempio.it"}, {"txtNote", "Richiamare lunedì"}, {"txtOperatore", ""},
+            {"txtData", "07 Marzo 2024"},
+            {"txtOra", "09:05"},
+            {"txtTipo", "In uscita"},
+            {"txtOggetto", "Richiesta preventivo"},
+            {"txtEsito", ""},
+            {"txtCliente", "Rossi Mario"},
+            {"txtEmail", "m.rossi@esempio.it"},
+            {"txtNote", "Richiamare lunedì"},
+            {"txtOperatore", ""},
             {"txtCalce", "Stampa eseguita in data 07/03/2024 alle ore 09:05:07"},
-            {"titScheda", "SCHEDA INFORMATIVA CHIAMATA"}, {"titCampo01", "Data chiamata:"},
-            {"titCampo08", "Cognome e nome cliente:"}, {"titCampo15", "Operatore / Agente:"}};
+            {"titScheda", "SCHEDA INFORMATIVA CHIAMATA"},
+            {"titCampo01", "Data chiamata:"},
+            {"titCampo08", "Cognome e nome cliente:"},
+            {"titCampo15", "Operatore / Agente:"}};
         for (const auto& [memo, text] : values) {
             ASSERT_NE(page.memo(memo), nullptr) << memo;
             EXPECT_EQ(page.memo(memo)->text(), QString::fromUtf8(text)) << memo;

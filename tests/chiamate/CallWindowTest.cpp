@@ -8,8 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/TfrmAvvio.h"
 #include "app/HelpTopics.h"
+#include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
 #include "archive/Layouts.h"
 #include "chiamate/TfrmChiamate.h"
@@ -87,7 +87,12 @@ TEST_F(CallWindow, NewCallIsStampedWithTheClockAndTheTodayButtonsRestampIt) {
 TEST_F(CallWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
     for (const char* name : {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit", "txtMinutiRit", "txtTipo"})
         TFieldEditor::of(ctl(name))->clear();
-    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
     // Each step mends what the previous save refused; the next save tells the next test.
     const Step steps[] = {
         {nullptr, nullptr, "il giorno della chiamata.", "txtGiornoRit"},
@@ -127,12 +132,16 @@ TEST_F(CallWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
 }
 
 TEST_F(CallWindow, DatesThatDoNotExistAreNamedAndAMonthOutsideTheListIsRefused) {
-    struct Case { const char* day; const char* month; const char* year; const char* named; };
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* year;
+        const char* named;
+    };
     const Case cases[] = {
-        {"31", "Aprile", "2024", "31/04/2024"},
-        {"29", "Febbraio", "1900", "29/02/1900"},  // a century is no leap year
-        {"07", "Marzo", "20245", "07/03/20245"},   // five digits pass the length test
-        {"07", "Marzo", "0000", "07/03/0000"},     // there is no year 0
+        {"31", "Aprile", "2024", "31/04/2024"},  {"29", "Febbraio", "1900", "29/02/1900"},  // a century is no leap year
+        {"07", "Marzo", "20245", "07/03/20245"},  // five digits pass the length test
+        {"07", "Marzo", "0000", "07/03/0000"},    // there is no year 0
         {"00", "Marzo", "2024", "00/03/2024"},
     };
     fillRequired();
@@ -146,8 +155,13 @@ TEST_F(CallWindow, DatesThatDoNotExistAreNamedAndAMonthOutsideTheListIsRefused) 
                                                         " non esiste.\n\r\n\r"))
             << seams.lastMessage().text.toStdString();
     }
-    struct Saved { const char* day; const char* month; const char* year; };
-    for (const Saved& s : {Saved{"29", "Febbraio", "2000"}, Saved{"31", "dicembre", "9999"}, Saved{"01", "GENNAIO", "0001"}}) {
+    struct Saved {
+        const char* day;
+        const char* month;
+        const char* year;
+    };
+    for (const Saved& s :
+         {Saved{"29", "Febbraio", "2000"}, Saved{"31", "dicembre", "9999"}, Saved{"01", "GENNAIO", "0001"}}) {
         click("cmdNuovo");
         fillRequired();
         put("txtGiornoRit", s.day);
@@ -193,17 +207,35 @@ TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
     EXPECT_EQ(text("lblDataRit"), QStringLiteral("07/03/2024"));
 
     Record expected(Layouts::TSchedaChiamata());
-    const std::pair<const char*, QString> fields[] = {
-        {"Giorno", "07"}, {"Mese", "Marzo"}, {"Anno", "2024"}, {"DataChiamata", "07/03/2024"}, {"Ore", "09"},
-        {"Minuti", "05"}, {"OraChiamata", "09:05"}, {"Tipo", "In uscita"}, {"Oggetto", "Richiesta preventivo"},
-        {"Esito", "Inviato per e-mail"}, {"Grado", "Buono"}, {"Durata", "5 minuti"}, {"Cliente", "Niccolò Rossi"},
-        {"CodFisc", "RSSNCC80A01H501Z"}, {"Zona", "Centro"}, {"Recapito", "06 1234567"}, {"TelCel", "3331234567"},
-        {"Email", "n.rossi@esempio.it"}, {"Note", QString(250, QLatin1Char('n'))}, {"Operatore", "Laura"}};
+    const std::pair<const char*, QString> fields[] = {{"Giorno", "07"},
+                                                      {"Mese", "Marzo"},
+                                                      {"Anno", "2024"},
+                                                      {"DataChiamata", "07/03/2024"},
+                                                      {"Ore", "09"},
+                                                      {"Minuti", "05"},
+                                                      {"OraChiamata", "09:05"},
+                                                      {"Tipo", "In uscita"},
+                                                      {"Oggetto", "Richiesta preventivo"},
+                                                      {"Esito", "Inviato per e-mail"},
+                                                      {"Grado", "Buono"},
+                                                      {"Durata", "5 minuti"},
+                                                      {"Cliente", "Niccolò Rossi"},
+                                                      {"CodFisc", "RSSNCC80A01H501Z"},
+                                                      {"Zona", "Centro"},
+                                                      {"Recapito", "06 1234567"},
+                                                      {"TelCel", "3331234567"},
+                                                      {"Email", "n.rossi@esempio.it"},
+                                                      {"Note", QString(250, QLatin1Char('n'))},
+                                                      {"Operatore", "Laura"}};
     for (const auto& [field, value] : fields) expected.set(field, value);
     QByteArray stored = bytes();
     ASSERT_EQ(stored.size(), 2 * kSize);
     EXPECT_EQ(stored.mid(kSize), expected.bytes());
-    EXPECT_EQ(stored.mid(kSize, 12), QByteArray("\x02" "07" "\x05" "Marzo\0\0\0\0\0", 12));
+    EXPECT_EQ(stored.mid(kSize, 12), QByteArray("\x02"
+                                                "07"
+                                                "\x05"
+                                                "Marzo\0\0\0\0\0",
+                                                12));
     EXPECT_EQ(stored.mid(kSize + Layouts::TSchedaChiamata().offset("Cliente"), 14), QByteArray("\x0DNiccol\xF2 Rossi"));
 
     put("txtMinutiRit", "50");
@@ -265,7 +297,12 @@ TEST_F(CallWindow, DuplicateLeavesTheRegisterAloneAndWaitsForANewDateAndTime) {
 }
 
 TEST_F(CallWindow, DropDownsAreOnlyPickedFromTheirList) {
-    struct Case { const char* name; const char* shown; const char* next; const char* after; };
+    struct Case {
+        const char* name;
+        const char* shown;
+        const char* next;
+        const char* after;
+    };
     const Case cases[] = {
         {"txtGiornoRit", "07", "txtMeseRit", "08"},
         {"txtMeseRit", "Marzo", "lblAnnoRit", "Aprile"},
@@ -306,7 +343,10 @@ TEST_F(CallWindow, DropDownsAreOnlyPickedFromTheirList) {
 
     // Leaving a field keeps only an exact entry of its list, blanks aside.
     QComboBox* month = list("txtMeseRit");
-    struct Leave { const char* text; const char* kept; };
+    struct Leave {
+        const char* text;
+        const char* kept;
+    };
     for (const Leave& l : {Leave{"Marz", ""}, Leave{"marzo", ""}, Leave{"Marzo", "Marzo"}, Leave{" Marzo ", " Marzo "},
                            Leave{"Marzo e aprile", ""}}) {
         month->setFocus();
@@ -331,10 +371,10 @@ TEST_F(CallWindow, TypingRulesAndTheEnterRing) {
     type("txtOggetto", QString(300, QLatin1Char('o')));
     EXPECT_EQ(text("txtOggetto").size(), 250);
 
-    const QStringList ring = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit", "txtMinutiRit", "txtTipo",
-                              "txtOggetto",   "txtEsito",   "txtGrado",   "txtDurata", "txtCliente",   "txtCodFisc",
-                              "txtZona",      "txtRecapito", "txtTelCel", "txtEmail",  "txtNote",      "txtOperatore",
-                              "txtGiornoRit"};
+    const QStringList ring = {"txtGiornoRit", "txtMeseRit", "lblAnnoRit",   "txtOreRit",   "txtMinutiRit",
+                              "txtTipo",      "txtOggetto", "txtEsito",     "txtGrado",    "txtDurata",
+                              "txtCliente",   "txtCodFisc", "txtZona",      "txtRecapito", "txtTelCel",
+                              "txtEmail",     "txtNote",    "txtOperatore", "txtGiornoRit"};
     expectEnterRing(ring);
 }
 
@@ -355,9 +395,14 @@ TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
 }
 
 TEST_F(CallWindow, CheckAndEmailButtons) {
-    struct Case { const char* code; const char* window; const char* input; };
-    for (const Case& c : {Case{"01234567890", "TfrmPartitaIva", "txtPartitaIva"},
-                          Case{"RSSMRA85T10A562S", "TfrmCodFisc", "txtCodFisc"}, Case{"", "TfrmCodFisc", "txtCodFisc"}}) {
+    struct Case {
+        const char* code;
+        const char* window;
+        const char* input;
+    };
+    for (const Case& c :
+         {Case{"01234567890", "TfrmPartitaIva", "txtPartitaIva"}, Case{"RSSMRA85T10A562S", "TfrmCodFisc", "txtCodFisc"},
+          Case{"", "TfrmCodFisc", "txtCodFisc"}}) {
         type("txtCodFisc", QString::fromLatin1(c.code));
         QString seen;
         seams.onModal([&](QDialog* d) { seen = child<QLineEdit>(d, QLatin1String(c.input))->text(); });

@@ -18,9 +18,9 @@ protected:
     void SetUp() override {
         w.show();
         const std::pair<const char*, const char*> values[] = {
-            {"txtCliente", "Rossi Mario"},  {"txtComuneNasc", "Forlì"}, {"txtCarta", "4111"},
-            {"txtScadeCarta", "12/27"},     {"txtZona", "Centro"},      {"txtNote", "da richiamare"},
-            {"txtComuneRes", "Roma"},       {"txtCapRes", "00100"},     {"txtCivile", "celibe"}};
+            {"txtCliente", "Rossi Mario"}, {"txtComuneNasc", "Forlì"}, {"txtCarta", "4111"},
+            {"txtScadeCarta", "12/27"},    {"txtZona", "Centro"},      {"txtNote", "da richiamare"},
+            {"txtComuneRes", "Roma"},      {"txtCapRes", "00100"},     {"txtCivile", "celibe"}};
         for (const auto& [name, text] : values) child<QLineEdit>(&w, name)->setText(QString::fromUtf8(text));
         child<QComboBox>(&w, "txtProvNasc")->setEditText("FC");
         child<QComboBox>(&w, "txtProvRes")->setEditText("RM");
@@ -42,7 +42,11 @@ TEST_F(ClientCard, PrintAndPreviewCarryTheUnsavedCard) {
     ASSERT_EQ(r.pageCount(), 1);
     EXPECT_EQ(r.orientation, QPageLayout::Portrait);
     EXPECT_EQ(text(r, "txtTitolo"), QStringLiteral("SCHEDA ANAGRAFICA CLIENTE"));
-    struct Row { int n; const char* title; const char* value; };
+    struct Row {
+        int n;
+        const char* title;
+        const char* value;
+    };
     const Row rows[] = {{1, "Cognome e nome:", "Rossi Mario"},
                         {3, "Comune di nascita:", "Forlì FC"},
                         {7, "Comune di residenza:", "Roma RM"},
@@ -52,7 +56,8 @@ TEST_F(ClientCard, PrintAndPreviewCarryTheUnsavedCard) {
                         {24, "Note:", "da richiamare"}};
     for (const Row& row : rows) {
         EXPECT_EQ(text(r, Report::numbered("titCampo", row.n)), QString::fromUtf8(row.title)) << row.n;
-        EXPECT_EQ(r.pages[0].memo(Report::numbered("txtCampo", row.n))->lines().join('\n'), QString::fromUtf8(row.value))
+        EXPECT_EQ(r.pages[0].memo(Report::numbered("txtCampo", row.n))->lines().join('\n'),
+                  QString::fromUtf8(row.value))
             << row.n;
     }
     // The postal code and the marital status are not printed.
@@ -71,8 +76,9 @@ TEST_F(ClientCard, PdfIsReplacedWithoutAskingThenOffered) {
     EXPECT_TRUE(fileBytes(pdf).startsWith("%PDF"));
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Confirmation);
-    EXPECT_EQ(seams.lastMessage().text,
-              QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"));
+    EXPECT_EQ(
+        seams.lastMessage().text,
+        QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?"));
     EXPECT_EQ(seams.opened, QStringList({'"' + pdf + '"'}));
     EXPECT_EQ(w.repScheda().prepared()->pages[0].memo("titCampo22")->lines().join(""),
               QStringLiteral("Zona di appartenenza:"));

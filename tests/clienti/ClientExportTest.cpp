@@ -1,9 +1,9 @@
 #include <QAbstractButton>
-#include <QProcess>
 #include <QFile>
 #include <QLineEdit>
-#include "ui/Grid.h"
+#include <QProcess>
 #include <gtest/gtest.h>
+#include "ui/Grid.h"
 
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
@@ -56,23 +56,61 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
     w.show();
     TGrid* g = w.grid();
     ASSERT_EQ(g->rowCount(), 1);
-    EXPECT_EQ(gridRow(g, 0),
-              QStringList({"1", "Rossi Niccol\u00F2", "DataNasc", "ComuneNasc", "Recapito", "IndirizzoRes",
-                           "ComuneRes Pr", "Estremi", "TelCasa", "TelUff", "TelCel", "Fax", "Email", "CodFisc",
-                           "PartitaIva", "Carta", "ScadeCarta", "Iban", "Documento", "Occupazione", "Civile",
-                           "Titoli", "Prodotti", "Zona", "Questioni", "Note"}));
+    EXPECT_EQ(gridRow(g, 0), QStringList({"1",
+                                          "Rossi Niccol\u00F2",
+                                          "DataNasc",
+                                          "ComuneNasc",
+                                          "Recapito",
+                                          "IndirizzoRes",
+                                          "ComuneRes Pr",
+                                          "Estremi",
+                                          "TelCasa",
+                                          "TelUff",
+                                          "TelCel",
+                                          "Fax",
+                                          "Email",
+                                          "CodFisc",
+                                          "PartitaIva",
+                                          "Carta",
+                                          "ScadeCarta",
+                                          "Iban",
+                                          "Documento",
+                                          "Occupazione",
+                                          "Civile",
+                                          "Titoli",
+                                          "Prodotti",
+                                          "Zona",
+                                          "Questioni",
+                                          "Note"}));
     EXPECT_EQ(headers(g).at(3), QStringLiteral("Comune / Stato estero di nascita"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Esporta archivio clienti in Excel"));
 
     exportGrid(&w);
-    const Sheet::Columns columns = {
-        {"Cognome e nome", 250}, {"Data di nascita", 200}, {"Comune di nascita", 250},
-        {"Tel. preferenziale", 250}, {"Indirizzo di residenza", 300}, {"Comune di residenza", 250},
-        {"Modalit\u00E0 di pagamento", 250}, {"Tel. casa", 250}, {"Tel. ufficio", 250},
-        {"Tel. cellulare", 250}, {"PEC", 250}, {"E-mail", 250}, {"Codice fiscale", 250}, {"Partita IVA", 250},
-        {"Carta di credito n.", 300}, {"Scadenza", 150}, {"IBAN", 300}, {"Estremi documento", 280},
-        {"Occupazione", 250}, {"Stato civile", 250}, {"Titoli e qualifiche", 280},
-        {"Prodotti e servizi di interesse", 300}, {"Zona", 250}, {"Questioni in sospeso", 300}, {"Note", 300}};
+    const Sheet::Columns columns = {{"Cognome e nome", 250},
+                                    {"Data di nascita", 200},
+                                    {"Comune di nascita", 250},
+                                    {"Tel. preferenziale", 250},
+                                    {"Indirizzo di residenza", 300},
+                                    {"Comune di residenza", 250},
+                                    {"Modalit\u00E0 di pagamento", 250},
+                                    {"Tel. casa", 250},
+                                    {"Tel. ufficio", 250},
+                                    {"Tel. cellulare", 250},
+                                    {"PEC", 250},
+                                    {"E-mail", 250},
+                                    {"Codice fiscale", 250},
+                                    {"Partita IVA", 250},
+                                    {"Carta di credito n.", 300},
+                                    {"Scadenza", 150},
+                                    {"IBAN", 300},
+                                    {"Estremi documento", 280},
+                                    {"Occupazione", 250},
+                                    {"Stato civile", 250},
+                                    {"Titoli e qualifiche", 280},
+                                    {"Prodotti e servizi di interesse", 300},
+                                    {"Zona", 250},
+                                    {"Questioni in sospeso", 300},
+                                    {"Note", 300}};
     QStringList cells = gridRow(g, 0);
     cells.removeFirst();
     const QByteArray bytes = fileBytes(seams.file("Clienti.xls"));
@@ -92,8 +130,7 @@ protected:
         QStringList names;
         seams.onModal([&](QDialog*) {
             TGrid* g = h.grid();
-            for (int r = 0; r < g->rowCount(); ++r)
-                names << g->text(r, 0) + " " + g->text(r, 8);
+            for (int r = 0; r < g->rowCount(); ++r) names << g->text(r, 0) + " " + g->text(r, 8);
         });
         h.showModal();
         return names;
@@ -102,14 +139,17 @@ protected:
 
 TEST_F(CallHistory, CallsWithExactlyTheTaxCodeOnScreen) {
     appendRecords(seams.file("Registro_Chiamate.pro"),
-           {call("Uno", "RSSMRA80A01H501U"), call("Due", "rssmra80a01h501u"), call("Tre", "BNCNNA90B41F205X"),
-            call("Quattro", "RSSMRA80A01H501U"), call("Cinque", "RSSMRA80A01H501"), call("Sei", "")});
-    struct Case { QString screen; QStringList shown; };
+                  {call("Uno", "RSSMRA80A01H501U"), call("Due", "rssmra80a01h501u"), call("Tre", "BNCNNA90B41F205X"),
+                   call("Quattro", "RSSMRA80A01H501U"), call("Cinque", "RSSMRA80A01H501"), call("Sei", "")});
+    struct Case {
+        QString screen;
+        QStringList shown;
+    };
     const Case cases[] = {
         {"RSSMRA80A01H501U", {"1 Uno", "2 Quattro"}},  // in register order; lower case is another code
-        {"BNCNNA90B41F205X", {"1 Tre"}},                // changed on screen, not saved
+        {"BNCNNA90B41F205X", {"1 Tre"}},               // changed on screen, not saved
         {"XXXXXX00X00X000X", {}},
-        {"", {}},                                       // no code: calls without one are not the client's
+        {"", {}},  // no code: calls without one are not the client's
     };
     for (const Case& c : cases) {
         onScreen(c.screen);
@@ -154,18 +194,40 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
                                        "Zona di appartenenza", "Tel. preferenziale", "Tel. cellulare",
                                        "Indirizzo e-mail", "Note", "Operatore / Agente"}));
     ASSERT_EQ(g->rowCount(), 1);
-    const QStringList cells = {"DataChiama", "OraCh", "Tipo", "Oggetto", "Esito", "Grado", "Durata", "Cliente",
-                               "RSSMRA80A01H501U", "Zona", "Recapito", "TelCel", "Email",
-                               "Richiamare se < 10 giorni & urgente", "Operatore"};
+    const QStringList cells = {"DataChiama",
+                               "OraCh",
+                               "Tipo",
+                               "Oggetto",
+                               "Esito",
+                               "Grado",
+                               "Durata",
+                               "Cliente",
+                               "RSSMRA80A01H501U",
+                               "Zona",
+                               "Recapito",
+                               "TelCel",
+                               "Email",
+                               "Richiamare se < 10 giorni & urgente",
+                               "Operatore"};
     EXPECT_EQ(gridRow(g, 0), QStringList("1") + cells);
     EXPECT_EQ(h.windowTitle(), QStringLiteral(" Storico chiamate cliente"));
 
     exportGrid(&h);
-    const Sheet::Columns columns = {
-        {"Data chiamata", 150}, {"Ora chiamata", 150}, {"Tipo chiamata", 200}, {"Oggetto", 350},
-        {"Esito", 300}, {"Grado soddisfazione", 250}, {"Durata", 200}, {"Cognome e nome cliente", 250},
-        {"Codice fiscale", 200}, {"Zona di appartenenza", 250}, {"Tel. preferenziale", 200},
-        {"Tel. cellulare", 200}, {"Indirizzo e-mail", 250}, {"Note", 350}, {"Operatore o agente", 250}};
+    const Sheet::Columns columns = {{"Data chiamata", 150},
+                                    {"Ora chiamata", 150},
+                                    {"Tipo chiamata", 200},
+                                    {"Oggetto", 350},
+                                    {"Esito", 300},
+                                    {"Grado soddisfazione", 250},
+                                    {"Durata", 200},
+                                    {"Cognome e nome cliente", 250},
+                                    {"Codice fiscale", 200},
+                                    {"Zona di appartenenza", 250},
+                                    {"Tel. preferenziale", 200},
+                                    {"Tel. cellulare", 200},
+                                    {"Indirizzo e-mail", 250},
+                                    {"Note", 350},
+                                    {"Operatore o agente", 250}};
     const QByteArray bytes = fileBytes(seams.file("Storico_Chiamate_Cliente.xls"));
     EXPECT_EQ(bytes, Sheet::expected("Storico Chiamate Cliente", columns, {cells}));
     EXPECT_TRUE(bytes.contains(">Richiamare se &lt; 10 giorni &amp; urgente</td>"));

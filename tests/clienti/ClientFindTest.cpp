@@ -11,9 +11,9 @@
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
 #include "archive/TfrmTrovaClienti.h"
+#include "clienti/TfrmClienti.h"
 #include "platform/Clock.h"
 #include "platform/Text.h"
-#include "clienti/TfrmClienti.h"
 #include "support/Seams.h"
 #include "ui/RecordList.h"
 
@@ -83,7 +83,7 @@ TEST_F(ClientFind, EmptyCriteriaListEveryCardAsFixedLines) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral(" Trova clienti in archivio"));
         search(d, {});
         EXPECT_EQ(lines(d), QStringList({line("Mario Rossi", "06 123", "Avvocato", "cliente storico"),
-                                          line("Anna Bianchi", "", "", "")}));
+                                         line("Anna Bianchi", "", "", "")}));
         EXPECT_EQ(child<QLabel>(d, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
         EXPECT_EQ(child<QLabel>(d, "lblConta")->text(), QStringLiteral("0"));
         EXPECT_FALSE(child<QWidget>(d, "panAvvio")->isVisible());
@@ -92,9 +92,15 @@ TEST_F(ClientFind, EmptyCriteriaListEveryCardAsFixedLines) {
 }
 
 TEST_F(ClientFind, CriteriaAreCaseInsensitiveSubstringsJoinedByAnd) {
-    archive({{"Mario Rossi", "", "", "", "Nord"}, {"rossini carlo", "", "", "", "Sud"}, {"Èrica Verdi"},
-             {"èrica neri"}, {"Luca Rossetti", "", "", "", "Nord"}});
-    struct Case { std::initializer_list<std::pair<const char*, const char*>> criteria; QStringList names; };
+    archive({{"Mario Rossi", "", "", "", "Nord"},
+             {"rossini carlo", "", "", "", "Sud"},
+             {"Èrica Verdi"},
+             {"èrica neri"},
+             {"Luca Rossetti", "", "", "", "Nord"}});
+    struct Case {
+        std::initializer_list<std::pair<const char*, const char*>> criteria;
+        QStringList names;
+    };
     const Case cases[] = {
         {{{"txtCliente", "ROSSI"}}, {"Mario Rossi", "rossini carlo"}},
         {{{"txtCliente", "È"}}, {"Èrica Verdi"}},  // accented letters are not folded
@@ -183,10 +189,24 @@ TEST_F(ClientFind, TheChosenCardIsReadFreshAtItsPosition) {
 
 TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
     archive({{"Mario Rossi"}, {"Anna Bianchi"}});
-    struct Case { const char* what; std::function<void(TRecordList*)> choose; const char* position; };
+    struct Case {
+        const char* what;
+        std::function<void(TRecordList*)> choose;
+        const char* position;
+    };
     const Case cases[] = {
-        {"Enter on a line", [](TRecordList* l) { l->setCurrentRow(1); QTest::keyClick(l, Qt::Key_Return); }, "2"},
-        {"keypad Enter", [](TRecordList* l) { l->setCurrentRow(0); QTest::keyClick(l, Qt::Key_Enter); }, "1"},
+        {"Enter on a line",
+         [](TRecordList* l) {
+             l->setCurrentRow(1);
+             QTest::keyClick(l, Qt::Key_Return);
+         },
+         "2"},
+        {"keypad Enter",
+         [](TRecordList* l) {
+             l->setCurrentRow(0);
+             QTest::keyClick(l, Qt::Key_Enter);
+         },
+         "1"},
         {"reached with Tab, then Enter",  // the list shows a line chosen: Enter opens it
          [](TRecordList* l) {
              l->clearSelection();
@@ -195,7 +215,12 @@ TEST_F(ClientFind, EnterOpensTheSelectedCardAndNoLineClosesSilently) {
              QTest::keyClick(l, Qt::Key_Return);
          },
          "1"},
-        {"Enter on no line", [](TRecordList* l) { l->clearSelection(); QTest::keyClick(l, Qt::Key_Return); }, ""},
+        {"Enter on no line",
+         [](TRecordList* l) {
+             l->clearSelection();
+             QTest::keyClick(l, Qt::Key_Return);
+         },
+         ""},
         {"double click below the lines", [](TRecordList* l) { doubleClickLine(l, -1); }, ""},
     };
     for (const Case& c : cases) {
@@ -261,7 +286,8 @@ TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
         search(d, {{"txtCliente", "x"}});
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
         EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::Ok);
-        EXPECT_TRUE(seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
+        EXPECT_TRUE(
+            seams.lastMessage().text.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
         EXPECT_TRUE(child<QWidget>(d, "panAvvio")->isVisible());
         EXPECT_TRUE(child<QWidget>(d, "lblAttendere")->isVisible());
     });
@@ -269,7 +295,8 @@ TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
     find(&owner, [&](QDialog* d) {
         search(d, {});
         child<QPushButton>(d, "btnTrova")->click();
-        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        EXPECT_EQ(seams.lastMessage().text,
+                  QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Plain);
     });
 }
@@ -282,8 +309,8 @@ TEST_F(ClientFind, ALongSearchShowsItsProgressAndMayBeCancelled) {
     for (Record& r : many) r.set("Cliente", "Rossi Mario");
     appendRecords(seams.file("Contatti.pro"), many);
     struct Case {
-        int tick;        // ms each look at the clock takes
-        qint64 cancelAt; // the step "Annulla" is pressed at; -1 never
+        int tick;         // ms each look at the clock takes
+        qint64 cancelAt;  // the step "Annulla" is pressed at; -1 never
         bool window;
         int listed;
     };

@@ -56,14 +56,17 @@ TEST_F(ClientWindow, BrowsingAnEmptyArchive) {
 
 TEST_F(ClientWindow, BrowsingThreeCards) {
     archive({client("Uno"), client("Due"), client("Tre")});
-    struct Step { const char* button; const char* name; const char* position; };
+    struct Step {
+        const char* button;
+        const char* name;
+        const char* position;
+    };
     const Step steps[] = {
-        {"cmdAvanti", "Uno", "1"},   // a new card stands before the first
+        {"cmdAvanti", "Uno", "1"},    // a new card stands before the first
         {"cmdIndietro", "Uno", "1"},  // the first: nothing happens
-        {"cmdAvanti", "Due", "2"},   {"cmdUltimo", "Tre", "3"},
-        {"cmdAvanti", "Tre", "3"},   // the last: nothing happens
-        {"cmdIndietro", "Due", "2"}, {"cmdPrimo", "Uno", "1"},
-        {"cmdNuovo", "", ""},        {"cmdIndietro", "Uno", "1"},  // Previous on a new card shows the first
+        {"cmdAvanti", "Due", "2"},   {"cmdUltimo", "Tre", "3"}, {"cmdAvanti", "Tre", "3"},  // the last: nothing happens
+        {"cmdIndietro", "Due", "2"}, {"cmdPrimo", "Uno", "1"},  {"cmdNuovo", "", ""},
+        {"cmdIndietro", "Uno", "1"},  // Previous on a new card shows the first
     };
     for (const Step& s : steps) {
         click(s.button);
@@ -83,7 +86,13 @@ TEST_F(ClientWindow, BrowsingDropsUnsavedChanges) {
 }
 
 TEST_F(ClientWindow, RequiredFieldsInOrderWriteNothing) {
-    struct Case { const char* cliente; const char* cel; const char* cf; const char* focus; const char* warning; };
+    struct Case {
+        const char* cliente;
+        const char* cel;
+        const char* cf;
+        const char* focus;
+        const char* warning;
+    };
     const Case cases[] = {
         {"  ", "333", "X", "txtCliente", "il nome del cliente."},
         {"Rossi", "", "X", "txtTelCel", "il numero di cellulare del cliente."},
@@ -97,8 +106,8 @@ TEST_F(ClientWindow, RequiredFieldsInOrderWriteNothing) {
         click("cmdSalva");
         ASSERT_EQ(seams.messages.size(), 1u);
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-        EXPECT_EQ(seams.lastMessage().text,
-                  QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(c.warning));
+        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
+                                                QString::fromUtf8(c.warning));
         EXPECT_TRUE(edit(c.focus)->hasFocus()) << c.focus;
         EXPECT_EQ(pos(), QString());
     }
@@ -285,8 +294,9 @@ TEST_F(ClientWindow, HintsFollowTheMouseAndTheBackgroundEmptiesThem) {
     auto* info = child<QLabel>(&w, "panInfo");
     EXPECT_EQ(info->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     QTest::mouseMove(child<QWidget>(&w, "cmdDuplica"));
-    EXPECT_EQ(info->text(),
-              QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
+    EXPECT_EQ(
+        info->text(),
+        QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
     QTest::mouseMove(child<QWidget>(&w, "chkRicontatta"));
     EXPECT_EQ(info->text(), QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
     QTest::mouseMove(child<QWidget>(&w, "lblPosizione"));
@@ -310,7 +320,13 @@ TEST_F(ClientWindow, ShowingTheWindowAgainStartsANewCard) {
 }
 
 TEST_F(ClientWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {
-    struct Case { const char* field; const char* text; const char* button; const char* window; const char* input; };
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* button;
+        const char* window;
+        const char* input;
+    };
     const Case cases[] = {
         {"txtCodFisc", "01234567890", "btnCodFisc", "TfrmPartitaIva", "txtPartitaIva"},
         {"txtCodFisc", "RSSMRA85T10A562S", "btnCodFisc", "TfrmCodFisc", "txtCodFisc"},
@@ -377,6 +393,7 @@ TEST_F(ClientWindow, AttachmentsGoFromTheWindowIntoTheSavedCard) {
     EXPECT_EQ(saved.get("File01"), QStringLiteral("contratto.pdf"));
     EXPECT_EQ(saved.get("File02"), QStringLiteral("delega.pdf"));
     EXPECT_EQ(saved.get("Desc02"), QStringLiteral("Delega firmata"));
-    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaCliente().offset("File02"), 11), QByteArray("\x0A" "delega.pdf"));
+    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaCliente().offset("File02"), 11), QByteArray("\x0A"
+                                                                                            "delega.pdf"));
     EXPECT_EQ(fileBytes(seams.file("Documenti_Allegati/delega.pdf")), QByteArray("DELEGA"));
 }

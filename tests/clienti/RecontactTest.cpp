@@ -84,7 +84,7 @@ TEST_F(Recontact, DoubleClickOpensTheLastIdenticalClient) {
         auto* list = child<TRecordList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->line(0), Text::fixed("Gemelli", 26) + "  Tel. " + Text::fixed("", 15) + "  " +
-                                             Text::fixed("", 25) + "  Prod. " + Text::fixed("", 30) + "  richiamare");
+                                     Text::fixed("", 25) + "  Prod. " + Text::fixed("", 30) + "  richiamare");
         doubleClickLine(list, 0);
         EXPECT_FALSE(d->isVisible());
     });
@@ -100,8 +100,10 @@ TEST_F(Recontact, EnterOpensTheSelectedClientAndNoLineOpensNone) {
         child<QAbstractButton>(&w, "cmdNuovo")->click();
         seams.onModal([&](QDialog* d) {
             auto* list = child<TRecordList>(d, "lstRecords");
-            if (row < 0) list->clearSelection();
-            else list->setCurrentRow(row);
+            if (row < 0)
+                list->clearSelection();
+            else
+                list->setCurrentRow(row);
             QTest::keyClick(list, Qt::Key_Return);
             EXPECT_FALSE(d->isVisible()) << row;
         });

@@ -15,7 +15,11 @@
 
 namespace {
 
-struct Voce { const char* data; const char* servizi; const char* importo; };
+struct Voce {
+    const char* data;
+    const char* servizi;
+    const char* importo;
+};
 
 class Services : public SeamsTest {
 protected:
@@ -49,8 +53,9 @@ protected:
 
 TEST_F(Services, ListAndTotalOfTheClientAtItsPosition) {
     services("Servizi_Cliente_30.pro", {{"01/01/2025", "altro cliente", "99,00"}});
-    services("Servizi_Cliente_3.pro", {{"02/03/2025", "Consulenza", "10,5"}, {"03/03/2025", "Pratica", "20"},
-                                       {"04/03/2025", "senza importo", ""}});
+    services(
+        "Servizi_Cliente_3.pro",
+        {{"02/03/2025", "Consulenza", "10,5"}, {"03/03/2025", "Pratica", "20"}, {"04/03/2025", "senza importo", ""}});
     open([&](QDialog* d) {
         EXPECT_EQ(child<QLabel>(d, "lblTitolo")->text(), QStringLiteral("Servizi forniti a Anna Bianchi"));
         EXPECT_EQ(child<QLabel>(d, "lblFile")->text(), seams.file("Servizi_Cliente_3.pro"));
@@ -88,9 +93,12 @@ TEST_F(Services, AmountFieldKeysAndLeavingRule) {
         auto* importo = child<QLineEdit>(d, "txtImporto");
         auto* servizi = child<QLineEdit>(d, "txtServizi");
         EXPECT_EQ(importo->text(), QStringLiteral("0,00"));
-        struct Case { const char* typed; const char* shown; };
-        const Case cases[] = {{"7", "7,00"}, {"12,5", "12,50"}, {"3,456", "3,46"}, {"", "0,00"},
-                              {"1a2.5", "125,00"}, {"1,2,3", "0,00"}};
+        struct Case {
+            const char* typed;
+            const char* shown;
+        };
+        const Case cases[] = {{"7", "7,00"}, {"12,5", "12,50"},   {"3,456", "3,46"},
+                              {"", "0,00"},  {"1a2.5", "125,00"}, {"1,2,3", "0,00"}};
         for (const Case& c : cases) {
             importo->setFocus();
             importo->clear();
@@ -105,7 +113,8 @@ TEST_F(Services, AddSaveModifyAndReopen) {
     seams.setNow(QDateTime(QDate(2025, 3, 5), QTime(9, 7, 30)));
     open([&](QDialog* d) {
         press(d, "btnModifica");
-        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
+        EXPECT_EQ(seams.lastMessage().text,
+                  QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
         EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
 
         press(d, "btnAggiungi");
@@ -120,12 +129,16 @@ TEST_F(Services, AddSaveModifyAndReopen) {
                                   {"txtImporto", "l'importo pagato dal cliente."}};
         for (const auto& [field, what] : order) {
             press(d, "btnSalva");
-            EXPECT_EQ(seams.lastMessage().text,
-                      QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(what));
+            EXPECT_EQ(
+                seams.lastMessage().text,
+                QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(what));
             EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-            if (QString::fromLatin1(field) == "txtData") child<QAbstractButton>(d, "impData")->click();
-            else if (QString::fromLatin1(field) == "txtOra") child<QAbstractButton>(d, "impOra")->click();
-            else child<QLineEdit>(d, field)->setText("12");
+            if (QString::fromLatin1(field) == "txtData")
+                child<QAbstractButton>(d, "impData")->click();
+            else if (QString::fromLatin1(field) == "txtOra")
+                child<QAbstractButton>(d, "impOra")->click();
+            else
+                child<QLineEdit>(d, field)->setText("12");
         }
         EXPECT_EQ(child<QLineEdit>(d, "txtData")->text(), QStringLiteral("05/03/2025"));
         EXPECT_EQ(child<QLineEdit>(d, "txtOra")->text(), QStringLiteral("09:07"));
@@ -150,8 +163,9 @@ TEST_F(Services, AddSaveModifyAndReopen) {
         EXPECT_TRUE(list->line(0).contains("Consulenza fiscale"));
         list->clearSelection();
         press(d, "btnModifica");
-        EXPECT_EQ(seams.lastMessage().text,
-                  QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica."));
+        EXPECT_EQ(
+            seams.lastMessage().text,
+            QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica."));
         list->setCurrentRow(0);
         press(d, "btnModifica");
         EXPECT_EQ(child<QLabel>(d, "lblPosizione")->text(), QStringLiteral("2"));  // the last identical entry
@@ -161,9 +175,18 @@ TEST_F(Services, AddSaveModifyAndReopen) {
 
 TEST_F(Services, EnterOrADoubleClickOnALineModifiesIt) {
     services("Servizi_Cliente_3.pro", {{"02/03/2025", "Consulenza", "10,5"}, {"03/03/2025", "Pratica", "20"}});
-    struct Case { const char* what; std::function<void(TRecordList*)> choose; const char* servizi; };
+    struct Case {
+        const char* what;
+        std::function<void(TRecordList*)> choose;
+        const char* servizi;
+    };
     const Case cases[] = {
-        {"Enter", [](TRecordList* l) { l->setCurrentRow(1); QTest::keyClick(l, Qt::Key_Return); }, "Pratica"},
+        {"Enter",
+         [](TRecordList* l) {
+             l->setCurrentRow(1);
+             QTest::keyClick(l, Qt::Key_Return);
+         },
+         "Pratica"},
         {"double click", [](TRecordList* l) { doubleClickLine(l, 0); }, "Consulenza"},
     };
     for (const Case& c : cases) {
@@ -195,7 +218,8 @@ TEST_F(Services, OpenedFromTheClientWindowOnlyForASavedCard) {
     child<QLineEdit>(&w, "txtCliente")->clear();
     child<QAbstractButton>(&w, "btnProve")->click();
     EXPECT_EQ(seams.lastMessage().text,
-              QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi è necessario indicare il nome del cliente."));
+              QStringLiteral(
+                  "Attenzione: per visualizzare il riepilogo dei servizi è necessario indicare il nome del cliente."));
     EXPECT_TRUE(seams.modals.empty());
     child<QLineEdit>(&w, "txtCliente")->setText("Rossi");
     child<QAbstractButton>(&w, "btnProve")->click();

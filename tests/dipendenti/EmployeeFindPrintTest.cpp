@@ -19,7 +19,13 @@
 
 namespace {
 
-struct Card { const char* name; const char* cel; const char* qualifica; const char* reparto; const char* disp; };
+struct Card {
+    const char* name;
+    const char* cel;
+    const char* qualifica;
+    const char* reparto;
+    const char* disp;
+};
 
 class EmployeeLists : public CardWindowTest<TfrmDipendenti> {
 protected:
@@ -62,8 +68,8 @@ TEST_F(EmployeeLists, TheFindListsMatchingCardsAndLoadsTheOneDoubleClickedWithIt
         auto* list = child<TRecordList>(d, "lstRecords");
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->lines()[0], fit("Rossi Mario", 26) + "  Cel. " + fit("3331", 14) + "  Qual. " +
-                                        fit("Impiegato amministrativo", 24) + "  Rep. " +
-                                        fit("Amministrazione", 24) + "  Disp. Mattina");
+                                        fit("Impiegato amministrativo", 24) + "  Rep. " + fit("Amministrazione", 24) +
+                                        "  Disp. Mattina");
         EXPECT_EQ(list->lines()[2].mid(55, 24), QStringLiteral("Impiegato tecnico con un"));
         doubleClickLine(list, 1);
     });
@@ -82,20 +88,36 @@ TEST_F(EmployeeLists, TheFindListsMatchingCardsAndLoadsTheOneDoubleClickedWithIt
 }
 
 TEST_F(EmployeeLists, TheCardIsPrintedAsTheScreenShowsItWithItsPhoto) {
-    struct Box { const char* control; const char* value; const char* caption; };
+    struct Box {
+        const char* control;
+        const char* value;
+        const char* caption;
+    };
     const Box boxes[] = {
-        {"txtLuogoNasc", "Roma", "LUOGO DI NASCITA"},     {"txtDataNasc", "01/01/1980", "DATA DI NASCITA"},
-        {"txtSesso", "M", "SESSO"},                       {"txtIndirizzo", "Via Appia 12", "INDIRIZZO"},
-        {"txtCitta", "Roma", "CITTA'"},                   {"txtCap", "00100", "CAP"},
-        {"txtNazione", "Italia", "NAZIONE"},              {"txtCodFisc", "RSSMRA80A01H501U", "CODICE FISCALE"},
-        {"txtStudio", "Laurea", "TITOLO DI STUDIO"},      {"txtLingue", "Inglese", "LINGUE CONOSCIUTE"},
-        {"txtReparto", "Vendite", "REPARTO"},             {"txtCivile", "Celibe", "STATO CIVILE"},
-        {"txtCittadinanza", "Italiana", "CITTADINANZA"},  {"txtQualifica", "Impiegato", "QUALIFICA"},
-        {"txtDisponibilita", "Mattina", "DISPONIBILITA'"}, {"txtEmail", "m@s.it", "E-MAIL"},
-        {"txtTel", "06 1", "TEL. CASA"},                  {"txtCel", "333", "TEL. CELLULARE"},
-        {"txtDataAss", "02/05/2020", "DATA ASSUNZIONE"},  {"txtIban", "IT60X054", "IBAN"},
-        {"txtPartitaIva", "0123", "PARTITA IVA"},         {"txtRetribuzione", "1500 euro", "RETRIBUZIONE"},
-        {"txtMansioni", "Ordini e fatture", "MANSIONI"},  {"txtNote", "Part time", "NOTE"},
+        {"txtLuogoNasc", "Roma", "LUOGO DI NASCITA"},
+        {"txtDataNasc", "01/01/1980", "DATA DI NASCITA"},
+        {"txtSesso", "M", "SESSO"},
+        {"txtIndirizzo", "Via Appia 12", "INDIRIZZO"},
+        {"txtCitta", "Roma", "CITTA'"},
+        {"txtCap", "00100", "CAP"},
+        {"txtNazione", "Italia", "NAZIONE"},
+        {"txtCodFisc", "RSSMRA80A01H501U", "CODICE FISCALE"},
+        {"txtStudio", "Laurea", "TITOLO DI STUDIO"},
+        {"txtLingue", "Inglese", "LINGUE CONOSCIUTE"},
+        {"txtReparto", "Vendite", "REPARTO"},
+        {"txtCivile", "Celibe", "STATO CIVILE"},
+        {"txtCittadinanza", "Italiana", "CITTADINANZA"},
+        {"txtQualifica", "Impiegato", "QUALIFICA"},
+        {"txtDisponibilita", "Mattina", "DISPONIBILITA'"},
+        {"txtEmail", "m@s.it", "E-MAIL"},
+        {"txtTel", "06 1", "TEL. CASA"},
+        {"txtCel", "333", "TEL. CELLULARE"},
+        {"txtDataAss", "02/05/2020", "DATA ASSUNZIONE"},
+        {"txtIban", "IT60X054", "IBAN"},
+        {"txtPartitaIva", "0123", "PARTITA IVA"},
+        {"txtRetribuzione", "1500 euro", "RETRIBUZIONE"},
+        {"txtMansioni", "Ordini e fatture", "MANSIONI"},
+        {"txtNote", "Part time", "NOTE"},
     };
     put("txtDipendente", "  Rossi Mario ");
     for (const Box& b : boxes) put(b.control, QString::fromUtf8(b.value));
@@ -127,14 +149,14 @@ TEST_F(EmployeeLists, TheCardIsPrintedAsTheScreenShowsItWithItsPhoto) {
         const TMemo* caption = page.memo(QStringLiteral("tit") + QString::fromLatin1(b.control).mid(3));
         ASSERT_NE(caption, nullptr) << b.control;
         EXPECT_EQ(caption->text(), QString::fromUtf8(b.caption));
-        EXPECT_LT(caption->top(), value->top());  // the caption bar above its value
+        EXPECT_LT(caption->top(), value->top());        // the caption bar above its value
         EXPECT_GE(value->top(), lastTop) << b.control;  // rows in the order of the card
         lastTop = value->top();
     }
     const auto* picture = dynamic_cast<const TPicture*>(page.find("imgLogo"));
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->image().size(), QSize(300, 600));
-    EXPECT_NEAR(picture->height(), 140 * 96 / 25.4, 1);  // about 14 cm
+    EXPECT_NEAR(picture->height(), 140 * 96 / 25.4, 1);                                   // about 14 cm
     EXPECT_NEAR(picture->pictureRect().width() * 2, picture->pictureRect().height(), 1);  // proportions kept
     EXPECT_TRUE(seams.messages.empty());
 }
@@ -156,7 +178,10 @@ TEST_F(EmployeeLists, APreviewOfANewCardShowsAnEmptyTitleAndThePlaceholder) {
 
 TEST_F(EmployeeLists, AFailedPrintOrPreviewIsToldWithItsOwnWarning) {
     seams.reportResult = OutputResult::Failed;
-    struct Case { const char* button; QString warning; };
+    struct Case {
+        const char* button;
+        QString warning;
+    };
     const Case cases[] = {
         {"cmdStampa", QStringLiteral("Attenzione: la stampa della scheda non \u00E8 andata a buon fine.\n\r\n\r"
                                      "Si consiglia di ridurre le dimensioni della foto.")},

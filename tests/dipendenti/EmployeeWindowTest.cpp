@@ -59,7 +59,12 @@ QByteArray field(int n, const QByteArray& text) {
 }  // namespace
 
 TEST_F(EmployeeWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
-    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
     // Each step mends what the previous save refused.
     const Step steps[] = {
         {nullptr, nullptr, "cognome e nome del dipendente.", "txtDipendente"},
@@ -82,7 +87,11 @@ TEST_F(EmployeeWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
 }
 
 TEST_F(EmployeeWindow, TypingRulesShapeTheTextAsItIsTyped) {
-    struct Case { const char* control; const char* typed; const char* shown; };
+    struct Case {
+        const char* control;
+        const char* typed;
+        const char* shown;
+    };
     const Case cases[] = {
         {"txtSesso", "m", "M"},
         {"txtCodFisc", " rssmra80a01h501u ", "RSSMRA80A01H501U"},
@@ -103,14 +112,30 @@ TEST_F(EmployeeWindow, TypingRulesShapeTheTextAsItIsTyped) {
 
 TEST_F(EmployeeWindow, ASavedCardIsTheRecordBuiltByHand) {
     const char* values[][2] = {
-        {"txtDipendente", "Rossi Mario"}, {"txtSesso", "m"},          {"txtDataNasc", "01/01/1980"},
-        {"txtCittadinanza", "Italiana"},  {"txtLuogoNasc", "Roma"},   {"txtIndirizzo", "Via Appia 12"},
-        {"txtCitta", "Roma"},             {"txtCap", "00100"},         {"txtNazione", "Italia"},
-        {"txtCodFisc", "rssmra80a01h501u"}, {"txtCivile", "Celibe"},  {"txtPartitaIva", "01234567890"},
-        {"txtStudio", "Diploma"},         {"txtLingue", "Inglese"},    {"txtEmail", "mario@studio.it"},
-        {"txtTel", "06 1234"},            {"txtCel", "3331234567"},    {"txtQualifica", "Impiegato"},
-        {"txtReparto", "Vendite"},        {"txtDisponibilita", "Luned\u00EC"}, {"txtMansioni", "Ordini"},
-        {"txtIban", "it60x0542811101000000123456"}, {"txtDataAss", "02/05/2020"}, {"txtRetribuzione", "1500"},
+        {"txtDipendente", "Rossi Mario"},
+        {"txtSesso", "m"},
+        {"txtDataNasc", "01/01/1980"},
+        {"txtCittadinanza", "Italiana"},
+        {"txtLuogoNasc", "Roma"},
+        {"txtIndirizzo", "Via Appia 12"},
+        {"txtCitta", "Roma"},
+        {"txtCap", "00100"},
+        {"txtNazione", "Italia"},
+        {"txtCodFisc", "rssmra80a01h501u"},
+        {"txtCivile", "Celibe"},
+        {"txtPartitaIva", "01234567890"},
+        {"txtStudio", "Diploma"},
+        {"txtLingue", "Inglese"},
+        {"txtEmail", "mario@studio.it"},
+        {"txtTel", "06 1234"},
+        {"txtCel", "3331234567"},
+        {"txtQualifica", "Impiegato"},
+        {"txtReparto", "Vendite"},
+        {"txtDisponibilita", "Luned\u00EC"},
+        {"txtMansioni", "Ordini"},
+        {"txtIban", "it60x0542811101000000123456"},
+        {"txtDataAss", "02/05/2020"},
+        {"txtRetribuzione", "1500"},
         {"txtNote", "  Part time  "},
     };
     for (const auto& v : values) type(v[0], QString::fromUtf8(v[1]));
@@ -119,14 +144,14 @@ TEST_F(EmployeeWindow, ASavedCardIsTheRecordBuiltByHand) {
     click("cmdSalva");
 
     const QByteArray expected =
-        field(50, "Rossi Mario") + field(1, "M") + field(10, "01/01/1980") + field(50, "Italiana") +
-        field(50, "Roma") + field(120, "Via Appia 12") + field(50, "Roma") + field(10, "00100") +
-        field(50, "Italia") + field(16, "RSSMRA80A01H501U") + field(50, "Celibe") + field(11, "01234567890") +
-        field(120, "Diploma") + field(120, "Inglese") + field(50, "mario@studio.it") + field(30, "06 1234") +
-        field(30, "3331234567") + field(50, "Impiegato") + field(50, "Vendite") + field(120, "Luned\xEC") +
-        field(250, "Ordini") + field(27, "IT60X0542811101000000123456") + field(10, "02/05/2020") +
-        field(250, "1500") + field(250, "Part time") + field(250, "contratto.pdf") + field(250, "") +
-        field(250, "") + field(250, "Contratto") + field(250, "") + field(250, "");
+        field(50, "Rossi Mario") + field(1, "M") + field(10, "01/01/1980") + field(50, "Italiana") + field(50, "Roma") +
+        field(120, "Via Appia 12") + field(50, "Roma") + field(10, "00100") + field(50, "Italia") +
+        field(16, "RSSMRA80A01H501U") + field(50, "Celibe") + field(11, "01234567890") + field(120, "Diploma") +
+        field(120, "Inglese") + field(50, "mario@studio.it") + field(30, "06 1234") + field(30, "3331234567") +
+        field(50, "Impiegato") + field(50, "Vendite") + field(120, "Luned\xEC") + field(250, "Ordini") +
+        field(27, "IT60X0542811101000000123456") + field(10, "02/05/2020") + field(250, "1500") +
+        field(250, "Part time") + field(250, "contratto.pdf") + field(250, "") + field(250, "") +
+        field(250, "Contratto") + field(250, "") + field(250, "");
     ASSERT_EQ(expected.size(), 3356);
     EXPECT_EQ(fileBytes(seams.file(kArchive)), expected);
 }
@@ -173,7 +198,10 @@ TEST_F(EmployeeWindow, ANewCardWithoutPhotoStoresThePlaceholderAndEachCardFindsI
 }
 
 TEST_F(EmployeeWindow, TheCodiceFiscaleButtonOpensTheCheckItsTextNeeds) {
-    struct Case { const char* text; const char* window; };
+    struct Case {
+        const char* text;
+        const char* window;
+    };
     const Case cases[] = {
         {"01234567890", "TfrmPartitaIva"},
         {"RSSMRA80A01H501U", "TfrmCodFisc"},

@@ -91,9 +91,16 @@ TEST_F(WebCam, TheCapturedPictureIsSavedToTheChosenFile) {
 }
 
 TEST_F(WebCam, TheCameraIsStoppedOnEveryWayOut) {
-    struct Way { const char* name; std::function<void(QDialog*)> out; };
+    struct Way {
+        const char* name;
+        std::function<void(QDialog*)> out;
+    };
     const Way ways[] = {
-        {"Spegni webcam", [](QDialog* d) { press(d, "btnSpegni"); d->reject(); }},
+        {"Spegni webcam",
+         [](QDialog* d) {
+             press(d, "btnSpegni");
+             d->reject();
+         }},
         {"Annulla", [](QDialog* d) { press(d, "btnClose"); }},
         {"Importa foto in scheda", [](QDialog* d) { press(d, "btnImportaFoto"); }},
         {"Esc", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }},

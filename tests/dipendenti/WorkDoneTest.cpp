@@ -16,13 +16,17 @@
 
 namespace {
 
-struct Voce { const char* data; const char* attivita; const char* luogo; };
+struct Voce {
+    const char* data;
+    const char* attivita;
+    const char* luogo;
+};
 
 // A field padded with blanks or cut to its width, as a list line shows it.
 QString line(const QString& attivita, const QString& data, const QString& luogo, const QString& orario,
              const QString& ore) {
-    return fit(attivita, 48) + "   Data: " + fit(data, 10) + "  Luogo: " + fit(luogo, 28) + "  Orario: " +
-           fit(orario, 28) + "  Ore: " + ore;
+    return fit(attivita, 48) + "   Data: " + fit(data, 10) + "  Luogo: " + fit(luogo, 28) +
+           "  Orario: " + fit(orario, 28) + "  Ore: " + ore;
 }
 
 class WorkDone : public SeamsTest {
@@ -30,7 +34,9 @@ protected:
     QDialog employee;
     int position = 4;
 
-    QString file() const { return seams.file(QStringLiteral("Archivio_Lavori/Lavori_Dipendente_%1.pro").arg(position)); }
+    QString file() const {
+        return seams.file(QStringLiteral("Archivio_Lavori/Lavori_Dipendente_%1.pro").arg(position));
+    }
     void entries(std::initializer_list<Voce> list) {
         std::vector<Record> records;
         for (const Voce& v : list) {
@@ -76,7 +82,12 @@ TEST_F(WorkDone, AddThenSaveTwiceMakesOneEntryListedOnTheNextOpening) {
         press(d, "btnAggiungi");
         EXPECT_FALSE(child<QWidget>(d, "panContainer")->isVisible());
         EXPECT_TRUE(child<QWidget>(d, "txtData")->hasFocus());
-        struct Step { const char* field; const char* value; const char* what; const char* focus; };
+        struct Step {
+            const char* field;
+            const char* value;
+            const char* what;
+            const char* focus;
+        };
         const Step steps[] = {
             {nullptr, nullptr, "la data in cui l'attività è stata svolta.", "txtData"},
             {"txtData", "05/03/2025", "la tipologia di attività svolta.", "txtAttivita"},
@@ -88,9 +99,9 @@ TEST_F(WorkDone, AddThenSaveTwiceMakesOneEntryListedOnTheNextOpening) {
             if (s.field) put(d, s.field, QString::fromUtf8(s.value));
             press(d, "btnSalva");
             EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-            EXPECT_EQ(seams.lastMessage().text,
-                      QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
-                          QString::fromUtf8(s.what));
+            EXPECT_EQ(
+                seams.lastMessage().text,
+                QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") + QString::fromUtf8(s.what));
             EXPECT_TRUE(child<QWidget>(d, s.focus)->hasFocus()) << s.focus;
         }
         EXPECT_EQ(QFile(file()).size(), 0);
@@ -148,7 +159,8 @@ TEST_F(WorkDone, ALongActivityAndIdenticalEntriesAreFoundFromTheirLine) {
 }
 
 TEST_F(WorkDone, TheQuickFindWalksFromMatchToMatch) {
-    entries({{"01/03/2025", "Inventario", "Sede"}, {"02/03/2025", "Consegna", "Roma"},
+    entries({{"01/03/2025", "Inventario", "Sede"},
+             {"02/03/2025", "Consegna", "Roma"},
              {"03/03/2025", "Inventario", "Filiale"}});
     open([&](QDialog* d) {
         put(d, "txtTrova", "inventario");

@@ -1,10 +1,10 @@
 #include <QAbstractButton>
 #include <QDir>
-#include <functional>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
@@ -19,10 +19,15 @@
 
 namespace {
 
-struct Book { const char* titolo; const char* autore; const char* editore; const char* anno; const char* dewey; };
+struct Book {
+    const char* titolo;
+    const char* autore;
+    const char* editore;
+    const char* anno;
+    const char* dewey;
+};
 
-const QString kLongTitle =
-    QStringLiteral("Storia della letteratura italiana dalle origini al Novecento, volume terzo");
+const QString kLongTitle = QStringLiteral("Storia della letteratura italiana dalle origini al Novecento, volume terzo");
 
 class BookLists : public CardWindowTest<TfrmLibri> {
 protected:
@@ -107,18 +112,32 @@ TEST_F(BookLists, ATitleLongerThanTheLineIsCutThereAndFoundAgainWithItsCover) {
 }
 
 TEST_F(BookLists, TheCardIsPrintedAsTheScreenShowsItWithThePlaceholderForAMissingCover) {
-    struct Box { const char* control; const char* value; const char* caption; };
+    struct Box {
+        const char* control;
+        const char* value;
+        const char* caption;
+    };
     const Box boxes[] = {
-        {"txtAutore", "Umberto Eco", "AUTORE"},           {"txtNazione", "Italia", "NAZIONE"},
-        {"txtAnno", "1980", "ANNO PUBBLICAZIONE"},         {"txtEditore", "Bompiani", "CASA EDITRICE"},
-        {"txtCitta", "Milano", "CITTA' PUBBLICAZIONE"},    {"txtGenere", "Romanzo", "GENERE"},
-        {"txtISBN", "88-452-0656-2", "ISBN"},              {"txtLingua", "Italiano", "LINGUA"},
-        {"txtOriginale", "Il nome della rosa", "TITOLO ORIGINALE"}, {"txtTraduttore", "-", "TRADUTTORE"},
-        {"txtCollana", "Letteraria", "COLLANA"},           {"txtCuratore", "Nessuno", "CURATORE"},
-        {"txtPosizione", "Scaffale B", "POSIZIONE SU SCAFFALE"}, {"txtEtichetta", "NAR-42", "CODICE SU ETICHETTA"},
-        {"txtFormato", "21 cm", "FORMATO"},                {"txtDewey", "853.914", "CODICE DEWEY"},
-        {"txtVolumi", "1", "VOLUMI"},                      {"txtPagine", "503", "PAGINE"},
-        {"txtPrezzo", "20 euro", "PREZZO"},                {"txtGiudizio", "Ottimo", "GIUDIZIO"},
+        {"txtAutore", "Umberto Eco", "AUTORE"},
+        {"txtNazione", "Italia", "NAZIONE"},
+        {"txtAnno", "1980", "ANNO PUBBLICAZIONE"},
+        {"txtEditore", "Bompiani", "CASA EDITRICE"},
+        {"txtCitta", "Milano", "CITTA' PUBBLICAZIONE"},
+        {"txtGenere", "Romanzo", "GENERE"},
+        {"txtISBN", "88-452-0656-2", "ISBN"},
+        {"txtLingua", "Italiano", "LINGUA"},
+        {"txtOriginale", "Il nome della rosa", "TITOLO ORIGINALE"},
+        {"txtTraduttore", "-", "TRADUTTORE"},
+        {"txtCollana", "Letteraria", "COLLANA"},
+        {"txtCuratore", "Nessuno", "CURATORE"},
+        {"txtPosizione", "Scaffale B", "POSIZIONE SU SCAFFALE"},
+        {"txtEtichetta", "NAR-42", "CODICE SU ETICHETTA"},
+        {"txtFormato", "21 cm", "FORMATO"},
+        {"txtDewey", "853.914", "CODICE DEWEY"},
+        {"txtVolumi", "1", "VOLUMI"},
+        {"txtPagine", "503", "PAGINE"},
+        {"txtPrezzo", "20 euro", "PREZZO"},
+        {"txtGiudizio", "Ottimo", "GIUDIZIO"},
         {"txtNote", "Prima edizione", "NOTE"},
     };
     archive({{"Il nome della rosa", "Umberto Eco", "Bompiani", "1980", "853.914"}});

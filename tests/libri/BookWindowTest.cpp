@@ -22,7 +22,9 @@ const char* kArchive = "Archivio_Libri.pro";
 class BookWindow : public CardWindowTest<TfrmLibri> {
 protected:
     TPhotoBox* cover() const { return w.imgFoto(); }
-    QString coverFile(int position) const { return seams.file(QStringLiteral("Copertine_Libri/Foto_%1.jpg").arg(position)); }
+    QString coverFile(int position) const {
+        return seams.file(QStringLiteral("Copertine_Libri/Foto_%1.jpg").arg(position));
+    }
     static QImage picture(QSize size, QColor colour) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
@@ -62,10 +64,15 @@ QByteArray field(int n, const QByteArray& text) {
 }  // namespace
 
 TEST_F(BookWindow, TitleThenAuthorAreRequiredAndNothingIsWrittenUntilBothAreThere) {
-    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
     // Each step mends what the previous save refused.
     const Step steps[] = {
-        {nullptr, nullptr, "il titolo del libro.", "txtTitolo"},  // both empty: the title is told first
+        {nullptr, nullptr, "il titolo del libro.", "txtTitolo"},    // both empty: the title is told first
         {"txtTitolo", "   ", "il titolo del libro.", "txtTitolo"},  // blanks are empty
         {"txtTitolo", "Il barone rampante", "l'autore del libro.", "txtAutore"},
         {"txtAutore", "  ", "l'autore del libro.", "txtAutore"},
@@ -85,13 +92,27 @@ TEST_F(BookWindow, TitleThenAuthorAreRequiredAndNothingIsWrittenUntilBothAreTher
 
 TEST_F(BookWindow, ASavedCardIsTheRecordBuiltByHand) {
     const char* values[][2] = {
-        {"txtTitolo", "  Il nome della rosa "}, {"txtAutore", "Umberto Eco"},      {"txtNazione", "Italia"},
-        {"txtAnno", "1980 (prima edizione)"},   {"txtEditore", "Bompiani"},        {"txtCitta", "Milano"},
-        {"txtDewey", "853.914"},                {"txtGenere", "romanzo storico"},  {"txtISBN", "88-452-0656-2"},
-        {"txtLingua", "italiano"},              {"txtOriginale", "Il nome della rosa"}, {"txtTraduttore", ""},
-        {"txtCollana", "Letteraria"},           {"txtCuratore", ""},               {"txtPosizione", "Scaffale B, ripiano 3"},
-        {"txtEtichetta", "NAR-0042"},           {"txtFormato", "21 cm"},           {"txtVolumi", "uno"},
-        {"txtPagine", "503 p."},                {"txtPrezzo", "lire 20.000"},      {"txtGiudizio", "Un giallo che \u00E8 anche un saggio"},
+        {"txtTitolo", "  Il nome della rosa "},
+        {"txtAutore", "Umberto Eco"},
+        {"txtNazione", "Italia"},
+        {"txtAnno", "1980 (prima edizione)"},
+        {"txtEditore", "Bompiani"},
+        {"txtCitta", "Milano"},
+        {"txtDewey", "853.914"},
+        {"txtGenere", "romanzo storico"},
+        {"txtISBN", "88-452-0656-2"},
+        {"txtLingua", "italiano"},
+        {"txtOriginale", "Il nome della rosa"},
+        {"txtTraduttore", ""},
+        {"txtCollana", "Letteraria"},
+        {"txtCuratore", ""},
+        {"txtPosizione", "Scaffale B, ripiano 3"},
+        {"txtEtichetta", "NAR-0042"},
+        {"txtFormato", "21 cm"},
+        {"txtVolumi", "uno"},
+        {"txtPagine", "503 p."},
+        {"txtPrezzo", "lire 20.000"},
+        {"txtGiudizio", "Un giallo che \u00E8 anche un saggio"},
         {"txtNote", "Regalo di Natale"},
     };
     for (const auto& v : values) type(v[0], QString::fromUtf8(v[1]));
@@ -99,15 +120,15 @@ TEST_F(BookWindow, ASavedCardIsTheRecordBuiltByHand) {
     put("lblDesc02", "Recensione");
     click("cmdSalva");
 
-    const QByteArray expected =
-        field(120, "Il nome della rosa") + field(50, "Umberto Eco") + field(50, "Italia") +
-        field(20, "1980 (prima edizione") + field(50, "Bompiani") + field(50, "Milano") + field(12, "853.914") +
-        field(50, "romanzo storico") + field(20, "88-452-0656-2") + field(50, "italiano") +
-        field(120, "Il nome della rosa") + field(50, "") + field(120, "Letteraria") + field(50, "") +
-        field(120, "Scaffale B, ripiano 3") + field(50, "NAR-0042") + field(50, "21 cm") + field(50, "uno") +
-        field(20, "503 p.") + field(20, "lire 20.000") + field(250, "Un giallo che \xE8 anche un saggio") +
-        field(250, "Regalo di Natale") + field(250, "") + field(250, "recensione.pdf") + field(250, "") +
-        field(250, "") + field(250, "Recensione") + field(250, "");
+    const QByteArray expected = field(120, "Il nome della rosa") + field(50, "Umberto Eco") + field(50, "Italia") +
+                                field(20, "1980 (prima edizione") + field(50, "Bompiani") + field(50, "Milano") +
+                                field(12, "853.914") + field(50, "romanzo storico") + field(20, "88-452-0656-2") +
+                                field(50, "italiano") + field(120, "Il nome della rosa") + field(50, "") +
+                                field(120, "Letteraria") + field(50, "") + field(120, "Scaffale B, ripiano 3") +
+                                field(50, "NAR-0042") + field(50, "21 cm") + field(50, "uno") + field(20, "503 p.") +
+                                field(20, "lire 20.000") + field(250, "Un giallo che \xE8 anche un saggio") +
+                                field(250, "Regalo di Natale") + field(250, "") + field(250, "recensione.pdf") +
+                                field(250, "") + field(250, "") + field(250, "Recensione") + field(250, "");
     ASSERT_EQ(expected.size(), 3150);
     EXPECT_EQ(fileBytes(seams.file(kArchive)), expected);
     // The screen keeps what was typed; no field filters keys or changes case.
@@ -120,11 +141,10 @@ TEST_F(BookWindow, ASavedCardIsTheRecordBuiltByHand) {
 }
 
 TEST_F(BookWindow, EnterRunsThroughTheFieldsInTheOrderOfTheCardAndBackToTheTitle) {
-    const char* ring[] = {"txtTitolo",   "txtAutore",    "txtNazione",    "txtAnno",      "txtEditore",
-                          "txtCitta",    "txtDewey",     "txtGenere",     "txtISBN",      "txtLingua",
-                          "txtOriginale", "txtTraduttore", "txtCollana",  "txtCuratore",  "txtPosizione",
-                          "txtEtichetta", "txtFormato",  "txtVolumi",     "txtPagine",    "txtPrezzo",
-                          "txtGiudizio", "txtNote",      "txtTitolo"};
+    const char* ring[] = {"txtTitolo",  "txtAutore",   "txtNazione",   "txtAnno",      "txtEditore",   "txtCitta",
+                          "txtDewey",   "txtGenere",   "txtISBN",      "txtLingua",    "txtOriginale", "txtTraduttore",
+                          "txtCollana", "txtCuratore", "txtPosizione", "txtEtichetta", "txtFormato",   "txtVolumi",
+                          "txtPagine",  "txtPrezzo",   "txtGiudizio",  "txtNote",      "txtTitolo"};
     ASSERT_TRUE(ctl("txtTitolo")->hasFocus());
     for (size_t i = 1; i < std::size(ring); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -1,10 +1,10 @@
 // The Dewey table compiled into the program, checked line by line against
 // the form, order and counts the catalogue relies on.
 #include <QFile>
-#include <algorithm>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "libri/DeweyTable.h"

@@ -30,9 +30,7 @@ protected:
         QCoreApplication::processEvents();  // the list lays its lines out, as it does on screen
         ASSERT_EQ(list(d)->count(), 3721);
     }
-    static int rowOf(QDialog* d, const char* line) {
-        return int(list(d)->lines().indexOf(QLatin1String(line)));
-    }
+    static int rowOf(QDialog* d, const char* line) { return int(list(d)->lines().indexOf(QLatin1String(line))); }
     static void find(QDialog* d, const char* text) {
         child<QLineEdit>(d, "txtTrova")->setText(QString::fromUtf8(text));
         child<QPushButton>(d, "btnTrova")->click();
@@ -79,7 +77,11 @@ TEST_F(DeweyTable, TheListFillsOneSecondAfterShowingUnderTheLoadingPicture) {
 }
 
 TEST_F(DeweyTable, ADoubleClickedLineGivesItsClassAndAnyOtherCloseChangesNothing) {
-    struct Case { const char* how; std::function<void(QDialog*)> act; const char* field; };
+    struct Case {
+        const char* how;
+        std::function<void(QDialog*)> act;
+        const char* field;
+    };
     const Case cases[] = {
         {"the line of Italian history from 476 to 774",
          [](QDialog* d) {
@@ -100,9 +102,7 @@ TEST_F(DeweyTable, ADoubleClickedLineGivesItsClassAndAnyOtherCloseChangesNothing
              QTest::keyClick(list(d), Qt::Key_Return);
          },
          "005"},
-        {"a double click before the list is filled",
-         [](QDialog* d) { doubleClickLine(list(d), -1); },
-         "XYZ"},
+        {"a double click before the list is filled", [](QDialog* d) { doubleClickLine(list(d), -1); }, "XYZ"},
         {"Chiudi",
          [](QDialog* d) {
              loaded(d);

@@ -19,8 +19,8 @@ QImage filled(QSize size, QColor colour) {
 class PhotoBoxTest : public SeamsTest {
 protected:
     QWidget window;
-    TPhotoBox* box = new TPhotoBox(QStringLiteral("imgFoto"), QStringLiteral(":/img/foto/dipendente.svg"),
-                                   QSize(307, 394), &window);
+    TPhotoBox* box =
+        new TPhotoBox(QStringLiteral("imgFoto"), QStringLiteral(":/img/foto/dipendente.svg"), QSize(307, 394), &window);
     TPhotoButtons* buttons = new TPhotoButtons(box, &window);
 
     PhotoBoxTest() {
@@ -43,11 +43,15 @@ TEST_F(PhotoBoxTest, LoadsJpegAndBitmapAndKeepsThePictureWhenAFileCannotBeDecode
     const QString broken = seams.file(QStringLiteral("rotto.jpg"));
     writeFile(broken, QByteArray("\xFF\xD8\xFF non una foto", 17));
 
-    struct Step { QString file; QSize shown; bool warned; };
+    struct Step {
+        QString file;
+        QSize shown;
+        bool warned;
+    };
     const Step steps[] = {
         {jpeg, {200, 100}, false},
         {bmp, {120, 160}, false},
-        {broken, {120, 160}, true},   // the bitmap stays
+        {broken, {120, 160}, true},      // the bitmap stays
         {QString(), {120, 160}, false},  // cancelled
         {seams.file(QStringLiteral("manca.jpg")), {120, 160}, true},
     };
@@ -60,8 +64,11 @@ TEST_F(PhotoBoxTest, LoadsJpegAndBitmapAndKeepsThePictureWhenAFileCannotBeDecode
         EXPECT_EQ(seams.messages.size(), s.warned ? 1u : 0u) << s.file.toStdString();
         if (s.warned) {
             EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-            EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: il file scelto non contiene un'immagine in formato Jpeg o Bitmap leggibile.\n\r\n\r"
-                                                       "La foto mostrata non \u00E8 stata cambiata."));
+            EXPECT_EQ(
+                seams.lastMessage().text,
+                QStringLiteral(
+                    "Attenzione: il file scelto non contiene un'immagine in formato Jpeg o Bitmap leggibile.\n\r\n\r"
+                    "La foto mostrata non \u00E8 stata cambiata."));
         }
     }
     const FileDialogRequest& asked = seams.fileRequests.front();
@@ -76,7 +83,7 @@ TEST_F(PhotoBoxTest, ThePhotoFitsTheBoxWithItsProportionsAndClearingShowsThePlac
     const int drawnHeight = 307 / 2;
     const int top = (394 - drawnHeight) / 2;
     EXPECT_EQ(shown.pixelColor(153, 197), QColor(Qt::red));
-    EXPECT_EQ(shown.pixelColor(2, top + 3), QColor(Qt::red));  // the whole width
+    EXPECT_EQ(shown.pixelColor(2, top + 3), QColor(Qt::red));    // the whole width
     EXPECT_NE(shown.pixelColor(153, top - 5), QColor(Qt::red));  // nothing stretched above
     EXPECT_NE(shown.pixelColor(153, top + drawnHeight + 5), QColor(Qt::red));
 
@@ -126,14 +133,20 @@ TEST_F(PhotoBoxTest, SavesAsJpegThroughTheSaveDialogAndKeepsThePhotoWhenTheWrite
     seams.pickFile(seams.file(QStringLiteral("manca/Foto.jpg")));
     box->saveAs();
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: non \u00E8 stato possibile salvare la foto nel file indicato.\n\r\n\r"
-                                         "Accertarsi di possedere i privilegi di scrittura nella cartella scelta e che il disco non sia pieno."));
+    EXPECT_EQ(
+        seams.lastMessage().text,
+        QStringLiteral(
+            "Attenzione: non \u00E8 stato possibile salvare la foto nel file indicato.\n\r\n\r"
+            "Accertarsi di possedere i privilegi di scrittura nella cartella scelta e che il disco non sia pieno."));
     EXPECT_TRUE(box->hasPhoto());
     EXPECT_EQ(box->picture().size(), QSize(300, 200));
 }
 
 TEST_F(PhotoBoxTest, EachPictureButtonSaysWhatItDoesAndDoesIt) {
-    struct Case { const char* name; QString hint; };
+    struct Case {
+        const char* name;
+        QString hint;
+    };
     const Case cases[] = {
         {"btnCaricaFoto", QStringLiteral("Carica una foto esistente.")},
         {"btnSalvaFoto", QStringLiteral("Salva la foto su disco.")},

@@ -27,7 +27,12 @@ protected:
 }  // namespace
 
 TEST_F(PhotoStoreTest, ACardsPhotoIsNamedAfterItsPosition) {
-    struct Case { const PhotoStore* store; int position; QString name; QString placeholder; };
+    struct Case {
+        const PhotoStore* store;
+        int position;
+        QString name;
+        QString placeholder;
+    };
     const Case cases[] = {
         {&PhotoStore::dipendenti(), 12, QStringLiteral("Anagrafica/Scheda_Dipendente_12.jpg"),
          QStringLiteral(":/img/foto/dipendente.svg")},
@@ -108,9 +113,10 @@ TEST_F(PhotoStoreTest, AFailedWriteWarnsAndKeepsTheBoxAndTheEarlierPhoto) {
     ASSERT_EQ(seams.messages.size(), 2u);
     for (const ShownMessage& m : seams.messages) {
         EXPECT_EQ(m.kind, MsgKind::Warning);
-        EXPECT_EQ(m.text, QStringLiteral("Attenzione: la scheda \u00E8 stata salvata, ma non \u00E8 stato possibile salvarne la "
-                                         "foto.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di "
-                                         "installazione del programma e che il disco non sia pieno."));
+        EXPECT_EQ(m.text, QStringLiteral(
+                              "Attenzione: la scheda \u00E8 stata salvata, ma non \u00E8 stato possibile salvarne la "
+                              "foto.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di "
+                              "installazione del programma e che il disco non sia pieno."));
         EXPECT_EQ(m.parentName, QStringLiteral("frmProva"));
     }
     EXPECT_TRUE(box->hasPhoto());

@@ -96,8 +96,11 @@ TEST_P(EachSlideshow, EveryCardInTurnSixSecondsEachTheLastOneTwiceThenAgain) {
         EXPECT_EQ(position(), QString());
         Timers::advance(1);
 
-        struct Step { QString position, shown; };
-        const Step steps[] = {{"1", "1"}, {"2", "placeholder"}, {"3", "3"}, {"0", "3"}, {"1", "1"}, {"2", "placeholder"}};
+        struct Step {
+            QString position, shown;
+        };
+        const Step steps[] = {{"1", "1"}, {"2", "placeholder"}, {"3", "3"},
+                              {"0", "3"}, {"1", "1"},           {"2", "placeholder"}};
         for (const Step& s : steps) {
             EXPECT_EQ(position(), s.position);
             EXPECT_EQ(shown(), s.shown) << "at " << s.position.toStdString();

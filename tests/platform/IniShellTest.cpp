@@ -16,7 +16,9 @@ protected:
 };
 
 TEST_F(IniTest, ReadsWindowsFileIgnoringCaseOfNames) {
-    writeFile(path, "; settings\r\n[Altro]\r\nValore=no\r\n[ACCESSO]\r\n  valore = 0A1B \r\n[Citt\xE0]\r\nNome=\"Forl\xEC\"\r\n");
+    writeFile(
+        path,
+        "; settings\r\n[Altro]\r\nValore=no\r\n[ACCESSO]\r\n  valore = 0A1B \r\n[Citt\xE0]\r\nNome=\"Forl\xEC\"\r\n");
     EXPECT_EQ(IniFile::readString(path, "Accesso", "Valore"), QStringLiteral("0A1B"));
     EXPECT_EQ(IniFile::readString(path, "altro", "VALORE"), QStringLiteral("no"));
     EXPECT_EQ(IniFile::readString(path, "Città", "Nome"), QStringLiteral("Forlì"));
@@ -27,10 +29,13 @@ TEST_F(IniTest, ReadsWindowsFileIgnoringCaseOfNames) {
 TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherLine) {
     writeFile(path, "; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nValore=00\r\nAltra=x\r\n[Fine]\r\nB=2\r\n");
     IniFile::writeString(path, "accesso", "VALORE", "FF");
-    EXPECT_EQ(fileBytes(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n"));
+    EXPECT_EQ(fileBytes(path),
+              QByteArray("; commento\r\n[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n"));
     IniFile::writeString(path, "Altro", "Nuova", "Sì");
     IniFile::writeString(path, "Nuova", "K", "v");
-    EXPECT_EQ(fileBytes(path), QByteArray("; commento\r\n[Altro]\r\nA=1\r\nNuova=S\xEC\r\n\r\n[Accesso]\r\nVALORE=FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n\r\n[Nuova]\r\nK=v\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("; "
+                                          "commento\r\n[Altro]\r\nA=1\r\nNuova=S\xEC\r\n\r\n[Accesso]\r\nVALORE="
+                                          "FF\r\nAltra=x\r\n[Fine]\r\nB=2\r\n\r\n[Nuova]\r\nK=v\r\n"));
 }
 
 TEST_F(IniTest, FirstWriteCreatesTheFile) {
@@ -62,7 +67,10 @@ TEST_F(IniTest, WriteOnAFullDiskFailsAndKeepsTheOldFile) {
 // ends of lines. They read as the same settings, and a write gives back every
 // other line in Windows-1252 with CRLF.
 TEST_F(IniTest, StoresFromOtherEditorsReadAndKeepTheirLines) {
-    struct Case { const char* what; QByteArray bytes; };
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
     const Case cases[] = {
         {"UTF-8 with a byte-order mark",
          "\xEF\xBB\xBF[Accesso]\r\nValore=0A1B\r\n[Citt\xC3\xA0]\r\nNome=Forl\xC3\xAC\r\n"},
@@ -96,10 +104,13 @@ TEST(Shell, TheDesktopOpenersVerdictReachesTheCaller) {
     const QString seen = bin.filePath("seen");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin.path()));
-    struct Case { int exitCode; bool failed; };
+    struct Case {
+        int exitCode;
+        bool failed;
+    };
     for (const Case c : {Case{0, false}, Case{3, true}, Case{4, true}}) {
-        writeFile(bin.filePath("xdg-open"),
-                  "#!/bin/sh\nprintf '%s' \"$1\" > " + QFile::encodeName(seen) + "\nexit " + QByteArray::number(c.exitCode) + "\n");
+        writeFile(bin.filePath("xdg-open"), "#!/bin/sh\nprintf '%s' \"$1\" > " + QFile::encodeName(seen) + "\nexit " +
+                                                QByteArray::number(c.exitCode) + "\n");
         QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::remove(seen);
         bool failed = false;

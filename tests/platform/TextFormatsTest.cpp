@@ -1,7 +1,7 @@
 #include <QLocale>
+#include <gtest/gtest.h>
 #include <optional>
 #include <vector>
-#include <gtest/gtest.h>
 
 #include "platform/Formats.h"
 #include "platform/Text.h"
@@ -23,9 +23,12 @@ TEST(Text, FixedPadsOrCuts) {
 }
 
 TEST(Formats, AmountRule) {
-    struct Case { double value; const char* text; };
-    const Case cases[] = {{12, "12,00"}, {12.5, "12,50"}, {0.1 + 0.2, "0,30"}, {3.456, "3,46"},
-                          {7, "7,00"}, {0.5, "0,50"}, {0, "0,00"}, {1250.5, "1250,50"}, {0.005, "0,01"}};
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {{12, "12,00"}, {12.5, "12,50"}, {0.1 + 0.2, "0,30"}, {3.456, "3,46"}, {7, "7,00"},
+                          {0.5, "0,50"}, {0, "0,00"},     {1250.5, "1250,50"}, {0.005, "0,01"}};
     for (const Case& c : cases) EXPECT_EQ(Formats::amount(c.value), QString::fromUtf8(c.text)) << c.value;
 }
 
@@ -43,25 +46,49 @@ TEST(Formats, DecimalCommaWhateverTheSystemLocale) {
 }
 
 TEST(Formats, AmountsInWholeCents) {
-    struct Case { const char* text; std::optional<qint64> cents; };
+    struct Case {
+        const char* text;
+        std::optional<qint64> cents;
+    };
     const Case cases[] = {
-        {"12,5", 1250},  {"7", 700},      {",05", 5},        {" 12,34 ", 1234}, {"12,", 1200},
-        {"12,346", 1235}, {"12,344", 1234}, {"0,995", 100},   {"-3,25", -325},   {"0012,00", 1200},
+        {"12,5", 1250},
+        {"7", 700},
+        {",05", 5},
+        {" 12,34 ", 1234},
+        {"12,", 1200},
+        {"12,346", 1235},
+        {"12,344", 1234},
+        {"0,995", 100},
+        {"-3,25", -325},
+        {"0012,00", 1200},
         {"9999999999999999,99", 999999999999999999},
-        {"", std::nullopt},  {" ", std::nullopt},      {",", std::nullopt},      {"-", std::nullopt},
-        {"1.000", std::nullopt}, {"12,5,0", std::nullopt}, {"abc", std::nullopt}, {"12 5", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {",", std::nullopt},
+        {"-", std::nullopt},
+        {"1.000", std::nullopt},
+        {"12,5,0", std::nullopt},
+        {"abc", std::nullopt},
+        {"12 5", std::nullopt},
         {"10000000000000000", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(Formats::parseCents(QString::fromUtf8(c.text)), c.cents) << c.text;
 
-    struct Written { qint64 cents; const char* text; };
-    for (const Written& w : {Written{0, "0,00"}, {5, "0,05"}, {1975, "19,75"}, {100000, "1000,00"}, {-5, "-0,05"},
-                             {-123456, "-1234,56"}})
+    struct Written {
+        qint64 cents;
+        const char* text;
+    };
+    for (const Written& w :
+         {Written{0, "0,00"}, {5, "0,05"}, {1975, "19,75"}, {100000, "1000,00"}, {-5, "-0,05"}, {-123456, "-1234,56"}})
         EXPECT_EQ(Formats::amountOfCents(w.cents), QString::fromUtf8(w.text)) << w.cents;
 }
 
 TEST(Formats, SumsOfAmountsNeverDrift) {
-    struct Case { std::vector<const char*> amounts; int times; const char* total; };
+    struct Case {
+        std::vector<const char*> amounts;
+        int times;
+        const char* total;
+    };
     const Case cases[] = {
         {{"0,10", "0,20", "0,30"}, 1, "0,60"},
         {{"12,5", "7,25"}, 1, "19,75"},

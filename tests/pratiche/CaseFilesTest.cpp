@@ -9,13 +9,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "StoredCase.h"
 #include "archive/Layouts.h"
 #include "platform/ProgramFolder.h"
 #include "pratiche/TfrmCartella.h"
 #include "pratiche/TfrmPratica.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
-#include "StoredCase.h"
 #include "support/WindowDriver.h"
 
 namespace {
@@ -114,7 +114,11 @@ TEST_F(CaseFiles, EightDocumentsPrintFiveOnTheSheetAndAllThirtyTwoRowsOnTheList)
         ASSERT_EQ(r.pageCount(), 1);
         EXPECT_EQ(r.orientation, QPageLayout::Portrait);
         EXPECT_EQ(printed(r, "txtTitolo"), QStringLiteral("SCHEDA DETTAGLI PRATICA"));
-        struct Row { int n; const char* caption; const char* value; };
+        struct Row {
+            int n;
+            const char* caption;
+            const char* value;
+        };
         const Row rows[] = {{1, "Oggetto pratica:", "Ricorso al TAR"},
                             {3, "Protocollo n.", "12/2025"},
                             {5, "Data chiusura:", ""},
@@ -131,8 +135,7 @@ TEST_F(CaseFiles, EightDocumentsPrintFiveOnTheSheetAndAllThirtyTwoRowsOnTheList)
             EXPECT_EQ(printed(r, Report::numbered("txtCampo", row.n)), QString::fromUtf8(row.value)) << row.n;
         }
         EXPECT_EQ(boxesNamed(r, "titCampo"), 24);
-        for (int i = 1; i <= 24; ++i)
-            EXPECT_FALSE(printed(r, Report::numbered("txtCampo", i)).contains("n. 6")) << i;
+        for (int i = 1; i <= 24; ++i) EXPECT_FALSE(printed(r, Report::numbered("txtCampo", i)).contains("n. 6")) << i;
         EXPECT_EQ(printed(r, "txtCalce"), QStringLiteral("Stampa eseguita in data 05/03/2025 alle ore 09:05:07"));
     }
 
@@ -151,12 +154,13 @@ TEST_F(CaseFiles, EightDocumentsPrintFiveOnTheSheetAndAllThirtyTwoRowsOnTheList)
     ASSERT_EQ(list.pageCount(), 1);
     EXPECT_EQ(list.orientation, QPageLayout::Portrait);
     EXPECT_EQ(printed(list, "txtTitolo"), QStringLiteral("Elenco documenti associati a pratica"));
-    const std::pair<const char*, const char*> heading[] = {
-        {"Oggetto", "Ricorso al TAR"}, {"Tipologia", ""},        {"Protocollo", "12/2025"}, {"Apertura", ""},
-        {"Stato", "In lavorazione"},   {"Consulente", "Avv. Neri"}, {"Cliente", "Rossi Mario"},
-        {"Recapito", "06 1234567"}};
-    const char* captions[] = {"Oggetto pratica:", "Tipologia:", "Protocollo n.", "Data apertura:",
-                              "Stato avanzamento:", "Consulente o curatore:", "Cliente:", "Recapito preferenziale:"};
+    const std::pair<const char*, const char*> heading[] = {{"Oggetto", "Ricorso al TAR"}, {"Tipologia", ""},
+                                                           {"Protocollo", "12/2025"},     {"Apertura", ""},
+                                                           {"Stato", "In lavorazione"},   {"Consulente", "Avv. Neri"},
+                                                           {"Cliente", "Rossi Mario"},    {"Recapito", "06 1234567"}};
+    const char* captions[] = {
+        "Oggetto pratica:",       "Tipologia:", "Protocollo n.",          "Data apertura:", "Stato avanzamento:",
+        "Consulente o curatore:", "Cliente:",   "Recapito preferenziale:"};
     for (size_t i = 0; i < std::size(heading); ++i) {
         const QString f = QLatin1String(heading[i].first);
         EXPECT_EQ(printed(list, "tit" + f), QString::fromUtf8(captions[i])) << heading[i].first;
@@ -164,8 +168,9 @@ TEST_F(CaseFiles, EightDocumentsPrintFiveOnTheSheetAndAllThirtyTwoRowsOnTheList)
     }
     for (int i = 1; i <= 32; ++i) {
         EXPECT_EQ(printed(list, "titDocumento" + nn(i)), QStringLiteral("Documento %1:").arg(i)) << i;
-        const QString expected = i == 8 ? QStringLiteral("Modificato, non applicato")
-                                 : i < 8 ? QStringLiteral("Documento n. %1").arg(i) : QString();
+        const QString expected = i == 8  ? QStringLiteral("Modificato, non applicato")
+                                 : i < 8 ? QStringLiteral("Documento n. %1").arg(i)
+                                         : QString();
         EXPECT_EQ(printed(list, "txtDoc" + nn(i)), expected) << i;
     }
     EXPECT_EQ(printed(list, "txtCalce"), QStringLiteral("Stampa eseguita in data 05/03/2025 alle ore 09:05:07"));
@@ -254,7 +259,8 @@ TEST_F(CaseFiles, AttachedFilesTravelWithTheCaseInItsMode) {
     Record saved(Layouts::TSchedaPratica());
     saved.bytes() = fileBytes(seams.file("Pratiche.pro"));
     ASSERT_EQ(saved.bytes().size(), 5075);
-    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaPratica().offset("File01"), 12), QByteArray("\x0B" "procura.pdf"));
+    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaPratica().offset("File01"), 12), QByteArray("\x0B"
+                                                                                            "procura.pdf"));
     EXPECT_EQ(saved.get("Desc01"), QStringLiteral("Procura alle liti"));
     EXPECT_EQ(fileBytes(seams.file("Documenti_Allegati/procura.pdf")), QByteArray("PROCURA"));
 }

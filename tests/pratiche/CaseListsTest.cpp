@@ -57,7 +57,6 @@ QStringList lines(QDialog* d) { return child<TRecordList>(d, "lstRecords")->line
 
 class CaseLists : public CardWindowTest<TfrmPratica> {
 protected:
-
     // The urgent list as the case window opens it.
     QStringList urgentLines() {
         QStringList seen;
@@ -71,7 +70,8 @@ protected:
 }  // namespace
 
 TEST_F(CaseLists, TheUrgentListFollowsTheFlagAfterEachSave) {
-    archive({stored({"Chiusa ma urgente", "Chiusa e saldata", "S\u00EC"}), stored({"Flag illeggibile", "Aperta", "si"})});
+    archive(
+        {stored({"Chiusa ma urgente", "Chiusa e saldata", "S\u00EC"}), stored({"Flag illeggibile", "Aperta", "si"})});
     const QString first = line("Chiusa ma urgente                         ", "Chiusa e saldata");
     EXPECT_EQ(urgentLines(), QStringList({first}));
 
@@ -96,10 +96,12 @@ TEST_F(CaseLists, TheUrgentListFollowsTheFlagAfterEachSave) {
 }
 
 TEST_F(CaseLists, IdenticalLinesOpenTheLaterCaseFromEitherList) {
-    archive({stored({"Successione", "Aperta", "S\u00EC", "Rossi Mario", "Prima"}),
-             stored({"Altra", "Aperta", "No"}),
+    archive({stored({"Successione", "Aperta", "S\u00EC", "Rossi Mario", "Prima"}), stored({"Altra", "Aperta", "No"}),
              stored({"Successione", "Aperta", "S\u00EC", "Rossi Mario", "Seconda"})});
-    struct Opening { const char* button; std::function<void(QDialog*)> search; };
+    struct Opening {
+        const char* button;
+        std::function<void(QDialog*)> search;
+    };
     const Opening openings[] = {
         {"cmdUrgente", [](QDialog*) {}},
         {"cmdTrova", [](QDialog* d) { child<QPushButton>(d, "btnCerca")->click(); }},
@@ -130,9 +132,9 @@ TEST_F(CaseLists, FindsMatchEveryFilledCriterionLowerCasedAsTyped) {
         {{{"txtStato", "in lav"}}, {"Ricorso TAR"}},
         {{{"txtOggetto", " "}}, {"Successione Bianchi", "Ricorso TAR", "Condono", "Sfratto"}},  // no criterion
         {{{"txtStato", "aperta"}, {"txtCliente", "ROSSI"}}, {"Successione Bianchi"}},
-        {{{"txtOggetto", " tar"}}, {"Ricorso TAR"}},         // the blank is part of the text sought
+        {{{"txtOggetto", " tar"}}, {"Ricorso TAR"}},  // the blank is part of the text sought
         {{{"txtOggetto", "tar "}}, {}},
-        {{{"txtCliente", "bianchi"}}, {"Sfratto"}},          // the client, not the subject
+        {{{"txtCliente", "bianchi"}}, {"Sfratto"}},  // the client, not the subject
         {{}, {"Successione Bianchi", "Ricorso TAR", "Condono", "Sfratto"}},
     };
     for (const Find& f : finds) {
@@ -187,7 +189,8 @@ TEST_F(CaseLists, ListPrintoutsCarryTheirTitles) {
     archive({stored({"Successione", "Aperta", "S\u00EC"})});
     const std::pair<const char*, std::function<void(QDialog*)>> lists[] = {
         {"cmdUrgente", [](QDialog* d) { child<QPushButton>(d, "btnStampa")->click(); }},
-        {"cmdTrova", [](QDialog* d) {
+        {"cmdTrova",
+         [](QDialog* d) {
              child<QPushButton>(d, "btnCerca")->click();
              child<QPushButton>(d, "btnStampa")->click();
          }},
@@ -205,14 +208,26 @@ TEST_F(CaseLists, ListPrintoutsCarryTheirTitles) {
 
 TEST(CaseExport, TwentyColumnsOfEveryCaseUnderTheirHeaders) {
     Seams seams;
-    const std::vector<std::pair<QString, int>> columns = {
-        {"Oggetto pratica", 400},   {"Tipologia", 250},           {"Protocollo n.", 200},
-        {"Data apertura", 200},     {"Data chiusura", 200},       {"Stato avanzamento", 250},
-        {"Documenti principali", 400}, {"Uffici interessati", 400}, {"Consulente o curatore", 250},
-        {"Cliente", 250},           {"Recapito preferenziale", 250}, {"Via e numero civico", 250},
-        {"Comune di residenza", 250}, {"Prov.", 120},              {"CAP", 120},
-        {"Codice fiscale", 250},    {"Partita IVA", 200},         {"Pagamenti saldati", 400},
-        {"Pagamenti da effettuare", 400}, {"Note", 400}};
+    const std::vector<std::pair<QString, int>> columns = {{"Oggetto pratica", 400},
+                                                          {"Tipologia", 250},
+                                                          {"Protocollo n.", 200},
+                                                          {"Data apertura", 200},
+                                                          {"Data chiusura", 200},
+                                                          {"Stato avanzamento", 250},
+                                                          {"Documenti principali", 400},
+                                                          {"Uffici interessati", 400},
+                                                          {"Consulente o curatore", 250},
+                                                          {"Cliente", 250},
+                                                          {"Recapito preferenziale", 250},
+                                                          {"Via e numero civico", 250},
+                                                          {"Comune di residenza", 250},
+                                                          {"Prov.", 120},
+                                                          {"CAP", 120},
+                                                          {"Codice fiscale", 250},
+                                                          {"Partita IVA", 200},
+                                                          {"Pagamenti saldati", 400},
+                                                          {"Pagamenti da effettuare", 400},
+                                                          {"Note", 400}};
     {
         // An empty archive: the header row alone.
         TfrmExpPratiche w;
@@ -237,10 +252,10 @@ TEST(CaseExport, TwentyColumnsOfEveryCaseUnderTheirHeaders) {
     for (int c = 1; c <= 20; ++c) EXPECT_EQ(w.grid()->headerText(c), columns[size_t(c - 1)].first) << c;
     EXPECT_EQ(w.grid()->text(1, 0), QStringLiteral("2"));
     child<QAbstractButton>(&w, "cmdEsporta")->click();
-    const QStringList first = {"Oggetto", "Tipologia", "Protocollo", "Apertura", "Chiusura", "Stato", "Documenti",
-                               "Uffici", "Consulente", "Rossi Niccol\u00F2", "Recapito", "IndirizzoRes", "ComuneRes",
-                               "Pr", "CapRe", "CodFisc", "PartitaIva", "Saldati", "Sospesi",
-                               "Saldo < 100 & acconto > 50"};
+    const QStringList first = {"Oggetto",  "Tipologia",    "Protocollo", "Apertura",   "Chiusura",
+                               "Stato",    "Documenti",    "Uffici",     "Consulente", "Rossi Niccol\u00F2",
+                               "Recapito", "IndirizzoRes", "ComuneRes",  "Pr",         "CapRe",
+                               "CodFisc",  "PartitaIva",   "Saldati",    "Sospesi",    "Saldo < 100 & acconto > 50"};
     EXPECT_EQ(fileBytes(seams.file("Pratiche.xls")),
               Sheet::expected("Riepilogo Pratiche", columns, {first, QStringList(20, QString())}));
     EXPECT_EQ(seams.messageTexts(), QStringList({Said::esportaDomanda, Said::esportate}));

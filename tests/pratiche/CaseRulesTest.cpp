@@ -7,7 +7,8 @@
 namespace {
 
 CardValues filled() {
-    return {{"Oggetto", "Ricorso TAR"}, {"Protocollo", "12/2025"}, {"Apertura", "03/03/2025"}, {"Cliente", "Rossi Mario"}};
+    return {
+        {"Oggetto", "Ricorso TAR"}, {"Protocollo", "12/2025"}, {"Apertura", "03/03/2025"}, {"Cliente", "Rossi Mario"}};
 }
 
 }  // namespace

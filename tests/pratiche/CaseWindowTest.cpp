@@ -10,6 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "StoredCase.h"
 #include "app/HelpTopics.h"
 #include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
@@ -17,7 +18,6 @@
 #include "pratiche/TfrmPratica.h"
 #include "support/Said.h"
 #include "support/Seams.h"
-#include "StoredCase.h"
 #include "support/WindowDriver.h"
 #include "ui/PictureButton.h"
 #include "ui/RecordList.h"
@@ -55,7 +55,6 @@ QByteArray caseBytes(const std::map<int, QByteArray>& texts) {
     return bytes;
 }
 
-
 class CaseWindow : public CardWindowTest<TfrmPratica> {
 protected:
     QByteArray cases() { return bytes(); }
@@ -84,7 +83,8 @@ TEST_F(CaseWindow, TheShownWindowIsEmptyAndANewCaseOpensToday) {
     seams.setNow(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 0)));
     click("cmdNuovo");
     EXPECT_EQ(text("txtApertura"), QStringLiteral("31/12/2025"));
-    for (const char* empty : {"txtOggetto", "txtCliente", "lblDoc05", "lblDoc03", "lblFile01", "txtStato", "lblPosizione"})
+    for (const char* empty :
+         {"txtOggetto", "txtCliente", "lblDoc05", "lblDoc03", "lblFile01", "txtStato", "lblPosizione"})
         EXPECT_EQ(text(empty), QString()) << empty;
     EXPECT_FALSE(urgent()->isChecked());
     EXPECT_EQ(list("txtStato")->currentIndex(), -1);
@@ -105,7 +105,12 @@ TEST_F(CaseWindow, TheShownWindowIsEmptyAndANewCaseOpensToday) {
 }
 
 TEST_F(CaseWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {
-    struct Step { const char* control; const char* value; const char* what; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* what;
+        const char* focus;
+    };
     const Step steps[] = {
         {nullptr, nullptr, "l'oggetto della pratica.", "txtOggetto"},
         {"txtOggetto", "Ricorso", "il numero di protocollo della pratica.", "txtProtocollo"},
@@ -128,18 +133,26 @@ TEST_F(CaseWindow, SavedCasesAreTheRecordsBuiltByHand) {
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
     EXPECT_EQ(seams.lastMessage().text, Said::inserita);
     EXPECT_EQ(pos(), QStringLiteral("1"));
-    const QByteArray first = caseBytes({{1, "Ricorso al TAR"}, {3, "12/2025"}, {4, "31/02/2025"}, {10, "Rossi Mario"},
-                                        {21, "No"}});
+    const QByteArray first =
+        caseBytes({{1, "Ricorso al TAR"}, {3, "12/2025"}, {4, "31/02/2025"}, {10, "Rossi Mario"}, {21, "No"}});
     ASSERT_EQ(first.size(), kSize);
     EXPECT_EQ(cases(), first);
 
     // Every field, typed as a user would; then saved over the same case.
-    const std::pair<const char*, const char*> typed[] = {
-        {"txtTipologia", "Amministrativa"}, {"txtChiusura", "  "}, {"txtDocumenti", "Ricorso, procura"},
-        {"txtUffici", "TAR Lazio"}, {"txtConsulente", "Avv. Neri"}, {"txtRecapito", "06 1234567"},
-        {"txtIndirizzoRes", "Via Roma 1"}, {"txtComuneRes", "Forl\u00EC"}, {"txtCapRes", "47121"},
-        {"txtCodFisc", "rssmra80a01h501u"}, {"txtPartitaIva", "0123456789012"}, {"txtSaldati", "Acconto 500"},
-        {"txtSospesi", "Saldo 1000"}, {"txtNote", "  Udienza a maggio  "}};
+    const std::pair<const char*, const char*> typed[] = {{"txtTipologia", "Amministrativa"},
+                                                         {"txtChiusura", "  "},
+                                                         {"txtDocumenti", "Ricorso, procura"},
+                                                         {"txtUffici", "TAR Lazio"},
+                                                         {"txtConsulente", "Avv. Neri"},
+                                                         {"txtRecapito", "06 1234567"},
+                                                         {"txtIndirizzoRes", "Via Roma 1"},
+                                                         {"txtComuneRes", "Forl\u00EC"},
+                                                         {"txtCapRes", "47121"},
+                                                         {"txtCodFisc", "rssmra80a01h501u"},
+                                                         {"txtPartitaIva", "0123456789012"},
+                                                         {"txtSaldati", "Acconto 500"},
+                                                         {"txtSospesi", "Saldo 1000"},
+                                                         {"txtNote", "  Udienza a maggio  "}};
     for (const auto& [name, value] : typed) type(name, QString::fromUtf8(value));
     typeList("txtStato", "In attesa");
     typeList("txtProvRes", "zz");
@@ -151,13 +164,30 @@ TEST_F(CaseWindow, SavedCasesAreTheRecordsBuiltByHand) {
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().text, Said::salvata);
     EXPECT_EQ(pos(), QStringLiteral("1"));
-    const QByteArray whole = caseBytes({{1, "Ricorso al TAR"}, {2, "Amministrativa"}, {3, "12/2025"}, {4, "31/02/2025"},
-                                        {6, "In attesa"}, {7, "Ricorso, procura"}, {8, "TAR Lazio"}, {9, "Avv. Neri"},
-                                        {10, "Rossi Mario"}, {11, "06 1234567"}, {12, "Via Roma 1"},
-                                        {13, "Forl\xEC"}, {14, "ZZ"}, {15, "47121"}, {16, "RSSMRA80A01H501U"},
-                                        {17, "01234567890"}, {18, "Acconto 500"}, {19, "Saldo 1000"},
-                                        {20, "Udienza a maggio"}, {21, "S\xEC"}, {22, "Procura"}, {53, "Sentenza"},
-                                        {55, "ricorso.pdf"}, {58, "Ricorso depositato"}});
+    const QByteArray whole = caseBytes({{1, "Ricorso al TAR"},
+                                        {2, "Amministrativa"},
+                                        {3, "12/2025"},
+                                        {4, "31/02/2025"},
+                                        {6, "In attesa"},
+                                        {7, "Ricorso, procura"},
+                                        {8, "TAR Lazio"},
+                                        {9, "Avv. Neri"},
+                                        {10, "Rossi Mario"},
+                                        {11, "06 1234567"},
+                                        {12, "Via Roma 1"},
+                                        {13, "Forl\xEC"},
+                                        {14, "ZZ"},
+                                        {15, "47121"},
+                                        {16, "RSSMRA80A01H501U"},
+                                        {17, "01234567890"},
+                                        {18, "Acconto 500"},
+                                        {19, "Saldo 1000"},
+                                        {20, "Udienza a maggio"},
+                                        {21, "S\xEC"},
+                                        {22, "Procura"},
+                                        {53, "Sentenza"},
+                                        {55, "ricorso.pdf"},
+                                        {58, "Ricorso depositato"}});
     EXPECT_EQ(cases(), whole);
 
     // Read back, every field returns to its control.
@@ -199,10 +229,10 @@ TEST_F(CaseWindow, TypingRulesAndTheEnterRing) {
     EXPECT_EQ(list("txtStato")->currentIndex(), -1);
     EXPECT_EQ(text("txtStato"), QStringLiteral("Sospesa"));
 
-    const QStringList ring = {"txtOggetto",   "txtTipologia",    "txtProtocollo", "txtApertura", "txtChiusura",
-                              "txtStato",     "txtDocumenti",    "txtUffici",     "txtConsulente", "txtCliente",
-                              "txtRecapito",  "txtIndirizzoRes", "txtComuneRes",  "txtProvRes",  "txtCapRes",
-                              "txtCodFisc",   "txtPartitaIva",   "txtSaldati",    "txtSospesi",  "txtNote",
+    const QStringList ring = {"txtOggetto",  "txtTipologia",    "txtProtocollo", "txtApertura",   "txtChiusura",
+                              "txtStato",    "txtDocumenti",    "txtUffici",     "txtConsulente", "txtCliente",
+                              "txtRecapito", "txtIndirizzoRes", "txtComuneRes",  "txtProvRes",    "txtCapRes",
+                              "txtCodFisc",  "txtPartitaIva",   "txtSaldati",    "txtSospesi",    "txtNote",
                               "txtOggetto"};
     expectEnterRing(ring);
 }
@@ -215,16 +245,26 @@ TEST_F(CaseWindow, ClientImportCopiesExactlyEightFields) {
     const Import import = importVerdi(seams, Layouts::TSchedaPratica(), "impCliente", "pratica", {{"ProvRes", "RM"}});
 
     QMap<QString, QString> expected = import.before;
-    const std::pair<const char*, const char*> copied[] = {
-        {"Cliente", "Verdi Giuseppe"}, {"Recapito", "CRecapito"}, {"IndirizzoRes", "CIndirizzoRes"},
-        {"ComuneRes", "CComuneRes"},   {"ProvRes", "RM"},         {"CapRes", "CCapR"},
-        {"CodFisc", "CCODFISC"},       {"PartitaIva", "CPartitaIva"}};
+    const std::pair<const char*, const char*> copied[] = {{"Cliente", "Verdi Giuseppe"},
+                                                          {"Recapito", "CRecapito"},
+                                                          {"IndirizzoRes", "CIndirizzoRes"},
+                                                          {"ComuneRes", "CComuneRes"},
+                                                          {"ProvRes", "RM"},
+                                                          {"CapRes", "CCapR"},
+                                                          {"CodFisc", "CCODFISC"},
+                                                          {"PartitaIva", "CPartitaIva"}};
     for (const auto& [f, v] : copied) expected[f] = v;
     EXPECT_EQ(import.after, expected);
 }
 
 TEST_F(CaseWindow, CheckButtonsOpenTheirWindowWithTheFieldText) {
-    struct Case { const char* field; const char* text; const char* button; const char* window; const char* input; };
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* button;
+        const char* window;
+        const char* input;
+    };
     const Case cases[] = {
         {"txtCodFisc", "RSSMRA85T10A562S", "btnCodFisc", "TfrmCodFisc", "txtCodFisc"},
         {"txtCodFisc", "", "btnCodFisc", "TfrmCodFisc", "txtCodFisc"},

@@ -23,12 +23,24 @@
 namespace {
 
 // The eighteen columns of both protocol sheets, with their widths.
-const Sheet::Columns kSheetColumns = {
-    {"N. protocollo", 200}, {"Tipologia posta", 250}, {"Data registrazione", 200}, {"Ufficio", 250},
-    {"Operatore", 250}, {"Categoria", 250}, {"Collocazione documento cartaceo", 300}, {"Oggetto", 300},
-    {"Data spedizione", 200}, {"Data ricezione", 200}, {"Formato", 250}, {"N. pagine", 200},
-    {"Riferimenti", 300}, {"Note", 300}, {"Mittente", 250}, {"Recapito mittente", 250}, {"Destinatario", 250},
-    {"Recapito destinatario", 250}};
+const Sheet::Columns kSheetColumns = {{"N. protocollo", 200},
+                                      {"Tipologia posta", 250},
+                                      {"Data registrazione", 200},
+                                      {"Ufficio", 250},
+                                      {"Operatore", 250},
+                                      {"Categoria", 250},
+                                      {"Collocazione documento cartaceo", 300},
+                                      {"Oggetto", 300},
+                                      {"Data spedizione", 200},
+                                      {"Data ricezione", 200},
+                                      {"Formato", 250},
+                                      {"N. pagine", 200},
+                                      {"Riferimenti", 300},
+                                      {"Note", 300},
+                                      {"Mittente", 250},
+                                      {"Recapito mittente", 250},
+                                      {"Destinatario", 250},
+                                      {"Recapito destinatario", 250}};
 
 struct Doc {
     const char* number;
@@ -69,9 +81,9 @@ protected:
         return out;
     }
     static QString line(const Doc& d) {
-        return "Prot. n. " + Text::fixed(d.number, 14) + "  Data: " + Text::fixed(d.date, 10) + "  Posta: " +
-               Text::fixed(d.kind, 10) + "  " + Text::fixed(d.subject, 35) + "  Da: " + Text::fixed(d.sender, 24) +
-               "  A: " + d.recipient;
+        return "Prot. n. " + Text::fixed(d.number, 14) + "  Data: " + Text::fixed(d.date, 10) +
+               "  Posta: " + Text::fixed(d.kind, 10) + "  " + Text::fixed(d.subject, 35) +
+               "  Da: " + Text::fixed(d.sender, 24) + "  A: " + d.recipient;
     }
     QByteArray sheet(const QString& name, const std::vector<QStringList>& rows) {
         return Sheet::expected(name, kSheetColumns, rows);
@@ -101,11 +113,15 @@ protected:
 }  // namespace
 
 TEST_F(ProtocolFind, KindOfMailCriteriaAndNumbersSortedAsText) {
-    const Doc in9{"9", "In entrata"}, out10{"10", "In uscita", "11/03/2026", "Risposta al Comune di Asti per la "
-                                                                        "pratica edilizia n. 45"};
+    const Doc in9{"9", "In entrata"}, out10{"10", "In uscita", "11/03/2026",
+                                            "Risposta al Comune di Asti per la "
+                                            "pratica edilizia n. 45"};
     const Doc internal11{"11", "Interna", "12/03/2026", "Circolare ferie", "Direzione", "Tutto il personale"};
     archive({in9, out10, internal11});
-    struct Case { const char* kind; QStringList lines; };
+    struct Case {
+        const char* kind;
+        QStringList lines;
+    };
     const Case cases[] = {
         {"entr", {line(in9)}},
         {"in", {line(out10), line(internal11), line(in9)}},
@@ -124,7 +140,7 @@ TEST_F(ProtocolFind, KindOfMailCriteriaAndNumbersSortedAsText) {
         const QStringList lines = search(d, {{"txtOggetto", "comune"}, {"txtTipologia", "uscita"}});
         ASSERT_EQ(lines.size(), 1);
         EXPECT_EQ(lines[0], QStringLiteral("Prot. n. 10              Data: 11/03/2026  Posta: In uscita   Risposta al "
-                                        "Comune di Asti per la p  Da: Comune di Asti            A: Studio"))
+                                           "Comune di Asti per la p  Da: Comune di Asti            A: Studio"))
             << lines[0].toStdString();
         child<QPushButton>(d, "btnStampa")->click();
     });
@@ -154,7 +170,13 @@ TEST_F(ProtocolLists, IntervalChecksTellWhatIsWrongInOrder) {
     EXPECT_EQ(to->text(), QStringLiteral("31/03/2026"));
     EXPECT_TRUE(from->hasFocus());
     const QString valid = "\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare una data valida.";
-    struct Case { const char* from; const char* to; MsgKind kind; QString message; QLineEdit* focus; };
+    struct Case {
+        const char* from;
+        const char* to;
+        MsgKind kind;
+        QString message;
+        QLineEdit* focus;
+    };
     const Case cases[] = {
         {" ", "31/03/2026", MsgKind::Warning,
          "Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di inizio intervallo.", from},
@@ -162,8 +184,8 @@ TEST_F(ProtocolLists, IntervalChecksTellWhatIsWrongInOrder) {
          "Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di fine intervallo.", to},
         {"31/02/2026", "31/03/2026", MsgKind::Plain,
          "Attenzione: la data 31/02/2026 di inizio intervallo non esiste." + valid, from},
-        {"01/03/2026", "1/4/2026", MsgKind::Plain, "Attenzione: la data 1/4/2026 di fine intervallo non esiste." + valid,
-         to},
+        {"01/03/2026", "1/4/2026", MsgKind::Plain,
+         "Attenzione: la data 1/4/2026 di fine intervallo non esiste." + valid, to},
         {"02/03/2026", "01/03/2026", MsgKind::Plain,
          "Attenzione: la data di fine intervallo (01/03/2026) non pu\u00F2 essere anteriore a quella di inizio "
          "intervallo (02/03/2026).\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare un "
@@ -184,8 +206,12 @@ TEST_F(ProtocolLists, IntervalChecksTellWhatIsWrongInOrder) {
 }
 
 TEST_F(ProtocolLists, IntervalIncludesBothEndsAndOnlyTheOpenYear) {
-    archive({{"1", "In entrata", "28/02/2026"}, {"2", "In entrata", "01/03/2026"}, {"3", "Interna", "non datata"},
-             {"4", "In uscita", "15/03/2026"}, {"5", "In uscita", "31/03/2026"}, {"6", "In uscita", "01/04/2026"}});
+    archive({{"1", "In entrata", "28/02/2026"},
+             {"2", "In entrata", "01/03/2026"},
+             {"3", "Interna", "non datata"},
+             {"4", "In uscita", "15/03/2026"},
+             {"5", "In uscita", "31/03/2026"},
+             {"6", "In uscita", "01/04/2026"}});
     archive({{"1", "In entrata", "10/03/2025"}}, "2025");
     TfrmRiepProtocollo w(nullptr, archiveFile());
     w.show();
@@ -233,8 +259,9 @@ TEST_F(ProtocolLists, WholeYearExportWritesEighteenColumnsOrTheHeaderOnly) {
     w.show();
     EXPECT_EQ(column(&w, 2), QStringList({"In entrata", "Interna"}));
     child<QAbstractButton>(&w, "cmdEsporta")->click();
-    QStringList first = {"1", "In entrata", "10/03/2026", "Segreteria", "", "Corrispondenza", "",
-                         "Richiesta documenti", "", "", "", "", "", "", "Comune di Asti", "", "Studio", ""};
+    QStringList first = {
+        "1", "In entrata", "10/03/2026", "Segreteria",     "", "Corrispondenza", "", "Richiesta documenti", "", "", "",
+        "",  "",           "",           "Comune di Asti", "", "Studio",         ""};
     QStringList second = first;
     second[0] = "2";
     second[1] = "Interna";

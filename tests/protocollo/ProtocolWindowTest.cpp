@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QSet>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -94,12 +94,18 @@ TEST_F(ProtocolWindow, NewProposesTheNextNumberAndTodayAndRepeatsItUntilSaved) {
 }
 
 TEST_F(ProtocolWindow, TheSettingsStartTheNumberAndAddTheCurrentYear) {
-    struct Case { const char* year; const char* start; QString withYear; int cards; const char* proposed; };
+    struct Case {
+        const char* year;
+        const char* start;
+        QString withYear;
+        int cards;
+        const char* proposed;
+    };
     const Case cases[] = {
         {"2026", "100", kSi, 0, "100/2026"},
         {"2024", "100", kSi, 0, "100/2026"},  // a past year's archive still takes today's year
         {"2026", " 7 ", "No", 2, "9"},
-        {"2026", "", "si", 1, "2"},           // only "Sì" adds the year
+        {"2026", "", "si", 1, "2"},  // only "Sì" adds the year
         {"2025", "0", "No", 3, "3"},
     };
     for (const Case& c : cases) {
@@ -155,7 +161,12 @@ TEST_F(ProtocolWindow, AnUnreadableSettingsFileIsReadAsMissingWithOneWarning) {
 
 TEST_F(ProtocolWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
     put("txtDataReg", "");
-    struct Step { const char* control; const char* value; const char* message; const char* focus; };
+    struct Step {
+        const char* control;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
     const Step steps[] = {
         {nullptr, nullptr, "il numero di protocollo del documento.", "txtNumero"},
         {"txtNumero", "  ", "il numero di protocollo del documento.", "txtNumero"},
@@ -177,14 +188,28 @@ TEST_F(ProtocolWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
 TEST_F(ProtocolWindow, SavedCardIsTheRecordBuiltByHandAndComesBackWhole) {
     appendRecords(seams.file("2026.prt"), {document("1")});
     const char* values[][2] = {
-        {"txtNumero", " 2/2026 "},        {"txtDataReg", "09/03/2026"},  {"txtUfficio", "Segreteria"},
-        {"txtOperatore", "Anna Verdi"},   {"txtCategoria", "Contratti"}, {"txtCollocazione", "Armadio B, ripiano 2"},
-        {"txtOggetto", "Contratto di locazione via Roma"},                {"txtDataSpe", "05/03/2026"},
-        {"txtDataRic", "08/03/2026"},     {"txtFormato", "A4"},          {"txtPagine", "12"},
-        {"txtRiferimenti", "Prot. 1/2026"}, {"txtNote", "Originale firmato"}, {"txtMittente", "Immobiliare Sole"},
-        {"txtRecapitoMit", "Via Po 3, Torino"}, {"txtDestinatario", "Studio"}, {"txtRecapitoDes", "Via Roma 1"},
-        {"txtCopia", "contratto.pdf"},    {"lblFile01", "planimetria.pdf"}, {"lblDesc01", "Planimetria"},
-        {"lblFile03", "visura.pdf"},      {"lblDesc03", "Visura catastale"},
+        {"txtNumero", " 2/2026 "},
+        {"txtDataReg", "09/03/2026"},
+        {"txtUfficio", "Segreteria"},
+        {"txtOperatore", "Anna Verdi"},
+        {"txtCategoria", "Contratti"},
+        {"txtCollocazione", "Armadio B, ripiano 2"},
+        {"txtOggetto", "Contratto di locazione via Roma"},
+        {"txtDataSpe", "05/03/2026"},
+        {"txtDataRic", "08/03/2026"},
+        {"txtFormato", "A4"},
+        {"txtPagine", "12"},
+        {"txtRiferimenti", "Prot. 1/2026"},
+        {"txtNote", "Originale firmato"},
+        {"txtMittente", "Immobiliare Sole"},
+        {"txtRecapitoMit", "Via Po 3, Torino"},
+        {"txtDestinatario", "Studio"},
+        {"txtRecapitoDes", "Via Roma 1"},
+        {"txtCopia", "contratto.pdf"},
+        {"lblFile01", "planimetria.pdf"},
+        {"lblDesc01", "Planimetria"},
+        {"lblFile03", "visura.pdf"},
+        {"lblDesc03", "Visura catastale"},
     };
     for (const auto& v : values) put(v[0], QString::fromUtf8(v[1]));
     put("txtOggetto", QString(300, QLatin1Char('x')));  // longer than a field holds: the control cuts it
@@ -194,10 +219,10 @@ TEST_F(ProtocolWindow, SavedCardIsTheRecordBuiltByHandAndComesBackWhole) {
     ASSERT_EQ(pos(), QStringLiteral("2"));
 
     Record expected(Layouts::TSchedaProtocollo());
-    const char* fields[] = {"Numero", "DataReg", "Ufficio", "Operatore", "Categoria", "Collocazione", "Oggetto",
-                            "DataSpe", "DataRic", "Formato", "Pagine", "Riferimenti", "Note", "Mittente",
-                            "RecapitoMit", "Destinatario", "RecapitoDes", "Copia", "File01", "Desc01", "File03",
-                            "Desc03"};
+    const char* fields[] = {"Numero",  "DataReg",  "Ufficio",     "Operatore",    "Categoria",   "Collocazione",
+                            "Oggetto", "DataSpe",  "DataRic",     "Formato",      "Pagine",      "Riferimenti",
+                            "Note",    "Mittente", "RecapitoMit", "Destinatario", "RecapitoDes", "Copia",
+                            "File01",  "Desc01",   "File03",      "Desc03"};
     for (size_t i = 0; i < std::size(fields); ++i)
         expected.set(QLatin1String(fields[i]), QString::fromUtf8(values[i][1]).trimmed());
     expected.set("Tipo", "In entrata");
@@ -412,7 +437,8 @@ TEST_F(YearMenu, AprOpensTheYearsArchiveAndOtherwiseTheLauncherReturns) {
     for (const char* wrong : {"", "202"}) {
         year()->setText(wrong);
         child<QPushButton>(&menu, "btnApriPreventivi")->click();
-        EXPECT_EQ(seams.lastMessage().text, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        EXPECT_EQ(seams.lastMessage().text,
+                  QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         EXPECT_TRUE(menu.isVisible());
     }
     typeText(year(), "x1");  // only digits get in, and no more than four
@@ -440,8 +466,11 @@ TEST_F(YearMenu, AprOpensTheYearsArchiveAndOtherwiseTheLauncherReturns) {
 
 TEST(Numbering, TheStartFieldRuleAndTheSettingsWritten) {
     Seams seams;
-    struct Case { const char* typed; const char* becomes; };
-    const Case cases[] = {{"0012", "12"}, {"", "1"}, {"  ", "1"}, {"12,5", "13"}, {"12,49", "12"},
+    struct Case {
+        const char* typed;
+        const char* becomes;
+    };
+    const Case cases[] = {{"0012", "12"}, {"", "1"},   {"  ", "1"},  {"12,5", "13"}, {"12,49", "12"},
                           {",5", "1"},    {"5,", "1"}, {"abc", "1"}, {"0", "0"}};
     TfrmNumerazione w;
     w.show();

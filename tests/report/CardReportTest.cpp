@@ -44,7 +44,12 @@ TEST_F(CardReportTest, RowsInOrderUnderTheTitleValuesTrimmedStampAtTheFoot) {
     const PreparedPage& page = r->pages[0];
     EXPECT_EQ(page.memo("txtTitolo")->text(), QStringLiteral("SCHEDA DI PROVA"));
 
-    struct Row { const char* caption; const char* value; const char* caption_text; const char* value_text; };
+    struct Row {
+        const char* caption;
+        const char* value;
+        const char* caption_text;
+        const char* value_text;
+    };
     const Row rows[] = {{"titCampo01", "txtCampo01", "Cognome e nome:", "Rossi Mario"},
                         {"titCampo02", "txtData", "Data:", "07 Marzo 2024"},
                         {"titCampo03", "txtCampo03", "Note:", ""}};
@@ -56,9 +61,9 @@ TEST_F(CardReportTest, RowsInOrderUnderTheTitleValuesTrimmedStampAtTheFoot) {
         ASSERT_NE(value, nullptr) << row.value;
         EXPECT_EQ(caption->text(), QString::fromUtf8(row.caption_text));
         EXPECT_EQ(value->text(), QString::fromUtf8(row.value_text));
-        EXPECT_EQ(value->top(), caption->top());        // side by side
+        EXPECT_EQ(value->top(), caption->top());  // side by side
         EXPECT_LT(caption->geometry().right(), value->left());
-        EXPECT_GT(caption->top(), previous);            // each row below the one before
+        EXPECT_GT(caption->top(), previous);  // each row below the one before
         previous = caption->top();
     }
     EXPECT_EQ(page.memo("txtCampo02"), nullptr);  // the row named its own box
@@ -71,7 +76,11 @@ TEST_F(CardReportTest, RowsInOrderUnderTheTitleValuesTrimmedStampAtTheFoot) {
 }
 
 TEST_F(CardReportTest, OptionalPiecesFollowTheLook) {
-    struct Case { const char* what; void (*set)(CardLook&); const char* object; };
+    struct Case {
+        const char* what;
+        void (*set)(CardLook&);
+        const char* object;
+    };
     const Case cases[] = {
         {"logo", [](CardLook& l) { l.logoSize = QSizeF(170, 64); }, "imgLogo"},
         {"heading rule", [](CardLook& l) { l.headingRule = 50; }, "linSepara01"},

@@ -1,17 +1,17 @@
 #include <QFile>
 #include <QLabel>
-#include <QScrollArea>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "report/ListReport.h"
 #include "report/PdfWriter.h"
 #include "report/PreparedReport.h"
-#include "report/TfrmAnteprima.h"
 #include "report/Report.h"
 #include "report/ReportOutput.h"
+#include "report/TfrmAnteprima.h"
 #include "support/Seams.h"
 #include "ui/PictureButton.h"
 
@@ -28,19 +28,30 @@ std::unique_ptr<TReport> exampleCard(int rows = 3) {
     TReportPage& page = *rep->page(1);
     const double w = page.width();
     page.addPicture("imgLogo", 0, 0, 170, 68).load(":/img/report/logo.svg");
-    page.addMemo("txtTitolo", 180, 0, w - 180, 68).font("Arial", 16).textColor(Qt::white).fill(DarkOrange)
+    page.addMemo("txtTitolo", 180, 0, w - 180, 68)
+        .font("Arial", 16)
+        .textColor(Qt::white)
+        .fill(DarkOrange)
         .align(Qt::AlignCenter);
     page.addLine("linSepara01", 0, 80, w, 0);
     for (int i = 1; i <= rows; ++i) {
         const double y = 92 + (i - 1) * Report::mm(10);
-        page.addMemo(Report::numbered("titCampo", i), 0, y, 190, 30).font("Arial", 9).textColor(Qt::white)
-            .fill(Teal).align(Qt::AlignVCenter);
-        page.addMemo(Report::numbered("txtCampo", i), 200, y, w - 200, 30).font("Arial", 10)
-            .align(Qt::AlignVCenter).frame(QColor(0xb0, 0xb0, 0xb0), 0.5);
+        page.addMemo(Report::numbered("titCampo", i), 0, y, 190, 30)
+            .font("Arial", 9)
+            .textColor(Qt::white)
+            .fill(Teal)
+            .align(Qt::AlignVCenter);
+        page.addMemo(Report::numbered("txtCampo", i), 200, y, w - 200, 30)
+            .font("Arial", 10)
+            .align(Qt::AlignVCenter)
+            .frame(QColor(0xb0, 0xb0, 0xb0), 0.5);
     }
     page.addLine("linSepara02", 0, 92 + rows * Report::mm(10), w, 0);
-    page.addMemo("txtCalce", 0, page.height() - 30, w, 30).font("Arial", 10).textColor(Qt::white)
-        .fill(DarkOrange).align(Qt::AlignCenter);
+    page.addMemo("txtCalce", 0, page.height() - 30, w, 30)
+        .font("Arial", 10)
+        .textColor(Qt::white)
+        .fill(DarkOrange)
+        .align(Qt::AlignCenter);
     return rep;
 }
 
@@ -95,7 +106,10 @@ protected:
 }  // namespace
 
 TEST_F(ReportTest, PrintStampTellsDateAndTimeOfThePrint) {
-    struct Case { QDateTime at; const char* stamp; };
+    struct Case {
+        QDateTime at;
+        const char* stamp;
+    };
     const Case cases[] = {
         {QDateTime(QDate(2025, 3, 5), QTime(9, 5, 7)), "Stampa eseguita in data 05/03/2025 alle ore 09:05:07"},
         {QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59)), "Stampa eseguita in data 31/12/2024 alle ore 23:59:59"},
@@ -123,7 +137,10 @@ TEST_F(ReportTest, ObjectsAreFoundByNameWhateverTheCase) {
 }
 
 TEST_F(ReportTest, MemoTextIsSplitIntoLines) {
-    struct Case { const char* text; QStringList lines; };
+    struct Case {
+        const char* text;
+        QStringList lines;
+    };
     const Case cases[] = {
         {"", {}},
         {"una riga", {"una riga"}},
@@ -153,7 +170,11 @@ TEST_F(ReportTest, WordWrapKeepsEveryWordInsideTheBox) {
 }
 
 TEST_F(ReportTest, PictureKeepsItsProportionsCentredInItsBox) {
-    struct Case { QSize image; QRectF box; QRectF expected; };
+    struct Case {
+        QSize image;
+        QRectF box;
+        QRectF expected;
+    };
     const Case cases[] = {
         {{200, 100}, {10, 10, 100, 100}, {10, 35, 100, 50}},  // wide: bands above and below
         {{50, 100}, {0, 0, 100, 100}, {25, 0, 50, 100}},      // tall: bands left and right
@@ -180,7 +201,10 @@ TEST_F(ReportTest, CardIsPreparedWithTheValuesAsFilled) {
     const auto prepared = card->prepare();
     ASSERT_EQ(prepared->pageCount(), 1);
     const PreparedPage& page = prepared->pages[0];
-    struct Case { const char* name; const char* text; };
+    struct Case {
+        const char* name;
+        const char* text;
+    };
     const Case cases[] = {
         {"txtTitolo", "SCHEDA ANAGRAFICA CLIENTE"},
         {"titCampo01", "Cognome e nome:"},
@@ -305,7 +329,8 @@ TEST_F(ReportTest, PdfThatCannotBeWrittenIsReportedAndLeavesNoFile) {
 
 TEST_F(ReportTest, SubjectIsAddedToTheDocumentInformation) {
     // Whatever the trailer looks like, the update points back at it.
-    const QByteArray pdf = "%PDF-1.4\n...\ntrailer\n<<\n/Size 18 \n/Info 1 0 R\n/Root 2 0 R\n>>\nstartxref\n6877 \n%%EOF";
+    const QByteArray pdf =
+        "%PDF-1.4\n...\ntrailer\n<<\n/Size 18 \n/Info 1 0 R\n/Root 2 0 R\n>>\nstartxref\n6877 \n%%EOF";
     const QByteArray out = PdfWriter::withInfo(pdf, "Scheda informativa", "Oggetto è", "Plenaro");
     ASSERT_TRUE(out.startsWith(pdf));
     const QByteArray added = out.mid(pdf.size());
@@ -358,7 +383,9 @@ TEST_F(ReportTest, FailedPrintIsReportedCancelledPrintIsNot) {
 TEST_F(ReportTest, PrinterReceivesThePagesOfItsRange) {
     auto list = ListReport::prepared("Riepilogo clienti in archivio", entries(200));
     const int pages = list->prepared()->pageCount();
-    struct Case { int from, to, expected; };
+    struct Case {
+        int from, to, expected;
+    };
     const Case cases[] = {{0, 0, pages}, {2, 3, 2}, {pages, pages + 5, 1}};
     for (const Case& c : cases) {
         QPrinter printer(QPrinter::HighResolution);

@@ -12,8 +12,8 @@ inline const QString accesso = QStringLiteral(
 inline const QString esportaDomanda = QStringLiteral(
     "L'esportazione dei dati in Excel pu\u00F2 richiedere diversi minuti a seconda del numero di schede presenti in "
     "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-inline const QString esportate = QStringLiteral(
-    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+inline const QString esportate =
+    QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 inline const QString esportaErrore = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia gi\u00E0 "
     "aperto.");

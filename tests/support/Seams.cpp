@@ -8,11 +8,11 @@
 #include <sys/resource.h>
 
 #include "platform/Clock.h"
-#include "report/PreparedReport.h"
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "platform/Timer.h"
+#include "report/PreparedReport.h"
 #include "ui/Camera.h"
 #include "ui/Form.h"
 #include "ui/Help.h"
@@ -149,8 +149,10 @@ void doubleClickLine(TRecordList* list, int row) {
 
 void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
-        if (c.unicode() < 128) QTest::keyClick(widget, c.toLatin1());
-        else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 
@@ -175,7 +177,8 @@ QStringList printedLines(const PreparedReport& report, const QString& memo) {
     QStringList out;
     for (const PreparedPage& page : report.pages)
         for (const auto& object : page.objects)
-            if (auto* m = dynamic_cast<const TMemo*>(object.get()); m && m->name().compare(memo, Qt::CaseInsensitive) == 0)
+            if (auto* m = dynamic_cast<const TMemo*>(object.get());
+                m && m->name().compare(memo, Qt::CaseInsensitive) == 0)
                 out += m->lines();
     return out;
 }

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "archive/RecordLayout.h"
-#include "support/FakeCamera.h"
 #include "report/ReportOutput.h"
+#include "support/FakeCamera.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/Progress.h"
@@ -40,7 +40,7 @@ public:
     Seams();
     ~Seams();
 
-    QString folder() const;                  // the program folder, ending with "/"
+    QString folder() const;                   // the program folder, ending with "/"
     QString file(const QString& name) const;  // folder() + name
 
     void setNow(const QDateTime& moment);

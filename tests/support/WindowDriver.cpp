@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/Seams.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
-#include "ui/RecordList.h"
+#include "support/Seams.h"
 #include "ui/FieldEditor.h"
+#include "ui/RecordList.h"
 
 QWidget* WindowDriver::ctl(const char* name) const { return child<QWidget>(window_, QLatin1String(name)); }
 QComboBox* WindowDriver::list(const char* name) const { return child<QComboBox>(window_, QLatin1String(name)); }
@@ -23,9 +23,7 @@ QString WindowDriver::text(const char* name) const {
 
 void WindowDriver::put(const char* name, const QString& value) const { TFieldEditor::of(ctl(name))->setText(value); }
 
-void WindowDriver::click(const char* button) const {
-    child<QAbstractButton>(window_, QLatin1String(button))->click();
-}
+void WindowDriver::click(const char* button) const { child<QAbstractButton>(window_, QLatin1String(button))->click(); }
 
 void WindowDriver::type(const char* name, const QString& t) const {
     auto* e = child<QLineEdit>(window_, QLatin1String(name));
@@ -103,9 +101,9 @@ QMap<QString, QString> WindowDriver::screen(const RecordLayout& layout) const {
     return values;
 }
 
-WindowDriver::Import WindowDriver::importVerdi(Seams& seams, const RecordLayout& layout, const char* button,
-                                               const char* keyword,
-                                               std::initializer_list<std::pair<const char*, const char*>> clientFields) const {
+WindowDriver::Import WindowDriver::importVerdi(
+    Seams& seams, const RecordLayout& layout, const char* button, const char* keyword,
+    std::initializer_list<std::pair<const char*, const char*>> clientFields) const {
     Record c(Layouts::TSchedaCliente());
     for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
     c.set("Cliente", "Verdi Giuseppe");

@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
             std::printf("held\n");
             std::fflush(stdout);
             std::string line;
-            while (std::getline(std::cin, line)) {
-            }
+            while (std::getline(std::cin, line)) {}
             return 0;
         }
         const int count = a.value(4).toInt();

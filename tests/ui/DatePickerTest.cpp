@@ -78,8 +78,7 @@ TEST_F(DatePicker, ImportReturnsTheChosenDayForTheDateFields) {
 
 TEST_F(DatePicker, CancelGivesNothing) {
     const std::function<void(QDialog*)> cancels[] = {
-        [](QDialog* w) { press(w, "btnAnnulla"); },
-        [](QDialog* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](QDialog* w) { press(w, "btnAnnulla"); }, [](QDialog* w) { QTest::keyClick(w, Qt::Key_Escape); },
         [](QDialog*) {},  // closed from its title bar
     };
     for (const auto& cancel : cancels) {
@@ -126,9 +125,14 @@ TEST_F(DateFieldTest, BackspaceAndDeleteEmptyIt) {
 }
 
 TEST_F(DateFieldTest, OtherKeysOpenThePickerAndWriteTheDay) {
-    struct Case { Qt::Key key; Qt::KeyboardModifiers modifiers; };
-    const Case keys[] = {{Qt::Key_A, Qt::NoModifier}, {Qt::Key_5, Qt::NoModifier},
-                         {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier},
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case keys[] = {{Qt::Key_A, Qt::NoModifier},
+                         {Qt::Key_5, Qt::NoModifier},
+                         {Qt::Key_Return, Qt::NoModifier},
+                         {Qt::Key_Space, Qt::NoModifier},
                          {Qt::Key_V, Qt::ControlModifier}};
     QApplication::clipboard()->setText("testo libero");  // a paste asks for a date too
     for (const Case& c : keys) {

@@ -32,7 +32,12 @@ QString typedInto(QLineEdit* e, const QString& keys) {
 }  // namespace
 
 TEST(FieldKinds, TextRulesRewriteWhileTypingAndOnLeaving) {
-    struct Case { unsigned rules; const char* typed; const char* whileTyping; const char* afterLeaving; };
+    struct Case {
+        unsigned rules;
+        const char* typed;
+        const char* whileTyping;
+        const char* afterLeaving;
+    };
     const Case cases[] = {
         {FieldKinds::Plain, " rossi 3 ", " rossi 3 ", " rossi 3 "},
         {FieldKinds::Upper, " via è 1 ", " VIA è 1 ", " VIA è 1 "},  // only a to z
@@ -54,9 +59,13 @@ TEST(FieldKinds, TextRulesRewriteWhileTypingAndOnLeaving) {
 }
 
 TEST(FieldKinds, AmountTakesDigitsAndCommaAndIsWrittenByTheAmountRuleOnLeaving) {
-    struct Case { const char* typed; const char* left; };
-    const Case cases[] = {{"7", "7,00"}, {"12,5", "12,50"}, {"3,456", "3,46"}, {"", "0,00"}, {",5", "0,50"},
-                          {"1.000", "1000,00"} /* the point never gets in */, {"1,2,3", "0,00"}};
+    struct Case {
+        const char* typed;
+        const char* left;
+    };
+    const Case cases[] = {{"7", "7,00"},    {"12,5", "12,50"}, {"3,456", "3,46"},
+                          {"", "0,00"},     {",5", "0,50"},    {"1.000", "1000,00"} /* the point never gets in */,
+                          {"1,2,3", "0,00"}};
     for (const Case& c : cases) {
         Form f;
         QLineEdit* e = FieldKinds::amount(&f.w, "txtImporto");

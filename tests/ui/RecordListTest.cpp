@@ -13,7 +13,12 @@
 
 TEST(RecordList, IdenticalLinesOpenTheLastRecordInEitherOrder) {
     const std::vector<RecordLine> lines = {{"Rossi  ", 2}, {"Bianchi", 4}, {"Rossi", 7}, {"Verdi", 9}, {" Rossi", 5}};
-    struct Case { bool sorted; QStringList texts; std::vector<int> positions; std::vector<int> opens; };
+    struct Case {
+        bool sorted;
+        QStringList texts;
+        std::vector<int> positions;
+        std::vector<int> opens;
+    };
     const Case cases[] = {
         {false, {"Rossi  ", "Bianchi", "Rossi", "Verdi", " Rossi"}, {2, 4, 7, 9, 5}, {7, 4, 7, 9, 7}},
         {true, {" Rossi", "Bianchi", "Rossi", "Rossi  ", "Verdi"}, {5, 4, 7, 2, 9}, {7, 4, 7, 7, 9}},
@@ -44,9 +49,14 @@ TEST(RecordList, SortedLinesFollowTheTextAndIdenticalLinesOpenTheLastRecord) {
         while (!s.isEmpty() && s.back().unicode() <= 32) s.chop(1);
         return s;
     };
-    const QStringList shapes = {"ID: 202503050930  Rossi", "ID: 202503050930  Bianchi", "ID: 202503050930",
-                                "ID: 2025030509", "ID: 202503050930  Rossi  x",
-                                "ID: 202503041100  Verdi", "", "ID: 2025030509" + zero + "1"};
+    const QStringList shapes = {"ID: 202503050930  Rossi",
+                                "ID: 202503050930  Bianchi",
+                                "ID: 202503050930",
+                                "ID: 2025030509",
+                                "ID: 202503050930  Rossi  x",
+                                "ID: 202503041100  Verdi",
+                                "",
+                                "ID: 2025030509" + zero + "1"};
     for (const bool blanks : {false, true}) {
         std::vector<RecordLine> lines;
         for (int i = 0; i < 60; ++i) {
@@ -107,10 +117,14 @@ TEST(RecordList, EnterAndDoubleClickChooseALineWithoutPressingTheDefaultButton) 
 }
 
 TEST(RecordList, AQuickFindForgetsItsSearchOnANewOpeningUnlessItKeepsIt) {
-    struct Case { TQuickFind::Opening opening; const char* fieldAfter; std::vector<int> rows; };
+    struct Case {
+        TQuickFind::Opening opening;
+        const char* fieldAfter;
+        std::vector<int> rows;
+    };
     const Case cases[] = {
-        {TQuickFind::Opening::Forgets, "", {0, 0}},          // the same text, typed again, starts at the first
-        {TQuickFind::Opening::Keeps, "ROSSI", {0, 2}},       // it goes on after the selected line
+        {TQuickFind::Opening::Forgets, "", {0, 0}},     // the same text, typed again, starts at the first
+        {TQuickFind::Opening::Keeps, "ROSSI", {0, 2}},  // it goes on after the selected line
     };
     for (const Case& c : cases) {
         QWidget w;
@@ -122,8 +136,10 @@ TEST(RecordList, AQuickFindForgetsItsSearchOnANewOpeningUnlessItKeepsIt) {
         for (int opening = 0; opening < 2; ++opening) {
             find.reset();
             list->setLines({{"Rossi Mario", 1}, {"Verdi Anna", 2}, {"Rossini Luca", 3}});
-            if (opening == 0) text->setText("ROSSI");
-            else EXPECT_EQ(text->text(), QString::fromUtf8(c.fieldAfter));
+            if (opening == 0)
+                text->setText("ROSSI");
+            else
+                EXPECT_EQ(text->text(), QString::fromUtf8(c.fieldAfter));
             if (text->text().isEmpty()) text->setText("rossi");
             button->click();
             rows.push_back(list->currentRow());

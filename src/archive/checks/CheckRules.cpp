@@ -141,18 +141,16 @@ const UfficioIva kUffici[] = {
 
 // The IBAN registry: every country that issues IBANs and their length.
 const IbanCountry kIbanCountries[] = {
-    {"AD", 24}, {"AE", 23}, {"AL", 28}, {"AT", 20}, {"AZ", 28}, {"BA", 20}, {"BE", 16}, {"BG", 22},
-    {"BH", 22}, {"BI", 27}, {"BR", 29}, {"BY", 28}, {"CH", 21}, {"CR", 22}, {"CY", 28}, {"CZ", 24},
-    {"DE", 22}, {"DJ", 27}, {"DK", 18}, {"DO", 28}, {"EE", 20}, {"EG", 29}, {"ES", 24}, {"FI", 18},
-    {"FK", 18}, {"FO", 18}, {"FR", 27}, {"GB", 22}, {"GE", 22}, {"GI", 23}, {"GL", 18}, {"GR", 27},
-    {"GT", 28}, {"HN", 28}, {"HR", 21}, {"HU", 28}, {"IE", 22}, {"IL", 23}, {"IQ", 23}, {"IS", 26},
-    {"IT", 27}, {"JO", 30}, {"KW", 30}, {"KZ", 20}, {"LB", 28}, {"LC", 32}, {"LI", 21}, {"LT", 20},
-    {"LU", 20}, {"LV", 21}, {"LY", 25}, {"MC", 27}, {"MD", 24}, {"ME", 22}, {"MK", 19}, {"MN", 20},
-    {"MR", 27}, {"MT", 31}, {"MU", 30}, {"NI", 28}, {"NL", 18}, {"NO", 15}, {"OM", 23}, {"PK", 24},
-    {"PL", 28}, {"PS", 29}, {"PT", 25}, {"QA", 29}, {"RO", 24}, {"RS", 22}, {"RU", 33}, {"SA", 24},
-    {"SC", 31}, {"SD", 18}, {"SE", 24}, {"SI", 19}, {"SK", 24}, {"SM", 27}, {"SO", 23}, {"ST", 25},
-    {"SV", 28}, {"TL", 23}, {"TN", 24}, {"TR", 26}, {"UA", 29}, {"VA", 22}, {"VG", 24}, {"XK", 20},
-    {"YE", 30},
+    {"AD", 24}, {"AE", 23}, {"AL", 28}, {"AT", 20}, {"AZ", 28}, {"BA", 20}, {"BE", 16}, {"BG", 22}, {"BH", 22},
+    {"BI", 27}, {"BR", 29}, {"BY", 28}, {"CH", 21}, {"CR", 22}, {"CY", 28}, {"CZ", 24}, {"DE", 22}, {"DJ", 27},
+    {"DK", 18}, {"DO", 28}, {"EE", 20}, {"EG", 29}, {"ES", 24}, {"FI", 18}, {"FK", 18}, {"FO", 18}, {"FR", 27},
+    {"GB", 22}, {"GE", 22}, {"GI", 23}, {"GL", 18}, {"GR", 27}, {"GT", 28}, {"HN", 28}, {"HR", 21}, {"HU", 28},
+    {"IE", 22}, {"IL", 23}, {"IQ", 23}, {"IS", 26}, {"IT", 27}, {"JO", 30}, {"KW", 30}, {"KZ", 20}, {"LB", 28},
+    {"LC", 32}, {"LI", 21}, {"LT", 20}, {"LU", 20}, {"LV", 21}, {"LY", 25}, {"MC", 27}, {"MD", 24}, {"ME", 22},
+    {"MK", 19}, {"MN", 20}, {"MR", 27}, {"MT", 31}, {"MU", 30}, {"NI", 28}, {"NL", 18}, {"NO", 15}, {"OM", 23},
+    {"PK", 24}, {"PL", 28}, {"PS", 29}, {"PT", 25}, {"QA", 29}, {"RO", 24}, {"RS", 22}, {"RU", 33}, {"SA", 24},
+    {"SC", 31}, {"SD", 18}, {"SE", 24}, {"SI", 19}, {"SK", 24}, {"SM", 27}, {"SO", 23}, {"ST", 25}, {"SV", 28},
+    {"TL", 23}, {"TN", 24}, {"TR", 26}, {"UA", 29}, {"VA", 22}, {"VG", 24}, {"XK", 20}, {"YE", 30},
 };
 
 constexpr std::uint32_t lengths(std::initializer_list<int> list) {
@@ -176,26 +174,16 @@ const char kMaestro[] = "Maestro";
 
 // The ranges of leading digits the brands issue today. None overlaps another.
 const CardRange kCardRanges[] = {
-    {"4", "4", lengths({13, 16, 19}), "Visa"},
-    {"51", "55", lengths({16}), "MasterCard"},
-    {"2221", "2720", lengths({16}), "MasterCard"},
-    {"34", "34", lengths({15}), "American Express"},
-    {"37", "37", lengths({15}), "American Express"},
-    {"36", "36", lengthsFrom(14, 19), kDiners},
-    {"300", "305", lengthsFrom(14, 19), kDiners},
-    {"38", "39", lengthsFrom(14, 19), kDiners},
-    {"6011", "6011", lengthsFrom(16, 19), kDiscover},
-    {"644", "649", lengthsFrom(16, 19), kDiscover},
-    {"65", "65", lengthsFrom(16, 19), kDiscover},
-    {"3528", "3589", lengthsFrom(16, 19), "JCB"},
-    {"5018", "5018", lengthsFrom(12, 19), kMaestro},
-    {"5020", "5020", lengthsFrom(12, 19), kMaestro},
-    {"5038", "5038", lengthsFrom(12, 19), kMaestro},
-    {"5893", "5893", lengthsFrom(12, 19), kMaestro},
-    {"6304", "6304", lengthsFrom(12, 19), kMaestro},
-    {"6759", "6759", lengthsFrom(12, 19), kMaestro},
-    {"6761", "6763", lengthsFrom(12, 19), kMaestro},
-    {"62", "62", lengthsFrom(16, 19), "UnionPay"},
+    {"4", "4", lengths({13, 16, 19}), "Visa"},        {"51", "55", lengths({16}), "MasterCard"},
+    {"2221", "2720", lengths({16}), "MasterCard"},    {"34", "34", lengths({15}), "American Express"},
+    {"37", "37", lengths({15}), "American Express"},  {"36", "36", lengthsFrom(14, 19), kDiners},
+    {"300", "305", lengthsFrom(14, 19), kDiners},     {"38", "39", lengthsFrom(14, 19), kDiners},
+    {"6011", "6011", lengthsFrom(16, 19), kDiscover}, {"644", "649", lengthsFrom(16, 19), kDiscover},
+    {"65", "65", lengthsFrom(16, 19), kDiscover},     {"3528", "3589", lengthsFrom(16, 19), "JCB"},
+    {"5018", "5018", lengthsFrom(12, 19), kMaestro},  {"5020", "5020", lengthsFrom(12, 19), kMaestro},
+    {"5038", "5038", lengthsFrom(12, 19), kMaestro},  {"5893", "5893", lengthsFrom(12, 19), kMaestro},
+    {"6304", "6304", lengthsFrom(12, 19), kMaestro},  {"6759", "6759", lengthsFrom(12, 19), kMaestro},
+    {"6761", "6763", lengthsFrom(12, 19), kMaestro},  {"62", "62", lengthsFrom(16, 19), "UnionPay"},
 };
 
 }  // namespace

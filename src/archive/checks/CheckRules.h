@@ -100,7 +100,7 @@ bool luhnValid(const QString& digits);
 // One range of leading digits issued to a brand, with the lengths its
 // numbers have (bit n set for length n).
 struct CardRange {
-    const char* low;   // leading digits, as many as in high
+    const char* low;  // leading digits, as many as in high
     const char* high;
     std::uint32_t lengths;
     const char* brand;  // as shown to the user

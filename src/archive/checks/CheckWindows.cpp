@@ -123,7 +123,8 @@ void TCheckWindow::wrongVerdict(const QString& text) {
 TfrmCodFisc::TfrmCodFisc(QWidget* owner)
     : TCheckWindow(owner, {QStringLiteral("frmCodFisc"), QStringLiteral(" Controllo codice fiscale"),
                            QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
-                           QStringLiteral("txtCodFisc"), 16, false, true, QStringLiteral(":/img/checks/codfisc.svg")}) {}
+                           QStringLiteral("txtCodFisc"), 16, false, true, QStringLiteral(":/img/checks/codfisc.svg")}) {
+}
 
 void TfrmCodFisc::btnControllaClick() {
     const QString c = Text::upperAZ(field()->text());
@@ -152,9 +153,10 @@ void TfrmPartitaIva::btnControllaClick() {
         return;
     }
     if (!Checks::partitaIvaValid(p)) {
-        wrongVerdict(QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                                    "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo "
-                                    "ha rilasciato."));
+        wrongVerdict(
+            QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                           "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo "
+                           "ha rilasciato."));
         return;
     }
     const QString code = p.mid(7, 3);
@@ -199,16 +201,18 @@ TfrmCarta::TfrmCarta(QWidget* owner)
 void TfrmCarta::btnControllaClick() {
     const QString n = Text::trim(field()->text());
     if (n.isEmpty()) {
-        retry(QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di "
-                             "controllo."));
+        retry(
+            QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di "
+                           "controllo."));
         return;
     }
     const QString d = Checks::cardDigits(n);
     const Checks::CardVerdict verdict = Checks::cardVerdict(d);
     if (verdict == Checks::CardVerdict::Wrong) {
-        wrongVerdict(QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
-                                    "Non è quindi possibile fornire informazioni relative al tipo di carta di "
-                                    "credito."));
+        wrongVerdict(
+            QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+                           "Non è quindi possibile fornire informazioni relative al tipo di carta di "
+                           "credito."));
         return;
     }
     const QString valid = QStringLiteral("Il numero di carta di credito ") + n + QStringLiteral(" risulta valido.") +

@@ -27,8 +27,8 @@ protected:
         QString fieldName;
         int maxLength;
         bool digitsOnly;
-        bool trimUpper;      // each keystroke trims and upper-cases the text
-        QString logo;        // resource path of the picture
+        bool trimUpper;  // each keystroke trims and upper-cases the text
+        QString logo;    // resource path of the picture
     };
     TCheckWindow(QWidget* owner, const Look& look);
 
