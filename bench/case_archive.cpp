@@ -14,6 +14,7 @@
 
 #include "archive/Layouts.h"
 #include "platform/ProgramFolder.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/TfrmExpPratiche.h"
 #include "pratiche/TfrmTrovaPratica.h"
 #include "pratiche/TfrmUrgenti.h"
@@ -33,7 +34,7 @@ const char* kSurnames[] = {"Rossi", "Bianchi", "Russo", "Ferrari", "Esposito", "
 QString caseFolder(int cases) {
     return BenchArchive::folderOnce("Pratiche.pro", cases, [&](const QDir& dir) {
         BenchArchive::CardWriter f(dir.filePath("Pratiche.pro"));
-        Record r(Layouts::TSchedaPratica());
+        Record r(CaseFields::get().layout());
         for (int i = 0; i < cases; ++i) {
             r.set("Oggetto", QStringLiteral("%1 n. %2 presso il tribunale").arg(kTypes[i % 6]).arg(i));
             r.set("Tipologia", QString::fromLatin1(kTypes[i % 6]));

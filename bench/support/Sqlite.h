@@ -68,8 +68,9 @@ inline QString sheetSelect(const ColumnTable& columns, const QString& table) {
     QStringList out;
     for (const Column& c : columns.columns()) {
         if (!c.exported || c.compute) continue;
-        out << (c.joined.isEmpty() ? quoted(c.field)
-                                   : QStringLiteral("trim(%1 || ' ' || %2)").arg(quoted(c.field), quoted(c.joined)));
+        out << (c.joined.isEmpty()
+                    ? quoted(c.field.name())
+                    : QStringLiteral("trim(%1 || ' ' || %2)").arg(quoted(c.field.name()), quoted(c.joined.name())));
     }
     return QStringLiteral("SELECT ") + out.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + table;
 }

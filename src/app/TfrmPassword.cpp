@@ -61,7 +61,7 @@ QLineEdit* passwordEdit(QWidget* parent, const QString& name, const QRect& at) {
     e->setObjectName(name);
     e->setEchoMode(QLineEdit::Password);
     e->setGeometry(at);
-    TFocusMark::attach(e, QStringLiteral("eff") + name.mid(3));
+    TFocusMark::attach(e);
     return e;
 }
 

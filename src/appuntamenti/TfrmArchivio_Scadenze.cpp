@@ -175,14 +175,14 @@ QString TfrmArchivio_Scadenze::confirmationText() const {
 }
 
 void TfrmArchivio_Scadenze::impDataClick() {
-    if (const std::optional<QDate> d = TfrmCalendario::pick(this, TfrmCalendario::Mode::Data))
+    if (const std::optional<QDate> d = TfrmCalendario::pick(this, QStringLiteral("data")))
         setFieldText(QStringLiteral("Data"), Formats::date(*d));
 }
 
 void TfrmArchivio_Scadenze::impContattoClick() {
     // Client card field → appointment field.
     importClient(
-        TfrmTrovaClienti::Mode::Scadenze,
+        QStringLiteral("scadenze"),
         {{"Cliente", "Contatto"}, {"Recapito", "Tel"}, {"TelCel", "Cel"}, {"Email", "Email"}, {"Estremi", "Luogo"}});
 }
 

@@ -34,7 +34,7 @@ QLabel* note(const QString& text, QWidget* parent) {
 QLineEdit* field(QWidget* parent, const char* name, int maxLength, unsigned rules = FieldKinds::Plain) {
     QLineEdit* e = FieldKinds::text(parent, QLatin1String(name), rules);
     e->setMaxLength(maxLength);
-    TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
+    TFocusMark::attach(e);
     return e;
 }
 
@@ -210,7 +210,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
             lblAttendere_->hide();
             Msg::of(this, r->kind, r->text);
             if (!r->field.isEmpty())
-                if (auto* control = findChild<QWidget*>(r->field)) control->setFocus(Qt::OtherFocusReason);
+                if (auto* control = findChild<QWidget*>(r->field.name())) control->setFocus(Qt::OtherFocusReason);
             return;
         }
         const QString start = RevenueRules::startDate(v), end = RevenueRules::endDate(v);
@@ -227,7 +227,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
 }
 
 void TfrmMenuRiepCosti::impClienteClick() {
-    if (const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, TfrmTrovaClienti::Mode::Riepilogo))
+    if (const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("riepilogo")))
         txtCliente_->setText(Text::trim(client->record.get(QStringLiteral("Cliente"))));
 }
 

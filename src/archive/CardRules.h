@@ -11,10 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "archive/CardCatalogue.h"
 #include "ui/Messages.h"
 
 struct Refusal {
-    QString field;  // the field (or, outside a card, the control) the focus goes to
+    CardField field;  // the field (or, outside a card, the control) the focus goes to
     QString text;
     MsgKind kind = MsgKind::Warning;
 
@@ -26,10 +27,10 @@ struct Refusal {
 class CardValues {
 public:
     CardValues() = default;
-    CardValues(std::initializer_list<std::pair<QString, QString>> values);
+    CardValues(std::initializer_list<std::pair<CardField, QString>> values);
 
-    void set(const QString& field, const QString& value);
-    QString operator[](const QString& field) const { return values_.value(field); }
+    void set(const CardField& field, const QString& value);
+    QString operator[](const CardField& field) const { return values_.value(field.name()); }
 
 private:
     QHash<QString, QString> values_;
@@ -44,7 +45,11 @@ namespace CardRules {
 QString needs(const QString& what);
 
 // The field may not be left empty.
-CardRule required(const QString& field, const QString& warning);
+CardRule required(const CardField& field, const QString& warning);
+
+// The card's required fields, in the catalogue's order: the first one left
+// empty is refused with its warning.
+std::vector<CardRule> requiredOf(const CardCatalogue& card);
 
 // The first refusal of the rules, in order.
 std::optional<Refusal> check(const std::vector<CardRule>& rules, const CardValues& values);

@@ -9,7 +9,8 @@
 
 ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(columns)) {
     for (int i = 0; i < size(); ++i) {
-        const Column& c = columns_[size_t(i)];
+        Column& c = columns_[size_t(i)];
+        if (c.header.isEmpty() && c.field.card()) c.header = c.field.exportHeader();
         if (!c.exported) continue;
         sheet_.push_back({c.sheetHeader.isEmpty() ? c.header : c.sheetHeader, c.sheetWidth});
         exported_.push_back(i);
@@ -71,9 +72,9 @@ Span trimmedField(const Record& record, int index) {
     return {text.data(), int(text.size())};
 }
 
-int mustFind(const RecordLayout& layout, int index, const QString& name) {
+int mustFind(const RecordLayout& layout, int index, const CardField& field) {
     // An unknown name fails as loudly as reading it by name would.
-    if (index < 0) throw std::logic_error(("no field " + name + " in " + layout.typeName()).toStdString());
+    if (index < 0) throw std::logic_error(("no field " + field.name() + " in " + layout.typeName()).toStdString());
     return index;
 }
 
@@ -117,7 +118,7 @@ quint64 ColumnTable::cellsPrint(const Record& record, quint64 seed) const {
     if (printed_.size() < most) printed_.resize(most);
     char* out = printed_.data();
     char* const start = out;
-    auto field = [&](int index, const QString& name) {
+    auto field = [&](int index, const CardField& name) {
         index = mustFind(layout, index, name);
         const auto* f = reinterpret_cast<const unsigned char*>(bytes + layout.offset(index));
         const int n = 1 + (f[0] > layout.capacity(index) ? layout.capacity(index) : f[0]);

@@ -12,10 +12,11 @@
 #include "archive/SpreadsheetExport.h"
 
 struct Column {
-    QString header = {};       // the grid's header, and the sheet's unless sheetHeader says otherwise
-    QString field = {};        // the record field shown
+    QString header = {};       // the grid's header, and the sheet's unless sheetHeader says otherwise;
+                               // by default the field's export header
+    CardField field = {};      // the record field shown
     int sheetWidth = 0;        // pixels, written in the sheet's header cell
-    QString joined = {};       // optional: a second field, after one blank ("Roma RM")
+    CardField joined = {};     // optional: a second field, after one blank ("Roma RM")
     QString sheetHeader = {};  // only where the sheet's header differs from the grid's
     QString name = {};         // optional: the column's name (colDataRit …), kept as its grid header's data
     int gridWidth = 0;         // pixels; 0 fits the header and the first rows

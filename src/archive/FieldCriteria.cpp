@@ -27,7 +27,7 @@ bool containsFolded(const unsigned char* text, int length, const QByteArray& nee
 
 }  // namespace
 
-void FieldCriteria::add(const QString& field, const QString& typed) {
+void FieldCriteria::add(const CardField& field, const QString& typed) {
     if (Text::trim(typed).isEmpty()) return;
     const int index = layout_->indexOf(field);
     Q_ASSERT(index >= 0);

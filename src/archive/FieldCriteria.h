@@ -15,7 +15,7 @@ public:
 
     // A text of blanks only takes no part: it would otherwise count as found
     // wherever a field holds blanks. The field must exist in the layout.
-    void add(const QString& field, const QString& typed);
+    void add(const CardField& field, const QString& typed);
 
     // How many criteria take part.
     int size() const { return int(criteria_.size()); }

@@ -18,6 +18,12 @@
 #include "ui/Progress.h"
 #include "ui/RecordList.h"
 
+FindField::FindField(const CardField& f)
+    : control(QStringLiteral("txt") + f.name()), label(f.findCaption()), field(f) {}
+
+FindField::FindField(const char* control, const char* label, const char* field)
+    : control(QString::fromUtf8(control)), label(QString::fromUtf8(label)), field(field) {}
+
 TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
     setWindowTitle(desc_.caption);
     if (!desc_.foundText)
@@ -71,7 +77,7 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     criteria->addStretch();
     outer->addWidget(panAvvio_, 1);
     KeyFilters::enterChain(chain);
-    for (QLineEdit* e : searchFields_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
+    for (QLineEdit* e : searchFields_) TFocusMark::attach(e);
 
     // Results panel, hidden until a search.
     auto* results = new TListPanel(QStringLiteral("panContainer"), QStringLiteral("Risultati della ricerca"),

@@ -18,10 +18,15 @@ class QWidget;
 class TQuickFind;
 class TRecordList;
 
+// A search field: "txt" + the field's name, under the field's find caption.
 struct FindField {
+    FindField(const CardField& field);
+    // Transitional, for a find not yet on its card's catalogue.
+    FindField(const char* control, const char* label, const char* field);
+
     QString control;  // objectName of the search field
     QString label;
-    QString field;  // record field it is matched against
+    CardField field;  // the record field it is matched against
 };
 
 struct FindWindowDescription {

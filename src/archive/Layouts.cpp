@@ -1,5 +1,7 @@
 #include "archive/Layouts.h"
 
+#include "archive/ClientFields.h"
+
 namespace {
 
 std::vector<FieldDef> attachments() {
@@ -15,18 +17,7 @@ std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>&
 
 namespace Layouts {
 
-const RecordLayout& TSchedaCliente() {
-    static const RecordLayout l(
-        "TSchedaCliente",
-        join({{"Cliente", 50},   {"DataNasc", 30},     {"ComuneNasc", 50},  {"ProvNasc", 2},    {"Sesso", 1},
-              {"Recapito", 50},  {"IndirizzoRes", 50}, {"ProvRes", 2},      {"ComuneRes", 50},  {"CapRes", 5},
-              {"Estremi", 250},  {"TelCasa", 30},      {"TelUff", 30},      {"TelCel", 30},     {"Fax", 30},
-              {"Email", 50},     {"CodFisc", 16},      {"Carta", 30},       {"ScadeCarta", 30}, {"PartitaIva", 11},
-              {"Iban", 27},      {"Documento", 120},   {"Occupazione", 50}, {"Civile", 50},     {"Titoli", 120},
-              {"Prodotti", 120}, {"Zona", 50},         {"Questioni", 250},  {"Note", 250},      {"Ricontatta", 2}},
-             attachments()));
-    return l;
-}
+const RecordLayout& TSchedaCliente() { return ClientFields::get().layout(); }
 
 const RecordLayout& TVoceServizio() {
     static const RecordLayout l("TVoceServizio",
@@ -85,20 +76,6 @@ const RecordLayout& TSchedaAppuntamento() {
                                                         {"Importo", 15},
                                                         {"Note", 250},
                                                         {"Ottemperata", 2}});
-    return l;
-}
-
-const RecordLayout& TSchedaPratica() {
-    static const RecordLayout l("TSchedaPratica", [] {
-        std::vector<FieldDef> f = {{"Oggetto", 250},   {"Tipologia", 50}, {"Protocollo", 30}, {"Apertura", 10},
-                                   {"Chiusura", 10},   {"Stato", 30},     {"Documenti", 250}, {"Uffici", 250},
-                                   {"Consulente", 50}, {"Cliente", 50},   {"Recapito", 50},   {"IndirizzoRes", 50},
-                                   {"ComuneRes", 50},  {"ProvRes", 2},    {"CapRes", 5},      {"CodFisc", 16},
-                                   {"PartitaIva", 11}, {"Saldati", 250},  {"Sospesi", 250},   {"Note", 250},
-                                   {"Urgente", 2}};
-        for (int i = 1; i <= 32; ++i) f.push_back({QStringLiteral("Doc%1").arg(i, 2, 10, QLatin1Char('0')), 50});
-        return join(f, attachments());
-    }());
     return l;
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "archive/CardCatalogue.h"
 #include "archive/TestoCorto.h"
 
 RecordLayout::RecordLayout(QString typeName, std::vector<FieldDef> fields)
@@ -14,20 +15,22 @@ RecordLayout::RecordLayout(QString typeName, std::vector<FieldDef> fields)
     }
 }
 
-int RecordLayout::indexOf(const QString& name) const {
+int RecordLayout::indexOf(const CardField& field) const {
+    if (field.card() && &field.card()->layout() == this) return field.index();
+    const QString& name = field.name();
     for (size_t i = 0; i < fields_.size(); ++i)
         if (fields_[i].name == name) return int(i);
     return -1;
 }
 
-static int mustFind(const RecordLayout& l, const QString& name) {
-    const int i = l.indexOf(name);
-    if (i < 0) throw std::logic_error(("no field " + name + " in " + l.typeName()).toStdString());
+static int mustFind(const RecordLayout& l, const CardField& field) {
+    const int i = l.indexOf(field);
+    if (i < 0) throw std::logic_error(("no field " + field.name() + " in " + l.typeName()).toStdString());
     return i;
 }
 
-int RecordLayout::offset(const QString& name) const { return offset(mustFind(*this, name)); }
-int RecordLayout::capacity(const QString& name) const { return capacity(mustFind(*this, name)); }
+int RecordLayout::offset(const CardField& field) const { return offset(mustFind(*this, field)); }
+int RecordLayout::capacity(const CardField& field) const { return capacity(mustFind(*this, field)); }
 
 Record::Record(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
 
@@ -40,13 +43,13 @@ QStringView Record::read(int index, FieldText& buffer) const {
                                    buffer.data());
 }
 
-QString Record::get(const QString& field) const { return get(mustFind(*layout_, field)); }
+QString Record::get(const CardField& field) const { return get(mustFind(*layout_, field)); }
 
 void Record::set(int index, const QString& text) {
     TTestoCorto::encodeInto(bytes_.data() + layout_->offset(index), text, layout_->capacity(index));
 }
 
-void Record::set(const QString& field, const QString& text) { set(mustFind(*layout_, field), text); }
+void Record::set(const CardField& field, const QString& text) { set(mustFind(*layout_, field), text); }
 
 Record::Record(const Record& other) : layout_(other.layout_), bytes_(other.bytes_) { bytes_.detach(); }
 

@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "archive/CardField.h"
+
 struct FieldDef {
     QString name;
     int capacity;
@@ -24,13 +26,14 @@ public:
     int fieldCount() const { return int(fields_.size()); }
     int size() const { return size_; }
 
-    // -1 when the layout has no such field.
-    int indexOf(const QString& name) const;
+    // The field's place, -1 when the layout has no such field: a field of the
+    // layout's own catalogue by its place, any other by its name.
+    int indexOf(const CardField& field) const;
     int offset(int index) const { return offsets_[size_t(index)]; }
     int capacity(int index) const { return fields_[size_t(index)].capacity; }
-    // Offset and capacity by name; the name must exist.
-    int offset(const QString& name) const;
-    int capacity(const QString& name) const;
+    // Offset and capacity of a field, which must exist.
+    int offset(const CardField& field) const;
+    int capacity(const CardField& field) const;
 
 private:
     QString typeName_;
@@ -59,14 +62,14 @@ public:
     QByteArray& bytes() { return bytes_; }
     const QByteArray& bytes() const { return bytes_; }
 
-    QString get(const QString& field) const;
+    QString get(const CardField& field) const;
     QString get(int index) const;
     // The text get() gives, decoded into buffer rather than a string of its
     // own, for the scans that read a field of every card; valid while the
     // buffer and the record's bytes are.
     using FieldText = std::array<char16_t, 255>;
     QStringView read(int index, FieldText& buffer) const;
-    void set(const QString& field, const QString& text);
+    void set(const CardField& field, const QString& text);
     void set(int index, const QString& text);
 
     // Every field empty (all bytes zero).

@@ -12,7 +12,8 @@ LineBuilder::LineBuilder(const std::vector<LinePart>& from, const RecordLayout& 
         int index = -1;
         if (!p.field.isEmpty()) {
             index = layout.indexOf(p.field);
-            if (index < 0) throw std::logic_error(("no field " + p.field + " in " + layout.typeName()).toStdString());
+            if (index < 0)
+                throw std::logic_error(("no field " + p.field.name() + " in " + layout.typeName()).toStdString());
         }
         parts_.push_back({p.literal, p.literal.toUtf8(), index, p.width, p.from, p.count});
         literalBytes_ += parts_.back().literalUtf8.size();

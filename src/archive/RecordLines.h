@@ -18,7 +18,7 @@ class ProgressWork;
 // of the year, month and day of a date takes three slices of it.
 struct LinePart {
     QString literal;
-    QString field;
+    CardField field;
     int width = -1;
     int from = 0;
     int count = -1;

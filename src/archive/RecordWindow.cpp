@@ -14,6 +14,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/PhotoStore.h"
 #include "archive/checks/Checks.h"
+#include "platform/Clock.h"
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -97,6 +98,29 @@ struct TRecordWindow::Bound {
     TFieldEditor* editor;
 };
 
+namespace {
+
+// A window's own row as a catalogue describes it.
+FieldRow rowOf(const LegacyFieldRow& l) {
+    FieldRow r;
+    r.caption = l.label;
+    r.kind = l.kind;
+    r.rules = l.rules;
+    r.required = l.required;
+    r.control = l.control;
+    r.entries = l.entries;
+    r.width = l.width;
+    r.picker = l.picker;
+    r.hint = l.hint;
+    r.limited = l.limited;
+    r.name = l.field;
+    return r;
+}
+
+}  // namespace
+
+TRecordWindow::TRecordWindow(const CardCatalogue& card, QWidget* owner) : TRecordWindow(owner) { card_ = &card; }
+
 TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     setObjectName(QStringLiteral("TRecordWindow"));
     setStyleSheet(QStringLiteral("TRecordWindow { background: #eef4f9; }"));
@@ -156,29 +180,30 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
 
 TRecordWindow::~TRecordWindow() = default;
 
-const TRecordWindow::Bound* TRecordWindow::boundOf(const QString& field) const {
+const TRecordWindow::Bound* TRecordWindow::boundOf(const CardField& field) const {
+    const QString& name = field.name();
     for (const Bound& b : fields_)
-        if (b.row.field == field) return &b;
+        if (b.row.name == name) return &b;
     return nullptr;
 }
 
-QWidget* TRecordWindow::fieldControl(const QString& field) const {
+QWidget* TRecordWindow::fieldControl(const CardField& field) const {
     const Bound* b = boundOf(field);
     return b ? b->control : nullptr;
 }
 
-QString TRecordWindow::fieldText(const QString& field) const {
+QString TRecordWindow::fieldText(const CardField& field) const {
     const Bound* b = boundOf(field);
     return b ? Text::trim(b->editor->text()) : QString();
 }
 
-void TRecordWindow::setFieldText(const QString& field, const QString& text) {
+void TRecordWindow::setFieldText(const CardField& field, const QString& text) {
     if (const Bound* b = boundOf(field)) b->editor->setText(text);
 }
 
 CardValues TRecordWindow::values() const {
     CardValues v;
-    for (const Bound& b : fields_) v.set(b.row.field, b.editor->text());
+    for (const Bound& b : fields_) v.set(b.row.name, b.editor->text());
     return v;
 }
 
@@ -244,70 +269,112 @@ QGridLayout* TRecordWindow::addSection(const QString& name, const QString& pictu
     return s->grid();
 }
 
-QWidget* TRecordWindow::addField(const FieldRow& row) {
-    const QString name = row.control.isEmpty() ? prefixOf(row.kind) + row.field : row.control;
+QWidget* TRecordWindow::makeControl(const FieldRow& row) {
+    const QString name = row.control.isEmpty() ? prefixOf(row.kind) + row.name : row.control;
     QWidget* c = nullptr;
     switch (row.kind) {
     case FieldKind::Text: c = FieldKinds::text(fieldsArea_, name, row.rules); break;
-    case FieldKind::Flag: c = FieldKinds::flag(fieldsArea_, name, row.label); break;
+    case FieldKind::Flag: c = FieldKinds::flag(fieldsArea_, name, row.caption); break;
     case FieldKind::PickList: c = FieldKinds::pickList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::TypedList: c = FieldKinds::typedList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::UpperList: c = FieldKinds::upperList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::Amount: c = FieldKinds::amount(fieldsArea_, name); break;
-    case FieldKind::Date: c = FieldKinds::date(fieldsArea_, name, row.picker); break;
+    case FieldKind::Date:
+        c = FieldKinds::date(fieldsArea_, name, row.picker.isEmpty() ? QStringLiteral("data") : row.picker);
+        break;
     case FieldKind::Hidden: c = FieldKinds::hidden(fieldsArea_, name); break;
     case FieldKind::Derived: c = FieldKinds::derived(fieldsArea_, name); break;
     case FieldKind::Choice:
-        qFatal("%s: the window makes the options of %s", qPrintable(objectName()), qPrintable(row.field));
+        qFatal("%s: the window makes the options of %s", qPrintable(objectName()), qPrintable(row.name));
     }
     const bool list =
         row.kind == FieldKind::PickList || row.kind == FieldKind::TypedList || row.kind == FieldKind::UpperList;
     if (row.width > 0 && !list) c->setFixedWidth(row.width);
-    return addField(row, c);
+    return c;
 }
 
-QWidget* TRecordWindow::addField(const FieldRow& row, QWidget* control) {
+QWidget* TRecordWindow::bind(const FieldRow& row, QWidget* control) {
     TFieldEditor* editor = TFieldEditor::of(control);
     // A control that carries a field but was not made as one of the field
     // kinds would silently never be saved: a fault of the window's code.
     if (!editor)
         qFatal("%s: control %s of field %s is no field editor", qPrintable(objectName()),
-               qPrintable(control->objectName()), qPrintable(row.field));
+               qPrintable(control->objectName()), qPrintable(row.name));
     fields_.push_back({row, control, editor});
     if (row.kind != FieldKind::Hidden && row.kind != FieldKind::Derived) tabOrder_.push_back(control);
     return control;
 }
 
-QVBoxLayout* TRecordWindow::labeledField(const FieldRow& row) { return Controls::labeled(row.label, addField(row)); }
-
-QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int span, const FieldRow& row) {
+QWidget* TRecordWindow::place(QGridLayout* grid, int r, int column, int span, const FieldRow& row) {
     if (row.kind == FieldKind::Flag) {
-        QWidget* c = addField(row);
+        QWidget* c = bind(row, makeControl(row));
         grid->addWidget(c, r, column, 1, span, Qt::AlignBottom | Qt::AlignLeft);
         return c;
     }
-    QVBoxLayout* cell = labeledField(row);
-    grid->addLayout(cell, r, column, 1, span, Qt::AlignBottom);
-    return fields_.back().control;
+    QWidget* c = bind(row, makeControl(row));
+    grid->addLayout(Controls::labeled(row.caption, c), r, column, 1, span, Qt::AlignBottom);
+    return c;
+}
+
+QWidget* TRecordWindow::addField(const CardField& field) { return bind(field.row(), makeControl(field.row())); }
+
+QWidget* TRecordWindow::addField(const CardField& field, QWidget* control) { return bind(field.row(), control); }
+
+QVBoxLayout* TRecordWindow::labeledField(const CardField& field) {
+    return Controls::labeled(field.caption(), addField(field));
+}
+
+QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int span, const CardField& field) {
+    return place(grid, r, column, span, field.row());
+}
+
+QWidget* TRecordWindow::addField(const LegacyFieldRow& row) { return bind(rowOf(row), makeControl(rowOf(row))); }
+
+QWidget* TRecordWindow::addField(const LegacyFieldRow& row, QWidget* control) { return bind(rowOf(row), control); }
+
+QVBoxLayout* TRecordWindow::labeledField(const LegacyFieldRow& row) {
+    return Controls::labeled(row.label, addField(row));
+}
+
+QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int span, const LegacyFieldRow& row) {
+    return place(grid, r, column, span, rowOf(row));
 }
 
 void TRecordWindow::addAttachmentFields() {
-    for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
-        addField({.field = QLatin1String(f), .kind = FieldKind::Hidden});
+    const AttachmentFields* a = card_ ? card_->attachments() : nullptr;
+    if (!a) {
+        // Transitional: a window without a catalogue.
+        for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
+            addField(LegacyFieldRow{.field = QLatin1String(f), .kind = FieldKind::Hidden});
+        return;
+    }
+    for (const CardField& f : a->files) addField(f);
+    for (const CardField& f : a->descriptions) addField(f);
 }
 
-TPictureButton* TRecordWindow::fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
-                                           const QString& hint, const QString& afterField,
-                                           std::function<void()> handler) {
-    auto* b = TPictureButton::fieldButton(name, picture, accessibleName, hint, fieldsArea_);
-    connect(b, &QAbstractButton::clicked, this, std::move(handler));
-    // Tab reaches the button right after its field.
-    const auto field = std::find(tabOrder_.begin(), tabOrder_.end(), fieldControl(afterField));
-    tabOrder_.insert(field == tabOrder_.end() ? field : field + 1, b);
+TPictureButton* TRecordWindow::todayButton(const QString& name, const CardField& field, std::function<void()> handler) {
+    if (!handler) handler = [this, field] { setFieldText(field, Formats::date(Clock::today())); };
+    auto* b = TPictureButton::today(name, fieldsArea_);
+    placeAfter(b, field, std::move(handler));
     return b;
 }
 
-TPictureButton* TRecordWindow::emailButton(const QString& field) {
+void TRecordWindow::placeAfter(TPictureButton* b, const CardField& field, std::function<void()> handler) {
+    connect(b, &QAbstractButton::clicked, this, std::move(handler));
+    // Tab reaches the button right after its field.
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), fieldControl(field));
+    tabOrder_.insert(at == tabOrder_.end() ? at : at + 1, b);
+}
+
+TPictureButton* TRecordWindow::fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
+                                           const QString& hint, const CardField& afterField,
+                                           std::function<void()> handler) {
+    auto* b = TPictureButton::fieldButton(name, picture, accessibleName, hint, fieldsArea_);
+    placeAfter(b, afterField, std::move(handler));
+    return b;
+}
+
+TPictureButton* TRecordWindow::emailButton(const CardField& field) {
     return fieldButton(QStringLiteral("btnEmail"), QStringLiteral(":/img/btn/email.svg"),
                        QStringLiteral("Invia una e-mail al cliente"),
                        QStringLiteral("Invia una e-mail all'indirizzo indicato."), field, [this, field] {
@@ -315,27 +382,21 @@ TPictureButton* TRecordWindow::emailButton(const QString& field) {
                        });
 }
 
-TPictureButton* TRecordWindow::checkButton(IdentityCheck check) {
-    // Each check stands after the field of the same name in every window.
+TPictureButton* TRecordWindow::checkButton(IdentityCheck check, const CardField& field) {
     struct Button {
         IdentityCheck check;
         const char* name;
-        const char* field;
         const char* accessibleName;
         const char* hint;
     };
     static const Button kButtons[] = {
-        {IdentityCheck::CodiceFiscale, "btnCodFisc", "CodFisc", "Controlla il codice fiscale",
-         "Controlla il codice fiscale."},
-        {IdentityCheck::PartitaIva, "btnPartitaIva", "PartitaIva", "Controlla la partita IVA",
-         "Controlla il numero di partita IVA."},
-        {IdentityCheck::Iban, "btnIban", "Iban", "Controlla l'IBAN", "Controlla l'IBAN."},
-        {IdentityCheck::Carta, "btnCarta", "Carta", "Controlla la carta di credito",
-         "Controlla il numero di carta di credito."},
+        {IdentityCheck::CodiceFiscale, "btnCodFisc", "Controlla il codice fiscale", "Controlla il codice fiscale."},
+        {IdentityCheck::PartitaIva, "btnPartitaIva", "Controlla la partita IVA", "Controlla il numero di partita IVA."},
+        {IdentityCheck::Iban, "btnIban", "Controlla l'IBAN", "Controlla l'IBAN."},
+        {IdentityCheck::Carta, "btnCarta", "Controlla la carta di credito", "Controlla il numero di carta di credito."},
     };
     const Button& b =
         *std::find_if(std::begin(kButtons), std::end(kButtons), [check](const Button& k) { return k.check == check; });
-    const QString field = QLatin1String(b.field);
     return fieldButton(QLatin1String(b.name), QStringLiteral(":/img/btn/controlla.svg"),
                        QString::fromUtf8(b.accessibleName), QString::fromUtf8(b.hint), field, [this, field, check] {
                            const QString text = fieldText(field);
@@ -348,12 +409,10 @@ TPictureButton* TRecordWindow::checkButton(IdentityCheck check) {
                        });
 }
 
-bool TRecordWindow::importClient(TfrmTrovaClienti::Mode mode,
-                                 std::initializer_list<std::pair<const char*, const char*>> pairs) {
-    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, mode);
+bool TRecordWindow::importClient(const QString& keyword, std::initializer_list<std::pair<CardField, CardField>> pairs) {
+    const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, keyword);
     if (!client) return false;
-    for (const auto& [from, to] : pairs)
-        setFieldText(QLatin1String(to), Text::trim(client->record.get(QLatin1String(from))));
+    for (const auto& [from, to] : pairs) setFieldText(to, Text::trim(client->record.get(from)));
     return true;
 }
 
@@ -365,7 +424,8 @@ bool TRecordWindow::needsSavedCard(const QString& warning) {
 
 void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     desc_ = desc;
-    if (desc_.firstField.isEmpty() && !fields_.empty()) desc_.firstField = fields_.front().row.field;
+    if (card_) desc_.layout = &card_->layout();
+    if (desc_.firstField.isEmpty() && !fields_.empty()) desc_.firstField = fields_.front().row.name;
     if (desc_.duplicateFocus.isEmpty()) desc_.duplicateFocus = desc_.firstField;
     nav_ = std::make_unique<RecordNavigator>(desc_.fileName, *desc_.layout);
     Formats::apply();
@@ -376,9 +436,9 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     QList<QWidget*> chain;
     for (size_t i = 0; i < fields_.size(); ++i) {
         const Bound& b = fields_[i];
-        const int index = desc_.layout->indexOf(b.row.field);
+        const int index = desc_.layout->indexOf(b.row.name);
         if (index < 0)
-            qFatal("%s: no field %s in %s", qPrintable(objectName()), qPrintable(b.row.field),
+            qFatal("%s: no field %s in %s", qPrintable(objectName()), qPrintable(b.row.name),
                    qPrintable(desc_.layout->typeName()));
         byLayoutIndex_[size_t(index)] = int(i);
         if (b.row.limited) b.editor->setMaxLength(desc_.layout->capacity(index));
@@ -386,7 +446,7 @@ void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
             if (desc_.focusOnBackground)
                 FocusMark::onBackground(b.control);
             else
-                TFocusMark::attach(b.control, QStringLiteral("eff") + b.control->objectName().mid(3));
+                TFocusMark::attach(b.control);
         }
         if (chained(b.row.kind)) chain << b.control;
         if (!b.row.hint.isEmpty()) panInfo_->setHint(b.control, b.row.hint);
@@ -411,7 +471,7 @@ void TRecordWindow::showPosition() {
     lblPosizione_->setAccessibleName(positionName(position()));
 }
 
-void TRecordWindow::focusField(const QString& field) {
+void TRecordWindow::focusField(const CardField& field) {
     if (QWidget* c = fieldControl(field)) c->setFocus(Qt::OtherFocusReason);
 }
 
@@ -499,8 +559,11 @@ void TRecordWindow::cmdSalvaClick() {
     if (desc_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
     tidyBeforeSave();
     std::vector<CardRule> rules;
-    for (const Bound& b : fields_)
-        if (!b.row.required.isEmpty()) rules.push_back(CardRules::required(b.row.field, b.row.required));
+    if (card_)
+        rules = CardRules::requiredOf(*card_);
+    else
+        for (const Bound& b : fields_)
+            if (!b.row.required.isEmpty()) rules.push_back(CardRules::required(b.row.name, b.row.required));
     rules.insert(rules.end(), desc_.rules.begin(), desc_.rules.end());
     if (const std::optional<Refusal> r = CardRules::check(rules, values())) {
         refuse(*r);
@@ -526,13 +589,28 @@ void TRecordWindow::cmdSalvaClick() {
     Msg::information(this, isNew ? desc_.appendMessage : desc_.overwriteMessage);
 }
 
+std::vector<CardField> TRecordWindow::duplicateClears() const {
+    if (desc_.duplicateClears) return *desc_.duplicateClears;
+    std::vector<CardField> out;
+    if (!card_) {
+        // Transitional: a window without a catalogue.
+        for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"}) out.emplace_back(f);
+        return out;
+    }
+    if (const AttachmentFields* a = card_->attachments()) {
+        out.assign(a->files.begin(), a->files.end());
+        out.insert(out.end(), a->descriptions.begin(), a->descriptions.end());
+    }
+    return out;
+}
+
 void TRecordWindow::cmdDuplicaClick() {
     if (isNewCard()) {
         Msg::warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
                                           "che questa \u00E8 stata inserita in archivio."));
         return;
     }
-    for (const QString& field : desc_.duplicateClears)
+    for (const CardField& field : duplicateClears())
         if (const Bound* b = boundOf(field)) b->editor->clear();
     nav_->startNew();
     showPosition();

@@ -16,12 +16,12 @@
 #include <utility>
 #include <vector>
 
+#include "archive/CardCatalogue.h"
 #include "archive/CardRules.h"
 #include "archive/RecordLayout.h"
 #include "archive/RecordNavigator.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "ui/Form.h"
-#include "ui/TfrmCalendario.h"
 
 class QGridLayout;
 class QLabel;
@@ -35,21 +35,8 @@ class TStatusLine;
 class TFieldEditor;
 class TArchivioSchede;
 
-enum class FieldKind {
-    Text,       // typed, with the row's typing rules
-    Flag,       // a check box: "Sì" or "No"
-    PickList,   // a value picked from the row's entries, never typed
-    TypedList,  // the row's entries or free typing, kept as typed
-    UpperList,  // the row's entries or free typing, in upper case
-    Amount,     // digits and a comma, written by the amount rule when left
-    Date,       // picked from the calendar in the row's picker mode
-    Hidden,     // carried unseen (attached files), emptied on a new card
-    Derived,    // worked out at every save and carried unseen
-    Choice,     // option buttons the window makes itself, with their own editor
-};
-
-// One field of a card window.
-struct FieldRow {
+// Transitional: a field of a window not yet on its card's catalogue.
+struct LegacyFieldRow {
     QString field;       // the record field
     QString label = {};  // above the control; a flag's caption
     FieldKind kind = FieldKind::Text;
@@ -58,9 +45,9 @@ struct FieldRow {
     QString control = {};      // objectName, where it is not "txt"/"chk"/"lbl" + field
     QStringList entries = {};  // a list's entries
     int width = 0;             // a fixed width in pixels
-    TfrmCalendario::Mode picker = TfrmCalendario::Mode::Data;
-    QString hint = {};    // the status line's text while the mouse is over it
-    bool limited = true;  // at most the field's capacity can be typed
+    QString picker = {};       // the date picker's keyword
+    QString hint = {};         // the status line's text while the mouse is over it
+    bool limited = true;       // at most the field's capacity can be typed
 };
 
 // A picture button of the panel: its name, picture, caption, hint, the name
@@ -77,13 +64,13 @@ struct WindowButton {
 enum class IdentityCheck { CodiceFiscale, PartitaIva, Iban, Carta };
 
 struct RecordWindowDescription {
-    const RecordLayout* layout = nullptr;
-    QString fileName;  // the archive, in the program folder
+    const RecordLayout* layout = nullptr;  // transitional, for a window without a catalogue
+    QString fileName;                      // the archive, in the program folder
 
     // The picture buttons of the panel, in order (see TRecordWindow::standardButton).
     std::vector<WindowButton> buttons;
 
-    QString firstField;  // the field focused on a new card; the first row by default
+    CardField firstField;  // the field focused on a new card; the first row by default
     // Tested in order after the required fields, before the archive is opened.
     std::vector<CardRule> rules;
 
@@ -99,10 +86,11 @@ struct RecordWindowDescription {
     // Duplicate opens and closes the archive, so that an inaccessible archive
     // is reported at once.
     bool duplicateOpensArchive = true;
-    // Fields cleared by Duplicate (by default the attached files and descriptions).
-    QStringList duplicateClears = {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
+    // Fields cleared by Duplicate (by default the card's attached files and
+    // their descriptions).
+    std::optional<std::vector<CardField>> duplicateClears;
     // Where Duplicate leaves the focus; the first field by default.
-    QString duplicateFocus;
+    CardField duplicateFocus;
     // The focus mark of the typed fields: the yellow rectangle around them,
     // or their own background (FocusMark::onBackground).
     bool focusOnBackground = false;
@@ -111,16 +99,21 @@ struct RecordWindowDescription {
 class TRecordWindow : public TAppWindow {
     Q_OBJECT
 public:
+    // The window of a card whose fields its catalogue describes.
+    explicit TRecordWindow(const CardCatalogue& card, QWidget* owner = nullptr);
+    // Transitional, for a window not yet on its card's catalogue.
     explicit TRecordWindow(QWidget* owner = nullptr);
     ~TRecordWindow() override;
 
     const RecordWindowDescription& desc() const { return desc_; }
+    // The card's catalogue; null for a window without one.
+    const CardCatalogue* card() const { return card_; }
     // The control of a field of the table, or null.
-    QWidget* fieldControl(const QString& field) const;
+    QWidget* fieldControl(const CardField& field) const;
     // A field's text as the card shows it, trimmed.
-    QString fieldText(const QString& field) const;
+    QString fieldText(const CardField& field) const;
     // Puts a value into a field, as a record read from the file does.
-    void setFieldText(const QString& field, const QString& text);
+    void setFieldText(const CardField& field, const QString& text);
     // Every field's trimmed text, as the save rules see them.
     CardValues values() const;
 
@@ -174,17 +167,22 @@ protected:
     // A section with its picture heading whose grid has columns of equal stretch.
     QGridLayout* addSection(const QString& name, const QString& picture, const QString& title, int columns);
 
-    // A row of the field table: makes its control through its kind, binds it
-    // to its field and registers it. Returns the control.
-    QWidget* addField(const FieldRow& row);
-    // A row whose control the window made itself, with its own field editor
-    // (a group of option buttons).
-    QWidget* addField(const FieldRow& row, QWidget* control);
-    // The row's control with its label above it.
-    QVBoxLayout* labeledField(const FieldRow& row);
-    // The row's control with its label in a cell of a section's grid; a flag
-    // stands at the cell's bottom left without a label.
-    QWidget* placeField(QGridLayout* grid, int row, int column, int span, const FieldRow& field);
+    // A field of the card's catalogue: makes its control through its kind,
+    // binds it to its field and registers it. Returns the control.
+    QWidget* addField(const CardField& field);
+    // A field whose control the window made itself, with its own field
+    // editor (a group of option buttons).
+    QWidget* addField(const CardField& field, QWidget* control);
+    // The field's control with its caption above it.
+    QVBoxLayout* labeledField(const CardField& field);
+    // The field's control with its caption in a cell of a section's grid; a
+    // flag stands at the cell's bottom left without a caption.
+    QWidget* placeField(QGridLayout* grid, int row, int column, int span, const CardField& field);
+    // Transitional, for windows not yet on their card's catalogue.
+    QWidget* addField(const LegacyFieldRow& row);
+    QWidget* addField(const LegacyFieldRow& row, QWidget* control);
+    QVBoxLayout* labeledField(const LegacyFieldRow& row);
+    QWidget* placeField(QGridLayout* grid, int row, int column, int span, const LegacyFieldRow& field);
     // The hidden fields of the three attached files and their descriptions.
     void addAttachmentFields();
     // A column at the right of the sections (a card's photo and its buttons).
@@ -216,18 +214,21 @@ protected:
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.
-    TPictureButton* emailButton(const QString& field);
-    // The identity check of its field ("btnCodFisc" after "CodFisc", …), with
-    // its picture, hint and screen-reader name.
-    TPictureButton* checkButton(IdentityCheck check);
+    TPictureButton* emailButton(const CardField& field);
+    // The identity check of a field ("btnCodFisc" after the tax code, …),
+    // with its picture, hint and screen-reader name.
+    TPictureButton* checkButton(IdentityCheck check, const CardField& field);
+    // The today button after a date field: writes today's date into it, or
+    // does what the window asks instead (a date kept in three fields).
+    TPictureButton* todayButton(const QString& name, const CardField& field, std::function<void()> handler = {});
     // A button of the window's own, after the given field in the tab order.
     TPictureButton* fieldButton(const QString& name, const QString& picture, const QString& accessibleName,
-                                const QString& hint, const QString& afterField, std::function<void()> handler);
+                                const QString& hint, const CardField& afterField, std::function<void()> handler);
 
-    // Fills fields of the card from a client chosen in the client finder, in
-    // the asking window's mode: (client field, card field) pairs, trimmed.
-    // True when a client was chosen.
-    bool importClient(TfrmTrovaClienti::Mode mode, std::initializer_list<std::pair<const char*, const char*>> pairs);
+    // Fills fields of the card from a client chosen in the client finder,
+    // which shows the asking window's keyword: (client field, card field)
+    // pairs, trimmed. True when a client was chosen.
+    bool importClient(const QString& keyword, std::initializer_list<std::pair<CardField, CardField>> pairs);
 
     // True for a card in the archive; on a new card shows the warning and
     // gives false (what needs the card's position: services, history, folder).
@@ -272,10 +273,16 @@ private:
     void browse(Browse step);
     void showPosition();
     void addButton(const WindowButton& button);
-    const Bound* boundOf(const QString& field) const;
-    void focusField(const QString& field);
+    const Bound* boundOf(const CardField& field) const;
+    void focusField(const CardField& field);
+    std::vector<CardField> duplicateClears() const;
+    void placeAfter(TPictureButton* button, const CardField& field, std::function<void()> handler);
+    QWidget* makeControl(const FieldRow& row);
+    QWidget* bind(const FieldRow& row, QWidget* control);
+    QWidget* place(QGridLayout* grid, int row, int column, int span, const FieldRow& field);
     void showPhoto();
 
+    const CardCatalogue* card_ = nullptr;
     RecordWindowDescription desc_;
     std::unique_ptr<RecordNavigator> nav_;
     std::vector<Bound> fields_;       // the table, in the order rows were added

@@ -105,19 +105,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner) : TForm(owner) {
     slots_.front().txtDesc->setFocus();
 }
 
-std::optional<Attachments> TfrmAllegaCartella::edit(QWidget* owner, Attachments::Mode mode,
+std::optional<Attachments> TfrmAllegaCartella::edit(QWidget* owner, const QString& keyword,
                                                     const Attachments& current) {
     TfrmAllegaCartella window(owner);
-    window.setMode(mode);
+    window.setKeyword(keyword);
     window.setAttachments(current);
     window.showModal();
     return window.applied();
 }
 
-void TfrmAllegaCartella::setMode(Attachments::Mode mode) {
-    mode_ = mode;
-    lblMemory_->setText(Attachments::keyword(mode));
-}
+void TfrmAllegaCartella::setKeyword(const QString& keyword) { lblMemory_->setText(keyword); }
 
 void TfrmAllegaCartella::setAttachments(const Attachments& a) {
     for (size_t i = 0; i < slots_.size(); ++i) {

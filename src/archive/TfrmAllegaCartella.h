@@ -1,8 +1,8 @@
 #pragma once
 // The attach window: up to three files tied to a card, each copied into
 // "Documenti_Allegati" and given a description. The five record windows
-// with attachments open it through Attachments::editOn, in their mode
-// (lblMemory shows it); the card changes only on "Applica e chiudi".
+// with attachments open it through Attachments::editOn, each with its
+// keyword (lblMemory shows it); the card changes only on "Applica e chiudi".
 #include <array>
 #include <optional>
 
@@ -22,12 +22,14 @@ public:
 
     explicit TfrmAllegaCartella(QWidget* owner = nullptr);
 
-    // Creates the window for one use owned by owner, in the caller's mode,
-    // with the card's attachments; shows it modally and frees it. The six
-    // values, trimmed, when the user applies them; nothing on "Annulla".
-    static std::optional<Attachments> edit(QWidget* owner, Attachments::Mode mode, const Attachments& current);
+    // Creates the window for one use owned by owner, showing the caller's
+    // keyword, with the card's attachments; shows it modally and frees it.
+    // The six values, trimmed, when the user applies them; nothing on
+    // "Annulla".
+    static std::optional<Attachments> edit(QWidget* owner, const QString& keyword, const Attachments& current);
 
-    void setMode(Attachments::Mode mode);
+    // The asking window's keyword, which lblMemory shows.
+    void setKeyword(const QString& keyword);
     void setAttachments(const Attachments& a);  // each value trimmed
     Attachments attachments() const;            // each value trimmed
     const std::optional<Attachments>& applied() const { return applied_; }
@@ -62,6 +64,5 @@ private:
     QPushButton* btnApplica_;
     QPushButton* btnAnnulla_;
     QLabel* lblMemory_;
-    Attachments::Mode mode_ = Attachments::Mode::Clienti;
     std::optional<Attachments> applied_;
 };

@@ -7,21 +7,14 @@
 class TfrmTrovaClienti : public TFindWindow {
     Q_OBJECT
 public:
-    // The window that asks; lblMemory shows its keyword.
-    enum class Mode {
-        Clienti,   // the client window loads the client chosen
-        Chiamate,  // the others copy the fields they import from it
-        Pratica,
-        Scadenze,
-        Riepilogo,
-    };
-    static QString keyword(Mode mode);
-
-    explicit TfrmTrovaClienti(QWidget* owner = nullptr, Mode mode = Mode::Clienti);
+    // keyword: the asking window's ("clienti", "chiamate", …), which
+    // lblMemory shows; the client window loads the client chosen, the others
+    // copy the fields they import from it.
+    explicit TfrmTrovaClienti(QWidget* owner = nullptr, const QString& keyword = QStringLiteral("clienti"));
 
     static const FindWindowDescription& description();
 
     // Creates the window for one use owned by the asking window, shows it
     // modally and frees it: the client chosen, or nothing.
-    static std::optional<FoundRecord> open(QWidget* owner, Mode mode);
+    static std::optional<FoundRecord> open(QWidget* owner, const QString& keyword);
 };

@@ -65,12 +65,12 @@ void TfrmChiamate::buildSections() {
         g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
     };
     auto pick = [](const char* field, const char* control, const char* label, const QStringList& entries, int width) {
-        return FieldRow{.field = field,
-                        .label = label,
-                        .kind = FieldKind::PickList,
-                        .control = control,
-                        .entries = entries,
-                        .width = width};
+        return LegacyFieldRow{.field = field,
+                              .label = label,
+                              .kind = FieldKind::PickList,
+                              .control = control,
+                              .entries = entries,
+                              .width = width};
     };
 
     // (1) When the call took place, and its direction.
@@ -134,7 +134,7 @@ void TfrmChiamate::buildSections() {
                     "Importa i dati dall'archivio anagrafico dei clienti.", "Cliente", [this] { impClienteClick(); }),
         0, 3);
     placeField(g, 0, 4, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 6);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 6);
     placeField(g, 1, 0, 3, {.field = "Zona", .label = "Zona di appartenenza:"});
     placeField(g, 1, 4, 1, {.field = "Recapito", .label = "Tel. preferenziale:"});
     placeField(g, 1, 5, 1, {.field = "TelCel", .label = "Tel. cellulare:"});
@@ -186,12 +186,12 @@ void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 
 void TfrmChiamate::impClienteClick() {
     // The client's fields a call keeps, under the same names in both archives.
-    importClient(TfrmTrovaClienti::Mode::Chiamate, {{"Cliente", "Cliente"},
-                                                    {"CodFisc", "CodFisc"},
-                                                    {"Zona", "Zona"},
-                                                    {"Email", "Email"},
-                                                    {"TelCel", "TelCel"},
-                                                    {"Recapito", "Recapito"}});
+    importClient(QStringLiteral("chiamate"), {{"Cliente", "Cliente"},
+                                              {"CodFisc", "CodFisc"},
+                                              {"Zona", "Zona"},
+                                              {"Email", "Email"},
+                                              {"TelCel", "TelCel"},
+                                              {"Recapito", "Recapito"}});
 }
 
 void TfrmChiamate::cmdTrovaClick() {

@@ -59,7 +59,7 @@ void TfrmClienti::buildSections() {
     };
     // Free typing, always upper case; no province until one is chosen or typed.
     auto province = [](const char* field) {
-        return FieldRow{
+        return LegacyFieldRow{
             .field = field, .label = "Prov.", .kind = FieldKind::UpperList, .entries = Province::codes(), .width = 64};
     };
 
@@ -104,14 +104,14 @@ void TfrmClienti::buildSections() {
                 .label = "Codice fiscale:",
                 .rules = FieldKinds::TrimmedUpper,
                 .required = CardRules::needs("il codice fiscale del cliente.")});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 2);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 2);
     placeField(g, 0, 3, 2, {.field = "Carta", .label = "Carta di credito n.", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::Carta), 0, 5);
+    bottom(g, checkButton(IdentityCheck::Carta, "Carta"), 0, 5);
     placeField(g, 0, 6, 2, {.field = "ScadeCarta", .label = "Scadenza:"});
     placeField(g, 1, 0, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::PartitaIva), 1, 2);
+    bottom(g, checkButton(IdentityCheck::PartitaIva, "PartitaIva"), 1, 2);
     placeField(g, 1, 3, 3, {.field = "Iban", .label = "IBAN:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::Iban), 1, 6);
+    bottom(g, checkButton(IdentityCheck::Iban, "Iban"), 1, 6);
 
     // (4) Document, occupation, titles, interests.
     g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));
@@ -177,9 +177,9 @@ void TfrmClienti::cmdRicontattaClick() {
     TfrmRicontatta list(this);
     showRecord(list.choose());
 }
-void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Clienti); }
+void TfrmClienti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("clienti")); }
 
-void TfrmClienti::cmdTrovaClick() { showRecord(TfrmTrovaClienti::open(this, TfrmTrovaClienti::Mode::Clienti)); }
+void TfrmClienti::cmdTrovaClick() { showRecord(TfrmTrovaClienti::open(this, QStringLiteral("clienti"))); }
 
 void TfrmClienti::cmdEsportaClick() {
     TfrmExpClienti exportWindow(this);

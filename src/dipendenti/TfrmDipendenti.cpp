@@ -75,10 +75,10 @@ void TfrmDipendenti::buildSections() {
 
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali, studi e recapiti"));
     placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale), 0, 2);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 2);
     placeField(g, 0, 3, 2, {.field = "Civile", .label = "Stato civile:"});
     placeField(g, 0, 5, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::PartitaIva), 0, 7);
+    bottom(g, checkButton(IdentityCheck::PartitaIva, "PartitaIva"), 0, 7);
     placeField(g, 1, 0, 4, {.field = "Studio", .label = "Titolo di studio:"});
     placeField(g, 1, 4, 4, {.field = "Lingue", .label = "Lingue conosciute:"});
     placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:", .rules = Trimmed});
@@ -97,7 +97,7 @@ void TfrmDipendenti::buildSections() {
     placeField(g, 0, 5, 3, {.field = "Disponibilita", .label = "Disponibilit\u00E0:"});
     placeField(g, 1, 0, 8, {.field = "Mansioni", .label = "Mansioni:"});
     placeField(g, 2, 0, 3, {.field = "Iban", .label = "IBAN:", .rules = TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::Iban), 2, 3);
+    bottom(g, checkButton(IdentityCheck::Iban, "Iban"), 2, 3);
     placeField(g, 2, 4, 1, {.field = "DataAss", .label = "Data assunzione:"});
     placeField(g, 2, 5, 3, {.field = "Retribuzione", .label = "Retribuzione:"});
 
@@ -146,7 +146,7 @@ void TfrmDipendenti::btnLavoriClick() {
     work.showModal();
 }
 
-void TfrmDipendenti::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Dipendenti); }
+void TfrmDipendenti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("dipendenti")); }
 
 void TfrmDipendenti::cmdSlideshowClick() {
     TfrmSlideshow_Dipendenti show(this);

@@ -121,7 +121,7 @@ void TfrmLibri::btnDeweyClick() {
     fieldControl(QStringLiteral("Dewey"))->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmLibri::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Libri); }
+void TfrmLibri::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("libri")); }
 
 void TfrmLibri::cmdSlideshowClick() {
     TfrmSlideshow_Libri show(this);

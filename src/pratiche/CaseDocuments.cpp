@@ -1,15 +1,14 @@
 #include "pratiche/CaseDocuments.h"
 
 #include "archive/RecordWindow.h"
-
-QString CaseDocuments::field(int entry) { return QStringLiteral("Doc%1").arg(entry + 1, 2, 10, QLatin1Char('0')); }
+#include "pratiche/CaseFields.h"
 
 CaseDocuments CaseDocuments::of(const TRecordWindow& caseWindow) {
     CaseDocuments d;
-    for (int i = 0; i < kEntries; ++i) d.entries[size_t(i)] = caseWindow.fieldText(field(i));
+    for (int i = 0; i < kEntries; ++i) d.entries[size_t(i)] = caseWindow.fieldText(CaseFields::get().Doc[size_t(i)]);
     return d;
 }
 
 void CaseDocuments::applyTo(TRecordWindow& caseWindow) const {
-    for (int i = 0; i < kEntries; ++i) caseWindow.setFieldText(field(i), entries[size_t(i)]);
+    for (int i = 0; i < kEntries; ++i) caseWindow.setFieldText(CaseFields::get().Doc[size_t(i)], entries[size_t(i)]);
 }

@@ -15,9 +15,6 @@ struct CaseDocuments {
 
     bool operator==(const CaseDocuments&) const = default;
 
-    // "Doc01" for entry 0.
-    static QString field(int entry);
-
     // The entries of the case the window shows, trimmed.
     static CaseDocuments of(const TRecordWindow& caseWindow);
     // Writes the entries into the case's fields.

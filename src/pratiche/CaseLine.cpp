@@ -1,11 +1,16 @@
 #include "pratiche/CaseLine.h"
 
+#include "pratiche/CaseFields.h"
+
 namespace CaseLine {
 
 const std::vector<LinePart>& parts() {
-    static const std::vector<LinePart> p = {{"", "Oggetto", 42},          {"  Prot. ", "Protocollo", 16},
-                                            {"  Data: ", "Apertura", 10}, {"  ", "Cliente", 28},
-                                            {"  Tel. ", "Recapito", 14},  {"  ", "Stato", -1}};
+    static const std::vector<LinePart> p = [] {
+        const CaseFields& f = CaseFields::get();
+        return std::vector<LinePart>{{"", f.Oggetto, 42},          {"  Prot. ", f.Protocollo, 16},
+                                     {"  Data: ", f.Apertura, 10}, {"  ", f.Cliente, 28},
+                                     {"  Tel. ", f.Recapito, 14},  {"  ", f.Stato, -1}};
+    }();
     return p;
 }
 

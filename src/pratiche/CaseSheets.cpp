@@ -2,34 +2,21 @@
 
 #include <utility>
 
+#include "archive/CardSheet.h"
+#include "pratiche/CaseFields.h"
+
 namespace CaseSheets {
 
 std::vector<CardRow> caseRows(const CardValues& c) {
-    auto v = [&](const char* field) { return c[QLatin1String(field)]; };
-    std::vector<CardRow> rows = {
-        {"Oggetto pratica:", v("Oggetto")},
-        {"Tipologia:", v("Tipologia")},
-        {"Protocollo n.", v("Protocollo")},
-        {"Data apertura:", v("Apertura")},
-        {"Data chiusura:", v("Chiusura")},
-        {"Stato avanzamento:", v("Stato")},
-        {"Documenti principali:", v("Documenti")},
-        {"Uffici interessati:", v("Uffici")},
-        {"Cliente:", v("Cliente")},
-        {"Recapito preferenziale:", v("Recapito")},
-        {"Via e numero civico:", v("IndirizzoRes")},
-        {"Comune di residenza:", v("ComuneRes")},
-        {"Provincia:", v("ProvRes")},
-        {"CAP:", v("CapRes")},
-        {"Codice fiscale:", v("CodFisc")},
-        {"Partita IVA:", QStringLiteral("N. ") + v("PartitaIva")},
-        {"Pagamenti saldati:", v("Saldati")},
-        {"Pagamenti da effettuare:", v("Sospesi")},
-        {"Note:", v("Note")},
-    };
+    const CaseFields& f = CaseFields::get();
+    std::vector<CardRow> rows = CardSheet::rows(
+        c, {f.Oggetto, f.Tipologia, f.Protocollo, f.Apertura, f.Chiusura, f.Stato, f.Documenti, f.Uffici, f.Cliente,
+            f.Recapito, f.IndirizzoRes, f.ComuneRes, f.ProvRes, f.CapRes, f.CodFisc});
+    rows.push_back({f.PartitaIva.printCaption(), QStringLiteral("N. ") + c[f.PartitaIva]});
+    for (const CardRow& r : CardSheet::rows(c, {f.Saldati, f.Sospesi, f.Note})) rows.push_back(r);
     // The full list has a printout of its own.
     for (int i = 0; i < 5; ++i)
-        rows.push_back({QStringLiteral("Documento associato %1:").arg(i + 1), c[CaseDocuments::field(i)]});
+        rows.push_back({QStringLiteral("Documento associato %1:").arg(i + 1), c[f.Doc[size_t(i)]]});
     return rows;
 }
 
@@ -39,20 +26,19 @@ std::unique_ptr<TReport> caseSheet(const CardValues& caseValues) {
 }
 
 std::vector<CardRow> documentRows(const CardValues& c, const CaseDocuments& documents) {
-    // The case's field and its caption; the boxes are "tit" and "txt" + the field.
-    static const std::pair<const char*, const char*> heads[] = {
-        {"Oggetto", "Oggetto pratica:"}, {"Tipologia", "Tipologia:"},
-        {"Protocollo", "Protocollo n."}, {"Apertura", "Data apertura:"},
-        {"Stato", "Stato avanzamento:"}, {"Consulente", "Consulente o curatore:"},
-        {"Cliente", "Cliente:"},         {"Recapito", "Recapito preferenziale:"},
-    };
+    // The case's heading; the boxes are "tit" and "txt" + the field.
+    const CaseFields& f = CaseFields::get();
     std::vector<CardRow> rows;
-    for (const auto& [field, caption] : heads)
-        rows.push_back({QString::fromUtf8(caption), c[QLatin1String(field)],
-                        QStringLiteral("txt") + QLatin1String(field), QStringLiteral("tit") + QLatin1String(field)});
+    for (const CardField& field :
+         {f.Oggetto, f.Tipologia, f.Protocollo, f.Apertura, f.Stato, f.Consulente, f.Cliente, f.Recapito}) {
+        CardRow row = CardSheet::row(c, field);
+        row.memo = QStringLiteral("txt") + field.name();
+        row.captionMemo = QStringLiteral("tit") + field.name();
+        rows.push_back(row);
+    }
     for (int i = 0; i < CaseDocuments::kEntries; ++i)
         rows.push_back({QStringLiteral("Documento %1:").arg(i + 1), documents.entries[size_t(i)],
-                        QStringLiteral("txt") + CaseDocuments::field(i),
+                        QStringLiteral("txt") + f.Doc[size_t(i)].name(),
                         Report::numbered(QStringLiteral("titDocumento"), i + 1)});
     return rows;
 }

@@ -9,14 +9,13 @@
 
 #include "archive/RecordWindow.h"
 #include "platform/Text.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/CaseSheets.h"
 #include "ui/Controls.h"
 #include "ui/FocusMark.h"
 #include "ui/KeyFilters.h"
 
 namespace {
-// Entries as long as the case's fields hold.
-constexpr int kLength = 50;
 constexpr int kPerColumn = CaseDocuments::kEntries / 2;
 }  // namespace
 
@@ -36,8 +35,9 @@ TfrmDettagli::TfrmDettagli(QWidget* owner) : TForm(owner) {
     QList<QWidget*> chain;
     for (int i = 0; i < CaseDocuments::kEntries; ++i) {
         auto* e = new QLineEdit(this);
-        e->setObjectName(QStringLiteral("txt") + CaseDocuments::field(i));
-        e->setMaxLength(kLength);
+        e->setObjectName(QStringLiteral("txt") + CaseFields::get().Doc[size_t(i)].name());
+        // Entries as long as the case's fields hold.
+        e->setMaxLength(CaseFields::get().Doc[size_t(i)].row().capacity);
         e->setMinimumWidth(330);
         auto* label = new QLabel(QString::number(i + 1) + QLatin1Char('.'), this);
         // Not "lblDoc..": those are the case window's own fields.
@@ -57,7 +57,7 @@ TfrmDettagli::TfrmDettagli(QWidget* owner) : TForm(owner) {
     grid->setColumnMinimumWidth(2, 34);
     outer->addLayout(grid);
     KeyFilters::enterChain(chain);
-    for (QLineEdit* e : txtDoc_) TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
+    for (QLineEdit* e : txtDoc_) TFocusMark::attach(e);
 
     auto* buttons = new QHBoxLayout;
     QPushButton* anteprima = Controls::pushButton(QStringLiteral("btnAnteprima"), QStringLiteral("Anteprima"), this);

@@ -1,29 +1,21 @@
 #include "pratiche/TfrmExpPratiche.h"
 
 #include "archive/Layouts.h"
+#include "pratiche/CaseFields.h"
 
 const ColumnTable& TfrmExpPratiche::columns() {
+    const CaseFields& f = CaseFields::get();
     static const ColumnTable table({
-        {"Oggetto pratica", "Oggetto", 400},
-        {"Tipologia", "Tipologia", 250},
-        {"Protocollo n.", "Protocollo", 200},
-        {"Data apertura", "Apertura", 200},
-        {"Data chiusura", "Chiusura", 200},
-        {"Stato avanzamento", "Stato", 250},
-        {"Documenti principali", "Documenti", 400},
-        {"Uffici interessati", "Uffici", 400},
-        {"Consulente o curatore", "Consulente", 250},
-        {"Cliente", "Cliente", 250},
-        {"Recapito preferenziale", "Recapito", 250},
-        {"Via e numero civico", "IndirizzoRes", 250},
-        {"Comune di residenza", "ComuneRes", 250},
-        {"Prov.", "ProvRes", 120},
-        {"CAP", "CapRes", 120},
-        {"Codice fiscale", "CodFisc", 250},
-        {"Partita IVA", "PartitaIva", 200},
-        {"Pagamenti saldati", "Saldati", 400},
-        {"Pagamenti da effettuare", "Sospesi", 400},
-        {"Note", "Note", 400},
+        {.field = f.Oggetto, .sheetWidth = 400},    {.field = f.Tipologia, .sheetWidth = 250},
+        {.field = f.Protocollo, .sheetWidth = 200}, {.field = f.Apertura, .sheetWidth = 200},
+        {.field = f.Chiusura, .sheetWidth = 200},   {.field = f.Stato, .sheetWidth = 250},
+        {.field = f.Documenti, .sheetWidth = 400},  {.field = f.Uffici, .sheetWidth = 400},
+        {.field = f.Consulente, .sheetWidth = 250}, {.field = f.Cliente, .sheetWidth = 250},
+        {.field = f.Recapito, .sheetWidth = 250},   {.field = f.IndirizzoRes, .sheetWidth = 250},
+        {.field = f.ComuneRes, .sheetWidth = 250},  {.field = f.ProvRes, .sheetWidth = 120},
+        {.field = f.CapRes, .sheetWidth = 120},     {.field = f.CodFisc, .sheetWidth = 250},
+        {.field = f.PartitaIva, .sheetWidth = 200}, {.field = f.Saldati, .sheetWidth = 400},
+        {.field = f.Sospesi, .sheetWidth = 400},    {.field = f.Note, .sheetWidth = 400},
     });
     return table;
 }
@@ -37,6 +29,6 @@ TfrmExpPratiche::TfrmExpPratiche(QWidget* owner) : TExportWindow(owner) {
     desc.helpTitle = kHelpTitle;
     desc.table = columns();
     desc.archive = ArchiveFiles::Pratiche;
-    desc.layout = &Layouts::TSchedaPratica();
+    desc.layout = &CaseFields::get().layout();
     FormCreate(desc);
 }

@@ -9,8 +9,6 @@ class TfrmPratica : public TRecordWindow {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Archivio Pratiche");
-    // The five states offered; any other text is stored as typed.
-    static const QStringList& states();
 
     explicit TfrmPratica(QWidget* owner = nullptr);
 
@@ -26,8 +24,6 @@ public slots:
     void cmdCartellaClick();
     void btnElencoClick();
     void impClienteClick();
-    void impAperturaClick();
-    void impChiusuraClick();
 
 private:
     void buildSections();

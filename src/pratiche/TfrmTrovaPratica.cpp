@@ -1,24 +1,18 @@
 #include "pratiche/TfrmTrovaPratica.h"
 
 #include "archive/Layouts.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/CaseLine.h"
 
 const FindWindowDescription& TfrmTrovaPratica::description() {
     static const FindWindowDescription s = [] {
         FindWindowDescription d;
         d.caption = QStringLiteral(" Trova pratiche in archivio");
-        d.layout = &Layouts::TSchedaPratica();
+        const CaseFields& f = CaseFields::get();
+        d.layout = &f.layout();
         d.fileName = ArchiveFiles::Pratiche;
-        d.fields = {{"txtOggetto", "Oggetto pratica:", "Oggetto"},
-                    {"txtTipologia", "Tipologia:", "Tipologia"},
-                    {"txtProtocollo", "Protocollo n.", "Protocollo"},
-                    {"txtApertura", "Data apertura (gg/mm/aaaa):", "Apertura"},
-                    {"txtStato", "Stato avanzamento:", "Stato"},
-                    {"txtDocumenti", "Documenti principali:", "Documenti"},
-                    {"txtCliente", "Cliente:", "Cliente"},
-                    {"txtCodFisc", "Codice fiscale:", "CodFisc"},
-                    {"txtConsulente", "Consulente o curatore:", "Consulente"},
-                    {"txtNote", "Note:", "Note"}};
+        d.fields = {f.Oggetto,   f.Tipologia, f.Protocollo, f.Apertura,   f.Stato,
+                    f.Documenti, f.Cliente,   f.CodFisc,    f.Consulente, f.Note};
         d.line = CaseLine::parts();
         d.printTitle = QStringLiteral("Riepilogo Pratiche");
         d.mode = QStringLiteral("pratica");

@@ -48,7 +48,7 @@ TfrmMenuProtocollo::TfrmMenuProtocollo(QWidget* owner) : TAppWindow(owner) {
     txtAnno_->setFixedWidth(70);
     label->setBuddy(txtAnno_);
     KeyFilters::digitsOnly(txtAnno_);
-    TFocusMark::attach(txtAnno_, QStringLiteral("effAnnoPreventivi"));
+    TFocusMark::attach(txtAnno_);
     QPushButton* apri = Controls::pushButton(QStringLiteral("btnApriPreventivi"), QStringLiteral("Apri"), group);
     apri->setMinimumWidth(100);
     KeyFilters::enterTo(txtAnno_, apri);

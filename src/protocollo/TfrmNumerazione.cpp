@@ -42,7 +42,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget* owner) : TForm(owner) {
     txtInizio_->setMaxLength(5);
     txtInizio_->setFixedWidth(90);
     KeyFilters::digitsOnly(txtInizio_);
-    TFocusMark::attach(txtInizio_, QStringLiteral("effInizio"));
+    TFocusMark::attach(txtInizio_);
     txtInizio_->installEventFilter(this);
     groupLayout->addWidget(txtInizio_);
     chkTipo_ = new QCheckBox(QStringLiteral("Indica l'anno solare dopo il numero progressivo del documento"), group);

@@ -113,7 +113,7 @@ void TfrmProtocollo::buildSections() {
                 .kind = FieldKind::Date,
                 .required = CardRules::needs("la data di registrazione del documento."),
                 .width = 110,
-                .picker = TfrmCalendario::Mode::DataReg,
+                .picker = QStringLiteral("datareg"),
                 .hint = "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
                         "calendario."});
 
@@ -346,7 +346,7 @@ void TfrmProtocollo::cmdNumerazioneClick() {
     w.showModal();
 }
 
-void TfrmProtocollo::cmdFileClick() { Attachments::editOn(*this, Attachments::Mode::Protocollo); }
+void TfrmProtocollo::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("protocollo")); }
 
 void TfrmProtocollo::btnSfogliaClick() {
     const QString chosen = FileDialogs::getOpenFileName(this, QStringLiteral("Selezionare il file da allegare:"), {},

@@ -45,7 +45,7 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
         label->setBuddy(e);
         row->addWidget(label);
         row->addWidget(e);
-        TFocusMark::attach(e, QStringLiteral("eff") + e->objectName().mid(3));
+        TFocusMark::attach(e);
         return e;
     };
     txtDataInizio_ = field("txtDataInizio", QStringLiteral("Protocollati dalla data:"));

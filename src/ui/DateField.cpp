@@ -33,7 +33,7 @@ bool passes(const QKeyEvent* k) {
 
 class PickedDate : public QObject {
 public:
-    PickedDate(QLineEdit* field, TfrmCalendario::Mode mode) : QObject(field), field_(field), mode_(mode) {
+    PickedDate(QLineEdit* field, const QString& keyword) : QObject(field), field_(field), keyword_(keyword) {
         field->setReadOnly(true);
         field->setAcceptDrops(false);
         field->installEventFilter(this);
@@ -48,20 +48,20 @@ protected:
             field_->clear();
             return true;
         }
-        if (const std::optional<QDate> d = TfrmCalendario::pick(field_->window(), mode_))
+        if (const std::optional<QDate> d = TfrmCalendario::pick(field_->window(), keyword_))
             field_->setText(Formats::date(*d));
         return true;
     }
 
 private:
     QLineEdit* field_;
-    TfrmCalendario::Mode mode_;
+    QString keyword_;
 };
 
 }  // namespace
 
 namespace DateField {
 
-void attach(QLineEdit* field, TfrmCalendario::Mode mode) { new PickedDate(field, mode); }
+void attach(QLineEdit* field, const QString& keyword) { new PickedDate(field, keyword); }
 
 }  // namespace DateField

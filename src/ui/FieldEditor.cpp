@@ -32,16 +32,16 @@ private:
 
 class DateEditor : public TextEditor {
 public:
-    DateEditor(QLineEdit* e, TfrmCalendario::Mode mode) : TextEditor(e), e_(e), mode_(mode) {}
+    DateEditor(QLineEdit* e, const QString& keyword) : TextEditor(e), e_(e), keyword_(keyword) {}
     void keysBeforeChain() override {
         if (attached_) return;
         attached_ = true;
-        DateField::attach(e_, mode_);
+        DateField::attach(e_, keyword_);
     }
 
 private:
     QLineEdit* e_;
-    TfrmCalendario::Mode mode_;
+    QString keyword_;
     bool attached_ = false;
 };
 
@@ -173,10 +173,10 @@ QLineEdit* amount(QWidget* parent, const QString& objectName) {
     return e;
 }
 
-QLineEdit* date(QWidget* parent, const QString& objectName, TfrmCalendario::Mode mode) {
+QLineEdit* date(QWidget* parent, const QString& objectName, const QString& keyword) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(objectName);
-    new DateEditor(e, mode);
+    new DateEditor(e, keyword);
     return e;
 }
 

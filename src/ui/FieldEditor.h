@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/TfrmCalendario.h"
-
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -79,10 +77,10 @@ QComboBox* upperList(QWidget* parent, const QString& objectName, const QStringLi
 // ("7" → "7,00", empty or not a number → "0,00").
 QLineEdit* amount(QWidget* parent, const QString& objectName);
 
-// A date ("dd/mm/yyyy") picked from the calendar in the given mode, never
+// A date ("dd/mm/yyyy") picked from the calendar, which shows the keyword, never
 // typed: Backspace or Delete empty it, any other key opens the date picker.
 // Its keys hold once keysBeforeChain() ran (a record window runs it).
-QLineEdit* date(QWidget* parent, const QString& objectName, TfrmCalendario::Mode mode);
+QLineEdit* date(QWidget* parent, const QString& objectName, const QString& keyword);
 
 // A value the card carries unseen (attached files, descriptions).
 QLabel* hidden(QWidget* parent, const QString& objectName);

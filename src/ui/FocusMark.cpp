@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
-TFocusMark* TFocusMark::attach(QWidget* control, const QString& objectName) {
-    return new TFocusMark(control, objectName);
+TFocusMark* TFocusMark::attach(QWidget* control) {
+    return new TFocusMark(control, QStringLiteral("eff") + control->objectName().mid(3));
 }
 
 TFocusMark::TFocusMark(QWidget* control, const QString& objectName)

@@ -9,8 +9,9 @@ class TFocusMark : public QWidget {
     Q_OBJECT
 public:
     // Creates the mark beside the control, in the control's parent, named
-    // objectName (by convention "eff" + the field's name).
-    static TFocusMark* attach(QWidget* control, const QString& objectName);
+    // "eff" + the control's name after its three-letter kind ("txtCliente"
+    // gets "effCliente").
+    static TFocusMark* attach(QWidget* control);
 
     QWidget* control() const { return control_; }
 

@@ -26,6 +26,11 @@ TPictureButton* TPictureButton::captioned(const QString& objectName, const QStri
     return b;
 }
 
+TPictureButton* TPictureButton::today(const QString& objectName, QWidget* parent) {
+    return fieldButton(objectName, QStringLiteral(":/img/btn/data.svg"), QStringLiteral("Data di oggi"),
+                       QStringLiteral("Inserisci la data corrente."), parent);
+}
+
 TPictureButton* TPictureButton::fieldButton(const QString& objectName, const QString& picture,
                                             const QString& accessibleName, const QString& hint, QWidget* parent) {
     auto* b = new TPictureButton(objectName, picture, accessibleName, hint, parent, QSize(30, 30));

@@ -18,6 +18,8 @@ public:
     // A small button beside a field (check, today's date, e-mail).
     static TPictureButton* fieldButton(const QString& objectName, const QString& picture, const QString& accessibleName,
                                        const QString& hint, QWidget* parent);
+    // The small button beside a date that writes today's date into it.
+    static TPictureButton* today(const QString& objectName, QWidget* parent);
 
     const QString& hint() const { return hint_; }
     void setHint(const QString& hint);

@@ -68,21 +68,14 @@ TfrmCalendario::TfrmCalendario(QWidget* owner) : TForm(owner) {
     calAppuntamenti_->setFocus();
 }
 
-QString TfrmCalendario::keyword(Mode mode) {
-    return mode == Mode::DataReg ? QStringLiteral("datareg") : QStringLiteral("data");
-}
-
-std::optional<QDate> TfrmCalendario::pick(QWidget* owner, Mode mode) {
+std::optional<QDate> TfrmCalendario::pick(QWidget* owner, const QString& keyword) {
     TfrmCalendario picker(owner);
-    picker.setMode(mode);
+    picker.setKeyword(keyword);
     picker.showModal();
     return picker.chosen();
 }
 
-void TfrmCalendario::setMode(Mode mode) {
-    mode_ = mode;
-    lblMemory_->setText(keyword(mode));
-}
+void TfrmCalendario::setKeyword(const QString& keyword) { lblMemory_->setText(keyword); }
 
 void TfrmCalendario::btnImportaDataClick() {
     chosen_ = calAppuntamenti_->selectedDate();

@@ -14,27 +14,20 @@ class QPushButton;
 class TfrmCalendario : public TForm {
     Q_OBJECT
 public:
-    // The fields that take a date from the picker.
-    enum class Mode {
-        Data,     // appointment date, "data"
-        DataReg,  // protocol registration date, "datareg"
-    };
-    static QString keyword(Mode mode);
-
     explicit TfrmCalendario(QWidget* owner = nullptr);
 
-    // Creates the picker for one use owned by owner, in the given mode, shows
-    // it modally and frees it. The chosen date, or nothing when the user
-    // cancels or closes the window.
-    static std::optional<QDate> pick(QWidget* owner, Mode mode);
+    // Creates the picker for one use owned by owner, showing the asking
+    // field's keyword ("data", "datareg"), shows it modally and frees it. The
+    // chosen date, or nothing when the user cancels or closes the window.
+    static std::optional<QDate> pick(QWidget* owner, const QString& keyword);
 
     // A month calendar "calAppuntamenti" as every window shows one: Italian
     // month and day names whatever the system speaks, weeks from Monday,
     // today selected and in bold.
     static QCalendarWidget* italianCalendar(QWidget* parent, const QString& accessibleName);
 
-    void setMode(Mode mode);
-    Mode mode() const { return mode_; }
+    // The asking field's keyword, which lblMemory shows.
+    void setKeyword(const QString& keyword);
     // The date taken with "Importa"; nothing until then.
     const std::optional<QDate>& chosen() const { return chosen_; }
 
@@ -47,6 +40,5 @@ private:
     QPushButton* btnImportaData_;
     QPushButton* btnAnnulla_;
     QLabel* lblMemory_;
-    Mode mode_ = Mode::Data;
     std::optional<QDate> chosen_;
 };

@@ -43,7 +43,7 @@ Window numbering() { return std::make_shared<TfrmNumerazione>(); }
 
 Window datePicker() {
     auto w = std::make_shared<TfrmCalendario>();
-    w->setMode(TfrmCalendario::Mode::Data);
+    w->setKeyword("data");
     return w;
 }
 
@@ -188,7 +188,7 @@ TEST(DesktopKeys, EscClosesEverySecondaryWindowAndWritesNothing) {
         {"attach files",
          [](Seams&) {
              auto w = std::make_shared<TfrmAllegaCartella>();
-             w->setMode(Attachments::Mode::Clienti);
+             w->setKeyword("clienti");
              return w;
          },
          "nota.txt"},

@@ -38,11 +38,10 @@ protected:
     }
 
     // Opens the window on the card; the driver is the user.
-    std::optional<Attachments> edit(std::function<void(QDialog*)> user,
-                                    Attachments::Mode mode = Attachments::Mode::Clienti,
+    std::optional<Attachments> edit(std::function<void(QDialog*)> user, const QString& keyword = "clienti",
                                     const Attachments& current = card()) {
         seams.onModal(std::move(user));
-        return TfrmAllegaCartella::edit(nullptr, mode, current);
+        return TfrmAllegaCartella::edit(nullptr, keyword, current);
     }
 };
 
@@ -85,20 +84,14 @@ TEST_F(AttachWindow, ShowsTheCardAndAppliesTheSixValuesTrimmed) {
 }
 
 TEST_F(AttachWindow, EveryWindowThatTakesAttachmentsIsNamedAndGetsThemBack) {
-    using M = Attachments::Mode;
-    const std::pair<M, const char*> modes[] = {{M::Pratica, "pratica"},
-                                               {M::Clienti, "clienti"},
-                                               {M::Protocollo, "protocollo"},
-                                               {M::Dipendenti, "dipendenti"},
-                                               {M::Libri, "libri"}};
-    for (const auto& [mode, keyword] : modes) {
+    for (const char* keyword : {"pratica", "clienti", "protocollo", "dipendenti", "libri"}) {
         QString shown;
         EXPECT_TRUE(edit(
                         [&](QDialog* w) {
                             shown = child<QLabel>(w, "lblMemory")->text();
                             click(w, "btnApplica");
                         },
-                        mode)
+                        keyword)
                         .has_value())
             << keyword;
         EXPECT_EQ(shown, QString::fromLatin1(keyword));
@@ -245,7 +238,7 @@ TEST_F(AttachWindow, ApriOpensTheQuotedPathOfANamedFile) {
             click(w, "btnApri01");
             click(w, "btnAnnulla");
         },
-        Attachments::Mode::Clienti, current);
+        "clienti", current);
     EXPECT_EQ(seams.opened,
               QStringList{"\"" + QDir::toNativeSeparators(seams.folder() + "Documenti_Allegati/contratto.pdf") + "\""});
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
+#include "pratiche/CaseFields.h"
 
 TEST(Layouts, RecordSizesOfTheNineArchives) {
     struct Case {
@@ -11,7 +12,7 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
     const Case cases[] = {
         {Layouts::TSchedaCliente(), 3372, 36},      {Layouts::TVoceServizio(), 117, 5},
         {Layouts::TSchedaChiamata(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
-        {Layouts::TSchedaAppuntamento(), 1265, 16}, {Layouts::TSchedaPratica(), 5075, 59},
+        {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
         {Layouts::TSchedaDipendente(), 3356, 31},   {Layouts::TVoceLavoro(), 149, 5},
         {Layouts::TSchedaLibro(), 3150, 28},
     };
@@ -36,7 +37,7 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         {Layouts::TSchedaDipendente(), "Desc03", 3105},   {Layouts::TVoceLavoro(), "Luogo", 62},
         {Layouts::TVoceLavoro(), "TotOre", 120},          {Layouts::TSchedaLibro(), "Dewey", 346},
         {Layouts::TSchedaLibro(), "Giudizio", 1142},      {Layouts::TSchedaLibro(), "Desc03", 2899},
-        {Layouts::TSchedaPratica(), "Urgente", 1934},     {Layouts::TSchedaPratica(), "Doc32", 3518},
+        {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
         {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
     };
     for (const Case& c : cases)

@@ -53,7 +53,7 @@ protected:
     // Opens the find window from owner; the driver works on it.
     void find(QWidget* owner, const std::function<void(QDialog*)>& driver) {
         seams.onModal(driver);
-        TfrmTrovaClienti::open(owner, TfrmTrovaClienti::Mode::Clienti);
+        TfrmTrovaClienti::open(owner, "clienti");
     }
     // The client window's own find, as its "Trova" opens it.
     void find(TfrmClienti* window, const std::function<void(QDialog*)>& driver) {
@@ -146,10 +146,7 @@ TEST_F(ClientFind, DoubleClickLoadsTheLastIdenticalCardIntoTheClientWindow) {
 
 TEST_F(ClientFind, OtherModesHandTheChosenClientBackToTheAsker) {
     archive({{"Anna Bianchi"}, {"Mario Rossi", "06 123", "", "", "Nord"}});
-    using M = TfrmTrovaClienti::Mode;
-    const std::pair<M, const char*> modes[] = {
-        {M::Chiamate, "chiamate"}, {M::Pratica, "pratica"}, {M::Scadenze, "scadenze"}, {M::Riepilogo, "riepilogo"}};
-    for (const auto& [mode, keyword] : modes) {
+    for (const char* keyword : {"chiamate", "pratica", "scadenze", "riepilogo"}) {
         // The find window writes nothing into its asker: the asker copies what it imports.
         QDialog asker;
         auto* name = new QLineEdit(&asker);
@@ -159,7 +156,7 @@ TEST_F(ClientFind, OtherModesHandTheChosenClientBackToTheAsker) {
             search(d, {{"txtCliente", "rossi"}});
             doubleClick(d, 0);
         });
-        const std::optional<FoundRecord> found = TfrmTrovaClienti::open(&asker, mode);
+        const std::optional<FoundRecord> found = TfrmTrovaClienti::open(&asker, QString::fromLatin1(keyword));
         ASSERT_TRUE(found) << keyword;
         EXPECT_EQ(found->position, 2);
         EXPECT_EQ(found->record.get("Cliente"), QStringLiteral("Mario Rossi"));

@@ -12,6 +12,7 @@
 #include "StoredCase.h"
 #include "archive/Layouts.h"
 #include "platform/ProgramFolder.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/TfrmCartella.h"
 #include "pratiche/TfrmPratica.h"
 #include "report/PreparedReport.h"
@@ -256,11 +257,11 @@ TEST_F(CaseFiles, AttachedFilesTravelWithTheCaseInItsMode) {
     click("cmdAllega");
     EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmAllegaCartella"));
     click("cmdSalva");
-    Record saved(Layouts::TSchedaPratica());
+    Record saved(CaseFields::get().layout());
     saved.bytes() = fileBytes(seams.file("Pratiche.pro"));
     ASSERT_EQ(saved.bytes().size(), 5075);
-    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaPratica().offset("File01"), 12), QByteArray("\x0B"
-                                                                                            "procura.pdf"));
+    EXPECT_EQ(saved.bytes().mid(CaseFields::get().layout().offset("File01"), 12), QByteArray("\x0B"
+                                                                                             "procura.pdf"));
     EXPECT_EQ(saved.get("Desc01"), QStringLiteral("Procura alle liti"));
     EXPECT_EQ(fileBytes(seams.file("Documenti_Allegati/procura.pdf")), QByteArray("PROCURA"));
 }

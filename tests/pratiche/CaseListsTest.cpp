@@ -10,6 +10,7 @@
 
 #include "app/HelpTopics.h"
 #include "archive/Layouts.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/TfrmExpPratiche.h"
 #include "pratiche/TfrmPratica.h"
 #include "pratiche/TfrmTrovaPratica.h"
@@ -33,7 +34,7 @@ struct Case {
 };
 
 Record stored(const Case& c) {
-    Record r(Layouts::TSchedaPratica());
+    Record r(CaseFields::get().layout());
     r.set("Oggetto", QString::fromUtf8(c.subject));
     r.set("Tipologia", QString::fromUtf8(c.type));
     r.set("Protocollo", "12/2025");
@@ -238,11 +239,11 @@ TEST(CaseExport, TwentyColumnsOfEveryCaseUnderTheirHeaders) {
         EXPECT_EQ(fileBytes(seams.file("Pratiche.xls")), Sheet::expected("Riepilogo Pratiche", columns, {}));
     }
 
-    Record r(Layouts::TSchedaPratica());
-    for (const FieldDef& f : Layouts::TSchedaPratica().fields()) r.set(f.name, f.name.left(f.capacity));
+    Record r(CaseFields::get().layout());
+    for (const FieldDef& f : CaseFields::get().layout().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("Cliente", "Rossi Niccol\u00F2");
     r.set("Note", "Saldo < 100 & acconto > 50");
-    appendRecords(seams.file("Pratiche.pro"), {r, Record(Layouts::TSchedaPratica())});
+    appendRecords(seams.file("Pratiche.pro"), {r, Record(CaseFields::get().layout())});
     seams.messages.clear();
     TfrmExpPratiche w;
     w.show();

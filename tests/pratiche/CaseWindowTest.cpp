@@ -15,6 +15,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
 #include "archive/Layouts.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/TfrmPratica.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -242,7 +243,7 @@ TEST_F(CaseWindow, ClientImportCopiesExactlyEightFields) {
     type("txtOggetto", "Successione");
     type("txtNote", "Nota");
     put("lblDoc01", "Testamento");
-    const Import import = importVerdi(seams, Layouts::TSchedaPratica(), "impCliente", "pratica", {{"ProvRes", "RM"}});
+    const Import import = importVerdi(seams, CaseFields::get().layout(), "impCliente", "pratica", {{"ProvRes", "RM"}});
 
     QMap<QString, QString> expected = import.before;
     const std::pair<const char*, const char*> copied[] = {{"Cliente", "Verdi Giuseppe"},
@@ -317,9 +318,9 @@ TEST_F(CaseWindow, HintsFollowTheMouse) {
 TEST_F(CaseWindow, FitsTheScreenWithEveryInput) {
     // The documents and the attachments after the first 21 fields are carried unseen.
     QStringList unseen;
-    for (int i = 21; i < Layouts::TSchedaPratica().fieldCount(); ++i)
-        unseen << Layouts::TSchedaPratica().fields()[size_t(i)].name;
-    expectFieldsFitTheScreen(w, Layouts::TSchedaPratica(), unseen);
+    for (int i = 21; i < CaseFields::get().layout().fieldCount(); ++i)
+        unseen << CaseFields::get().layout().fields()[size_t(i)].name;
+    expectFieldsFitTheScreen(w, CaseFields::get().layout(), unseen);
 }
 
 TEST(CaseApp, TileFourOpensTheCaseArchiveWithItsGuide) {

@@ -5,9 +5,10 @@
 
 #include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
+#include "pratiche/CaseFields.h"
 
 inline Record storedCase(const QString& subject, const QString& doc03 = {}) {
-    Record r(Layouts::TSchedaPratica());
+    Record r(CaseFields::get().layout());
     r.set("Oggetto", subject);
     r.set("Protocollo", "7/2024");
     r.set("Apertura", "10/10/2024");

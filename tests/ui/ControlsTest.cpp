@@ -26,7 +26,8 @@ struct Window {
         c->setGeometry(10, 70, 100, 20);
         KeyFilters::enterChain({a, digits, c});
         KeyFilters::digitsOnly(digits);
-        TFocusMark::attach(digits, "effDigits");
+        digits->setObjectName("txtDigits");
+        TFocusMark::attach(digits);
         w.show();
         QApplication::setActiveWindow(&w);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));

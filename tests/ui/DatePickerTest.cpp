@@ -57,8 +57,7 @@ TEST_F(DatePicker, ImportReturnsTheChosenDayForTheDateFields) {
             QTest::keyClick(child<QTableView>(calendarOf(w), "qt_calendar_calendarview"), Qt::Key_Return);
         },
     };
-    using M = TfrmCalendario::Mode;
-    for (const auto& [mode, keyword] : {std::pair{M::Data, "data"}, std::pair{M::DataReg, "datareg"}}) {
+    for (const char* keyword : {"data", "datareg"}) {
         for (const auto& take : ways) {
             seams.modals.clear();
             QString seenMode;
@@ -68,7 +67,7 @@ TEST_F(DatePicker, ImportReturnsTheChosenDayForTheDateFields) {
                 take(w);
                 EXPECT_FALSE(w->isVisible());
             });
-            EXPECT_EQ(TfrmCalendario::pick(nullptr, mode), kPicked) << keyword;
+            EXPECT_EQ(TfrmCalendario::pick(nullptr, QString::fromLatin1(keyword)), kPicked) << keyword;
             EXPECT_EQ(seenMode, QString::fromLatin1(keyword));
             ASSERT_EQ(seams.modals.size(), 1u);
             EXPECT_EQ(seams.modals[0].className, QStringLiteral("TfrmCalendario"));
@@ -86,7 +85,7 @@ TEST_F(DatePicker, CancelGivesNothing) {
             calendarOf(w)->setSelectedDate(kPicked);
             cancel(w);
         });
-        EXPECT_EQ(TfrmCalendario::pick(nullptr, TfrmCalendario::Mode::Data), std::nullopt);
+        EXPECT_EQ(TfrmCalendario::pick(nullptr, "data"), std::nullopt);
     }
 }
 
@@ -103,7 +102,7 @@ protected:
     void SetUp() override {
         auto* l = new QVBoxLayout(&w);
         for (QLineEdit* e : {before, date, after}) l->addWidget(e);
-        DateField::attach(date, TfrmCalendario::Mode::DataReg);
+        DateField::attach(date, "datareg");
         date->setText("01/02/2024");
         w.show();
         QApplication::setActiveWindow(&w);

@@ -1,0 +1,94 @@
+#include "archive/CardCatalogue.h"
+
+#include <stdexcept>
+
+#include "archive/Province.h"
+
+const FieldRow& CardField::row() const {
+    if (!card_) throw std::logic_error(("field " + legacy_ + " is named outside its catalogue").toStdString());
+    return card_->row(index_);
+}
+
+const QString& CardField::name() const { return card_ ? row().name : legacy_; }
+
+const QString& CardField::caption() const { return row().caption; }
+
+QString CardField::printCaption() const {
+    const FieldRow& r = row();
+    return r.printCaption.isEmpty() ? r.caption : r.printCaption;
+}
+
+QString CardField::findCaption() const {
+    const FieldRow& r = row();
+    return r.findCaption.isEmpty() ? r.caption : r.findCaption;
+}
+
+QString CardField::exportHeader() const {
+    const FieldRow& r = row();
+    if (!r.exportHeader.isEmpty()) return r.exportHeader;
+    const QString printed = printCaption();
+    return printed.endsWith(QLatin1Char(':')) ? printed.chopped(1) : printed;
+}
+
+FieldValue CardField::value() const {
+    const FieldRow& r = row();
+    if (r.value) return *r.value;
+    switch (r.kind) {
+    case FieldKind::Date: return FieldValue::Date;
+    case FieldKind::Amount: return FieldValue::Amount;
+    default: return FieldValue::Text;
+    }
+}
+
+CardCatalogue::~CardCatalogue() = default;
+
+QString CardCatalogue::needs(const char* what) {
+    return QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + QString::fromUtf8(what);
+}
+
+const QStringList& CardCatalogue::provinces() { return Province::codes(); }
+
+std::vector<CardField> CardCatalogue::fields() const {
+    std::vector<CardField> out;
+    out.reserve(rows_.size());
+    for (size_t i = 0; i < rows_.size(); ++i) out.push_back(CardField(this, int(i)));
+    return out;
+}
+
+CardField CardCatalogue::byName(const QString& name) const {
+    for (const FieldRow& r : rows_)
+        if (r.name == name) return CardField(this, r.index);
+    return {};
+}
+
+CardField CardCatalogue::field(const char* name, int capacity, FieldSpec spec) {
+    if (layout_) throw std::logic_error("a field added to a sealed catalogue");
+    FieldRow row;
+    static_cast<FieldSpec&>(row) = std::move(spec);
+    row.name = QString::fromLatin1(name);
+    row.capacity = capacity;
+    row.index = int(rows_.size());
+    rows_.push_back(std::move(row));
+    return CardField(this, rows_.back().index);
+}
+
+CardField CardCatalogue::numberedField(const char* prefix, int number, int capacity, const FieldSpec& spec) {
+    const QByteArray name = QByteArray(prefix) + QByteArray::number(number).rightJustified(2, '0');
+    return field(name.constData(), capacity, spec);
+}
+
+AttachmentFields CardCatalogue::attachmentFields() {
+    AttachmentFields a;
+    const FieldSpec hidden{.kind = FieldKind::Hidden};
+    a.files = numbered<AttachmentFields::kSlots>("File", 250, hidden);
+    a.descriptions = numbered<AttachmentFields::kSlots>("Desc", 250, hidden);
+    attachments_ = a;
+    return a;
+}
+
+void CardCatalogue::seal() {
+    std::vector<FieldDef> defs;
+    defs.reserve(rows_.size());
+    for (const FieldRow& r : rows_) defs.push_back({r.name, r.capacity});
+    layout_ = std::make_unique<RecordLayout>(typeName_, std::move(defs));
+}

@@ -1,0 +1,12 @@
+#include "archive/ClientFields.h"
+
+const ClientFields& ClientFields::get() {
+    static const ClientFields fields;
+    return fields;
+}
+
+ClientFields::ClientFields() : CardCatalogue(QStringLiteral("TSchedaCliente")) { seal(); }
+
+FieldSpec ClientFields::province() {
+    return {.caption = "Prov.", .kind = FieldKind::UpperList, .entries = provinces(), .width = 64};
+}
