@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,16 +24,31 @@ void prepare(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);  // the program ends only when the launcher or the password window closes
     ProgramFolder::init(app.arguments());
 
-    // Qt's own buttons and dialogs speak Italian.
+    // Qt's own buttons and dialogs speak Italian. A portable folder carries
+    // them beside the program, where Qt looks only when it finds the folder's
+    // qt.conf (see run).
     static QTranslator qtBase;
-    if (qtBase.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtBase);
+    for (const QString& dir : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                               ProgramFolder::besideProgram(QStringLiteral("translations"))}) {
+        if (!dir.isEmpty() && qtBase.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                                          QStringLiteral("_"), dir)) {
+            app.installTranslator(&qtBase);
+            break;
+        }
+    }
 
     Formats::apply();
 }
 
 int run(int argc, char** argv, const std::function<void()>& whenShown) {
+    // Started through the system's loader ("ld-linux… plenaro", from a drive
+    // that gives no run permission), the program seems to Qt to be the
+    // loader, so Qt misses the qt.conf of a portable folder: its plugins are
+    // named here, before the application needs its window system.
+    if (argc > 0) {
+        const QString plugins = QFileInfo(QFile::decodeName(argv[0])).absolutePath() + QStringLiteral("/plugins");
+        if (QFileInfo(plugins).isDir()) QCoreApplication::addLibraryPath(plugins);
+    }
     QApplication app(argc, argv);
     prepare(app);
     WindowSet set;

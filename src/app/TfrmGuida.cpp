@@ -60,7 +60,8 @@ void TfrmGuida::setTopic(const QString& title, const QString& text) {
 }
 
 void TfrmGuida::lnkWebClick() {
-    Desktop::open(this, QStringLiteral("\"") + ProgramFolder::file(QStringLiteral("Guida.pdf")) + QStringLiteral("\""));
+    Desktop::open(this,
+                  QStringLiteral("\"") + ProgramFolder::delivered(QStringLiteral("Guida.pdf")) + QStringLiteral("\""));
 }
 
 void TfrmGuida::btnChiudiClick() { close(); }

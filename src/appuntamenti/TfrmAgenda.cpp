@@ -250,7 +250,7 @@ void TfrmAgenda::btnCaricaListaClick() {
         Msg::plain(this, Archive::kMsgAccesso);
         return;
     }
-    if (n > 0) Sound::play(ProgramFolder::file(kSuono));
+    if (n > 0) Sound::play(ProgramFolder::delivered(kSuono));
 }
 
 void TfrmAgenda::showPictures(bool appointments) {

@@ -24,7 +24,7 @@ class TfrmAgenda : public TAppWindow {
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Agenda Appuntamenti");
     static inline const QString kTitoloStampa = QStringLiteral("Riepilogo appuntamenti imminenti");
-    static inline const QString kSuono = QStringLiteral("Avviso.mp3");  // in the program folder
+    static inline const QString kSuono = QStringLiteral("Avviso.mp3");  // delivered with the program
     static inline const QString kMsgListaVuota =
         QStringLiteral("Invio messaggio di WhatsApp non applicabile: la lista non contiene nessun appuntamento.");
     static inline const QString kMsgSelezione = QStringLiteral(

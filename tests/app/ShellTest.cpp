@@ -28,6 +28,7 @@
 #include "clienti/TfrmClienti.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Formats.h"
+#include "platform/ProgramFolder.h"
 #include "support/Seams.h"
 #include "ui/Desktop.h"
 #include "ui/Link.h"
@@ -271,6 +272,15 @@ TEST_F(ShellTest, EachHelpRequestShowsAFreshWindowOwnedByTheCaller) {
 
     const QString pdf = QStringLiteral("\"") + seams.file("Guida.pdf") + QStringLiteral("\"");
     EXPECT_EQ(seams.opened, QStringList({pdf, pdf, pdf, pdf}));
+}
+
+TEST_F(ShellTest, AFolderWithoutTheGuideOpensTheOneBesideTheInstalledProgram) {
+    QTemporaryDir installed;
+    writeFile(installed.filePath("Guida.pdf"), "%PDF-1.4");
+    ProgramFolder::init({installed.filePath("plenaro"), QStringLiteral("--cartella"), seams.folder()});
+    seams.onModal([](QDialog* w) { click(child<QWidget>(w, "lnkWeb")); });
+    click(child<QWidget>(launcher(), "imgGuida"));
+    EXPECT_EQ(seams.opened, QStringList{QStringLiteral("\"") + installed.filePath("Guida.pdf") + QStringLiteral("\"")});
 }
 
 TEST_F(ShellTest, InformationWindowWritesToThePublisherAndSplashOpensItsSite) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "appuntamenti/TfrmAgenda.h"
 #include "appuntamenti/TfrmWhatsApp_Message.h"
 #include "archive/Layouts.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Text.h"
 #include "report/PreparedReport.h"
 #include "support/Seams.h"
@@ -105,6 +107,15 @@ TEST_F(Agenda, ListsTheImminentCardsInTimeOrderAndSoundsTheAlertOnce) {
 
     agenda.close();
     EXPECT_EQ(seams.soundStops, 1);
+}
+
+TEST_F(Agenda, AFolderWithoutTheAlertSoundPlaysTheOneBesideTheInstalledProgram) {
+    QTemporaryDir installed;
+    writeFile(installed.filePath("Avviso.mp3"), "ID3");
+    ProgramFolder::init({installed.filePath("plenaro"), QStringLiteral("--cartella"), seams.folder()});
+    archive({{"05/03/2025", "15:30", "0", "No", "Verdi Luca"}});
+    agenda.show();
+    EXPECT_EQ(seams.soundsPlayed, QStringList{installed.filePath("Avviso.mp3")});
 }
 
 TEST_F(Agenda, NothingImminentOrNoArchiveShowsTheNonePicturesInSilence) {

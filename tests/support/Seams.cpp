@@ -23,6 +23,7 @@
 
 Seams::Seams() {
     EXPECT_TRUE(dir_.isValid());
+    ProgramFolder::init({});  // no installed program's folder from an earlier test
     ProgramFolder::set(dir_.path());
     Clock::setFixed(QDateTime(QDate(2025, 3, 5), QTime(10, 15, 30)));
     FileLock::setDefaultTimeoutMs(300);
