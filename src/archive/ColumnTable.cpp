@@ -11,7 +11,7 @@ ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(colum
     for (int i = 0; i < size(); ++i) {
         const Column& c = columns_[size_t(i)];
         if (!c.exported) continue;
-        sheet_.push_back({c.sheetHeader.isEmpty() ? c.header : c.sheetHeader, c.sheetWidth});
+        sheet_.push_back({c.sheetHeader.isEmpty() ? c.header : c.sheetHeader, c.sheetWidth, c.type});
         exported_.push_back(i);
     }
 }

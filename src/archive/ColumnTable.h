@@ -23,6 +23,9 @@ struct Column {
     // Where a column is worked out from the whole record rather than read
     // from one field (the key of an appointment), it says how.
     std::function<QString(const Record&)> compute = {};
+    // How the spreadsheet reads the cells: text unless the field holds a
+    // date or an amount.
+    CellType type = CellType::Text;
 };
 
 class ColumnTable {
