@@ -3,11 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <gtest/gtest.h>
 #include "ui/Grid.h"
 
@@ -17,6 +13,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
+#include "support/Calc.h"
 #include "support/Said.h"
 #include "support/Seams.h"
 #include "support/Sheet.h"
@@ -508,26 +505,52 @@ TEST_F(ExportWindow, HelpAndExit) {
     EXPECT_FALSE(w.isVisible());
 }
 
-// A real spreadsheet program reads the cells back as they were typed.
-TEST_F(ExportWindow, SpreadsheetProgramReadsTheCells) {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    if (soffice.isEmpty()) GTEST_SKIP() << "no soffice on PATH";
-    TfrmProva w({{"Rossi Niccol\u00F2", "Forl\u00EC"}, {"a < b & c > d", "</td>"}});
+// Calc, on an Italian and on an English desktop, reads every cell back as
+// it was typed: codes and numbers with leading zeros, exponents, points and
+// blanks as text, real days as dates shown dd/mm/yyyy, amounts as numbers
+// shown with two decimals; an empty sheet as its header row alone.
+TEST_F(ExportWindow, CalcReadsEveryCellAsTyped) {
+    if (!Calc::unavailable().isEmpty()) GTEST_SKIP() << Calc::unavailable().toStdString();
+    using Cell = Calc::Cell;
+    const Cell none;
+    struct Case {
+        const char* name;
+        const char* stored;
+        Cell date, amount;
+    };
+    const Case cases[] = {
+        {"06121", "31/12/2024", Cell::day("31/12/2024", QDate(2024, 12, 31)), Cell::text("31/12/2024")},
+        {"0755551234", "01/03/1900", Cell::day("01/03/1900", QDate(1900, 3, 1)), Cell::text("01/03/1900")},
+        {"Via  Roma   1-2", "28/02/1900", Cell::text("28/02/1900"), Cell::text("28/02/1900")},
+        {"a < b & c > d", "31/02/2024", Cell::text("31/02/2024"), Cell::text("31/02/2024")},
+        {"Niccol\u00F2 \u20AC", "5/3/2025", Cell::text("5/3/2025"), Cell::text("5/3/2025")},
+        {"1e5", "12,5", Cell::text("12,5"), Cell::amount("12,50", 12.5)},
+        {"1.000", "7", Cell::text("7"), Cell::amount("7,00", 7)},
+        {"3/4", ",05", Cell::text(",05"), Cell::amount("0,05", 0.05)},
+        {"007", "-1250,1", Cell::text("-1250,1"), Cell::amount("-1250,10", -1250.1)},
+        {"=1+2", "1.000", Cell::text("1.000"), Cell::text("1.000")},
+        {"09:30", "", none, none},
+    };
+    std::vector<QStringList> rows;
+    Calc::Table expected = {{Cell::text("Nome"), Cell::text("Data"), Cell::text("Importo")}};
+    for (const Case& c : cases) {
+        rows.push_back({c.name, c.stored});
+        expected.push_back({Cell::text(c.name), c.date, c.amount});
+    }
+    expected.back().resize(1);  // a row ends with its last cell that holds something
+    TfrmProva w(rows, kTypedTable);
     exportFrom(w);
-    QTemporaryDir profile, out;
-    QProcess p;
-    p.start(soffice,
-            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
-             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
-    ASSERT_TRUE(p.waitForFinished(120000));
-    const QString csv = QString::fromUtf8(fileBytes(out.filePath("Prova.csv")));
-    EXPECT_EQ(csv, QStringLiteral("Cognome e nome,Citt\u00E0\nRossi Niccol\u00F2,Forl\u00EC\na < b & c > d,</td>\n"));
-
+    const QString typed = seams.file("Tipi.xls");
+    ASSERT_TRUE(QFile::rename(seams.file("Prova.xls"), typed));
     TfrmProva empty({});
     exportFrom(empty);
-    p.start(soffice,
-            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
-             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
-    ASSERT_TRUE(p.waitForFinished(120000));
-    EXPECT_EQ(QString::fromUtf8(fileBytes(out.filePath("Prova.csv"))), QStringLiteral("Cognome e nome,Citt\u00E0\n"));
+
+    for (const char* language : {"it_IT.UTF-8", "en_US.UTF-8"}) {
+        SCOPED_TRACE(language);
+        const std::vector<Calc::Table> read = Calc::read({typed, seams.file("Prova.xls")}, language);
+        ASSERT_EQ(read.size(), 2u);
+        ASSERT_EQ(read[0].size(), expected.size());
+        for (size_t r = 0; r < expected.size(); ++r) EXPECT_EQ(read[0][r], expected[r]) << "row " << r;
+        EXPECT_EQ(read[1], Calc::Table({{Cell::text("Cognome e nome"), Cell::text("Citt\u00E0")}}));
+    }
 }
