@@ -53,7 +53,7 @@ public:
     // trimmed of codes 32 and below, "&", "<" and ">" as entities, every
     // other byte as it is. Typed by its column (text past the last column).
     void cell(const char* bytes, qsizetype size);
-    // The row's next cell, of text: trimmed, then in Windows-1252.
+    // The row's next cell, of text: in Windows-1252, then as stored bytes.
     void cell(const QString& text);
     void endRow();
     void tail();
