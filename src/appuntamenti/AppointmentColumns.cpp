@@ -8,7 +8,7 @@ namespace {
 
 std::vector<Column> cardColumns() {
     return {
-        {.header = "Data appuntamento", .field = "Data", .sheetWidth = 180},
+        {.header = "Data appuntamento", .field = "Data", .sheetWidth = 180, .type = CellType::Date},
         {.header = "Ora", .field = "Ora", .sheetWidth = 150},
         {.header = "Agente", .field = "Tipologia", .sheetWidth = 280},
         {.header = "Servizi richiesti", .field = "Causale", .sheetWidth = 400},
@@ -18,7 +18,7 @@ std::vector<Column> cardColumns() {
         {.header = "Cellulare", .field = "Cel", .sheetWidth = 200},
         {.header = "E-mail", .field = "Email", .sheetWidth = 250},
         {.header = "Modalit\u00E0 di pagamento", .field = "Luogo", .sheetWidth = 300},
-        {.header = "Importo", .field = "Importo", .sheetWidth = 200},
+        {.header = "Importo", .field = "Importo", .sheetWidth = 200, .type = CellType::Amount},
         {.header = "Impegno assolto", .field = "Ottemperata", .sheetWidth = 200},
         {.header = "Note", .field = "Note", .sheetWidth = 400},
     };

@@ -6,8 +6,9 @@
 namespace CallColumns {
 
 const ColumnTable& table() {
+    using enum CellType;
     static const ColumnTable columns({
-        {.header = "Data chiamata", .field = "DataChiamata", .sheetWidth = 150, .name = "colDataRit"},
+        {.header = "Data chiamata", .field = "DataChiamata", .sheetWidth = 150, .name = "colDataRit", .type = Date},
         {.header = "Ora chiamata", .field = "OraChiamata", .sheetWidth = 150, .name = "colOraRit"},
         {.header = "Tipo chiamata", .field = "Tipo", .sheetWidth = 200, .name = "colTipo"},
         {.header = "Oggetto", .field = "Oggetto", .sheetWidth = 350, .name = "colOggetto"},

@@ -7,12 +7,29 @@
 #include "platform/Hash.h"
 #include "platform/Text.h"
 
+namespace {
+
+// A cell holds what its field holds: a date or an amount as a value the
+// spreadsheet computes with, anything else (a time included) as text.
+CellType cellTypeOf(const CardField& field) {
+    switch (field.value()) {
+    case FieldValue::Date: return CellType::Date;
+    case FieldValue::Amount: return CellType::Amount;
+    case FieldValue::Text:
+    case FieldValue::Time: return CellType::Text;
+    }
+    return CellType::Text;
+}
+
+}  // namespace
+
 ColumnTable::ColumnTable(std::vector<Column> columns) : columns_(std::move(columns)) {
     for (int i = 0; i < size(); ++i) {
         Column& c = columns_[size_t(i)];
         if (c.header.isEmpty() && c.field.card()) c.header = c.field.exportHeader();
+        if (c.field.card()) c.type = cellTypeOf(c.field);
         if (!c.exported) continue;
-        sheet_.push_back({c.sheetHeader.isEmpty() ? c.header : c.sheetHeader, c.sheetWidth});
+        sheet_.push_back({c.sheetHeader.isEmpty() ? c.header : c.sheetHeader, c.sheetWidth, c.type});
         exported_.push_back(i);
     }
 }

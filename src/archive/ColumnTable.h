@@ -24,6 +24,9 @@ struct Column {
     // Where a column is worked out from the whole record rather than read
     // from one field (the key of an appointment), it says how.
     std::function<QString(const Record&)> compute = {};
+    // How the spreadsheet reads the cells: what the field holds, for a field
+    // of a catalogue; given here for a field named by its text.
+    CellType type = CellType::Text;
 };
 
 class ColumnTable {

@@ -8,7 +8,7 @@ namespace {
 const ColumnTable& clientColumns() {
     static const ColumnTable table({
         {"Cognome e nome", "Cliente", 250},
-        {"Data di nascita", "DataNasc", 200},
+        {.header = "Data di nascita", .field = "DataNasc", .sheetWidth = 200, .type = CellType::Date},
         {"Comune / Stato estero di nascita", "ComuneNasc", 250, "ProvNasc", "Comune di nascita"},
         {"Tel. preferenziale", "Recapito", 250},
         {"Indirizzo di residenza", "IndirizzoRes", 300},

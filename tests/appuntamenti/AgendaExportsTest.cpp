@@ -86,6 +86,8 @@ Sheet::Columns sheetColumns(bool keyed) {
     const QList<int> widths = {180, 150, 280, 400, 400, 300, 200, 200, 250, 300, 200, 200, 400};
     Sheet::Columns c;
     for (int i = 0; i < widths.size(); ++i) c.push_back({kHeaders.at(i + 1), widths.at(i)});
+    c[0].kind = Sheet::Kind::Date;     // "Data appuntamento"
+    c[10].kind = Sheet::Kind::Amount;  // "Importo"
     if (keyed) c.push_back({"Codice univoco", 150});
     return c;
 }

@@ -3,11 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <gtest/gtest.h>
 #include "ui/Grid.h"
 
@@ -17,6 +13,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/ColumnTable.h"
 #include "archive/ExportWindow.h"
+#include "support/Calc.h"
 #include "support/Said.h"
 #include "support/Seams.h"
 #include "support/Sheet.h"
@@ -35,13 +32,15 @@ const QByteArray kHead =
     "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
     "</x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
     "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets>"
-    "</x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
+    "</x:ExcelWorkbook></xml><![endif]--><style>.t{mso-number-format:\"\\@\";}</style></head><body><table x:str>";
 const QByteArray kHeaderRow =
     "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Cognome e nome</td>"
     "<td style=\"text-align: left; font-weight: bold;\" width=150>Citt\xE0</td></tr>";
 const QByteArray kRows =
-    "<tr><td style=\"text-align: left;\">Rossi Niccol\xF2</td><td style=\"text-align: left;\">Roma</td></tr>"
-    "<tr><td style=\"text-align: left;\">Bianchi Anna</td><td style=\"text-align: left;\"></td></tr>";
+    "<tr><td class=t style=\"text-align: left;\">Rossi Niccol\xF2</td>"
+    "<td class=t style=\"text-align: left;\">Roma</td></tr>"
+    "<tr><td class=t style=\"text-align: left;\">Bianchi Anna</td>"
+    "<td class=t style=\"text-align: left;\"></td></tr>";
 const QByteArray kTail = "</table></body></html>";
 
 const std::vector<QStringList> kTwoRows = {{"  Rossi Niccol\u00F2 ", "Roma"}, {"Bianchi Anna", ""}};
@@ -56,6 +55,23 @@ const ColumnTable kTable({{"Cognome e nome", "Nome", 250}, {"Comune / Citt\u00E0
 
 // The sheet's columns as the file states them.
 const Sheet::Columns kProvaColumns = {{"Cognome e nome", 250}, {"Citt\u00E0", 150}};
+
+// A name, and a text read as a date and as an amount: the same field in
+// three columns of the three types.
+const ColumnTable kTypedTable({{"Nome", "Nome", 200},
+                               {.header = "Data", .field = "Citta", .sheetWidth = 100, .type = CellType::Date},
+                               {.header = "Importo", .field = "Citta", .sheetWidth = 100, .type = CellType::Amount}});
+
+// Cells of the file, written out by hand.
+QByteArray textCell(const QByteArray& text) { return "<td class=t style=\"text-align: left;\">" + text + "</td>"; }
+QByteArray dateCell(const QByteArray& day, const QByteArray& text) {
+    return "<td style=\"text-align: left; mso-number-format:'dd\\/mm\\/yyyy';\" x:num=\"" + day + "\" sdval=\"" + day +
+           "\" sdnum=\"1033;1040;GG/MM/AAAA\">" + text + "</td>";
+}
+QByteArray amountCell(const QByteArray& value, const QByteArray& text) {
+    return "<td style=\"text-align: left; mso-number-format:'0\\.00';\" x:num=\"" + value + "\" sdval=\"" + value +
+           "\" sdnum=\"1033;1040;0,00\">" + text + "</td>";
+}
 
 // An export window over "Prova.pro", written with the given records, their
 // fields in layout order; reading fails at the record failAt.
@@ -124,10 +140,10 @@ TEST(SpreadsheetDocument, EscapesMarkupAndTrimsCells) {
     EXPECT_TRUE(doc.contains("<x:Name>A &amp; B</x:Name>"));
     EXPECT_TRUE(doc.contains("width=300>&lt;Note&gt;</td>"));
     EXPECT_TRUE(
-        doc.contains("<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr>"
-                     "<tr><td style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
-                     "<tr><td style=\"text-align: left;\"></td></tr>"
-                     "<tr><td style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr></table>"));
+        doc.contains("<tr><td class=t style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr>"
+                     "<tr><td class=t style=\"text-align: left;\">&lt;/td&gt;&lt;/tr&gt;</td></tr>"
+                     "<tr><td class=t style=\"text-align: left;\"></td></tr>"
+                     "<tr><td class=t style=\"text-align: left;\">x &lt; y &amp; z &gt; 0 \xE0</td></tr></table>"));
 }
 
 TEST_F(ExportWindow, WritesTheGridReplacingAnEarlierFileAndOpensIt) {
@@ -251,15 +267,57 @@ TEST_F(ExportWindow, GridAndSheetComeFromTheSameTable) {
         for (int c = 0; c < 4; ++c) EXPECT_EQ(g->text(r, c), shown[size_t(r)].at(c)) << r << "," << c;
 
     EXPECT_EQ(written(), kHead + kHeaderRow +
-                             "<tr><td style=\"text-align: left;\">Rossi Niccol\xF2</td>"
-                             "<td style=\"text-align: left;\">Forl\xEC FC</td></tr>"
-                             "<tr><td style=\"text-align: left;\">Bianchi Anna</td>"
-                             "<td style=\"text-align: left;\">RM</td></tr>"
-                             "<tr><td style=\"text-align: left;\">Verdi</td>"
-                             "<td style=\"text-align: left;\">Roma</td></tr>" +
+                             "<tr><td class=t style=\"text-align: left;\">Rossi Niccol\xF2</td>"
+                             "<td class=t style=\"text-align: left;\">Forl\xEC FC</td></tr>"
+                             "<tr><td class=t style=\"text-align: left;\">Bianchi Anna</td>"
+                             "<td class=t style=\"text-align: left;\">RM</td></tr>"
+                             "<tr><td class=t style=\"text-align: left;\">Verdi</td>"
+                             "<td class=t style=\"text-align: left;\">Roma</td></tr>" +
                              kTail);
     EXPECT_EQ(w.rows(), std::vector<QStringList>(
                             {{"Rossi Niccol\u00F2", "Forl\u00EC FC"}, {"Bianchi Anna", "RM"}, {"Verdi", "Roma"}}));
+}
+
+// Each cell says what it holds, from its column and its stored bytes: in a
+// date column a real day "dd/mm/yyyy" from 01/03/1900 on is a day number, in
+// an amount column what the revenue summary reads as an amount is a number
+// with a point and two decimals; anything else, in any column, is text as
+// stored, its runs of blanks kept.
+TEST_F(ExportWindow, CellsAreTypedByTheirColumnAndTheirBytes) {
+    struct Case {
+        const char* name;
+        const char* stored;
+        QByteArray nameCell, dateCell, amountCell;
+    };
+    const Case cases[] = {
+        {"06121", "31/12/2024", textCell("06121"), dateCell("45657", "31/12/2024"), textCell("31/12/2024")},
+        {"1e5", " 01/03/1900 ", textCell("1e5"), dateCell("61", "01/03/1900"), textCell("01/03/1900")},
+        {"x", "31/12/9999", textCell("x"), dateCell("2958465", "31/12/9999"), textCell("31/12/9999")},
+        {"Via  Roma   1", "28/02/1900", textCell("Via &#32;Roma &#32;&#32;1"), textCell("28/02/1900"),
+         textCell("28/02/1900")},
+        {"a < b & c > d", "29/02/2023", textCell("a &lt; b &amp; c &gt; d"), textCell("29/02/2023"),
+         textCell("29/02/2023")},
+        {"Niccol\u00F2", "1/3/2025", textCell("Niccol\xF2"), textCell("1/3/2025"), textCell("1/3/2025")},
+        {"0755551234", "12,5", textCell("0755551234"), textCell("12,5"), amountCell("12.50", "12,5")},
+        {"3/4", "7", textCell("3/4"), textCell("7"), amountCell("7.00", "7")},
+        {"1.000", ",05", textCell("1.000"), textCell(",05"), amountCell("0.05", ",05")},
+        {"1-2", "-3,25", textCell("1-2"), textCell("-3,25"), amountCell("-3.25", "-3,25")},
+        {"=1+2", "12,346", textCell("=1+2"), textCell("12,346"), amountCell("12.35", "12,346")},
+        {"TRUE", "1.000", textCell("TRUE"), textCell("1.000"), textCell("1.000")},
+        {"", "", textCell(""), textCell(""), textCell("")},
+    };
+    std::vector<QStringList> rows;
+    QByteArray expected = kHead +
+                          "<tr><td style=\"text-align: left; font-weight: bold;\" width=200>Nome</td>"
+                          "<td style=\"text-align: left; font-weight: bold;\" width=100>Data</td>"
+                          "<td style=\"text-align: left; font-weight: bold;\" width=100>Importo</td></tr>";
+    for (const Case& c : cases) {
+        rows.push_back({c.name, c.stored});
+        expected += "<tr>" + c.nameCell + c.dateCell + c.amountCell + "</tr>";
+    }
+    TfrmProva w(rows, kTypedTable);
+    exportFrom(w);
+    EXPECT_EQ(written(), expected + kTail);
 }
 
 // A sheet far larger than the writer's buffer reaches the file whole, in
@@ -272,7 +330,7 @@ TEST_F(ExportWindow, LargeSheetIsWrittenWholeOrNotAtAll) {
     const QByteArray bytes = written();
     EXPECT_GT(bytes.size(), 600 * 1024);
     EXPECT_EQ(bytes, Sheet::expected("Prova", kProvaColumns, many));
-    EXPECT_TRUE(bytes.endsWith("Cliente 2999</td><td style=\"text-align: left;\">" + QByteArray(200, '\xE0') +
+    EXPECT_TRUE(bytes.endsWith("Cliente 2999</td><td class=t style=\"text-align: left;\">" + QByteArray(200, '\xE0') +
                                "</td></tr></table></body></html>"));
 
     writeFile(seams.file("Prova.xls"), "earlier export");
@@ -447,26 +505,52 @@ TEST_F(ExportWindow, HelpAndExit) {
     EXPECT_FALSE(w.isVisible());
 }
 
-// A real spreadsheet program reads the cells back as they were typed.
-TEST_F(ExportWindow, SpreadsheetProgramReadsTheCells) {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    if (soffice.isEmpty()) GTEST_SKIP() << "no soffice on PATH";
-    TfrmProva w({{"Rossi Niccol\u00F2", "Forl\u00EC"}, {"a < b & c > d", "</td>"}});
+// Calc, on an Italian and on an English desktop, reads every cell back as
+// it was typed: codes and numbers with leading zeros, exponents, points and
+// blanks as text, real days as dates shown dd/mm/yyyy, amounts as numbers
+// shown with two decimals; an empty sheet as its header row alone.
+TEST_F(ExportWindow, CalcReadsEveryCellAsTyped) {
+    if (!Calc::unavailable().isEmpty()) GTEST_SKIP() << Calc::unavailable().toStdString();
+    using Cell = Calc::Cell;
+    const Cell none;
+    struct Case {
+        const char* name;
+        const char* stored;
+        Cell date, amount;
+    };
+    const Case cases[] = {
+        {"06121", "31/12/2024", Cell::day("31/12/2024", QDate(2024, 12, 31)), Cell::text("31/12/2024")},
+        {"0755551234", "01/03/1900", Cell::day("01/03/1900", QDate(1900, 3, 1)), Cell::text("01/03/1900")},
+        {"Via  Roma   1-2", "28/02/1900", Cell::text("28/02/1900"), Cell::text("28/02/1900")},
+        {"a < b & c > d", "31/02/2024", Cell::text("31/02/2024"), Cell::text("31/02/2024")},
+        {"Niccol\u00F2 \u20AC", "5/3/2025", Cell::text("5/3/2025"), Cell::text("5/3/2025")},
+        {"1e5", "12,5", Cell::text("12,5"), Cell::amount("12,50", 12.5)},
+        {"1.000", "7", Cell::text("7"), Cell::amount("7,00", 7)},
+        {"3/4", ",05", Cell::text(",05"), Cell::amount("0,05", 0.05)},
+        {"007", "-1250,1", Cell::text("-1250,1"), Cell::amount("-1250,10", -1250.1)},
+        {"=1+2", "1.000", Cell::text("1.000"), Cell::text("1.000")},
+        {"09:30", "", none, none},
+    };
+    std::vector<QStringList> rows;
+    Calc::Table expected = {{Cell::text("Nome"), Cell::text("Data"), Cell::text("Importo")}};
+    for (const Case& c : cases) {
+        rows.push_back({c.name, c.stored});
+        expected.push_back({Cell::text(c.name), c.date, c.amount});
+    }
+    expected.back().resize(1);  // a row ends with its last cell that holds something
+    TfrmProva w(rows, kTypedTable);
     exportFrom(w);
-    QTemporaryDir profile, out;
-    QProcess p;
-    p.start(soffice,
-            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
-             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
-    ASSERT_TRUE(p.waitForFinished(120000));
-    const QString csv = QString::fromUtf8(fileBytes(out.filePath("Prova.csv")));
-    EXPECT_EQ(csv, QStringLiteral("Cognome e nome,Citt\u00E0\nRossi Niccol\u00F2,Forl\u00EC\na < b & c > d,</td>\n"));
-
+    const QString typed = seams.file("Tipi.xls");
+    ASSERT_TRUE(QFile::rename(seams.file("Prova.xls"), typed));
     TfrmProva empty({});
     exportFrom(empty);
-    p.start(soffice,
-            {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless", "--convert-to",
-             "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out.path(), seams.file("Prova.xls")});
-    ASSERT_TRUE(p.waitForFinished(120000));
-    EXPECT_EQ(QString::fromUtf8(fileBytes(out.filePath("Prova.csv"))), QStringLiteral("Cognome e nome,Citt\u00E0\n"));
+
+    for (const char* language : {"it_IT.UTF-8", "en_US.UTF-8"}) {
+        SCOPED_TRACE(language);
+        const std::vector<Calc::Table> read = Calc::read({typed, seams.file("Prova.xls")}, language);
+        ASSERT_EQ(read.size(), 2u);
+        ASSERT_EQ(read[0].size(), expected.size());
+        for (size_t r = 0; r < expected.size(); ++r) EXPECT_EQ(read[0][r], expected[r]) << "row " << r;
+        EXPECT_EQ(read[1], Calc::Table({{Cell::text("Cognome e nome"), Cell::text("Citt\u00E0")}}));
+    }
 }

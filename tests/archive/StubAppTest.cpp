@@ -226,7 +226,7 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     });
     click("cmdEsporta");
     const QByteArray sheet = fileBytes(seams.file("Stub.xls"));
-    const QByteArray td = "<td style=\"text-align: left;\">";
+    const QByteArray td = "<td class=t style=\"text-align: left;\">";
     EXPECT_TRUE(sheet.contains("<tr>" + td + "Aldo</td>" + td + "09/04/2025</td>" + td + "AL123</td></tr><tr>" + td +
                                "Anna</td>" + td + "09/04/2025</td>" + td + "AN123</td></tr></table>"));
     EXPECT_FALSE(sheet.contains("Bruno"));

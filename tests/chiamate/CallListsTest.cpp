@@ -38,7 +38,7 @@ struct Call {
 };
 
 // The sheet's columns of every call export.
-const Sheet::Columns kSheetColumns = {{"Data chiamata", 150},
+const Sheet::Columns kSheetColumns = {{"Data chiamata", 150, Sheet::Kind::Date},
                                       {"Ora chiamata", 150},
                                       {"Tipo chiamata", 200},
                                       {"Oggetto", 350},

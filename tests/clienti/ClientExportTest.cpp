@@ -87,7 +87,7 @@ TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
 
     exportGrid(&w);
     const Sheet::Columns columns = {{"Cognome e nome", 250},
-                                    {"Data di nascita", 200},
+                                    {"Data di nascita", 200, Sheet::Kind::Date},
                                     {"Comune di nascita", 250},
                                     {"Tel. preferenziale", 250},
                                     {"Indirizzo di residenza", 300},
@@ -213,7 +213,7 @@ TEST_F(CallHistory, GridColumnsAndTheExport) {
     EXPECT_EQ(h.windowTitle(), QStringLiteral(" Storico chiamate cliente"));
 
     exportGrid(&h);
-    const Sheet::Columns columns = {{"Data chiamata", 150},
+    const Sheet::Columns columns = {{"Data chiamata", 150, Sheet::Kind::Date},
                                     {"Ora chiamata", 150},
                                     {"Tipo chiamata", 200},
                                     {"Oggetto", 350},

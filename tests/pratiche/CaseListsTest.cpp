@@ -209,26 +209,26 @@ TEST_F(CaseLists, ListPrintoutsCarryTheirTitles) {
 
 TEST(CaseExport, TwentyColumnsOfEveryCaseUnderTheirHeaders) {
     Seams seams;
-    const std::vector<std::pair<QString, int>> columns = {{"Oggetto pratica", 400},
-                                                          {"Tipologia", 250},
-                                                          {"Protocollo n.", 200},
-                                                          {"Data apertura", 200},
-                                                          {"Data chiusura", 200},
-                                                          {"Stato avanzamento", 250},
-                                                          {"Documenti principali", 400},
-                                                          {"Uffici interessati", 400},
-                                                          {"Consulente o curatore", 250},
-                                                          {"Cliente", 250},
-                                                          {"Recapito preferenziale", 250},
-                                                          {"Via e numero civico", 250},
-                                                          {"Comune di residenza", 250},
-                                                          {"Prov.", 120},
-                                                          {"CAP", 120},
-                                                          {"Codice fiscale", 250},
-                                                          {"Partita IVA", 200},
-                                                          {"Pagamenti saldati", 400},
-                                                          {"Pagamenti da effettuare", 400},
-                                                          {"Note", 400}};
+    const Sheet::Columns columns = {{"Oggetto pratica", 400},
+                                    {"Tipologia", 250},
+                                    {"Protocollo n.", 200},
+                                    {"Data apertura", 200, Sheet::Kind::Date},
+                                    {"Data chiusura", 200, Sheet::Kind::Date},
+                                    {"Stato avanzamento", 250},
+                                    {"Documenti principali", 400},
+                                    {"Uffici interessati", 400},
+                                    {"Consulente o curatore", 250},
+                                    {"Cliente", 250},
+                                    {"Recapito preferenziale", 250},
+                                    {"Via e numero civico", 250},
+                                    {"Comune di residenza", 250},
+                                    {"Prov.", 120},
+                                    {"CAP", 120},
+                                    {"Codice fiscale", 250},
+                                    {"Partita IVA", 200},
+                                    {"Pagamenti saldati", 400},
+                                    {"Pagamenti da effettuare", 400},
+                                    {"Note", 400}};
     {
         // An empty archive: the header row alone.
         TfrmExpPratiche w;
@@ -250,7 +250,7 @@ TEST(CaseExport, TwentyColumnsOfEveryCaseUnderTheirHeaders) {
     ASSERT_EQ(w.grid()->rowCount(), 2);
     ASSERT_EQ(w.grid()->columnCount(), 21);
     EXPECT_EQ(w.grid()->headerText(0), QStringLiteral("N."));
-    for (int c = 1; c <= 20; ++c) EXPECT_EQ(w.grid()->headerText(c), columns[size_t(c - 1)].first) << c;
+    for (int c = 1; c <= 20; ++c) EXPECT_EQ(w.grid()->headerText(c), columns[size_t(c - 1)].header) << c;
     EXPECT_EQ(w.grid()->text(1, 0), QStringLiteral("2"));
     child<QAbstractButton>(&w, "cmdEsporta")->click();
     const QStringList first = {"Oggetto",  "Tipologia",    "Protocollo", "Apertura",   "Chiusura",
