@@ -33,7 +33,7 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
     setStyleSheet(QStringLiteral("TExportWindow { background: #eef4f9; }"));
     setFixedBorder(kWidth, kHeight);
 
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = outer_ = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 6);
     outer->setSpacing(6);
 
@@ -81,7 +81,7 @@ TPictureButton* TExportWindow::makeButton(const QString& name, const QString& pi
     return b;
 }
 
-void TExportWindow::addPanelAbove(QWidget* panel) { static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel); }
+void TExportWindow::addPanelAbove(QWidget* panel) { outer_->insertWidget(0, panel); }
 
 void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     desc_ = desc;

@@ -16,6 +16,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QVBoxLayout;
 class TGrid;
 class TPictureButton;
 class TStatusLine;
@@ -99,6 +100,7 @@ protected:
 
 private:
     enum class Filling { Whole, Failed, Cancelled };
+    QVBoxLayout* outer_ = nullptr;
     Filling fill();
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);
