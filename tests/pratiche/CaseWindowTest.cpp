@@ -26,15 +26,6 @@ namespace {
 
 const int kSize = 5075;
 
-// A stored text field as the file holds it: the length byte, the
-// Windows-1252 bytes, zeros up to the capacity.
-QByteArray field(int capacity, const QByteArray& text) {
-    QByteArray f(1, char(text.size()));
-    f += text;
-    f += QByteArray(capacity - text.size(), '\0');
-    return f;
-}
-
 // The 59 capacities of a case, in the order of the file.
 std::vector<int> capacities() {
     std::vector<int> c = {250, 50, 30, 10, 10, 30, 250, 250, 50, 50, 50, 50, 50, 2, 5, 16, 11, 250, 250, 250, 2};

@@ -133,6 +133,14 @@ void appendRecords(const QString& path, const std::vector<Record>& records) {
     for (const Record& r : records) f.write(r.bytes());
 }
 
+QByteArray field(int capacity, const QByteArray& text) {
+    EXPECT_LE(text.size(), qMin(capacity, 255)) << "a field of capacity " << capacity << " cannot hold " << text.size();
+    QByteArray f(1, char(text.size()));
+    f += text;
+    f += QByteArray(capacity - text.size(), '\0');
+    return f;
+}
+
 void doubleClickLine(TRecordList* list, int row) {
     QPoint at;
     if (row >= 0) {

@@ -155,3 +155,6 @@ QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // Records added at the end of a record file, as another program would.
 void appendRecords(const QString& path, const std::vector<Record>& records);
+// A stored text field written by hand, as the file holds it: the length
+// byte, the bytes given (Windows-1252), zeros up to the capacity.
+QByteArray field(int capacity, const QByteArray& text);
