@@ -83,16 +83,6 @@ void press(QWidget* window, const char* button) { child<QAbstractButton>(window,
 
 QString fit(const QString& text, int width) { return text.leftJustified(width, QLatin1Char(' '), true); }
 
-void WindowDriver::expectHints(const std::vector<std::pair<const char*, const char*>>& hints) const {
-    auto* info = child<QLabel>(window_, "panInfo");
-    for (const auto& [control, hint] : hints) {
-        QTest::mouseMove(ctl("lblPosizione"));
-        EXPECT_EQ(info->text(), QString()) << control;
-        QTest::mouseMove(ctl(control));
-        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
-    }
-}
-
 QMap<QString, QString> WindowDriver::screen(const RecordLayout& layout) const {
     auto* window = static_cast<TRecordWindow*>(window_);
     QMap<QString, QString> values;
