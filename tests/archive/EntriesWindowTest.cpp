@@ -34,7 +34,8 @@ EntriesWindowDescription description() {
     d.modifyText = QStringLiteral("Modifica");
     d.printTitle = QStringLiteral("Riepilogo voci");
     d.printTotal = QStringLiteral("TOTALE VOCI: ");
-    d.fields = {{.field = "Nome", .label = "Nome:", .warning = "Manca il nome."}, {.field = "Nota", .label = "Nota:"}};
+    d.fields = {{.field = "Nome", .label = "Nome:", .warning = "Manca il nome."},
+                {.field = "Nota", .label = "Nota:", .warning = {}}};
     return d;
 }
 

@@ -114,7 +114,9 @@ WindowDriver::Import WindowDriver::importVerdi(
     });
     click(button);
     EXPECT_EQ(seams.modals.size(), opened + 1);
-    if (seams.modals.size() > opened) EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmTrovaClienti"));
+    if (seams.modals.size() > opened) {
+        EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmTrovaClienti"));
+    }
     import.after = screen(layout);
     return import;
 }
