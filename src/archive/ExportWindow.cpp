@@ -133,6 +133,10 @@ void TExportWindow::FormShow() {
     if (fill() == Filling::Cancelled) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
+// The dialog's base hides the grid after the rows are gone, and the grid asks
+// its rows for their count as it hides: it lets them go first.
+TExportWindow::~TExportWindow() { grid_->gridModel()->setSource(nullptr); }
+
 bool TExportWindow::refill() { return fill() == Filling::Whole; }
 
 TExportWindow::Filling TExportWindow::fill() {

@@ -60,6 +60,7 @@ public:
     static inline const QString kLavoroEsportazione = QStringLiteral("Esportazione in corso\u2026");
 
     explicit TExportWindow(QWidget* owner = nullptr);
+    ~TExportWindow() override;
 
     const ExportWindowDescription& desc() const { return desc_; }
     TGrid* grid() const { return grid_; }
