@@ -482,6 +482,7 @@ void TRecordWindow::newCard() {
 }
 
 void TRecordWindow::loadRecord(const Record& record) {
+    const TypingRules::StoredTexts asStored;
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
         if (const int b = byLayoutIndex_[size_t(i)]; b >= 0) fields_[size_t(b)].editor->setText(record.get(i));
 }
