@@ -143,6 +143,7 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
         if (r >= 0) btnModificaClick();
     });
     resize(1000, 600);
+    fitListWindow(this, list_, LineBuilder(desc_.line, desc_.card->layout()).longest(), 600);
 }
 
 QString TEntriesWindow::totalText(bool) const { return QString::number(listed_); }
