@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <array>
+#include <iterator>
 
 #include "archive/ArchivioSchede.h"
 #include "archive/AttachedFiles.h"
