@@ -18,12 +18,13 @@
 #include "appuntamenti/TfrmExpMensili.h"
 #include "appuntamenti/TfrmExpScadenzario.h"
 #include "archive/Layouts.h"
-#include "pratiche/CaseFields.h"
 #include "chiamate/TfrmExpChiamate.h"
 #include "chiamate/TfrmRiepChiamateOggi.h"
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmStoricoChiamate.h"
+#include "pratiche/CaseFields.h"
 #include "pratiche/TfrmExpPratiche.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmRiepProtocollo.h"
 #include "support/Calc.h"
@@ -107,7 +108,7 @@ void writeArchives(const Seams& seams) {
                                {"Note", "1.000"}}),
                    card(call, {{"DataChiamata", "31/02/2025"}, {"Cliente", "Verdi Luca"}, {"Recapito", "06121"}})});
 
-    const RecordLayout& doc = Layouts::TSchedaProtocollo();
+    const RecordLayout& doc = ProtocolFields::get().layout();
     appendRecords(
         seams.file("2025.prt"),
         {card(doc, {{"Numero", "007/2025"},
