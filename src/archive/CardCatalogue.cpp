@@ -1,5 +1,7 @@
 #include "archive/CardCatalogue.h"
 
+#include <algorithm>
+
 #include <stdexcept>
 
 #include "archive/Province.h"
@@ -53,6 +55,30 @@ std::vector<CardField> CardCatalogue::fields() const {
     out.reserve(rows_.size());
     for (size_t i = 0; i < rows_.size(); ++i) out.push_back(CardField(this, int(i)));
     return out;
+}
+
+std::vector<CardField> CardCatalogue::requiredFields() const {
+    std::vector<CardField> out;
+    if (!requiredOrder_.empty()) {
+        for (int i : requiredOrder_) out.push_back(CardField(this, i));
+        return out;
+    }
+    for (const FieldRow& r : rows_)
+        if (!r.required.isEmpty()) out.push_back(CardField(this, r.index));
+    return out;
+}
+
+void CardCatalogue::askRequiredIn(std::initializer_list<CardField> order) {
+    std::vector<int> indices;
+    for (const CardField& f : order) {
+        if (f.isEmpty() || f.row().required.isEmpty()) throw std::logic_error("a field asked for that is not required");
+        indices.push_back(f.row().index);
+    }
+    const auto required =
+        std::count_if(rows_.begin(), rows_.end(), [](const FieldRow& r) { return !r.required.isEmpty(); });
+    if (qsizetype(indices.size()) != qsizetype(required))
+        throw std::logic_error("the order of the required fields leaves one out");
+    requiredOrder_ = std::move(indices);
 }
 
 CardField CardCatalogue::byName(const QString& name) const {

@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -74,6 +75,9 @@ public:
     std::vector<CardField> fields() const;
     // The field of that name, or an empty one.
     CardField byName(const QString& name) const;
+    // The fields a card cannot be saved without, in the order they are asked
+    // for: the record's, unless the catalogue gives another.
+    std::vector<CardField> requiredFields() const;
 
     // The record's bytes: the fields back to back in this order.
     const RecordLayout& layout() const { return *layout_; }
@@ -103,6 +107,10 @@ protected:
     // The provinces' codes, offered by a province's list.
     static const QStringList& provinces();
 
+    // Where the warnings of the required fields come in another order than
+    // the record's: every required field, in the order they are asked for.
+    void askRequiredIn(std::initializer_list<CardField> order);
+
     // To call at the end of the catalogue's constructor, once every member
     // is registered: the layout is made from the rows.
     void seal();
@@ -113,5 +121,6 @@ private:
     QString typeName_;
     std::vector<FieldRow> rows_;
     std::optional<AttachmentFields> attachments_;
+    std::vector<int> requiredOrder_;
     std::unique_ptr<RecordLayout> layout_;
 };

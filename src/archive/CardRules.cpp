@@ -23,8 +23,7 @@ CardRule required(const CardField& field, const QString& warning) {
 
 std::vector<CardRule> requiredOf(const CardCatalogue& card) {
     std::vector<CardRule> rules;
-    for (const CardField& f : card.fields())
-        if (!f.row().required.isEmpty()) rules.push_back(required(f, f.row().required));
+    for (const CardField& f : card.requiredFields()) rules.push_back(required(f, f.row().required));
     return rules;
 }
 

@@ -5,4 +5,8 @@ const ProtocolFields& ProtocolFields::get() {
     return fields;
 }
 
-ProtocolFields::ProtocolFields() : CardCatalogue(QStringLiteral("TSchedaProtocollo")) { seal(); }
+ProtocolFields::ProtocolFields() : CardCatalogue(QStringLiteral("TSchedaProtocollo")) {
+    // The kind of mail is asked for last, after the typed fields.
+    askRequiredIn({Numero, DataReg, Categoria, Oggetto, Tipo});
+    seal();
+}

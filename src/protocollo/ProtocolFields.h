@@ -18,6 +18,7 @@ public:
     const CardField Tipo = field("Tipo", 20,
                                  {.caption = "Tipologia posta:",
                                   .kind = FieldKind::Choice,
+                                  .required = needs("la tipologia di posta (in entrata, in uscita o interna)."),
                                   .entries = {"In entrata", "In uscita", "Interna"},
                                   .findCaption = "Tipologia posta (in entrata, in uscita, interna):"});
     const CardField DataReg =

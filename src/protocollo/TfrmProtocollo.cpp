@@ -82,9 +82,6 @@ TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(ProtocolFields::g
     desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
 
     desc.fileName = ArchiveFiles::protocollo(Clock::today().year());
-    // The kind of mail is asked for last, after the typed fields.
-    desc.rules = {CardRules::required(ProtocolFields::get().Tipo,
-                                      CardRules::needs("la tipologia di posta (in entrata, in uscita o interna)."))};
     desc.helpTitle = kHelpTitle;
     FormCreate(desc);
 
