@@ -17,6 +17,7 @@
 
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "platform/ProgramFolder.h"
@@ -39,7 +40,7 @@ QString officeFolder(int size) {
     return BenchArchive::folderOnce("Archivio_Dipendenti.pro", size, [&](const QDir& dir) {
         {
             BenchArchive::CardWriter cards(dir.filePath("Archivio_Dipendenti.pro"));
-            Record r(Layouts::TSchedaDipendente());
+            Record r(EmployeeFields::get().layout());
             for (int i = 0; i < size; ++i) {
                 r.set("Dipendente", QStringLiteral("%1 Dipendente %2").arg(kSurnames[i % 8]).arg(i));
                 r.set("Sesso", i % 2 ? "F" : "M");

@@ -79,33 +79,9 @@ const RecordLayout& TSchedaAppuntamento() {
     return l;
 }
 
-const RecordLayout& TSchedaDipendente() {
-    static const RecordLayout l(
-        "TSchedaDipendente",
-        join({{"Dipendente", 50}, {"Sesso", 1},       {"DataNasc", 10},  {"Cittadinanza", 50},  {"LuogoNasc", 50},
-              {"Indirizzo", 120}, {"Citta", 50},      {"Cap", 10},       {"Nazione", 50},       {"CodFisc", 16},
-              {"Civile", 50},     {"PartitaIva", 11}, {"Studio", 120},   {"Lingue", 120},       {"Email", 50},
-              {"Tel", 30},        {"Cel", 30},        {"Qualifica", 50}, {"Reparto", 50},       {"Disponibilita", 120},
-              {"Mansioni", 250},  {"Iban", 27},       {"DataAss", 10},   {"Retribuzione", 250}, {"Note", 250}},
-             attachments()));
-    return l;
-}
-
 const RecordLayout& TVoceLavoro() {
     static const RecordLayout l("TVoceLavoro",
                                 {{"Data", 10}, {"Attivita", 50}, {"Luogo", 28}, {"Orario", 28}, {"TotOre", 28}});
-    return l;
-}
-
-const RecordLayout& TSchedaLibro() {
-    static const RecordLayout l(
-        "TSchedaLibro",
-        join({{"Titolo", 120},    {"Autore", 50},     {"Nazione", 50},  {"Anno", 20},     {"Editore", 50},
-              {"Citta", 50},      {"Dewey", 12},      {"Genere", 50},   {"ISBN", 20},     {"Lingua", 50},
-              {"Originale", 120}, {"Traduttore", 50}, {"Collana", 120}, {"Curatore", 50}, {"Posizione", 120},
-              {"Etichetta", 50},  {"Formato", 50},    {"Volumi", 50},   {"Pagine", 20},   {"Prezzo", 20},
-              {"Giudizio", 250},  {"Note", 250}},
-             attachments()));
     return l;
 }
 

@@ -11,9 +11,7 @@ const RecordLayout& TVoceServizio();        // "Servizi_Cliente_<n>.pro", 117 by
 const RecordLayout& TSchedaChiamata();      // "Registro_Chiamate.pro", 1291 bytes
 const RecordLayout& TSchedaProtocollo();    // "<year>.prt", 3403 bytes
 const RecordLayout& TSchedaAppuntamento();  // "Archivio_Appuntamenti.pro", 1265 bytes
-const RecordLayout& TSchedaDipendente();    // "Archivio_Dipendenti.pro", 3356 bytes
 const RecordLayout& TVoceLavoro();          // "Archivio_Lavori/Lavori_Dipendente_<n>.pro", 149 bytes
-const RecordLayout& TSchedaLibro();         // "Archivio_Libri.pro", 3150 bytes
 
 }  // namespace Layouts
 
@@ -23,8 +21,6 @@ inline const QString Clienti = QStringLiteral("Contatti.pro");
 inline const QString Chiamate = QStringLiteral("Registro_Chiamate.pro");
 inline const QString Appuntamenti = QStringLiteral("Archivio_Appuntamenti.pro");
 inline const QString Pratiche = QStringLiteral("Pratiche.pro");
-inline const QString Dipendenti = QStringLiteral("Archivio_Dipendenti.pro");
-inline const QString Libri = QStringLiteral("Archivio_Libri.pro");
 inline const QString CartellaLavori = QStringLiteral("Archivio_Lavori");
 
 // Per-owner files, named after the owner's position (no leading zeros).

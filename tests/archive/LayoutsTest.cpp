@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
+#include "dipendenti/EmployeeFields.h"
+#include "libri/BookFields.h"
 #include "pratiche/CaseFields.h"
 
 TEST(Layouts, RecordSizesOfTheNineArchives) {
@@ -13,8 +15,8 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
         {Layouts::TSchedaCliente(), 3372, 36},      {Layouts::TVoceServizio(), 117, 5},
         {Layouts::TSchedaChiamata(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
         {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
-        {Layouts::TSchedaDipendente(), 3356, 31},   {Layouts::TVoceLavoro(), 149, 5},
-        {Layouts::TSchedaLibro(), 3150, 28},
+        {EmployeeFields::get().layout(), 3356, 31}, {Layouts::TVoceLavoro(), 149, 5},
+        {BookFields::get().layout(), 3150, 28},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.layout.size(), c.size) << c.layout.typeName().toStdString();
@@ -33,10 +35,10 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         {Layouts::TSchedaProtocollo(), "Mittente", 1162}, {Layouts::TSchedaProtocollo(), "Desc03", 3152},
         {Layouts::TSchedaAppuntamento(), "Avviso", 23},   {Layouts::TSchedaAppuntamento(), "Contatto", 580},
         {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
-        {Layouts::TSchedaDipendente(), "CodFisc", 400},   {Layouts::TSchedaDipendente(), "Iban", 1309},
-        {Layouts::TSchedaDipendente(), "Desc03", 3105},   {Layouts::TVoceLavoro(), "Luogo", 62},
-        {Layouts::TVoceLavoro(), "TotOre", 120},          {Layouts::TSchedaLibro(), "Dewey", 346},
-        {Layouts::TSchedaLibro(), "Giudizio", 1142},      {Layouts::TSchedaLibro(), "Desc03", 2899},
+        {EmployeeFields::get().layout(), "CodFisc", 400}, {EmployeeFields::get().layout(), "Iban", 1309},
+        {EmployeeFields::get().layout(), "Desc03", 3105}, {Layouts::TVoceLavoro(), "Luogo", 62},
+        {Layouts::TVoceLavoro(), "TotOre", 120},          {BookFields::get().layout(), "Dewey", 346},
+        {BookFields::get().layout(), "Giudizio", 1142},   {BookFields::get().layout(), "Desc03", 2899},
         {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
         {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
     };

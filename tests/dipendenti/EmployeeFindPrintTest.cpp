@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
 #include "archive/PhotoStore.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Timer.h"
 #include "report/PreparedReport.h"
@@ -32,7 +32,7 @@ protected:
     void archive(std::initializer_list<Card> cards) {
         std::vector<Record> records;
         for (const Card& c : cards) {
-            Record r(Layouts::TSchedaDipendente());
+            Record r(EmployeeFields::get().layout());
             r.set("Dipendente", QString::fromUtf8(c.name));
             r.set("Cel", c.cel);
             r.set("Qualifica", QString::fromUtf8(c.qualifica));
