@@ -19,12 +19,6 @@ namespace Layouts {
 
 const RecordLayout& TSchedaCliente() { return ClientFields::get().layout(); }
 
-const RecordLayout& TVoceServizio() {
-    static const RecordLayout l("TVoceServizio",
-                                {{"Data", 10}, {"Ora", 5}, {"Servizi", 54}, {"Agente", 28}, {"Importo", 15}});
-    return l;
-}
-
 const RecordLayout& TSchedaChiamata() {
     static const RecordLayout l(
         "TSchedaChiamata",
@@ -76,12 +70,6 @@ const RecordLayout& TSchedaAppuntamento() {
                                                         {"Importo", 15},
                                                         {"Note", 250},
                                                         {"Ottemperata", 2}});
-    return l;
-}
-
-const RecordLayout& TVoceLavoro() {
-    static const RecordLayout l("TVoceLavoro",
-                                {{"Data", 10}, {"Attivita", 50}, {"Luogo", 28}, {"Orario", 28}, {"TotOre", 28}});
     return l;
 }
 
