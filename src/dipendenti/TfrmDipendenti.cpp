@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/Attachments.h"
 #include "archive/PhotoStore.h"
 #include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
@@ -17,22 +16,31 @@
 #include "ui/PhotoBox.h"
 #include "ui/PictureButton.h"
 
-TfrmDipendenti::TfrmDipendenti(QWidget* owner) : TRecordWindow(EmployeeFields::get(), owner) {
+const PhotoStore& TfrmDipendenti::photos() {
+    static const PhotoStore store(QStringLiteral("Anagrafica"), QStringLiteral("Scheda_Dipendente_"),
+                                  QStringLiteral(":/img/foto/dipendente.svg"));
+    return store;
+}
+
+TfrmDipendenti::TfrmDipendenti(QWidget* owner)
+    : TPhotoCardWindow(EmployeeFields::get(),
+                       {
+                           .store = &photos(),
+                           .photoSize = kPhotoSize,
+                           .photoName = QStringLiteral("Foto"),
+                           .fileName = EmployeeFields::kArchive,
+                           .helpTitle = kHelpTitle,
+                           .attachKeyword = QStringLiteral("dipendenti"),
+                           .slideshowHint = QStringLiteral("Esegui lo slide show."),
+                           .slideshowName = QStringLiteral("Slide show delle foto"),
+                           .guidaHint = QStringLiteral("Visualizza la guida."),
+                       },
+                       owner) {
     setObjectName(QStringLiteral("frmDipendenti"));
     setWindowTitle(QStringLiteral(" Plenaro - Anagrafica Dipendenti"));
     buildSections();
     buildPhotoColumn();
-
-    RecordWindowDescription desc = photoCardDescription({
-        .slideshowHint = QStringLiteral("Esegui lo slide show."),
-        .slideshowName = QStringLiteral("Slide show delle foto"),
-        .guidaHint = QStringLiteral("Visualizza la guida."),
-        .slideshow = [this] { cmdSlideshowClick(); },
-        .attach = [this] { cmdFileClick(); },
-    });
-    desc.fileName = EmployeeFields::kArchive;
-    desc.helpTitle = kHelpTitle;
-    FormCreate(desc);
+    createCard();
 }
 
 void TfrmDipendenti::buildSections() {
@@ -79,7 +87,8 @@ void TfrmDipendenti::buildSections() {
     placeField(g, 2, 4, 1, f.DataAss);
     placeField(g, 2, 5, 3, f.Retribuzione);
 
-    g = section("sezNote", "note", QStringLiteral("Note"));
+    // The notes' section is titled with their caption.
+    g = section("sezNote", "note", f.Note.caption().chopped(1));
     placeField(g, 0, 0, 8, f.Note);
     fieldsLayout()->addStretch();
 
@@ -87,7 +96,7 @@ void TfrmDipendenti::buildSections() {
 }
 
 void TfrmDipendenti::buildPhotoColumn() {
-    TPhotoButtons* buttons = addPhotoColumn(PhotoStore::dipendenti(), QSize(307, 394), QStringLiteral("Foto"));
+    TPhotoButtons* buttons = addPhotoColumn();
     auto* webcam = new TPictureButton(QStringLiteral("btnWebcam"), QStringLiteral(":/img/foto/webcam.svg"),
                                       QStringLiteral("Cattura foto con la webcam"),
                                       QStringLiteral("Cattura la foto con una webcam."), buttons, QSize(40, 40));
@@ -123,8 +132,6 @@ void TfrmDipendenti::btnLavoriClick() {
     TfrmLavori_Svolti work(fieldText(name), int(position()), this);
     work.showModal();
 }
-
-void TfrmDipendenti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("dipendenti")); }
 
 void TfrmDipendenti::cmdSlideshowClick() {
     TfrmSlideshow_Dipendenti show(this);

@@ -8,7 +8,7 @@
 namespace {
 
 TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
-    return {owner, owner ? owner->imgFoto() : nullptr, &PhotoStore::dipendenti(), QSize(307, 394),
+    return {owner, owner ? owner->imgFoto() : nullptr, &TfrmDipendenti::photos(), TfrmDipendenti::kPhotoSize,
             &EmployeeCard::build};
 }
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "archive/Attachments.h"
 #include "archive/PhotoStore.h"
 #include "libri/BookFields.h"
 #include "libri/TfrmCodici_Dewey.h"
@@ -13,7 +12,6 @@
 #include "libri/TfrmStampaLibri.h"
 #include "libri/TfrmTrovaLibri.h"
 #include "ui/Controls.h"
-#include "ui/PhotoBox.h"
 #include "ui/PictureButton.h"
 #include "ui/Resources.h"
 
@@ -30,22 +28,32 @@ QLabel* fieldPicture(const QString& name, const QString& picture, QWidget* paren
 
 }  // namespace
 
-TfrmLibri::TfrmLibri(QWidget* owner) : TRecordWindow(BookFields::get(), owner) {
+const PhotoStore& TfrmLibri::photos() {
+    static const PhotoStore store(QStringLiteral("Copertine_Libri"), QStringLiteral("Foto_"),
+                                  QStringLiteral(":/img/foto/libro.svg"));
+    return store;
+}
+
+TfrmLibri::TfrmLibri(QWidget* owner)
+    : TPhotoCardWindow(BookFields::get(),
+                       {
+                           .store = &photos(),
+                           .photoSize = kPhotoSize,
+                           .photoName = QStringLiteral("Copertina del libro"),
+                           .fileName = BookFields::kArchive,
+                           .helpTitle = kHelpTitle,
+                           .attachKeyword = QStringLiteral("libri"),
+                           .slideshowHint = QStringLiteral("Esegui lo slide show del catalogo di libri."),
+                           .slideshowName = QStringLiteral("Slide show delle copertine"),
+                           .guidaHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
+                       },
+                       owner) {
     setObjectName(QStringLiteral("frmLibri"));
     setWindowTitle(QStringLiteral(" Plenaro - Schedario Libri"));
     buildSections();
-    buildCoverColumn();
-
-    RecordWindowDescription desc = photoCardDescription({
-        .slideshowHint = QStringLiteral("Esegui lo slide show del catalogo di libri."),
-        .slideshowName = QStringLiteral("Slide show delle copertine"),
-        .guidaHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
-        .slideshow = [this] { cmdSlideshowClick(); },
-        .attach = [this] { cmdFileClick(); },
-    });
-    desc.fileName = BookFields::kArchive;
-    desc.helpTitle = kHelpTitle;
-    FormCreate(desc);
+    addPhotoColumn();
+    sideColumn()->addStretch();
+    createCard();
 }
 
 void TfrmLibri::buildSections() {
@@ -104,11 +112,6 @@ void TfrmLibri::buildSections() {
     addAttachmentFields();
 }
 
-void TfrmLibri::buildCoverColumn() {
-    addPhotoColumn(PhotoStore::libri(), QSize(307, 409), QStringLiteral("Copertina del libro"));
-    sideColumn()->addStretch();
-}
-
 void TfrmLibri::btnDeweyClick() {
     TfrmCodici_Dewey table(this, TfrmCodici_Dewey::Mode::Libri);
     const CardField& dewey = BookFields::get().Dewey;
@@ -116,8 +119,6 @@ void TfrmLibri::btnDeweyClick() {
     // However the table closed, the class field is where the user goes on.
     fieldControl(dewey)->setFocus(Qt::OtherFocusReason);
 }
-
-void TfrmLibri::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("libri")); }
 
 void TfrmLibri::cmdSlideshowClick() {
     TfrmSlideshow_Libri show(this);

@@ -9,7 +9,7 @@
 namespace {
 
 TPhotoCardPrintWindow::Card card(TfrmLibri* owner) {
-    return {owner, owner ? owner->imgFoto() : nullptr, &PhotoStore::libri(), QSize(307, 409), &BookCard::build};
+    return {owner, owner ? owner->imgFoto() : nullptr, &TfrmLibri::photos(), TfrmLibri::kPhotoSize, &BookCard::build};
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ protected:
         QDir().mkpath(seams.file("Anagrafica"));
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkMagenta);
-        ASSERT_TRUE(image.save(PhotoStore::dipendenti().path(position), "JPEG"));
+        ASSERT_TRUE(image.save(TfrmDipendenti::photos().path(position), "JPEG"));
     }
 };
 
@@ -84,7 +84,7 @@ TEST_F(EmployeeLists, TheFindListsMatchingCardsAndLoadsTheOneDoubleClickedWithIt
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().text, Said::salvata);
     EXPECT_EQ(fileBytes(seams.file("Archivio_Dipendenti.pro")).size(), 4 * 3356);
-    EXPECT_EQ(QImage(PhotoStore::dipendenti().path(3)).size(), QSize(120, 160));
+    EXPECT_EQ(QImage(TfrmDipendenti::photos().path(3)).size(), QSize(120, 160));
 }
 
 TEST_F(EmployeeLists, TheCardIsPrintedAsTheScreenShowsItWithItsPhoto) {

@@ -9,8 +9,10 @@
 
 #include "archive/ArchivioSchede.h"
 #include "dipendenti/EmployeeFields.h"
+#include "dipendenti/TfrmDipendenti.h"
 #include "dipendenti/TfrmSlideshow_Dipendenti.h"
 #include "libri/BookFields.h"
+#include "libri/TfrmLibri.h"
 #include "libri/TfrmSlideshow_Libri.h"
 #include "platform/Timer.h"
 #include "support/Said.h"
@@ -31,9 +33,9 @@ struct Kind {
 const std::vector<Kind>& kinds() {
     static const std::vector<Kind> all = {
         {"dipendenti", [] { return new TfrmSlideshow_Dipendenti; }, QStringLiteral(" Slide show foto dipendenti"),
-         EmployeeFields::kArchive, EmployeeFields::get().layout(), PhotoStore::dipendenti()},
+         EmployeeFields::kArchive, EmployeeFields::get().layout(), TfrmDipendenti::photos()},
         {"libri", [] { return new TfrmSlideshow_Libri; }, QStringLiteral(" Slide Show Schedario Libri"),
-         BookFields::kArchive, BookFields::get().layout(), PhotoStore::libri()},
+         BookFields::kArchive, BookFields::get().layout(), TfrmLibri::photos()},
     };
     return all;
 }
