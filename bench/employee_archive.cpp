@@ -15,7 +15,6 @@
 #include <map>
 #include <memory>
 
-#include "archive/Layouts.h"
 #include "archive/RecordLines.h"
 #include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
@@ -94,7 +93,7 @@ void BM_EmployeeFindListsEveryCard(benchmark::State& state) {
 
 void BM_GrepCountWork(benchmark::State& state) {
     useOffice(state);
-    const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
+    const QString file = ProgramFolder::file(WorkFields::archiveOf(1));
     BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("consegna")}, file);
 }
 
@@ -121,7 +120,7 @@ void BM_WorkDoneLastLineFound(benchmark::State& state) {
     TfrmLavori_Svolti w(QStringLiteral("Rossi Dipendente 0"), 1, &owner);
     w.show();
     TRecordList* list = w.list();
-    const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
+    const QString file = ProgramFolder::file(WorkFields::archiveOf(1));
     for (auto _ : state) {
         const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, file, WorkFields::get().layout());
         benchmark::DoNotOptimize(found.position);

@@ -19,11 +19,9 @@ inline const QString Clienti = QStringLiteral("Contatti.pro");
 inline const QString Chiamate = QStringLiteral("Registro_Chiamate.pro");
 inline const QString Appuntamenti = QStringLiteral("Archivio_Appuntamenti.pro");
 inline const QString Pratiche = QStringLiteral("Pratiche.pro");
-inline const QString CartellaLavori = QStringLiteral("Archivio_Lavori");
 
 // Per-owner files, named after the owner's position (no leading zeros).
 QString servizi(int clientPosition);           // Servizi_Cliente_12.pro
-QString lavori(int employeePosition);          // Archivio_Lavori/Lavori_Dipendente_3.pro
 QString protocollo(int year);                  // 2025.prt
 QString cartellaPratica(qint64 casePosition);  // Pratica_7, the folder of a case
 }  // namespace ArchiveFiles

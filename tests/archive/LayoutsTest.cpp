@@ -39,7 +39,7 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
         {EmployeeFields::get().layout(), "CodFisc", 400}, {EmployeeFields::get().layout(), "Iban", 1309},
         {EmployeeFields::get().layout(), "Desc03", 3105}, {WorkFields::get().layout(), "Luogo", 62},
-        {WorkFields::get().layout(), "TotOre", 120},          {BookFields::get().layout(), "Dewey", 346},
+        {WorkFields::get().layout(), "TotOre", 120},      {BookFields::get().layout(), "Dewey", 346},
         {BookFields::get().layout(), "Giudizio", 1142},   {BookFields::get().layout(), "Desc03", 2899},
         {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
         {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
@@ -52,6 +52,6 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
 TEST(Layouts, PerOwnerFileNames) {
     EXPECT_EQ(ArchiveFiles::servizi(3), QStringLiteral("Servizi_Cliente_3.pro"));
     EXPECT_EQ(ArchiveFiles::servizi(30), QStringLiteral("Servizi_Cliente_30.pro"));
-    EXPECT_EQ(ArchiveFiles::lavori(7), QStringLiteral("Archivio_Lavori/Lavori_Dipendente_7.pro"));
+    EXPECT_EQ(WorkFields::archiveOf(7), QStringLiteral("Archivio_Lavori/Lavori_Dipendente_7.pro"));
     EXPECT_EQ(ArchiveFiles::protocollo(2025), QStringLiteral("2025.prt"));
 }
