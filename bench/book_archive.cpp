@@ -12,7 +12,7 @@
 #include <map>
 #include <memory>
 
-#include "archive/Layouts.h"
+#include "libri/BookFields.h"
 #include "libri/DeweyTable.h"
 #include "libri/TfrmCodici_Dewey.h"
 #include "libri/TfrmTrovaLibri.h"
@@ -37,7 +37,7 @@ QString bookFolder(int books) {
     return BenchArchive::folderOnce("Archivio_Libri.pro", books, [&](const QDir& dir) {
         BenchArchive::CardWriter f(dir.filePath("Archivio_Libri.pro"));
         const QStringList& table = DeweyTable::lines();
-        Record r(Layouts::TSchedaLibro());
+        Record r(BookFields::get().layout());
         for (int i = 0; i < books; ++i) {
             const QString& line = table[(i * 7) % table.size()];
             r.set("Titolo", QStringLiteral("%1, volume %2").arg(line.mid(4)).arg(i));

@@ -15,8 +15,8 @@
 #include <map>
 #include <memory>
 
-#include "archive/Layouts.h"
 #include "archive/RecordLines.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "dipendenti/WorkFields.h"
@@ -40,7 +40,7 @@ QString officeFolder(int size) {
     return BenchArchive::folderOnce("Archivio_Dipendenti.pro", size, [&](const QDir& dir) {
         {
             BenchArchive::CardWriter cards(dir.filePath("Archivio_Dipendenti.pro"));
-            Record r(Layouts::TSchedaDipendente());
+            Record r(EmployeeFields::get().layout());
             for (int i = 0; i < size; ++i) {
                 r.set("Dipendente", QStringLiteral("%1 Dipendente %2").arg(kSurnames[i % 8]).arg(i));
                 r.set("Sesso", i % 2 ? "F" : "M");
@@ -93,7 +93,7 @@ void BM_EmployeeFindListsEveryCard(benchmark::State& state) {
 
 void BM_GrepCountWork(benchmark::State& state) {
     useOffice(state);
-    const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
+    const QString file = ProgramFolder::file(WorkFields::archiveOf(1));
     BenchRuns::grepEach(state, {QStringLiteral("-i"), QStringLiteral("consegna")}, file);
 }
 
@@ -120,7 +120,7 @@ void BM_WorkDoneLastLineFound(benchmark::State& state) {
     TfrmLavori_Svolti w(QStringLiteral("Rossi Dipendente 0"), 1, &owner);
     w.show();
     TRecordList* list = w.list();
-    const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
+    const QString file = ProgramFolder::file(WorkFields::archiveOf(1));
     for (auto _ : state) {
         const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, file, WorkFields::get().layout());
         benchmark::DoNotOptimize(found.position);

@@ -9,8 +9,6 @@ namespace Layouts {
 const RecordLayout& TSchedaCliente();       // "Contatti.pro", 3372 bytes
 const RecordLayout& TSchedaChiamata();      // "Registro_Chiamate.pro", 1291 bytes
 const RecordLayout& TSchedaAppuntamento();  // "Archivio_Appuntamenti.pro", 1265 bytes
-const RecordLayout& TSchedaDipendente();    // "Archivio_Dipendenti.pro", 3356 bytes
-const RecordLayout& TSchedaLibro();         // "Archivio_Libri.pro", 3150 bytes
 
 }  // namespace Layouts
 
@@ -20,13 +18,9 @@ inline const QString Clienti = QStringLiteral("Contatti.pro");
 inline const QString Chiamate = QStringLiteral("Registro_Chiamate.pro");
 inline const QString Appuntamenti = QStringLiteral("Archivio_Appuntamenti.pro");
 inline const QString Pratiche = QStringLiteral("Pratiche.pro");
-inline const QString Dipendenti = QStringLiteral("Archivio_Dipendenti.pro");
-inline const QString Libri = QStringLiteral("Archivio_Libri.pro");
-inline const QString CartellaLavori = QStringLiteral("Archivio_Lavori");
 
 // Per-owner files, named after the owner's position (no leading zeros).
 QString servizi(int clientPosition);           // Servizi_Cliente_12.pro
-QString lavori(int employeePosition);          // Archivio_Lavori/Lavori_Dipendente_3.pro
 QString protocollo(int year);                  // 2025.prt
 QString cartellaPratica(qint64 casePosition);  // Pratica_7, the folder of a case
 }  // namespace ArchiveFiles

@@ -58,23 +58,20 @@ QImage TPhotoCardPrintWindow::pictureOf(const TPhotoBox* box, const PhotoStore& 
 
 namespace PhotoCard {
 
-std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const char* titleField,
-                               double pictureHeight, const QString& documentTitle,
-                               const std::vector<std::vector<Field>>& rows) {
+std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const Sheet& sheet) {
+    auto memo = [](const CardField& f) { return QStringLiteral("txt") + f.name(); };
     std::vector<PictureCardRow> boxes;
-    boxes.reserve(rows.size());
-    for (const std::vector<Field>& row : rows) {
+    boxes.reserve(sheet.rows.size());
+    for (const std::vector<CardField>& row : sheet.rows) {
         PictureCardRow line;
-        for (const Field& f : row)
-            line.push_back({QString::fromUtf8(f.caption), QStringLiteral("txt") + QLatin1String(f.field),
-                            window.fieldText(QLatin1String(f.field))});
+        for (const CardField& f : row) line.push_back({f.printCaption(), memo(f), window.fieldText(f)});
         boxes.push_back(std::move(line));
     }
     PictureCardLook look;
-    look.titleMemo = QStringLiteral("txt") + QLatin1String(titleField);
-    look.pictureHeight = pictureHeight;
-    auto rep = PictureCard::build(look, window.fieldText(QLatin1String(titleField)), picture, boxes);
-    rep->setDocumentInfo(documentTitle, rep->documentSubject());
+    look.titleMemo = memo(sheet.title);
+    look.pictureHeight = sheet.pictureHeight;
+    auto rep = PictureCard::build(look, window.fieldText(sheet.title), picture, boxes);
+    rep->setDocumentInfo(sheet.documentTitle, rep->documentSubject());
     return rep;
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "archive/CardField.h"
 #include "report/CardPrintWindow.h"
 #include "report/Report.h"
 
@@ -44,18 +45,17 @@ public:
 
 namespace PhotoCard {
 
-// A box of the card: its caption and the field whose text the window shows
-// in it (the box is named "txt" and the field).
-struct Field {
-    const char* caption;
-    const char* field;
+// The printed card: titled with the text of a field, the picture
+// pictureHeight high (report units), then rows of boxes, each a field under
+// its printed caption in a box named "txt" and the field.
+struct Sheet {
+    CardField title;
+    double pictureHeight = 0;
+    QString documentTitle;  // the document a PDF printer writes
+    std::vector<std::vector<CardField>> rows;
 };
 
-// The card of a window's fields with the picture, titled with the text of
-// titleField, the picture pictureHeight high (report units); documentTitle
-// names the document a PDF printer writes.
-std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const char* titleField,
-                               double pictureHeight, const QString& documentTitle,
-                               const std::vector<std::vector<Field>>& rows);
+// The card of the values a window shows, with the picture.
+std::unique_ptr<TReport> build(const TRecordWindow& window, const QImage& picture, const Sheet& sheet);
 
 }  // namespace PhotoCard

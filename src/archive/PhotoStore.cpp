@@ -9,18 +9,6 @@
 PhotoStore::PhotoStore(QString folder, QString prefix, QString placeholder)
     : folder_(std::move(folder)), prefix_(std::move(prefix)), placeholder_(std::move(placeholder)) {}
 
-const PhotoStore& PhotoStore::dipendenti() {
-    static const PhotoStore store(QStringLiteral("Anagrafica"), QStringLiteral("Scheda_Dipendente_"),
-                                  QStringLiteral(":/img/foto/dipendente.svg"));
-    return store;
-}
-
-const PhotoStore& PhotoStore::libri() {
-    static const PhotoStore store(QStringLiteral("Copertine_Libri"), QStringLiteral("Foto_"),
-                                  QStringLiteral(":/img/foto/libro.svg"));
-    return store;
-}
-
 QString PhotoStore::fileName(qint64 position) const {
     return folder_ + QLatin1Char('/') + prefix_ + QString::number(position) + QStringLiteral(".jpg");
 }

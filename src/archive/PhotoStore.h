@@ -20,16 +20,11 @@ public:
     // placeholder: the SVG resource a card without a photo shows.
     PhotoStore(QString folder, QString prefix, QString placeholder);
 
-    // Employees: "Anagrafica/Scheda_Dipendente_12.jpg".
-    static const PhotoStore& dipendenti();
-    // Books: "Copertine_Libri/Foto_7.jpg".
-    static const PhotoStore& libri();
-
     const QString& folder() const { return folder_; }
     const QString& prefix() const { return prefix_; }
     const QString& placeholder() const { return placeholder_; }
 
-    // The file name in the program folder ("Anagrafica/Scheda_Dipendente_12.jpg").
+    // The file name in the program folder (folder/prefix12.jpg).
     QString fileName(qint64 position) const;
     // The whole path.
     QString path(qint64 position) const;

@@ -220,33 +220,6 @@ void TRecordWindow::addStandardButtons(RecordWindowDescription& desc, std::initi
     for (const char* name : names) desc.buttons.push_back(standardButton(QLatin1String(name)));
 }
 
-RecordWindowDescription TRecordWindow::photoCardDescription(const PhotoCardButtons& own) {
-    RecordWindowDescription desc;
-    auto button = [&](const char* name, const char* hint) {
-        desc.buttons.push_back(standardButton(QLatin1String(name), QString::fromUtf8(hint)));
-    };
-    button("cmdPrimo", "Visualizza la prima scheda in archivio.");
-    button("cmdIndietro", "Visualizza la scheda precedente in archivio.");
-    button("cmdAvanti", "Visualizza la scheda successiva in archivio.");
-    button("cmdUltimo", "Visualizza l'ultima scheda in archivio.");
-    button("cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda.");
-    button("cmdSalva", "Salva la scheda in archivio.");
-    button("cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.");
-    button("cmdTrova", "Trova una scheda in archivio.");
-    button("cmdStampa", "Stampa la scheda.");
-    button("cmdAnteprima", "Visualizza l'anteprima di stampa della scheda.");
-    desc.buttons.push_back({QStringLiteral("cmdSlideshow"), QStringLiteral(":/img/btn/slideshow.svg"),
-                            QStringLiteral("Slide show"), own.slideshowHint, own.slideshowName, own.slideshow});
-    desc.buttons.push_back(
-        standardButton(QStringLiteral("cmdFile"), QStringLiteral("Allega file alla scheda."), own.attach));
-    desc.buttons.push_back(standardButton(QStringLiteral("cmdGuida"), own.guidaHint));
-    button("cmdEsci", "Esci da questa schermata di lavoro.");
-    desc.focusAwayBeforeSave = true;
-    desc.duplicateOpensArchive = false;
-    desc.focusOnBackground = true;
-    return desc;
-}
-
 void TRecordWindow::addButton(const WindowButton& button) {
     TPictureButton* b = TPictureButton::captioned(button.name, button.picture, button.caption, button.caption,
                                                   button.hint, buttonPanel_);
@@ -454,17 +427,6 @@ void TRecordWindow::focusField(const CardField& field) {
 void TRecordWindow::keepPhoto(TPhotoBox* box, const PhotoStore& store) {
     photoBox_ = box;
     photoStore_ = &store;
-}
-
-TPhotoButtons* TRecordWindow::addPhotoColumn(const PhotoStore& store, QSize size, const QString& accessibleName) {
-    auto* box = new TPhotoBox(QStringLiteral("imgFoto"), store.placeholder(), size, fieldsArea_);
-    box->setStyleSheet(QStringLiteral("border: 1px solid #c9d9e6;"));
-    box->setAccessibleName(accessibleName);
-    auto* buttons = new TPhotoButtons(box, fieldsArea_);
-    sideLayout_->addWidget(box);
-    sideLayout_->addWidget(buttons);
-    keepPhoto(box, store);
-    return buttons;
 }
 
 void TRecordWindow::showPhoto() {

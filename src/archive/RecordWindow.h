@@ -29,7 +29,6 @@ class QLayout;
 class QVBoxLayout;
 class PhotoStore;
 class TPhotoBox;
-class TPhotoButtons;
 class TPictureButton;
 class TStatusLine;
 class TFieldEditor;
@@ -193,24 +192,7 @@ protected:
     // what the box shows; a photo that cannot be stored is told, the card
     // stays saved.
     void keepPhoto(TPhotoBox* box, const PhotoStore& store);
-    // The card's photo box ("imgFoto", the store's placeholder, framed) at the
-    // top of the side column with its buttons below, kept per card as
-    // keepPhoto says. The buttons' row is returned, for a window's own button.
-    TPhotoButtons* addPhotoColumn(const PhotoStore& store, QSize size, const QString& accessibleName);
     TPhotoBox* photoBox() const { return photoBox_; }
-    // What the cards with a photo (employees, books) share: their buttons in
-    // order and wording, with the window's own slide show and attachments;
-    // fields normalised before saving, Duplicate without opening the archive,
-    // the focus marked on the field's background. The window adds its
-    // archive and its help.
-    struct PhotoCardButtons {
-        QString slideshowHint;
-        QString slideshowName;  // for screen readers
-        QString guidaHint;
-        std::function<void()> slideshow;
-        std::function<void()> attach;
-    };
-    RecordWindowDescription photoCardDescription(const PhotoCardButtons& own);
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.

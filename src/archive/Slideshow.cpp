@@ -5,8 +5,6 @@
 #include <QPushButton>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
-#include "archive/RecordWindow.h"
 #include "platform/Timer.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
@@ -98,13 +96,3 @@ void TSlideshow::resizeEvent(QResizeEvent* event) {
     TForm::resizeEvent(event);
     fit();
 }
-
-TfrmSlideshow_Dipendenti::TfrmSlideshow_Dipendenti(QWidget* owner)
-    : TSlideshow({QStringLiteral("frmSlideshow_Dipendenti"), QStringLiteral(" Slide show foto dipendenti"),
-                  ArchiveFiles::Dipendenti, Layouts::TSchedaDipendente().size(), PhotoStore::dipendenti()},
-                 owner) {}
-
-TfrmSlideshow_Libri::TfrmSlideshow_Libri(QWidget* owner)
-    : TSlideshow({QStringLiteral("frmSlideshow_Libri"), QStringLiteral(" Slide Show Schedario Libri"),
-                  ArchiveFiles::Libri, Layouts::TSchedaLibro().size(), PhotoStore::libri()},
-                 owner) {}

@@ -12,7 +12,7 @@ class TPhotoBox;
 class TTimer;
 
 struct SlideshowDescription {
-    QString objectName;  // "frmSlideshow_Dipendenti"
+    QString objectName;
     QString caption;
     QString fileName;  // the archive, in the program folder
     int recordSize = 0;
@@ -48,16 +48,4 @@ private:
     qint64 shown_ = 0;     // the card whose photo is shown; 0 before the first
     QPushButton* cmdAvanti;
     TTimer* Timer;
-};
-
-class TfrmSlideshow_Dipendenti : public TSlideshow {
-    Q_OBJECT
-public:
-    explicit TfrmSlideshow_Dipendenti(QWidget* owner = nullptr);
-};
-
-class TfrmSlideshow_Libri : public TSlideshow {
-    Q_OBJECT
-public:
-    explicit TfrmSlideshow_Libri(QWidget* owner = nullptr);
 };

@@ -1,15 +1,13 @@
 #include "dipendenti/TfrmDipendenti.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/Attachments.h"
-#include "archive/Layouts.h"
 #include "archive/PhotoStore.h"
-#include "archive/Slideshow.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
+#include "dipendenti/TfrmSlideshow_Dipendenti.h"
 #include "dipendenti/TfrmStampaDipendenti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
 #include "dipendenti/TfrmWebCam.h"
@@ -18,29 +16,31 @@
 #include "ui/PhotoBox.h"
 #include "ui/PictureButton.h"
 
-namespace {
+const PhotoStore& TfrmDipendenti::photos() {
+    static const PhotoStore store(QStringLiteral("Anagrafica"), QStringLiteral("Scheda_Dipendente_"),
+                                  QStringLiteral(":/img/foto/dipendente.svg"));
+    return store;
+}
 
-QString needs(const char* what) { return CardRules::needs(QString::fromUtf8(what)); }
-
-}  // namespace
-
-TfrmDipendenti::TfrmDipendenti(QWidget* owner) : TRecordWindow(owner) {
+TfrmDipendenti::TfrmDipendenti(QWidget* owner)
+    : TPhotoCardWindow(EmployeeFields::get(),
+                       {
+                           .store = &photos(),
+                           .photoSize = kPhotoSize,
+                           .photoName = QStringLiteral("Foto"),
+                           .fileName = EmployeeFields::kArchive,
+                           .helpTitle = kHelpTitle,
+                           .attachKeyword = QStringLiteral("dipendenti"),
+                           .slideshowHint = QStringLiteral("Esegui lo slide show."),
+                           .slideshowName = QStringLiteral("Slide show delle foto"),
+                           .guidaHint = QStringLiteral("Visualizza la guida."),
+                       },
+                       owner) {
     setObjectName(QStringLiteral("frmDipendenti"));
     setWindowTitle(QStringLiteral(" Plenaro - Anagrafica Dipendenti"));
     buildSections();
     buildPhotoColumn();
-
-    RecordWindowDescription desc = photoCardDescription({
-        .slideshowHint = QStringLiteral("Esegui lo slide show."),
-        .slideshowName = QStringLiteral("Slide show delle foto"),
-        .guidaHint = QStringLiteral("Visualizza la guida."),
-        .slideshow = [this] { cmdSlideshowClick(); },
-        .attach = [this] { cmdFileClick(); },
-    });
-    desc.layout = &Layouts::TSchedaDipendente();
-    desc.fileName = ArchiveFiles::Dipendenti;
-    desc.helpTitle = kHelpTitle;
-    FormCreate(desc);
+    createCard();
 }
 
 void TfrmDipendenti::buildSections() {
@@ -50,72 +50,58 @@ void TfrmDipendenti::buildSections() {
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col) {
         g->addWidget(w, row, col, 1, 1, Qt::AlignBottom | Qt::AlignLeft);
     };
-    using FieldKinds::DigitsOnly;
-    using FieldKinds::Trimmed;
-    using FieldKinds::TrimmedUpper;
+    const EmployeeFields& f = EmployeeFields::get();
 
-    // The rows in the order of the card: the Enter ring, the tab order and
-    // the order of the required fields.
+    // The fields in the order of the card: the Enter ring and the tab order.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    placeField(
-        g, 0, 0, 4,
-        {.field = "Dipendente", .label = "Cognome e nome:", .required = needs("cognome e nome del dipendente.")});
-    placeField(g, 0, 4, 1,
-               {.field = "Sesso",
-                .label = "Sesso:",
-                .rules = TrimmedUpper,
-                .required = needs("il sesso del dipendente (M o F).")});
-    placeField(g, 0, 5, 1, {.field = "DataNasc", .label = "Data nascita:"});
-    placeField(g, 0, 6, 2, {.field = "Cittadinanza", .label = "Cittadinanza:"});
-    placeField(g, 1, 0, 3, {.field = "LuogoNasc", .label = "Luogo nascita:"});
-    placeField(g, 1, 3, 5, {.field = "Indirizzo", .label = "Indirizzo residenza:"});
-    placeField(g, 2, 0, 3, {.field = "Citta", .label = "Citt\u00E0:"});
-    placeField(g, 2, 3, 1, {.field = "Cap", .label = "CAP:"});
-    placeField(g, 2, 4, 4, {.field = "Nazione", .label = "Nazione:"});
+    placeField(g, 0, 0, 4, f.Dipendente);
+    placeField(g, 0, 4, 1, f.Sesso);
+    placeField(g, 0, 5, 1, f.DataNasc);
+    placeField(g, 0, 6, 2, f.Cittadinanza);
+    placeField(g, 1, 0, 3, f.LuogoNasc);
+    placeField(g, 1, 3, 5, f.Indirizzo);
+    placeField(g, 2, 0, 3, f.Citta);
+    placeField(g, 2, 3, 1, f.Cap);
+    placeField(g, 2, 4, 4, f.Nazione);
 
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali, studi e recapiti"));
-    placeField(g, 0, 0, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 2);
-    placeField(g, 0, 3, 2, {.field = "Civile", .label = "Stato civile:"});
-    placeField(g, 0, 5, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::PartitaIva, "PartitaIva"), 0, 7);
-    placeField(g, 1, 0, 4, {.field = "Studio", .label = "Titolo di studio:"});
-    placeField(g, 1, 4, 4, {.field = "Lingue", .label = "Lingue conosciute:"});
-    placeField(g, 2, 0, 3, {.field = "Email", .label = "E-mail:", .rules = Trimmed});
-    bottom(g, emailButton("Email"), 2, 3);
-    placeField(g, 2, 4, 2, {.field = "Tel", .label = "Tel. casa:"});
-    placeField(g, 2, 6, 2,
-               {.field = "Cel",
-                .label = "Tel. cellulare:",
-                .rules = DigitsOnly,
-                .required = needs("il numero di cellulare dal dipendente.")});
+    placeField(g, 0, 0, 2, f.CodFisc);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, f.CodFisc), 0, 2);
+    placeField(g, 0, 3, 2, f.Civile);
+    placeField(g, 0, 5, 2, f.PartitaIva);
+    bottom(g, checkButton(IdentityCheck::PartitaIva, f.PartitaIva), 0, 7);
+    placeField(g, 1, 0, 4, f.Studio);
+    placeField(g, 1, 4, 4, f.Lingue);
+    placeField(g, 2, 0, 3, f.Email);
+    bottom(g, emailButton(f.Email), 2, 3);
+    placeField(g, 2, 4, 2, f.Tel);
+    placeField(g, 2, 6, 2, f.Cel);
 
     g = section("sezLavoro", "profilo", QStringLiteral("Lavoro e retribuzione"));
-    placeField(g, 0, 0, 3,
-               {.field = "Qualifica", .label = "Qualifica:", .required = needs("la qualifica dal dipendente.")});
-    placeField(g, 0, 3, 2, {.field = "Reparto", .label = "Reparto:", .required = needs("il reparto del dipendente.")});
-    placeField(g, 0, 5, 3, {.field = "Disponibilita", .label = "Disponibilit\u00E0:"});
-    placeField(g, 1, 0, 8, {.field = "Mansioni", .label = "Mansioni:"});
-    placeField(g, 2, 0, 3, {.field = "Iban", .label = "IBAN:", .rules = TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::Iban, "Iban"), 2, 3);
-    placeField(g, 2, 4, 1, {.field = "DataAss", .label = "Data assunzione:"});
-    placeField(g, 2, 5, 3, {.field = "Retribuzione", .label = "Retribuzione:"});
+    placeField(g, 0, 0, 3, f.Qualifica);
+    placeField(g, 0, 3, 2, f.Reparto);
+    placeField(g, 0, 5, 3, f.Disponibilita);
+    placeField(g, 1, 0, 8, f.Mansioni);
+    placeField(g, 2, 0, 3, f.Iban);
+    bottom(g, checkButton(IdentityCheck::Iban, f.Iban), 2, 3);
+    placeField(g, 2, 4, 1, f.DataAss);
+    placeField(g, 2, 5, 3, f.Retribuzione);
 
-    g = section("sezNote", "note", QStringLiteral("Note"));
-    placeField(g, 0, 0, 8, {.field = "Note", .label = "Note:"});
+    // The notes' section is titled with their caption.
+    g = section("sezNote", "note", f.Note.caption().chopped(1));
+    placeField(g, 0, 0, 8, f.Note);
     fieldsLayout()->addStretch();
 
     addAttachmentFields();
 }
 
 void TfrmDipendenti::buildPhotoColumn() {
-    TPhotoButtons* buttons = addPhotoColumn(PhotoStore::dipendenti(), QSize(307, 394), QStringLiteral("Foto"));
+    TPhotoButtons* buttons = addPhotoColumn();
     auto* webcam = new TPictureButton(QStringLiteral("btnWebcam"), QStringLiteral(":/img/foto/webcam.svg"),
                                       QStringLiteral("Cattura foto con la webcam"),
                                       QStringLiteral("Cattura la foto con una webcam."), buttons, QSize(40, 40));
     connect(webcam, &QAbstractButton::clicked, this, &TfrmDipendenti::btnWebcamClick);
-    auto* row = static_cast<QHBoxLayout*>(buttons->layout());
-    row->insertWidget(row->count() - 1, webcam);
+    buttons->add(webcam);
 
     auto* lavori =
         new TPictureButton(QStringLiteral("btnLavori"), QStringLiteral(":/img/btn/lavori.svg"),
@@ -136,17 +122,16 @@ void TfrmDipendenti::btnLavoriClick() {
     if (!needsSavedCard(QStringLiteral("Attenzione: la registrazione dei lavori svolti pu\u00F2 avvenire soltanto dopo "
                                        "aver salvato la scheda del dipendente.")))
         return;
-    if (fieldText(QStringLiteral("Dipendente")).isEmpty()) {
+    const CardField& name = EmployeeFields::get().Dipendente;
+    if (fieldText(name).isEmpty()) {
         Msg::warning(this, QStringLiteral("Attenzione: per registrare i lavori svolti \u00E8 necessario indicare il "
                                           "nome del dipendente."));
-        fieldControl(QStringLiteral("Dipendente"))->setFocus();
+        fieldControl(name)->setFocus();
         return;
     }
-    TfrmLavori_Svolti work(fieldText(QStringLiteral("Dipendente")), int(position()), this);
+    TfrmLavori_Svolti work(fieldText(name), int(position()), this);
     work.showModal();
 }
-
-void TfrmDipendenti::cmdFileClick() { Attachments::editOn(*this, QStringLiteral("dipendenti")); }
 
 void TfrmDipendenti::cmdSlideshowClick() {
     TfrmSlideshow_Dipendenti show(this);

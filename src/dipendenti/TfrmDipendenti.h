@@ -2,24 +2,25 @@
 // The employee window: the office's staff, one card at a time over
 // "Archivio_Dipendenti.pro", each card with its photo kept under its
 // position in "Anagrafica", and the register of the work each employee did.
-#include "archive/RecordWindow.h"
+#include <QSize>
+#include <QString>
 
-class TPhotoBox;
+#include "archive/PhotoCardWindow.h"
 
-class TfrmDipendenti : public TRecordWindow {
+class TfrmDipendenti : public TPhotoCardWindow {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Anagrafica Dipendenti");
+    static constexpr QSize kPhotoSize{307, 394};
+    // The photos: "Anagrafica/Scheda_Dipendente_12.jpg".
+    static const PhotoStore& photos();
 
     explicit TfrmDipendenti(QWidget* owner = nullptr);
-
-    TPhotoBox* imgFoto() const { return photoBox(); }
 
 public slots:
     void btnWebcamClick();
     void btnLavoriClick();
-    void cmdFileClick();
-    void cmdSlideshowClick();
+    void cmdSlideshowClick() override;
     void cmdTrovaClick() override;
     void cmdStampaClick() override;
     void cmdAnteprimaClick() override;

@@ -1,7 +1,6 @@
 #include "dipendenti/TfrmLavori_Svolti.h"
 
 #include "archive/CardRules.h"
-#include "archive/Layouts.h"
 #include "dipendenti/WorkFields.h"
 #include "platform/Text.h"
 
@@ -12,7 +11,7 @@ EntriesWindowDescription TfrmLavori_Svolti::description(const QString& employeeN
     d.caption = QStringLiteral(" Riepilogo lavori svolti");
     const WorkFields& f = WorkFields::get();
     d.card = &f;
-    d.fileName = ArchiveFiles::lavori(employeePosition);
+    d.fileName = WorkFields::archiveOf(employeePosition);
     d.line = {{"", f.Attivita, 48},
               {"   Data: ", f.Data, 10},
               {"  Luogo: ", f.Luogo, 28},

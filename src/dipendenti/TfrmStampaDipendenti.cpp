@@ -1,13 +1,14 @@
 #include "dipendenti/TfrmStampaDipendenti.h"
 
 #include "archive/PhotoStore.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "ui/PhotoBox.h"
 
 namespace {
 
 TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
-    return {owner, owner ? owner->imgFoto() : nullptr, &PhotoStore::dipendenti(), QSize(307, 394),
+    return {owner, owner ? owner->imgFoto() : nullptr, &TfrmDipendenti::photos(), TfrmDipendenti::kPhotoSize,
             &EmployeeCard::build};
 }
 
@@ -16,22 +17,24 @@ TPhotoCardPrintWindow::Card card(TfrmDipendenti* owner) {
 namespace EmployeeCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& picture) {
-    return PhotoCard::build(
-        w, picture, "Dipendente", Report::mm(140), QStringLiteral("Scheda dipendente"),
-        {
-            {{"LUOGO DI NASCITA", "LuogoNasc"},
-             {"DATA DI NASCITA", "DataNasc"},
-             {"SESSO", "Sesso"},
-             {"INDIRIZZO", "Indirizzo"}},
-            {{"CITTA'", "Citta"}, {"CAP", "Cap"}, {"NAZIONE", "Nazione"}, {"CODICE FISCALE", "CodFisc"}},
-            {{"TITOLO DI STUDIO", "Studio"}, {"LINGUE CONOSCIUTE", "Lingue"}},
-            {{"REPARTO", "Reparto"}, {"STATO CIVILE", "Civile"}, {"CITTADINANZA", "Cittadinanza"}},
-            {{"QUALIFICA", "Qualifica"}, {"DISPONIBILITA'", "Disponibilita"}},
-            {{"E-MAIL", "Email"}, {"TEL. CASA", "Tel"}, {"TEL. CELLULARE", "Cel"}, {"DATA ASSUNZIONE", "DataAss"}},
-            {{"IBAN", "Iban"}, {"PARTITA IVA", "PartitaIva"}, {"RETRIBUZIONE", "Retribuzione"}},
-            {{"MANSIONI", "Mansioni"}},
-            {{"NOTE", "Note"}},
-        });
+    static const PhotoCard::Sheet sheet = [] {
+        const EmployeeFields& f = EmployeeFields::get();
+        return PhotoCard::Sheet{f.Dipendente,
+                                Report::mm(140),
+                                QStringLiteral("Scheda dipendente"),
+                                {
+                                    {f.LuogoNasc, f.DataNasc, f.Sesso, f.Indirizzo},
+                                    {f.Citta, f.Cap, f.Nazione, f.CodFisc},
+                                    {f.Studio, f.Lingue},
+                                    {f.Reparto, f.Civile, f.Cittadinanza},
+                                    {f.Qualifica, f.Disponibilita},
+                                    {f.Email, f.Tel, f.Cel, f.DataAss},
+                                    {f.Iban, f.PartitaIva, f.Retribuzione},
+                                    {f.Mansioni},
+                                    {f.Note},
+                                }};
+    }();
+    return PhotoCard::build(w, picture, sheet);
 }
 
 }  // namespace EmployeeCard

@@ -1,27 +1,20 @@
 #include "dipendenti/TfrmTrovaDipendenti.h"
 
-#include "archive/Layouts.h"
+#include "dipendenti/EmployeeFields.h"
 
 FindWindowDescription TfrmTrovaDipendenti::description() {
+    const EmployeeFields& f = EmployeeFields::get();
     FindWindowDescription d;
     d.caption = QStringLiteral(" Trova schede dipendenti in archivio");
-    d.layout = &Layouts::TSchedaDipendente();
-    d.fileName = ArchiveFiles::Dipendenti;
-    d.fields = {{"txtDipendente", "Cognome e nome:", "Dipendente"},
-                {"txtDataNasc", "Data di nascita (gg/mm/aaaa):", "DataNasc"},
-                {"txtCittadinanza", "Cittadinanza:", "Cittadinanza"},
-                {"txtLuogoNasc", "Luogo di nascita:", "LuogoNasc"},
-                {"txtCodFisc", "Codice fiscale:", "CodFisc"},
-                {"txtDisponibilita", "Disponibilit\u00E0:", "Disponibilita"},
-                {"txtQualifica", "Qualifica:", "Qualifica"},
-                {"txtReparto", "Reparto:", "Reparto"},
-                {"txtMansioni", "Mansioni:", "Mansioni"},
-                {"txtNote", "Note:", "Note"}};
-    d.line = {{"", "Dipendente", 26},
-              {"  Cel. ", "Cel", 14},
-              {"  Qual. ", "Qualifica", 24},
-              {"  Rep. ", "Reparto", 24},
-              {"  Disp. ", "Disponibilita", -1}};
+    d.layout = &f.layout();
+    d.fileName = EmployeeFields::kArchive;
+    d.fields = {f.Dipendente,    f.DataNasc,  f.Cittadinanza, f.LuogoNasc, f.CodFisc,
+                f.Disponibilita, f.Qualifica, f.Reparto,      f.Mansioni,  f.Note};
+    d.line = {{"", f.Dipendente, 26},
+              {"  Cel. ", f.Cel, 14},
+              {"  Qual. ", f.Qualifica, 24},
+              {"  Rep. ", f.Reparto, 24},
+              {"  Disp. ", f.Disponibilita, -1}};
     d.printTitle = QStringLiteral("Riepilogo schede dipendenti in archivio");
     d.mode = QStringLiteral("dipendenti");
     d.foundText = [](int n) { return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(n); };

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/Text.h"
 #include "ui/Camera.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
@@ -88,7 +87,7 @@ TfrmWebCam::~TfrmWebCam() {
 void TfrmWebCam::capture(QWidget* owner, TPhotoBox* photo) {
     TfrmWebCam w(owner);
     w.photo_ = photo;
-    w.lblMemory_->setText(kContestoDipendenti);
+    w.lblMemory_->setText(kContestoDipendenti);  // shown only: the box given decides the import
     w.showModal();
 }
 
@@ -115,8 +114,8 @@ void TfrmWebCam::btnSalvaFotogrammaClick() { imgTarget_->saveAs(); }
 
 void TfrmWebCam::btnImportaFotoClick() {
     camera_->stop();
-    if (Text::trim(lblMemory_->text()) != kContestoDipendenti) return;
-    if (photo_) photo_->setPicture(imgTarget_->hasPhoto() ? imgTarget_->picture() : QImage());
+    if (!photo_) return;  // opened for no card: it stays open
+    photo_->setPicture(imgTarget_->hasPhoto() ? imgTarget_->picture() : QImage());
     accept();
 }
 

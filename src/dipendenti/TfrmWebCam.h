@@ -44,5 +44,5 @@ private:
     TPhotoBox* imgCamera_ = nullptr;
     TPhotoBox* imgTarget_ = nullptr;
     QLabel* lblMemory_ = nullptr;
-    TPhotoBox* photo_ = nullptr;  // the card's photo box
+    TPhotoBox* photo_ = nullptr;  // the card's photo box; null when opened for no card
 };

@@ -6,3 +6,7 @@ const WorkFields& WorkFields::get() {
 }
 
 WorkFields::WorkFields() : CardCatalogue(QStringLiteral("TVoceLavoro")) { seal(); }
+
+QString WorkFields::archiveOf(int employeePosition) {
+    return QStringLiteral("Archivio_Lavori/Lavori_Dipendente_%1.pro").arg(employeePosition);
+}

@@ -7,6 +7,10 @@ class WorkFields final : public CardCatalogue {
 public:
     static const WorkFields& get();
 
+    // The entries of the employee at a position, in the program folder
+    // ("Archivio_Lavori/Lavori_Dipendente_3.pro", no leading zeros).
+    static QString archiveOf(int employeePosition);
+
     const CardField Data = field("Data", 10,
                                  {.caption = "Data:",
                                   .required = needs("la data in cui l'attivit\u00E0 \u00E8 stata svolta."),

@@ -60,13 +60,7 @@ TfrmCodici_Dewey::TfrmCodici_Dewey(QWidget* owner, Mode mode) : TForm(owner), mo
     panDewey_->setAccessibleName(QStringLiteral("Caricamento della tabella in corso"));
     lstRecords_->installEventFilter(this);
 
-    lblAttendere_ = new QLabel(QStringLiteral("Stampa in corso. Attendere..."), this);
-    lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere_->setStyleSheet(QStringLiteral("color: #b04000; font-weight: bold;"));
-    QSizePolicy keep = lblAttendere_->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    lblAttendere_->setSizePolicy(keep);
-    lblAttendere_->hide();
+    lblAttendere_ = Controls::waitNotice(QStringLiteral("Stampa in corso. Attendere..."), panel_->printButton(), this);
     outer->addWidget(lblAttendere_);
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
     lblMemory_->setText(keyword(mode_));
@@ -76,7 +70,6 @@ TfrmCodici_Dewey::TfrmCodici_Dewey(QWidget* owner, Mode mode) : TForm(owner), mo
     connect(timCarica_, &TTimer::timeout, this, &TfrmCodici_Dewey::timCaricaTimer);
 
     connect(lstRecords_, &TRecordList::lineChosen, this, &TfrmCodici_Dewey::lstRecordsDblClick);
-    connect(panel_->printButton(), &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(panel_->printButton(), &QPushButton::clicked, this, &TfrmCodici_Dewey::btnStampaClick);
     connect(panel_->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
 

@@ -2,28 +2,28 @@
 // The book window: the office's library, one card per volume over
 // "Archivio_Libri.pro", each card with its cover kept under its position in
 // "Copertine_Libri", its class picked from the Dewey table or typed.
-#include "archive/RecordWindow.h"
+#include <QSize>
+#include <QString>
 
-class TPhotoBox;
+#include "archive/PhotoCardWindow.h"
 
-class TfrmLibri : public TRecordWindow {
+class TfrmLibri : public TPhotoCardWindow {
     Q_OBJECT
 public:
     static inline const QString kHelpTitle = QStringLiteral("App Schedario Libri");
+    static constexpr QSize kPhotoSize{307, 409};
+    // The covers: "Copertine_Libri/Foto_7.jpg".
+    static const PhotoStore& photos();
 
     explicit TfrmLibri(QWidget* owner = nullptr);
 
-    TPhotoBox* imgFoto() const { return photoBox(); }
-
 public slots:
     void btnDeweyClick();
-    void cmdFileClick();
-    void cmdSlideshowClick();
+    void cmdSlideshowClick() override;
     void cmdTrovaClick() override;
     void cmdStampaClick() override;
     void cmdAnteprimaClick() override;
 
 private:
     void buildSections();
-    void buildCoverColumn();
 };

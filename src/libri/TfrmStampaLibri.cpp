@@ -2,13 +2,14 @@
 
 #include "archive/PhotoStore.h"
 #include "archive/RecordWindow.h"
+#include "libri/BookFields.h"
 #include "libri/TfrmLibri.h"
 #include "ui/PhotoBox.h"
 
 namespace {
 
 TPhotoCardPrintWindow::Card card(TfrmLibri* owner) {
-    return {owner, owner ? owner->imgFoto() : nullptr, &PhotoStore::libri(), QSize(307, 409), &BookCard::build};
+    return {owner, owner ? owner->imgFoto() : nullptr, &TfrmLibri::photos(), TfrmLibri::kPhotoSize, &BookCard::build};
 }
 
 }  // namespace
@@ -16,20 +17,26 @@ TPhotoCardPrintWindow::Card card(TfrmLibri* owner) {
 namespace BookCard {
 
 std::unique_ptr<TReport> build(const TRecordWindow& w, const QImage& cover) {
-    return PhotoCard::build(w, cover, "Titolo", Report::mm(110), QStringLiteral("Scheda Libro"),
-                            {
-                                {{"AUTORE", "Autore"}, {"NAZIONE", "Nazione"}},
-                                {{"ANNO PUBBLICAZIONE", "Anno"}, {"CASA EDITRICE", "Editore"}},
-                                {{"CITTA' PUBBLICAZIONE", "Citta"}, {"GENERE", "Genere"}},
-                                {{"ISBN", "ISBN"}, {"LINGUA", "Lingua"}},
-                                {{"TITOLO ORIGINALE", "Originale"}, {"TRADUTTORE", "Traduttore"}},
-                                {{"COLLANA", "Collana"}, {"CURATORE", "Curatore"}},
-                                {{"POSIZIONE SU SCAFFALE", "Posizione"}, {"CODICE SU ETICHETTA", "Etichetta"}},
-                                {{"FORMATO", "Formato"}, {"CODICE DEWEY", "Dewey"}},
-                                {{"VOLUMI", "Volumi"}, {"PAGINE", "Pagine"}},
-                                {{"PREZZO", "Prezzo"}, {"GIUDIZIO", "Giudizio"}},
-                                {{"NOTE", "Note"}},
-                            });
+    static const PhotoCard::Sheet sheet = [] {
+        const BookFields& f = BookFields::get();
+        return PhotoCard::Sheet{f.Titolo,
+                                Report::mm(110),
+                                QStringLiteral("Scheda Libro"),
+                                {
+                                    {f.Autore, f.Nazione},
+                                    {f.Anno, f.Editore},
+                                    {f.Citta, f.Genere},
+                                    {f.ISBN, f.Lingua},
+                                    {f.Originale, f.Traduttore},
+                                    {f.Collana, f.Curatore},
+                                    {f.Posizione, f.Etichetta},
+                                    {f.Formato, f.Dewey},
+                                    {f.Volumi, f.Pagine},
+                                    {f.Prezzo, f.Giudizio},
+                                    {f.Note},
+                                }};
+    }();
+    return PhotoCard::build(w, cover, sheet);
 }
 
 }  // namespace BookCard

@@ -1,24 +1,16 @@
 #include "libri/TfrmTrovaLibri.h"
 
-#include "archive/Layouts.h"
+#include "libri/BookFields.h"
 
 FindWindowDescription TfrmTrovaLibri::description() {
+    const BookFields& f = BookFields::get();
     FindWindowDescription d;
     d.caption = QStringLiteral(" Trova libri in archivio");
-    d.layout = &Layouts::TSchedaLibro();
-    d.fileName = ArchiveFiles::Libri;
-    d.fields = {{"txtTitolo", "Titolo libro:", "Titolo"},
-                {"txtAutore", "Autore:", "Autore"},
-                {"txtGenere", "Genere:", "Genere"},
-                {"txtAnno", "Anno pubblicazione:", "Anno"},
-                {"txtEditore", "Casa editrice:", "Editore"},
-                {"txtDewey", "Codice Dewey:", "Dewey"},
-                {"txtISBN", "ISBN:", "ISBN"},
-                {"txtEtichetta", "Codice su etichetta:", "Etichetta"},
-                {"txtCuratore", "Curatore:", "Curatore"},
-                {"txtNote", "Note:", "Note"}};
+    d.layout = &f.layout();
+    d.fileName = BookFields::kArchive;
+    d.fields = {f.Titolo, f.Autore, f.Genere, f.Anno, f.Editore, f.Dewey, f.ISBN, f.Etichetta, f.Curatore, f.Note};
     d.line = {
-        {"", "Titolo", 55}, {"  Autore: ", "Autore", 30}, {"  Editore: ", "Editore", 30}, {"  Anno: ", "Anno", -1}};
+        {"", f.Titolo, 55}, {"  Autore: ", f.Autore, 30}, {"  Editore: ", f.Editore, 30}, {"  Anno: ", f.Anno, -1}};
     d.printTitle = QStringLiteral("Riepilogo libri in archivio");
     d.mode = QStringLiteral("libri");
     return d;

@@ -24,7 +24,7 @@ using PictureCardRow = std::vector<PictureCardBox>;  // boxes of equal width acr
 
 struct PictureCardLook {
     QString reportName = QStringLiteral("repDocumento");
-    QString titleMemo;                  // "txtDipendente", "txtTitolo"
+    QString titleMemo;                  // the title box's name ("txt" and its field)
     double pictureHeight = 0;           // report units (Report::mm(140) for about 14 cm)
     QColor bar = QColor(65, 105, 225);  // royal blue: the title bar and the captions
 };

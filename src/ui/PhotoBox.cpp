@@ -142,9 +142,9 @@ void TPhotoBox::mouseReleaseEvent(QMouseEvent* event) {
 
 TPhotoButtons::TPhotoButtons(TPhotoBox* box, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("panPulsantiFoto"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    row_ = new QHBoxLayout(this);
+    row_->setContentsMargins(0, 0, 0, 0);
+    row_->setSpacing(6);
     struct Button {
         const char* name;
         const char* picture;
@@ -162,12 +162,17 @@ TPhotoButtons::TPhotoButtons(TPhotoBox* box, QWidget* parent) : QWidget(parent) 
         {"btnZoomFoto", ":/img/foto/zoom.svg", QStringLiteral("Foto a schermo intero"),
          QStringLiteral("Visualizza la foto nelle sue dimensioni reali."), &TPhotoBox::zoom},
     };
-    row->addStretch();
+    row_->addStretch();
     for (const Button& b : buttons) {
         auto* button = new TPictureButton(QLatin1String(b.name), QLatin1String(b.picture), b.accessibleName, b.hint,
                                           this, QSize(40, 40));
         connect(button, &QAbstractButton::clicked, box, b.work);
-        row->addWidget(button);
+        row_->addWidget(button);
     }
-    row->addStretch();
+    row_->addStretch();
+}
+
+void TPhotoButtons::add(QWidget* button) {
+    button->setParent(this);
+    row_->insertWidget(row_->count() - 1, button);  // before the closing stretch
 }

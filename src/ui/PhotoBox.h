@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QHBoxLayout;
+
 namespace Photo {
 
 // The longest side of a picture as kept: larger ones are read scaled down.
@@ -40,7 +42,7 @@ public:
         "Attenzione: non \u00E8 stato possibile salvare la foto nel file indicato.\n\r\n\r"
         "Accertarsi di possedere i privilegi di scrittura nella cartella scelta e che il disco non sia pieno.");
 
-    // placeholder: an SVG resource (":/img/foto/dipendente.svg"); size: the
+    // placeholder: an SVG resource (":/img/foto/…"); size: the
     // box's fixed size, or an empty size for a box its window sizes.
     TPhotoBox(const QString& objectName, const QString& placeholder, QSize size, QWidget* parent = nullptr);
 
@@ -87,4 +89,10 @@ class TPhotoButtons : public QWidget {
     Q_OBJECT
 public:
     TPhotoButtons(TPhotoBox* box, QWidget* parent = nullptr);
+
+    // A window's own button, after the others in the row.
+    void add(QWidget* button);
+
+private:
+    QHBoxLayout* row_;
 };

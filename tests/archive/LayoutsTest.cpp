@@ -2,7 +2,9 @@
 
 #include "archive/Layouts.h"
 #include "clienti/ServiceFields.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/WorkFields.h"
+#include "libri/BookFields.h"
 #include "pratiche/CaseFields.h"
 #include "protocollo/ProtocolFields.h"
 
@@ -16,8 +18,8 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
         {Layouts::TSchedaCliente(), 3372, 36},      {ServiceFields::get().layout(), 117, 5},
         {Layouts::TSchedaChiamata(), 1291, 20},     {ProtocolFields::get().layout(), 3403, 25},
         {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
-        {Layouts::TSchedaDipendente(), 3356, 31},   {WorkFields::get().layout(), 149, 5},
-        {Layouts::TSchedaLibro(), 3150, 28},
+        {EmployeeFields::get().layout(), 3356, 31}, {WorkFields::get().layout(), 149, 5},
+        {BookFields::get().layout(), 3150, 28},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.layout.size(), c.size) << c.layout.typeName().toStdString();
@@ -34,10 +36,10 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
     const Case cases[] = {
         {Layouts::TSchedaAppuntamento(), "Avviso", 23},   {Layouts::TSchedaAppuntamento(), "Contatto", 580},
         {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
-        {Layouts::TSchedaDipendente(), "CodFisc", 400},   {Layouts::TSchedaDipendente(), "Iban", 1309},
-        {Layouts::TSchedaDipendente(), "Desc03", 3105},   {WorkFields::get().layout(), "Luogo", 62},
-        {WorkFields::get().layout(), "TotOre", 120},      {Layouts::TSchedaLibro(), "Dewey", 346},
-        {Layouts::TSchedaLibro(), "Giudizio", 1142},      {Layouts::TSchedaLibro(), "Desc03", 2899},
+        {EmployeeFields::get().layout(), "CodFisc", 400}, {EmployeeFields::get().layout(), "Iban", 1309},
+        {EmployeeFields::get().layout(), "Desc03", 3105}, {WorkFields::get().layout(), "Luogo", 62},
+        {WorkFields::get().layout(), "TotOre", 120},      {BookFields::get().layout(), "Dewey", 346},
+        {BookFields::get().layout(), "Giudizio", 1142},   {BookFields::get().layout(), "Desc03", 2899},
         {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
         {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
     };
@@ -49,6 +51,6 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
 TEST(Layouts, PerOwnerFileNames) {
     EXPECT_EQ(ArchiveFiles::servizi(3), QStringLiteral("Servizi_Cliente_3.pro"));
     EXPECT_EQ(ArchiveFiles::servizi(30), QStringLiteral("Servizi_Cliente_30.pro"));
-    EXPECT_EQ(ArchiveFiles::lavori(7), QStringLiteral("Archivio_Lavori/Lavori_Dipendente_7.pro"));
+    EXPECT_EQ(WorkFields::archiveOf(7), QStringLiteral("Archivio_Lavori/Lavori_Dipendente_7.pro"));
     EXPECT_EQ(ArchiveFiles::protocollo(2025), QStringLiteral("2025.prt"));
 }

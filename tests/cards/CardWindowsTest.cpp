@@ -17,7 +17,9 @@
 #include "archive/RecordWindow.h"
 #include "chiamate/TfrmChiamate.h"
 #include "clienti/TfrmClienti.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
+#include "libri/BookFields.h"
 #include "libri/TfrmLibri.h"
 #include "pratiche/CaseFields.h"
 #include "pratiche/TfrmPratica.h"
@@ -254,7 +256,7 @@ const std::vector<Card>& cards() {
         {"dipendenti",
          kArchiviare,
          make<TfrmDipendenti>,
-         Layouts::TSchedaDipendente(),
+         EmployeeFields::get().layout(),
          {{"txtDipendente", "txtSesso",         "txtDataNasc", "txtCittadinanza", "txtLuogoNasc", "txtIndirizzo",
            "txtCitta",      "txtCap",           "txtNazione",  "txtCodFisc",      "txtCivile",    "txtPartitaIva",
            "txtStudio",     "txtLingue",        "txtEmail",    "txtTel",          "txtCel",       "txtQualifica",
@@ -290,7 +292,7 @@ const std::vector<Card>& cards() {
         {"libri",
          kArchiviare,
          make<TfrmLibri>,
-         Layouts::TSchedaLibro(),
+         BookFields::get().layout(),
          {{"txtTitolo",  "txtAutore",   "txtNazione",   "txtAnno",      "txtEditore",   "txtCitta",
            "txtDewey",   "txtGenere",   "txtISBN",      "txtLingua",    "txtOriginale", "txtTraduttore",
            "txtCollana", "txtCuratore", "txtPosizione", "txtEtichetta", "txtFormato",   "txtVolumi",

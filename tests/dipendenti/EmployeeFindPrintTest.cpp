@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
 #include "archive/PhotoStore.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "platform/Timer.h"
 #include "report/PreparedReport.h"
@@ -32,7 +32,7 @@ protected:
     void archive(std::initializer_list<Card> cards) {
         std::vector<Record> records;
         for (const Card& c : cards) {
-            Record r(Layouts::TSchedaDipendente());
+            Record r(EmployeeFields::get().layout());
             r.set("Dipendente", QString::fromUtf8(c.name));
             r.set("Cel", c.cel);
             r.set("Qualifica", QString::fromUtf8(c.qualifica));
@@ -47,7 +47,7 @@ protected:
         QDir().mkpath(seams.file("Anagrafica"));
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkMagenta);
-        ASSERT_TRUE(image.save(PhotoStore::dipendenti().path(position), "JPEG"));
+        ASSERT_TRUE(image.save(TfrmDipendenti::photos().path(position), "JPEG"));
     }
 };
 
@@ -84,7 +84,7 @@ TEST_F(EmployeeLists, TheFindListsMatchingCardsAndLoadsTheOneDoubleClickedWithIt
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().text, Said::salvata);
     EXPECT_EQ(fileBytes(seams.file("Archivio_Dipendenti.pro")).size(), 4 * 3356);
-    EXPECT_EQ(QImage(PhotoStore::dipendenti().path(3)).size(), QSize(120, 160));
+    EXPECT_EQ(QImage(TfrmDipendenti::photos().path(3)).size(), QSize(120, 160));
 }
 
 TEST_F(EmployeeLists, TheCardIsPrintedAsTheScreenShowsItWithItsPhoto) {

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
 #include "archive/PhotoStore.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -40,7 +40,7 @@ protected:
     void archive(std::initializer_list<const char*> names) {
         std::vector<Record> records;
         for (const char* n : names) {
-            Record r(Layouts::TSchedaDipendente());
+            Record r(EmployeeFields::get().layout());
             r.set("Dipendente", QString::fromUtf8(n));
             records.push_back(r);
         }

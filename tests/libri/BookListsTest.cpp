@@ -7,7 +7,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
+#include "libri/BookFields.h"
 #include "libri/TfrmLibri.h"
 #include "platform/Timer.h"
 #include "report/PreparedReport.h"
@@ -34,7 +34,7 @@ protected:
     void archive(std::initializer_list<Book> books) {
         std::vector<Record> records;
         for (const Book& b : books) {
-            Record r(Layouts::TSchedaLibro());
+            Record r(BookFields::get().layout());
             r.set("Titolo", QString::fromUtf8(b.titolo));
             r.set("Autore", QString::fromUtf8(b.autore));
             r.set("Editore", QString::fromUtf8(b.editore));

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
+#include "libri/BookFields.h"
 #include "libri/TfrmLibri.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -37,7 +37,7 @@ protected:
     void archive(int count) {
         std::vector<Record> records;
         for (int i = 1; i <= count; ++i) {
-            Record r(Layouts::TSchedaLibro());
+            Record r(BookFields::get().layout());
             r.set("Titolo", QStringLiteral("Libro %1").arg(i));
             r.set("Autore", QStringLiteral("Autore %1").arg(i));
             records.push_back(r);

@@ -8,9 +8,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
+#include "libri/BookFields.h"
 #include "libri/TfrmLibri.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -41,7 +42,7 @@ const std::vector<Kind>& kinds() {
         {"dipendenti",
          [] { return new TfrmDipendenti; },
          "Archivio_Dipendenti.pro",
-         Layouts::TSchedaDipendente(),
+         EmployeeFields::get().layout(),
          3356,
          QStringLiteral("Anagrafica/Scheda_Dipendente_%1.jpg"),
          QSize(307, 394),
@@ -55,7 +56,7 @@ const std::vector<Kind>& kinds() {
         {"libri",
          [] { return new TfrmLibri; },
          "Archivio_Libri.pro",
-         Layouts::TSchedaLibro(),
+         BookFields::get().layout(),
          3150,
          QStringLiteral("Copertine_Libri/Foto_%1.jpg"),
          QSize(307, 409),

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "archive/PhotoStore.h"
+#include "dipendenti/TfrmDipendenti.h"
+#include "libri/TfrmLibri.h"
 #include "support/Seams.h"
 #include "ui/PhotoBox.h"
 
@@ -9,7 +11,7 @@ namespace {
 
 class PhotoStoreTest : public SeamsTest {
 protected:
-    const PhotoStore& store = PhotoStore::dipendenti();
+    const PhotoStore& store = TfrmDipendenti::photos();
     QWidget window;
     TPhotoBox* box = new TPhotoBox(QStringLiteral("imgFoto"), store.placeholder(), QSize(307, 394), &window);
 
@@ -34,10 +36,10 @@ TEST_F(PhotoStoreTest, ACardsPhotoIsNamedAfterItsPosition) {
         QString placeholder;
     };
     const Case cases[] = {
-        {&PhotoStore::dipendenti(), 12, QStringLiteral("Anagrafica/Scheda_Dipendente_12.jpg"),
+        {&TfrmDipendenti::photos(), 12, QStringLiteral("Anagrafica/Scheda_Dipendente_12.jpg"),
          QStringLiteral(":/img/foto/dipendente.svg")},
-        {&PhotoStore::libri(), 7, QStringLiteral("Copertine_Libri/Foto_7.jpg"), QStringLiteral(":/img/foto/libro.svg")},
-        {&PhotoStore::libri(), 1000, QStringLiteral("Copertine_Libri/Foto_1000.jpg"),
+        {&TfrmLibri::photos(), 7, QStringLiteral("Copertine_Libri/Foto_7.jpg"), QStringLiteral(":/img/foto/libro.svg")},
+        {&TfrmLibri::photos(), 1000, QStringLiteral("Copertine_Libri/Foto_1000.jpg"),
          QStringLiteral(":/img/foto/libro.svg")},
     };
     for (const Case& c : cases) {
@@ -108,7 +110,7 @@ TEST_F(PhotoStoreTest, AFailedWriteWarnsAndKeepsTheBoxAndTheEarlierPhoto) {
 
     // A folder that cannot be created.
     writeFile(seams.file("Copertine_Libri"), "un file, non una cartella");
-    EXPECT_FALSE(PhotoStore::libri().store(&window, 1, box));
+    EXPECT_FALSE(TfrmLibri::photos().store(&window, 1, box));
 
     ASSERT_EQ(seams.messages.size(), 2u);
     for (const ShownMessage& m : seams.messages) {

@@ -8,8 +8,12 @@
 #include <memory>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
-#include "archive/Slideshow.h"
+#include "dipendenti/EmployeeFields.h"
+#include "dipendenti/TfrmDipendenti.h"
+#include "dipendenti/TfrmSlideshow_Dipendenti.h"
+#include "libri/BookFields.h"
+#include "libri/TfrmLibri.h"
+#include "libri/TfrmSlideshow_Libri.h"
 #include "platform/Timer.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -29,9 +33,9 @@ struct Kind {
 const std::vector<Kind>& kinds() {
     static const std::vector<Kind> all = {
         {"dipendenti", [] { return new TfrmSlideshow_Dipendenti; }, QStringLiteral(" Slide show foto dipendenti"),
-         ArchiveFiles::Dipendenti, Layouts::TSchedaDipendente(), PhotoStore::dipendenti()},
+         EmployeeFields::kArchive, EmployeeFields::get().layout(), TfrmDipendenti::photos()},
         {"libri", [] { return new TfrmSlideshow_Libri; }, QStringLiteral(" Slide Show Schedario Libri"),
-         ArchiveFiles::Libri, Layouts::TSchedaLibro(), PhotoStore::libri()},
+         BookFields::kArchive, BookFields::get().layout(), TfrmLibri::photos()},
     };
     return all;
 }
