@@ -2,19 +2,6 @@
 
 #include "archive/ClientFields.h"
 
-namespace {
-
-std::vector<FieldDef> attachments() {
-    return {{"File01", 250}, {"File02", 250}, {"File03", 250}, {"Desc01", 250}, {"Desc02", 250}, {"Desc03", 250}};
-}
-
-std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-}  // namespace
-
 namespace Layouts {
 
 const RecordLayout& TSchedaCliente() { return ClientFields::get().layout(); }

@@ -9,6 +9,7 @@
 #include "archive/RecordWindow.h"
 #include "chiamate/TfrmChiamate.h"
 #include "clienti/TfrmClienti.h"
+#include "dipendenti/EmployeeFields.h"
 #include "dipendenti/TfrmDipendenti.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
              {{"txtCodFisc", "rssmra80a01h501u"}}},
         Card{"dipendenti",
              make<TfrmDipendenti>,
-             Layouts::TSchedaDipendente(),
+             EmployeeFields::get().layout(),
              {{"Dipendente", "Bianchi Anna"},
               {"Sesso", "f"},
               {"Cel", "3471112223"},
