@@ -23,8 +23,9 @@ const ColumnTable& table() {
         {.field = f.TelCel, .sheetWidth = 200, .name = "colTelCel"},
         {.field = f.Email, .sheetWidth = 250, .name = "colEmail"},
         {.field = f.Note, .sheetWidth = 350, .name = "colNote"},
-        // The grid names the operator as the window does; the sheet keeps the field's header.
-        {.header = "Operatore / Agente",
+        // The grid heads the operator with the window's caption, without its
+        // colon; the sheet keeps the field's export header.
+        {.header = f.Operatore.caption().chopped(1),
          .field = f.Operatore,
          .sheetWidth = 250,
          .sheetHeader = f.Operatore.exportHeader(),
