@@ -20,6 +20,7 @@
 #include "archive/Layouts.h"
 #include "clienti/TfrmExpClienti.h"
 #include "protocollo/ProtocolColumns.h"
+#include "protocollo/ProtocolFields.h"
 #include "support/AppointmentArchive.h"
 #include "support/ClientArchive.h"
 #include "support/Pairs.h"
@@ -162,7 +163,7 @@ void BM_ProtocolExport(benchmark::State& state) {
 
 void BM_SqliteHtmlProtocol(benchmark::State& state) {
     const QString folder = BenchArchive::protocolFolder(int(state.range(0)));
-    const QString db = BenchSqlite::database(folder, BenchArchive::kProtocolFile, Layouts::TSchedaProtocollo(),
+    const QString db = BenchSqlite::database(folder, BenchArchive::kProtocolFile, ProtocolFields::get().layout(),
                                              QStringLiteral("protocollo"));
     const QString select = BenchSqlite::sheetSelect(ProtocolColumns::table(), QStringLiteral("protocollo"));
     timed(state, [&] { return BenchSqlite::run({QStringLiteral("-html"), db, select}, folder + "/anchor.html"); });

@@ -10,8 +10,8 @@
 #include <map>
 #include <memory>
 
-#include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
+#include "protocollo/ProtocolFields.h"
 #include "support/ClientArchive.h"
 #include "support/Folders.h"
 
@@ -26,7 +26,7 @@ inline QString protocolFolder(int letters) {
                                       "Trasmissione contratto", "Comunicazione di variazione"};
     return folderOnce(kProtocolFile, letters, [&](const QDir& dir) {
         CardWriter f(dir.filePath(kProtocolFile));
-        Record r(Layouts::TSchedaProtocollo());
+        Record r(ProtocolFields::get().layout());
         const QDate first(2025, 1, 1);
         for (int i = 0; i < letters; ++i) {
             const QString day = first.addDays(i % 365).toString(QStringLiteral("dd/MM/yyyy"));

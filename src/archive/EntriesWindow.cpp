@@ -143,6 +143,7 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
         if (r >= 0) btnModificaClick();
     });
     resize(1000, 600);
+    fitListWindow(this, list_, LineBuilder(desc_.line, desc_.card->layout()).longest(), 600);
 }
 
 QString TEntriesWindow::totalText(bool) const { return QString::number(listed_); }
@@ -161,6 +162,7 @@ void TEntriesWindow::FormShow() {
     listed_ = 0;
     startTotal();
     bool complete = true;
+    bool entryStopped = false;
     const RecordLayout& layout = desc_.card->layout();
     try {
         const LineBuilder shape(desc_.line, layout);
@@ -178,7 +180,12 @@ void TEntriesWindow::FormShow() {
                     return;
                 shape.append(r, lines, position);
                 ++listed_;
-                addToTotal(r);
+                try {
+                    addToTotal(r);
+                } catch (const std::exception&) {
+                    entryStopped = true;
+                    throw;
+                }
             },
             &work);
         if (!whole) {
@@ -187,7 +194,17 @@ void TEntriesWindow::FormShow() {
             return;
         }
     } catch (const std::exception&) {
-        // The filling stops where it failed, silently.
+        if (!entryStopped) {
+            // A file that cannot be read (locked by another copy, damaged, a
+            // plain file where its folder should be) is said so: an empty
+            // list and a count would tell the user there is nothing there.
+            listed_ = 0;
+            Msg::warning(this, Archive::kMsgAccesso);
+            setTotal(QString());
+            txtTrova_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        // An entry whose amount cannot be read stops the filling there, silently.
         complete = false;
     }
     list_->setLines(std::move(lines));

@@ -96,6 +96,7 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     connect(results->printButton(), &QPushButton::clicked, this, &TFindWindow::btnStampaClick);
     connect(list_, &TRecordList::lineChosen, this, &TFindWindow::lstRecordsDblClick);
     resize(1000, 620);
+    fitListWindow(this, list_, LineBuilder(desc_.line, *desc_.layout).longest(), 620);
 }
 
 void TFindWindow::showMode(const QString& keyword) { lblMemory_->setText(keyword); }

@@ -15,30 +15,6 @@ std::vector<FieldDef> join(std::vector<FieldDef> a, const std::vector<FieldDef>&
 
 namespace Layouts {
 
-const RecordLayout& TSchedaProtocollo() {
-    static const RecordLayout l("TSchedaProtocollo", join({{"Numero", 16},
-                                                           {"Tipo", 20},
-                                                           {"DataReg", 10},
-                                                           {"Ufficio", 50},
-                                                           {"Operatore", 50},
-                                                           {"Categoria", 50},
-                                                           {"Collocazione", 120},
-                                                           {"Oggetto", 250},
-                                                           {"DataSpe", 10},
-                                                           {"DataRic", 10},
-                                                           {"Formato", 50},
-                                                           {"Pagine", 12},
-                                                           {"Riferimenti", 250},
-                                                           {"Note", 250},
-                                                           {"Mittente", 120},
-                                                           {"RecapitoMit", 120},
-                                                           {"Destinatario", 120},
-                                                           {"RecapitoDes", 120},
-                                                           {"Copia", 250}},
-                                                          attachments()));
-    return l;
-}
-
 const RecordLayout& TSchedaAppuntamento() {
     static const RecordLayout l("TSchedaAppuntamento", {{"Data", 10},
                                                         {"OreApp", 2},

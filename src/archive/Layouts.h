@@ -6,7 +6,6 @@
 
 namespace Layouts {
 
-const RecordLayout& TSchedaProtocollo();    // "<year>.prt", 3403 bytes
 const RecordLayout& TSchedaAppuntamento();  // "Archivio_Appuntamenti.pro", 1265 bytes
 const RecordLayout& TSchedaDipendente();    // "Archivio_Dipendenti.pro", 3356 bytes
 const RecordLayout& TSchedaLibro();         // "Archivio_Libri.pro", 3150 bytes

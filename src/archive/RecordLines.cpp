@@ -16,6 +16,11 @@ LineBuilder::LineBuilder(const std::vector<LinePart>& from, const RecordLayout& 
                 throw std::logic_error(("no field " + p.field.name() + " in " + layout.typeName()).toStdString());
         }
         parts_.push_back({p.literal, p.literal.toUtf8(), index, p.width, p.from, p.count});
+        longest_ += int(p.literal.size());
+        if (index >= 0) {
+            const int most = p.count >= 0 ? p.count : layout.capacity(index) - p.from;
+            longest_ += p.width >= 0 ? p.width : qMax(0, most);
+        }
         literalBytes_ += parts_.back().literalUtf8.size();
     }
 }

@@ -33,6 +33,8 @@ public:
     QString build(const Record& record) const;
     // The same line straight into a list's arena, in UTF-8.
     void append(const Record& record, ListLines& lines, qint64 position) const;
+    // The characters of the longest line this shape makes.
+    int longest() const { return longest_; }
 
 private:
     struct Part {
@@ -52,6 +54,7 @@ private:
     };
     void spans(const Record& record, Span* span) const;
     std::vector<Part> parts_;
+    int longest_ = 0;
     qsizetype literalBytes_ = 0;
 };
 

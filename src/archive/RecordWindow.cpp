@@ -162,11 +162,13 @@ TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
     outer->addWidget(panInfo_);
 
     // Where the focus goes before saving, so that the field being typed runs
-    // its leaving rules; never seen.
+    // its leaving rules; never seen, out of the Tab order, and named for a
+    // screen reader that walks the window's objects.
     auto* focus = new QPushButton(this);
     focus->setObjectName(QStringLiteral("btnFocus"));
     focus->setFixedSize(0, 0);
-    focus->setFocusPolicy(Qt::StrongFocus);
+    focus->setFocusPolicy(Qt::ClickFocus);
+    focus->setAccessibleName(QStringLiteral("Conferma del campo in corso"));
     btnFocus_ = focus;
 }
 
@@ -482,6 +484,7 @@ void TRecordWindow::newCard() {
 }
 
 void TRecordWindow::loadRecord(const Record& record) {
+    const TypingRules::StoredTexts asStored;
     for (int i = 0; i < desc_.layout->fieldCount(); ++i)
         if (const int b = byLayoutIndex_[size_t(i)]; b >= 0) fields_[size_t(b)].editor->setText(record.get(i));
 }

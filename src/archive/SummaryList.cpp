@@ -27,6 +27,7 @@ TSummaryList::TSummaryList(QWidget* owner, SummaryListDescription desc) : TForm(
     connect(panel->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &TRecordList::lineChosen, this, &TSummaryList::lstRecordsDblClick);
     resize(desc_.size);
+    fitListWindow(this, list_, LineBuilder(desc_.line, *desc_.layout).longest(), desc_.size.height());
 }
 
 std::optional<FoundRecord> TSummaryList::choose() {

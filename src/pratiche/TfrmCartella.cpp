@@ -56,8 +56,9 @@ void TfrmCartella::btnApriCartellaClick() {
     const QString path = folder();
     // A folder that cannot be made is told, rather than leaving the user
     // waiting for a file manager that never opens.
-    if (!QFileInfo(path).isDir() && !QDir().mkpath(path)) {
-        Msg::warning(this, kMsgNonCreata);
+    const QFileInfo info(path);
+    if (!info.isDir() && !QDir().mkpath(path)) {
+        Msg::warning(this, info.exists() ? msgFileInMezzo(info.fileName()) : kMsgNonCreata);
         return;
     }
     Desktop::open(this, QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));

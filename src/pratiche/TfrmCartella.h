@@ -13,6 +13,14 @@ public:
     static inline const QString kMsgNonCreata = QStringLiteral(
         "Attenzione: il sistema non permette di creare la cartella abbinata alla pratica.\n\r\n\r"
         "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    // When a file of the folder's name is in the way, that is what the user must move.
+    static QString msgFileInMezzo(const QString& name) {
+        return QStringLiteral(
+                   "Attenzione: il sistema non permette di creare la cartella abbinata alla pratica.\n\r\n\r"
+                   "Nella cartella di installazione del programma un file di nome \"%1\" occupa il "
+                   "posto della cartella: rinominarlo o spostarlo altrove.")
+            .arg(name);
+    }
 
     explicit TfrmCartella(QWidget* owner = nullptr);
 

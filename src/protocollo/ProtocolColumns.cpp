@@ -1,32 +1,37 @@
 #include "protocollo/ProtocolColumns.h"
 
+#include "protocollo/ProtocolFields.h"
+
 namespace ProtocolColumns {
 
 const ColumnTable& table() {
-    using enum CellType;
-    static const ColumnTable columns({
-        {.header = "N. protocollo", .field = "Numero", .sheetWidth = 200, .name = "colNumero"},
-        {.header = "Tipologia posta", .field = "Tipo", .sheetWidth = 250, .name = "colTipo"},
-        {.header = "Data registrazione", .field = "DataReg", .sheetWidth = 200, .name = "colDataReg", .type = Date},
-        {.header = "Ufficio", .field = "Ufficio", .sheetWidth = 250, .name = "colUfficio"},
-        {.header = "Operatore", .field = "Operatore", .sheetWidth = 250, .name = "colOperatore"},
-        {.header = "Categoria", .field = "Categoria", .sheetWidth = 250, .name = "colCategoria"},
-        {.header = "Collocazione documento cartaceo",
-         .field = "Collocazione",
-         .sheetWidth = 300,
-         .name = "colCollocazione"},
-        {.header = "Oggetto", .field = "Oggetto", .sheetWidth = 300, .name = "colOggetto"},
-        {.header = "Data spedizione", .field = "DataSpe", .sheetWidth = 200, .name = "colDataSpe", .type = Date},
-        {.header = "Data ricezione", .field = "DataRic", .sheetWidth = 200, .name = "colDataRic", .type = Date},
-        {.header = "Formato", .field = "Formato", .sheetWidth = 250, .name = "colFormato"},
-        {.header = "N. pagine", .field = "Pagine", .sheetWidth = 200, .name = "colPagine"},
-        {.header = "Riferimenti", .field = "Riferimenti", .sheetWidth = 300, .name = "colRiferimenti"},
-        {.header = "Note", .field = "Note", .sheetWidth = 300, .name = "colNote"},
-        {.header = "Mittente", .field = "Mittente", .sheetWidth = 250, .name = "colMittente"},
-        {.header = "Recapito mittente", .field = "RecapitoMit", .sheetWidth = 250, .name = "colRecapitoMit"},
-        {.header = "Destinatario", .field = "Destinatario", .sheetWidth = 250, .name = "colDestinatario"},
-        {.header = "Recapito destinatario", .field = "RecapitoDes", .sheetWidth = 250, .name = "colRecapitoDes"},
-    });
+    static const ColumnTable columns = [] {
+        const ProtocolFields& f = ProtocolFields::get();
+        // Each column is named after its field.
+        auto column = [](const CardField& field, int sheetWidth) {
+            return Column{.field = field, .sheetWidth = sheetWidth, .name = QStringLiteral("col") + field.name()};
+        };
+        return ColumnTable({
+            column(f.Numero, 200),
+            column(f.Tipo, 250),
+            column(f.DataReg, 200),
+            column(f.Ufficio, 250),
+            column(f.Operatore, 250),
+            column(f.Categoria, 250),
+            column(f.Collocazione, 300),
+            column(f.Oggetto, 300),
+            column(f.DataSpe, 200),
+            column(f.DataRic, 200),
+            column(f.Formato, 250),
+            column(f.Pagine, 200),
+            column(f.Riferimenti, 300),
+            column(f.Note, 300),
+            column(f.Mittente, 250),
+            column(f.RecapitoMit, 250),
+            column(f.Destinatario, 250),
+            column(f.RecapitoDes, 250),
+        });
+    }();
     return columns;
 }
 

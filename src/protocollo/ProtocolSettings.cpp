@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Text.h"
+#include "protocollo/ProtocolFields.h"
 
 namespace {
 
@@ -33,11 +34,15 @@ void setNumbering(const Numbering& n) {
     IniFile::writeString(path(), kSezNumerazione, kAnnoSolare, n.withYear ? kSi : QStringLiteral("No"));
 }
 
-Office office() { return {read(kSezDocumenti, kUfficio), read(kSezDocumenti, kOperatore)}; }
+Office office() {
+    const ProtocolFields& f = ProtocolFields::get();
+    return {read(kSezDocumenti, f.Ufficio.name()), read(kSezDocumenti, f.Operatore.name())};
+}
 
 void setOffice(const Office& o) {
-    IniFile::writeString(path(), kSezDocumenti, kUfficio, Text::trim(o.office));
-    IniFile::writeString(path(), kSezDocumenti, kOperatore, Text::trim(o.operatorName));
+    const ProtocolFields& f = ProtocolFields::get();
+    IniFile::writeString(path(), kSezDocumenti, f.Ufficio.name(), Text::trim(o.office));
+    IniFile::writeString(path(), kSezDocumenti, f.Operatore.name(), Text::trim(o.operatorName));
 }
 
 std::optional<qint64> startNumber(const QString& start) {

@@ -12,9 +12,8 @@ inline const QString kFile = QStringLiteral("Quarzeno.ini");
 inline const QString kSezNumerazione = QStringLiteral("Numerazione Protocollo");
 inline const QString kInizio = QStringLiteral("Inizio");
 inline const QString kAnnoSolare = QStringLiteral("Indicazione Anno Solare");
+// The office and the operator last typed, each under its card field's name.
 inline const QString kSezDocumenti = QStringLiteral("Protocollo Documenti");
-inline const QString kUfficio = QStringLiteral("Ufficio");
-inline const QString kOperatore = QStringLiteral("Operatore");
 
 QString path();
 

@@ -1,6 +1,7 @@
 #include "protocollo/SchedaProtocollo.h"
 
-#include "archive/RecordWindow.h"
+#include "archive/CardSheet.h"
+#include "protocollo/ProtocolFields.h"
 
 namespace {
 
@@ -31,26 +32,20 @@ const CardLook& look() {
 
 namespace SchedaProtocollo {
 
-std::vector<CardRow> rows(const TRecordWindow& w) {
-    auto v = [&](const char* field) { return w.fieldText(QLatin1String(field)); };
-    return {
-        {"Protocollo n.", v("Numero"), "txtNumero"},
-        {"Data registrazione:", v("DataReg"), "txtDataReg"},
-        {"Ufficio:", v("Ufficio"), "txtUfficio"},
-        {"Operatore:", v("Operatore"), "txtOperatore"},
-        {"Categoria:", v("Categoria"), "txtCategoria"},
-        {"Collocazione cartaceo:", v("Collocazione"), "txtCollocazione"},
-        {"Oggetto:", v("Oggetto"), "txtOggetto"},
-        {"Data spedizione:", v("DataSpe"), "txtDataSpe"},
-        {"Data ricezione:", v("DataRic"), "txtDataRic"},
-        {"Formato:", v("Formato") + QStringLiteral("  -  N. pagine: ") + v("Pagine"), "txtFormato"},
-        {"Riferimenti:", v("Riferimenti"), "txtRiferimenti"},
-        {"Mittente:", v("Mittente"), "txtMittente"},
-        {"Recapito mittente:", v("RecapitoMit"), "txtRecapitoMit"},
-        {"Destinatario:", v("Destinatario"), "txtDestinatario"},
-        {"Recapito destinatario:", v("RecapitoDes"), "txtRecapitoDes"},
-        {"Note:", v("Note"), "txtNote"},
-    };
+std::vector<CardRow> rows(const CardValues& c) {
+    const ProtocolFields& f = ProtocolFields::get();
+    std::vector<CardRow> rows;
+    for (const CardField& field :
+         {f.Numero, f.DataReg, f.Ufficio, f.Operatore, f.Categoria, f.Collocazione, f.Oggetto, f.DataSpe, f.DataRic,
+          f.Formato, f.Riferimenti, f.Mittente, f.RecapitoMit, f.Destinatario, f.RecapitoDes, f.Note}) {
+        CardRow row = CardSheet::row(c, field);
+        row.memo = QStringLiteral("txt") + field.name();  // each value box is named after its field
+        // The number of pages shares the format's row.
+        if (field == f.Formato)
+            row.value += QStringLiteral("  -  ") + f.Pagine.printCaption() + QLatin1Char(' ') + c[f.Pagine];
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 std::unique_ptr<TReport> build(const std::vector<CardRow>& rows) { return CardReport::build(look(), kTitolo, rows); }

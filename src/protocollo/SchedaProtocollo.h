@@ -5,16 +5,15 @@
 #include <memory>
 #include <vector>
 
+#include "archive/CardRules.h"
 #include "report/CardReport.h"
-
-class TRecordWindow;
 
 namespace SchedaProtocollo {
 
 inline const QString kTitolo = QStringLiteral("SCHEDA PROTOCOLLO DOCUMENTO");
 
-// The sixteen rows from the protocol window's fields as they stand.
-std::vector<CardRow> rows(const TRecordWindow& protocolWindow);
+// The sixteen rows of a card's values, as the protocol window shows them.
+std::vector<CardRow> rows(const CardValues& card);
 
 // The card laid out and filled with the rows, ready to prepare.
 std::unique_ptr<TReport> build(const std::vector<CardRow>& rows);

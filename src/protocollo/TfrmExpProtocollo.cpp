@@ -3,6 +3,7 @@
 #include "archive/Layouts.h"
 #include "platform/Clock.h"
 #include "protocollo/ProtocolColumns.h"
+#include "protocollo/ProtocolFields.h"
 
 TfrmExpProtocollo::TfrmExpProtocollo(QWidget* owner, const QString& archiveFile) : TExportWindow(owner) {
     setObjectName(QStringLiteral("frmExpProtocollo"));
@@ -13,6 +14,6 @@ TfrmExpProtocollo::TfrmExpProtocollo(QWidget* owner, const QString& archiveFile)
     desc.table = ProtocolColumns::table();
     desc.helpTitle = kHelpTitle;
     desc.archive = archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile;
-    desc.layout = &Layouts::TSchedaProtocollo();
+    desc.layout = &ProtocolFields::get().layout();
     FormCreate(desc);
 }

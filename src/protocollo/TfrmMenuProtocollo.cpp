@@ -92,7 +92,7 @@ void TfrmMenuProtocollo::FormShow() {
 }
 
 void TfrmMenuProtocollo::btnApriPreventiviClick() {
-    if (const std::optional<Refusal> r = DateRules::fourDigitYear(txtAnno_->text(), txtAnno_->objectName())) {
+    if (const std::optional<Refusal> r = DateRules::fourDigitYear(txtAnno_->text())) {
         Msg::of(this, r->kind, r->text);
         txtAnno_->setFocus(Qt::OtherFocusReason);
         return;

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <array>
+#include <iterator>
 
 #include "archive/ArchivioSchede.h"
 #include "archive/AttachedFiles.h"
@@ -20,6 +20,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Text.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/ProtocolSettings.h"
 #include "protocollo/SchedaProtocollo.h"
 #include "protocollo/TfrmExpProtocollo.h"
@@ -36,36 +37,31 @@
 
 namespace {
 
-// The kind of mail: three radio buttons, at most one checked, whose values
-// are the texts stored in the card.
+// The kind of mail: one option button per entry of the field, at most one
+// checked, whose values are the texts stored in the card.
 class MailKindEditor : public TFieldEditor {
 public:
-    MailKindEditor(QWidget* box, QButtonGroup* group, std::array<QString, 3> values)
+    MailKindEditor(QWidget* box, QButtonGroup* group, QStringList values)
         : TFieldEditor(box), group_(group), values_(std::move(values)) {}
 
-    QString text() const override {
-        const int id = group_->checkedId();
-        return id >= 0 && id < int(values_.size()) ? values_[size_t(id)] : QString();
-    }
+    QString text() const override { return values_.value(group_->checkedId()); }
     void setText(const QString& t) override {
         // An exclusive group never lets its last checked button go.
         group_->setExclusive(false);
         for (QAbstractButton* b : group_->buttons()) b->setChecked(false);
         group_->setExclusive(true);
-        const QString value = Text::trim(t);
-        for (size_t i = 0; i < values_.size(); ++i)
-            if (value == values_[i]) group_->button(int(i))->setChecked(true);
+        if (QAbstractButton* b = group_->button(int(values_.indexOf(Text::trim(t))))) b->setChecked(true);
     }
     bool typed() const override { return false; }
 
 private:
     QButtonGroup* group_;
-    std::array<QString, 3> values_;
+    QStringList values_;
 };
 
 }  // namespace
 
-TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
+TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(ProtocolFields::get(), owner) {
     setObjectName(QStringLiteral("frmProtocollo"));
     buildSections();
 
@@ -85,9 +81,9 @@ TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
     desc.buttons.push_back(standardButton("cmdGuida"));
     desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
 
-    desc.layout = &Layouts::TSchedaProtocollo();
     desc.fileName = ArchiveFiles::protocollo(Clock::today().year());
-    desc.rules = {CardRules::required(QStringLiteral("Tipo"),
+    // The kind of mail is asked for last, after the typed fields.
+    desc.rules = {CardRules::required(ProtocolFields::get().Tipo,
                                       CardRules::needs("la tipologia di posta (in entrata, in uscita o interna)."))};
     desc.helpTitle = kHelpTitle;
     FormCreate(desc);
@@ -99,84 +95,71 @@ TfrmProtocollo::TfrmProtocollo(QWidget* owner) : TRecordWindow(owner) {
 
 void TfrmProtocollo::buildSections() {
     QWidget* area = fieldsArea();
+    const ProtocolFields& f = ProtocolFields::get();
 
     // (1) The number, the registration and who registers.
     QGridLayout* g = addSection(QStringLiteral("sezProtocollo"), QStringLiteral("protocollo"),
                                 QStringLiteral("Protocollo e registrazione"), 0);
-    placeField(g, 0, 0, 1,
-               {.field = "Numero",
-                .label = "N. protocollo:",
-                .required = CardRules::needs("il numero di protocollo del documento.")});
-    placeField(g, 0, 1, 1,
-               {.field = "DataReg",
-                .label = "Data registrazione:",
-                .kind = FieldKind::Date,
-                .required = CardRules::needs("la data di registrazione del documento."),
-                .width = 110,
-                .picker = QStringLiteral("datareg"),
-                .hint = "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
-                        "calendario."});
+    placeField(g, 0, 0, 1, f.Numero);
+    placeField(g, 0, 1, 1, f.DataReg);
 
-    auto* grpTipo = new QGroupBox(QStringLiteral(" Tipologia posta: "), area);
+    auto* grpTipo = new QGroupBox(QLatin1Char(' ') + f.Tipo.caption() + QLatin1Char(' '), area);
     grpTipo->setObjectName(QStringLiteral("grpTipo"));
     auto* tipoRow = new QHBoxLayout(grpTipo);
     tipoRow->setContentsMargins(10, 2, 10, 4);
     tipo_ = new QButtonGroup(grpTipo);
-    const std::array<QString, 3> values = {QStringLiteral("In entrata"), QStringLiteral("In uscita"),
-                                           QStringLiteral("Interna")};
+    const QStringList& kinds = f.Tipo.row().entries;
     const char* names[] = {"optEntrata", "optUscita", "optInterna"};
-    for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(values[size_t(i)], grpTipo);
+    for (int i = 0; i < int(std::size(names)); ++i) {
+        auto* b = new QRadioButton(kinds[i], grpTipo);
         b->setObjectName(QLatin1String(names[i]));
         tipo_->addButton(b, i);
         tipoRow->addWidget(b);
     }
     // Told that no kind is chosen, the user lands on the first.
     grpTipo->setFocusProxy(tipo_->button(0));
-    new MailKindEditor(grpTipo, tipo_, values);
-    addField({.field = "Tipo", .kind = FieldKind::Choice}, grpTipo);
+    new MailKindEditor(grpTipo, tipo_, kinds);
+    addField(f.Tipo, grpTipo);
     g->addWidget(grpTipo, 0, 2, 1, 2, Qt::AlignBottom);
-    placeField(g, 1, 0, 2, {.field = "Ufficio", .label = "Ufficio:"});
-    placeField(g, 1, 2, 2, {.field = "Operatore", .label = "Operatore:"});
+    placeField(g, 1, 0, 2, f.Ufficio);
+    placeField(g, 1, 2, 2, f.Operatore);
     g->setColumnStretch(0, 1);
     g->setColumnStretch(2, 2);
     g->setColumnStretch(3, 2);
 
     // (2) The document.
     g = addSection(QStringLiteral("sezDocumento"), QStringLiteral("documento"), QStringLiteral("Documento"), 4);
-    placeField(
-        g, 0, 0, 2,
-        {.field = "Categoria", .label = "Categoria:", .required = CardRules::needs("la categoria del documento.")});
-    placeField(g, 0, 2, 2, {.field = "Collocazione", .label = "Collocazione documento cartaceo:"});
-    placeField(g, 1, 0, 4,
-               {.field = "Oggetto", .label = "Oggetto:", .required = CardRules::needs("l'oggetto del documento.")});
-    placeField(g, 2, 0, 1, {.field = "DataSpe", .label = "Data spedizione:"});
-    placeField(g, 2, 1, 1, {.field = "DataRic", .label = "Data ricezione:"});
-    placeField(g, 2, 2, 1, {.field = "Formato", .label = "Formato:"});
-    placeField(g, 2, 3, 1, {.field = "Pagine", .label = "N. pagine:"});
-    placeField(g, 3, 0, 2, {.field = "Riferimenti", .label = "Riferimenti:"});
-    placeField(g, 3, 2, 2, {.field = "Note", .label = "Note:"});
+    placeField(g, 0, 0, 2, f.Categoria);
+    placeField(g, 0, 2, 2, f.Collocazione);
+    placeField(g, 1, 0, 4, f.Oggetto);
+    placeField(g, 2, 0, 1, f.DataSpe);
+    placeField(g, 2, 1, 1, f.DataRic);
+    placeField(g, 2, 2, 1, f.Formato);
+    placeField(g, 2, 3, 1, f.Pagine);
+    placeField(g, 3, 0, 2, f.Riferimenti);
+    placeField(g, 3, 2, 2, f.Note);
 
     // (3) Who sends it and who receives it.
     g = addSection(QStringLiteral("sezCorrispondenza"), QStringLiteral("corrispondenza"),
                    QStringLiteral("Mittente e destinatario"), 2);
-    placeField(g, 0, 0, 1, {.field = "Mittente", .label = "Mittente:"});
-    placeField(g, 0, 1, 1, {.field = "RecapitoMit", .label = "Recapito:"});
-    placeField(g, 1, 0, 1, {.field = "Destinatario", .label = "Destinatario:"});
-    placeField(g, 1, 1, 1, {.field = "RecapitoDes", .label = "Recapito:"});
+    placeField(g, 0, 0, 1, f.Mittente);
+    placeField(g, 0, 1, 1, f.RecapitoMit);
+    placeField(g, 1, 0, 1, f.Destinatario);
+    placeField(g, 1, 1, 1, f.RecapitoDes);
 
-    // (4) The digital copy, kept in the attached documents' folder.
+    // (4) The digital copy, kept in the attached documents' folder. Its name
+    // comes only with its file, through "Sfoglia...": the field is read-only.
     g = addSection(QStringLiteral("sezCopia"), QStringLiteral("copia"), QStringLiteral("Copia digitale"), 0);
-    auto* copia =
-        static_cast<QLineEdit*>(placeField(g, 0, 0, 1, {.field = "Copia", .label = "Copia digitale documento:"}));
+    QLineEdit* copia = FieldKinds::text(area, QStringLiteral("txt") + f.Copia.name());
     copia->setReadOnly(true);
+    g->addLayout(Controls::labeled(f.Copia.caption(), addField(f.Copia, copia)), 0, 0, Qt::AlignBottom);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     btnSfoglia_ = Controls::pushButton(QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."), area);
     btnApri_ = Controls::pushButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), area);
     btnApri_->setEnabled(false);
     auto* cancella = fieldButton("imgCancella01", ":/img/btn/cancella.svg", "Cancella la copia digitale",
-                                 "Cancella il percorso del file allegato alla scheda corrente.", "Copia",
+                                 "Cancella il percorso del file allegato alla scheda corrente.", f.Copia,
                                  [this] { imgCancella01Click(); });
     buttons->addWidget(btnSfoglia_);
     buttons->addWidget(btnApri_);
@@ -225,14 +208,15 @@ void TfrmProtocollo::FormShow() {
     } catch (const IniError&) {
         settingsUnreadable();  // the two fields start empty
     }
-    setFieldText(QStringLiteral("Ufficio"), o.office);
-    setFieldText(QStringLiteral("Operatore"), o.operatorName);
+    setFieldText(ProtocolFields::get().Ufficio, o.office);
+    setFieldText(ProtocolFields::get().Operatore, o.operatorName);
     newCard();
 }
 
 void TfrmProtocollo::FormClose() {
     try {
-        ProtocolSettings::setOffice({fieldText(QStringLiteral("Ufficio")), fieldText(QStringLiteral("Operatore"))});
+        ProtocolSettings::setOffice(
+            {fieldText(ProtocolFields::get().Ufficio), fieldText(ProtocolFields::get().Operatore)});
     } catch (const IniError&) {
         Msg::warning(this, QStringLiteral("Attenzione: non \u00E8 stato possibile salvare l'ufficio e l'operatore "
                                           "nel file delle impostazioni.\n\r\n\rAccertarsi di possedere i privilegi "
@@ -243,12 +227,13 @@ void TfrmProtocollo::FormClose() {
 
 void TfrmProtocollo::newCard() {
     // The office and the operator stay from one card to the next.
-    const QString office = fieldText(QStringLiteral("Ufficio"));
-    const QString operatorName = fieldText(QStringLiteral("Operatore"));
+    const ProtocolFields& f = ProtocolFields::get();
+    const QString office = fieldText(f.Ufficio);
+    const QString operatorName = fieldText(f.Operatore);
     TRecordWindow::newCard();
-    setFieldText(QStringLiteral("Ufficio"), office);
-    setFieldText(QStringLiteral("Operatore"), operatorName);
-    setFieldText(QStringLiteral("DataReg"), Formats::date(Clock::today()));
+    setFieldText(f.Ufficio, office);
+    setFieldText(f.Operatore, operatorName);
+    setFieldText(f.DataReg, Formats::date(Clock::today()));
     proposal_.reset();
 }
 
@@ -260,16 +245,16 @@ void TfrmProtocollo::cmdNuovoClick() {
         if (!s) throw ArchiveError("start number is not a whole number");
         start = *s;
         TArchivioSchede archive;
-        archive.open(archiveFile(), Layouts::TSchedaProtocollo());
+        archive.open(archiveFile(), ProtocolFields::get().layout());
         count = archive.count();
         archive.close();
     });
     if (!ok) return;
     newCard();
     const QString number = ProtocolSettings::proposal(start, count, numbering.withYear, Clock::today());
-    setFieldText(QStringLiteral("Numero"), number);
+    setFieldText(ProtocolFields::get().Numero, number);
     proposal_ = number;
-    fieldControl(QStringLiteral("Categoria"))->setFocus(Qt::OtherFocusReason);
+    fieldControl(ProtocolFields::get().Categoria)->setFocus(Qt::OtherFocusReason);
 }
 
 bool TfrmProtocollo::validate() {
@@ -277,7 +262,7 @@ bool TfrmProtocollo::validate() {
     reproposal_.reset();
     // Only a new card still carrying the number "Nuovo" proposed: a number
     // the user typed is the user's choice.
-    if (!isNewCard() || !proposal_ || fieldText(QStringLiteral("Numero")) != *proposal_) return true;
+    if (!isNewCard() || !proposal_ || fieldText(ProtocolFields::get().Numero) != *proposal_) return true;
     Numbering numbering;
     const ProtocolSettings::Numbering n = this->numbering();
     const bool ok = Archive::guard(this, [&] {
@@ -295,8 +280,9 @@ bool TfrmProtocollo::checkBeforeWrite(TArchivioSchede& archive, const Record&) {
     // reading of the numbers and the append no other copy can write.
     QSet<QString> used;
     qint64 count = 0;
-    Archive::forEach(archive, Layouts::TSchedaProtocollo(), [&](const Record& r, qint64) {
-        used.insert(Text::trim(r.get(QStringLiteral("Numero"))));
+    const ProtocolFields& f = ProtocolFields::get();
+    Archive::forEach(archive, f.layout(), [&](const Record& r, qint64) {
+        used.insert(Text::trim(r.get(f.Numero)));
         ++count;
     });
     if (!used.contains(*proposal_)) return true;
@@ -314,11 +300,11 @@ bool TfrmProtocollo::checkBeforeWrite(TArchivioSchede& archive, const Record&) {
 void TfrmProtocollo::writeStopped() {
     if (!reproposal_) return;
     const QString old = proposal_.value_or(QString());
-    setFieldText(QStringLiteral("Numero"), *reproposal_);
+    setFieldText(ProtocolFields::get().Numero, *reproposal_);
     proposal_ = reproposal_;
     reproposal_.reset();
     Msg::warning(this, kMsgNumeroOccupato.arg(old, *proposal_));
-    fieldControl(QStringLiteral("Numero"))->setFocus(Qt::OtherFocusReason);
+    fieldControl(ProtocolFields::get().Numero)->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmProtocollo::cmdTrovaClick() {
@@ -337,7 +323,7 @@ void TfrmProtocollo::cmdEsportaClick() {
 }
 
 void TfrmProtocollo::cmdStampaClick() {
-    TfrmStampaProtocollo w(this, SchedaProtocollo::rows(*this));
+    TfrmStampaProtocollo w(this, SchedaProtocollo::rows(values()));
     w.showModal();
 }
 
@@ -353,12 +339,12 @@ void TfrmProtocollo::btnSfogliaClick() {
                                                         QStringLiteral("Tutti i file (*.*)"));
     if (chosen.isEmpty()) return;
     if (const std::optional<QString> name = AttachedFiles::copyIn(this, chosen))
-        setFieldText(QStringLiteral("Copia"), *name);
+        setFieldText(ProtocolFields::get().Copia, *name);
 }
 
 void TfrmProtocollo::btnApriClick() {
-    const QString name = fieldText(QStringLiteral("Copia"));
+    const QString name = fieldText(ProtocolFields::get().Copia);
     if (!name.isEmpty()) AttachedFiles::open(this, name);
 }
 
-void TfrmProtocollo::imgCancella01Click() { setFieldText(QStringLiteral("Copia"), QString()); }
+void TfrmProtocollo::imgCancella01Click() { setFieldText(ProtocolFields::get().Copia, QString()); }

@@ -11,6 +11,7 @@
 #include "platform/Formats.h"
 #include "platform/Text.h"
 #include "protocollo/ProtocolColumns.h"
+#include "protocollo/ProtocolFields.h"
 #include "ui/FocusMark.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
@@ -20,9 +21,20 @@ namespace {
 
 const QString kHintData = QStringLiteral("Indica una data nel formato gg/mm/aaa.");
 
+using DateRules::IntervalEnd;
+using DateRules::IntervalRefusal;
+
 QString needDate(const char* end) {
     return QStringLiteral("Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di ") +
            QLatin1String(end) + QStringLiteral(" intervallo.");
+}
+
+// The interval as typed, trimmed: both ends given, then as DateRules::interval
+// checks them.
+std::optional<IntervalRefusal> check(const QString& from, const QString& to) {
+    if (from.isEmpty()) return IntervalRefusal{IntervalEnd::Start, needDate("inizio"), MsgKind::Warning};
+    if (to.isEmpty()) return IntervalRefusal{IntervalEnd::End, needDate("fine"), MsgKind::Warning};
+    return DateRules::interval(from, to);
 }
 
 }  // namespace
@@ -72,11 +84,11 @@ TfrmRiepProtocollo::TfrmRiepProtocollo(QWidget* owner, const QString& archiveFil
     desc.helpTitle = kHelpTitle;
     desc.infoText = QStringLiteral("Riepilogo documenti protocollati in un intervallo di tempo.");
     desc.archive = archiveFile.isEmpty() ? ArchiveFiles::protocollo(Clock::today().year()) : archiveFile;
-    desc.layout = &Layouts::TSchedaProtocollo();
+    desc.layout = &ProtocolFields::get().layout();
     desc.filter = [this] {
         // A registration date that is no date lies in no interval: counted.
         return [in = *interval_](const Record& r) -> Pick {
-            const QDate d = Formats::parseDate(Text::trim(r.get(QStringLiteral("DataReg"))));
+            const QDate d = Formats::parseDate(Text::trim(r.get(ProtocolFields::get().DataReg)));
             if (!d.isValid()) return Pick::unreadableDate();
             return d >= in.start && d <= in.end;
         };
@@ -98,17 +110,10 @@ void TfrmRiepProtocollo::FormShow() {
 void TfrmRiepProtocollo::cmdTrovaClick() {
     const QString from = Text::trim(txtDataInizio_->text());
     const QString to = Text::trim(txtDataFine_->text());
-    std::optional<Refusal> refusal;
-    if (from.isEmpty())
-        refusal = Refusal{txtDataInizio_->objectName(), needDate("inizio")};
-    else if (to.isEmpty())
-        refusal = Refusal{txtDataFine_->objectName(), needDate("fine")};
-    else
-        refusal = DateRules::interval(from, to, txtDataInizio_->objectName(), txtDataFine_->objectName());
-    if (refusal) {
+    if (const std::optional<IntervalRefusal> refusal = check(from, to)) {
         Msg::of(this, refusal->kind, refusal->text);
-        for (QLineEdit* field : {txtDataInizio_, txtDataFine_})
-            if (field->objectName() == refusal->field) field->setFocus(Qt::OtherFocusReason);
+        if (refusal->end)
+            (*refusal->end == IntervalEnd::Start ? txtDataInizio_ : txtDataFine_)->setFocus(Qt::OtherFocusReason);
         return;
     }
     interval_ = Interval{Formats::parseDate(from), Formats::parseDate(to)};

@@ -120,10 +120,19 @@ QLabel* waitNotice(const QString& text, QAbstractButton* shownBy, QWidget* paren
 
 namespace TypingRules {
 
+namespace {
+int storedTexts = 0;  // the user-interface thread's only
+}
+
+StoredTexts::StoredTexts() { ++storedTexts; }
+StoredTexts::~StoredTexts() { --storedTexts; }
+
 void onChange(QWidget* control, Transform t) {
     QLineEdit* e = lineEditOf(control);
     if (!e) return;
-    QObject::connect(e, &QLineEdit::textChanged, e, [e, t] { rewrite(e, t); });
+    QObject::connect(e, &QLineEdit::textChanged, e, [e, t] {
+        if (storedTexts == 0) rewrite(e, t);
+    });
 }
 
 void onKeyRelease(QWidget* control, Transform t) { new EventRule(control, QEvent::KeyRelease, std::move(t)); }

@@ -43,8 +43,19 @@ namespace TypingRules {
 
 using Transform = std::function<QString(const QString&)>;
 
-// After each change of the text (typed or set).
+// After each change of the text (typed or set), except while a stored card
+// is shown (below).
 void onChange(QWidget* control, Transform transform);
+
+// While one lives, texts set into the fields are left as they come: a card
+// is shown as stored, so that saving it unchanged writes the same bytes.
+class StoredTexts {
+public:
+    StoredTexts();
+    ~StoredTexts();
+    StoredTexts(const StoredTexts&) = delete;
+    StoredTexts& operator=(const StoredTexts&) = delete;
+};
 // After each key release.
 void onKeyRelease(QWidget* control, Transform transform);
 // When the control loses the focus.

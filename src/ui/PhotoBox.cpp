@@ -21,6 +21,11 @@ namespace Photo {
 QImage read(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);  // a camera's portrait photo stands upright
+    // A phone's photo can be larger than the decoder takes whole: it is read
+    // straight at the size kept, never held full in memory.
+    const QSize size = reader.size();
+    if (size.isValid() && qMax(size.width(), size.height()) > kLongestSide)
+        reader.setScaledSize(size.scaled(kLongestSide, kLongestSide, Qt::KeepAspectRatio));
     return reader.read();
 }
 

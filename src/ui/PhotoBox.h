@@ -10,8 +10,11 @@
 
 namespace Photo {
 
-// The picture of a JPEG, Bitmap (or other known) file; null when the file is
-// missing or cannot be decoded.
+// The longest side of a picture as kept: larger ones are read scaled down.
+inline constexpr int kLongestSide = 4000;
+
+// The picture of a JPEG, Bitmap (or other known) file, scaled down to the
+// longest side kept; null when the file is missing or cannot be decoded.
 QImage read(const QString& path);
 
 // Writes the picture as a JPEG file, replacing a file of that name only once

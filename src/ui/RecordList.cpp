@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
@@ -231,6 +233,28 @@ TRecordList::TRecordList(QWidget* parent, const QString& objectName) : QListView
     model_ = new TLineModel(this);
     model_->setLineSize(QSize(1600, fontMetrics().height() + 2));
     setModel(model_);
+}
+
+int TRecordList::fitLines(int characters, int room) {
+    QFont f = font();
+    int width = 0;
+    for (int points = 12; points >= 9; --points) {
+        f.setPointSize(points);
+        width = QFontMetrics(f).horizontalAdvance(QString(characters, QLatin1Char('0')));
+        if (width <= room) break;
+    }
+    setFont(f);
+    model_->setLineSize(QSize(qMax(width + 8, 200), QFontMetrics(f).height() + 2));
+    return width;
+}
+
+void fitListWindow(QWidget* window, TRecordList* list, int characters, int height) {
+    const QRect area = window->screen()->availableGeometry();
+    // The window's frame, margins, the list's border and its scroll bar.
+    const int chrome = 72;
+    const int most = area.width() - 24;
+    const int line = list->fitLines(characters, most - chrome);
+    window->resize(qMax(window->width(), qMin(most, line + chrome)), qMin(area.height() - 48, height));
 }
 
 void TRecordList::setLines(ListLines lines) { model_->setLines(std::move(lines), sorted_); }

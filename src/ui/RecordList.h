@@ -109,6 +109,10 @@ public:
 
     // Lists in text order rather than in file order.
     void setSorted(bool sorted) { sorted_ = sorted; }
+    // Sizes the list for lines of that many characters: the fixed-pitch font
+    // steps down from 12 points (never below 9) until a whole line fits the
+    // room given in pixels. Returns the width a whole line then takes.
+    int fitLines(int characters, int room);
     void setLines(ListLines lines);
     void setLines(std::vector<RecordLine> lines);
     void clear();
@@ -181,6 +185,11 @@ private:
 // it: the instruction, the list, the count (when asked for), then the text
 // to find with "Trova" (btnTrova), "Stampa" (btnStampa) and "Chiudi" (btnChiudi).
 // listName says what the list holds, for screen readers.
+// Opens a list window as wide as its lines of that many characters need, up
+// to the screen's width, at least at its own width; the list's font steps
+// down first where the screen is narrower than a whole line.
+void fitListWindow(QWidget* window, TRecordList* list, int characters, int height);
+
 class TListPanel : public QWidget {
     Q_OBJECT
 public:

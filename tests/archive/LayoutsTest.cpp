@@ -6,6 +6,7 @@
 #include "clienti/ServiceFields.h"
 #include "dipendenti/WorkFields.h"
 #include "pratiche/CaseFields.h"
+#include "protocollo/ProtocolFields.h"
 
 TEST(Layouts, RecordSizesOfTheNineArchives) {
     struct Case {
@@ -15,7 +16,7 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
     };
     const Case cases[] = {
         {ClientFields::get().layout(), 3372, 36},   {ServiceFields::get().layout(), 117, 5},
-        {CallFields::get().layout(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
+        {CallFields::get().layout(), 1291, 20},     {ProtocolFields::get().layout(), 3403, 25},
         {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
         {Layouts::TSchedaDipendente(), 3356, 31},   {WorkFields::get().layout(), 149, 5},
         {Layouts::TSchedaLibro(), 3150, 28},
@@ -33,8 +34,6 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         int offset;
     };
     const Case cases[] = {
-        {Layouts::TSchedaProtocollo(), "Tipo", 17},         {Layouts::TSchedaProtocollo(), "Oggetto", 323},
-        {Layouts::TSchedaProtocollo(), "Mittente", 1162},   {Layouts::TSchedaProtocollo(), "Desc03", 3152},
         {Layouts::TSchedaAppuntamento(), "Avviso", 23},     {Layouts::TSchedaAppuntamento(), "Contatto", 580},
         {Layouts::TSchedaAppuntamento(), "Importo", 995},   {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
         {Layouts::TSchedaDipendente(), "CodFisc", 400},     {Layouts::TSchedaDipendente(), "Iban", 1309},

@@ -23,6 +23,7 @@
 #include "libri/TfrmLibri.h"
 #include "pratiche/CaseFields.h"
 #include "pratiche/TfrmPratica.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/TfrmProtocollo.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
@@ -155,7 +156,7 @@ const std::vector<Card>& cards() {
              w->openYear("2026");
              return std::unique_ptr<TRecordWindow>(std::move(w));
          },
-         Layouts::TSchedaProtocollo(),
+         ProtocolFields::get().layout(),
          {{"txtNumero", "txtDataReg"},
           {"txtUfficio", "txtOperatore", "txtCategoria", "txtCollocazione", "txtOggetto", "txtDataSpe", "txtDataRic",
            "txtFormato", "txtPagine", "txtRiferimenti", "txtNote", "txtMittente", "txtRecapitoMit", "txtDestinatario",

@@ -5,11 +5,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "clienti/ServiceFields.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
+#include "support/Said.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
 #include "ui/RecordList.h"
@@ -86,6 +88,19 @@ TEST_F(Services, AnAmountThatIsNotANumberStopsTheListSilently) {
         EXPECT_EQ(total(d), QStringLiteral("10,5"));
     });
     EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(Services, AFileLockedByAnotherCopyIsToldAndShowsNoTotal) {
+    services("Servizi_Cliente_3.pro", {{"a", "x", "10,5"}});
+    TArchivioSchede otherCopy;
+    otherCopy.open(seams.file("Servizi_Cliente_3.pro"), ServiceFields::get().layout());
+    open([&](QDialog* d) {
+        ASSERT_EQ(seams.messages.size(), 1u);
+        EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+        EXPECT_EQ(seams.lastMessage().text, Said::accesso);
+        EXPECT_EQ(child<TRecordList>(d, "lstRecords")->count(), 0);
+        EXPECT_EQ(total(d), QString());
+    });
 }
 
 TEST_F(Services, AmountFieldKeysAndLeavingRule) {

@@ -4,8 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
+#include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/WorkFields.h"
@@ -185,11 +188,47 @@ TEST_F(WorkDone, TheSummaryIsPrintedWithTheCountOfTheListedEntries) {
                            "TOTALE ATTIVITA':      2"}));
 }
 
+TEST_F(WorkDone, AWorkFileThatCannotBeReadIsToldAndShowsNoCount) {
+    entries({{"01/03/2025", "Inventario", "Sede"}});
+    struct Case {
+        const char* what;
+        std::function<void()> block;
+    };
+    std::unique_ptr<TArchivioSchede> otherCopy;
+    const Case cases[] = {
+        {"locked by another copy",
+         [&] {
+             otherCopy = std::make_unique<TArchivioSchede>();
+             otherCopy->open(file(), WorkFields::get().layout());
+         }},
+        {"a plain file where the folder should be",
+         [&] {
+             QDir(seams.file("Archivio_Lavori")).removeRecursively();
+             QFile plain(seams.file("Archivio_Lavori"));
+             ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.block();
+        seams.messages.clear();
+        open([&](QDialog* d) {
+            ASSERT_EQ(seams.messages.size(), 1u);
+            EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
+            EXPECT_EQ(seams.lastMessage().text, Said::accesso);
+            EXPECT_EQ(list(d)->count(), 0);
+            EXPECT_EQ(total(d), QString());
+        });
+        otherCopy.reset();
+    }
+}
+
 TEST_F(WorkDone, AWorkFileThatCannotBeWrittenIsAWarningAndTheFieldsStay) {
     QDir().mkpath(file());  // a folder where the work file should be
     open([&](QDialog* d) {
-        EXPECT_EQ(total(d), QStringLiteral("0"));  // the loading stops silently
-        EXPECT_TRUE(seams.messages.empty());
+        ASSERT_EQ(seams.messages.size(), 1u);  // the list could not be read either
+        EXPECT_EQ(seams.lastMessage().text, Said::accesso);
+        seams.messages.clear();
         press(d, "btnAggiungi");
         for (const char* f : {"txtData", "txtAttivita", "txtLuogo", "txtOrario", "txtTotOre"}) put(d, f, "x");
         press(d, "btnSalva");

@@ -26,6 +26,7 @@
 #include "clienti/TfrmStoricoChiamate.h"
 #include "pratiche/CaseFields.h"
 #include "pratiche/TfrmExpPratiche.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmRiepProtocollo.h"
 #include "support/Calc.h"
@@ -109,7 +110,7 @@ void writeArchives(const Seams& seams) {
                                {"Note", "1.000"}}),
                    card(call, {{"DataChiamata", "31/02/2025"}, {"Cliente", "Verdi Luca"}, {"Recapito", "06121"}})});
 
-    const RecordLayout& doc = Layouts::TSchedaProtocollo();
+    const RecordLayout& doc = ProtocolFields::get().layout();
     appendRecords(
         seams.file("2025.prt"),
         {card(doc, {{"Numero", "007/2025"},

@@ -42,6 +42,11 @@ TEST_F(PhotoBoxTest, LoadsJpegAndBitmapAndKeepsThePictureWhenAFileCannotBeDecode
     const QString bmp = saved(QStringLiteral("ritratto.bmp"), filled({120, 160}, Qt::blue), "BMP");
     const QString broken = seams.file(QStringLiteral("rotto.jpg"));
     writeFile(broken, QByteArray("\xFF\xD8\xFF non una foto", 17));
+    // A phone's 48 megapixels: more than the decoder takes whole by default.
+    QImage phone(6000, 8000, QImage::Format_RGB16);
+    phone.fill(QColor(40, 90, 160));
+    const QString big = saved(QStringLiteral("telefono.jpg"), phone, "JPEG");
+    phone = QImage();
 
     struct Step {
         QString file;
@@ -50,6 +55,7 @@ TEST_F(PhotoBoxTest, LoadsJpegAndBitmapAndKeepsThePictureWhenAFileCannotBeDecode
     };
     const Step steps[] = {
         {jpeg, {200, 100}, false},
+        {big, {3000, 4000}, false},  // read scaled to the long side kept
         {bmp, {120, 160}, false},
         {broken, {120, 160}, true},      // the bitmap stays
         {QString(), {120, 160}, false},  // cancelled

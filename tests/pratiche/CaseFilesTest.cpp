@@ -229,8 +229,8 @@ TEST_F(CaseFiles, AFolderThatCannotBeMadeIsToldAndNothingIsOpened) {
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Warning);
     EXPECT_EQ(seams.lastMessage().text,
               QStringLiteral("Attenzione: il sistema non permette di creare la cartella abbinata alla pratica.\n\r\n\r"
-                             "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
-                             "programma."));
+                             "Nella cartella di installazione del programma un file di nome \"Pratica_3\" occupa il "
+                             "posto della cartella: rinominarlo o spostarlo altrove."));
     EXPECT_TRUE(seams.opened.isEmpty());
     EXPECT_EQ(fileBytes(seams.file("Pratica_3")), QByteArray("occupato"));
 

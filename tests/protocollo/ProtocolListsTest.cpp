@@ -8,10 +8,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
 #include "archive/SpreadsheetExport.h"
 #include "platform/Text.h"
 #include "protocollo/ProtocolColumns.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/TfrmExpProtocollo.h"
 #include "protocollo/TfrmProtocollo.h"
 #include "protocollo/TfrmRiepProtocollo.h"
@@ -52,7 +52,7 @@ struct Doc {
 };
 
 Record card(const Doc& d) {
-    Record r(Layouts::TSchedaProtocollo());
+    Record r(ProtocolFields::get().layout());
     r.set("Numero", d.number);
     r.set("Tipo", d.kind);
     r.set("DataReg", d.date);
@@ -152,10 +152,10 @@ TEST_F(ProtocolFind, KindOfMailCriteriaAndNumbersSortedAsText) {
         search(d, {{"txtNumero", "1"}});
         doubleClickLine(child<TRecordList>(d, "lstRecords"), 1);  // 11
     });
-    EXPECT_EQ(protocol.fieldText("Oggetto"), QStringLiteral("Circolare ferie"));
+    EXPECT_EQ(protocol.fieldText(ProtocolFields::get().Oggetto), QStringLiteral("Circolare ferie"));
     EXPECT_EQ(child<QLabel>(&protocol, "lblPosizione")->text(), QStringLiteral("3"));
     EXPECT_TRUE(child<QRadioButton>(&protocol, "optInterna")->isChecked());
-    EXPECT_EQ(protocol.fieldText("Copia"), QStringLiteral("scansione.pdf"));
+    EXPECT_EQ(protocol.fieldText(ProtocolFields::get().Copia), QStringLiteral("scansione.pdf"));
 }
 
 TEST_F(ProtocolLists, IntervalChecksTellWhatIsWrongInOrder) {

@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
 #include "platform/IniFile.h"
+#include "protocollo/ProtocolFields.h"
 #include "protocollo/TfrmMenuProtocollo.h"
 #include "protocollo/TfrmNumerazione.h"
 #include "protocollo/TfrmProtocollo.h"
@@ -31,7 +31,7 @@ const QString kSi = QStringLiteral("S\u00EC");
 
 // A card as another copy of the program, or an older run, stored it.
 Record document(const QString& number, const QString& kind = "In entrata", const QString& date = "02/03/2026") {
-    Record r(Layouts::TSchedaProtocollo());
+    Record r(ProtocolFields::get().layout());
     r.set("Numero", number);
     r.set("Tipo", kind);
     r.set("DataReg", date);
@@ -218,7 +218,7 @@ TEST_F(ProtocolWindow, SavedCardIsTheRecordBuiltByHandAndComesBackWhole) {
     click("cmdSalva");
     ASSERT_EQ(pos(), QStringLiteral("2"));
 
-    Record expected(Layouts::TSchedaProtocollo());
+    Record expected(ProtocolFields::get().layout());
     const char* fields[] = {"Numero",  "DataReg",  "Ufficio",     "Operatore",    "Categoria",   "Collocazione",
                             "Oggetto", "DataSpe",  "DataRic",     "Formato",      "Pagine",      "Riferimenti",
                             "Note",    "Mittente", "RecapitoMit", "Destinatario", "RecapitoDes", "Copia",
@@ -338,7 +338,7 @@ TEST_F(ProtocolWindow, ANumberTakenByAnotherCopyIsNotGivenTwice) {
     click("cmdSalva");
     EXPECT_EQ(seams.lastMessage().kind, MsgKind::Information);
     EXPECT_EQ(pos(), QStringLiteral("5"));
-    EXPECT_EQ(Archive::readAt(seams.file("2026.prt"), Layouts::TSchedaProtocollo(), 5).get("Numero"),
+    EXPECT_EQ(Archive::readAt(seams.file("2026.prt"), ProtocolFields::get().layout(), 5).get("Numero"),
               QStringLiteral("6"));
 
     // A number the user typed is the user's choice.

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -171,4 +173,30 @@ TEST(RecordList, ADoubleClickOnAScrolledListChoosesTheLineUnderThePointer) {
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen[0].at(0).toInt(), 400);
     EXPECT_EQ(list->selectedLine(), QStringLiteral("Riga 400"));
+}
+
+TEST(RecordList, TheFontStepsDownUntilAWholeLineFitsButNotBelowNinePoints) {
+    TRecordList list;
+    const int characters = 156;  // a revenue summary's line
+    auto widthAt = [&](int points) {
+        QFont f = list.font();
+        f.setPointSize(points);
+        return QFontMetrics(f).horizontalAdvance(QString(characters, QLatin1Char('0')));
+    };
+    struct Case {
+        int room;
+        int points;
+    };
+    const Case cases[] = {
+        {widthAt(12), 12},      // a wide screen: as designed
+        {widthAt(12) - 1, 11},  // a pixel short: one step down
+        {widthAt(10), 10},
+        {widthAt(9) - 1, 9},  // never below nine points, even if the line is cut
+        {100, 9},
+    };
+    for (const Case& c : cases) {
+        const int shown = list.fitLines(characters, c.room);
+        EXPECT_EQ(list.font().pointSize(), c.points) << c.room;
+        EXPECT_EQ(shown, widthAt(c.points)) << c.room;
+    }
 }
