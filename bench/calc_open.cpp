@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <benchmark/benchmark.h>
 
+#include "archive/ClientFields.h"
 #include "clienti/TfrmExpClienti.h"
 #include "support/ClientArchive.h"
 #include "support/Pairs.h"
@@ -92,7 +93,7 @@ QString clientCsv(int cards) {
     const QString folder = BenchArchive::clientFolder(cards);
     const QString file = folder + QStringLiteral("/Clienti_anchor.csv");
     if (!QFile::exists(file)) {
-        const QString db = BenchSqlite::database(folder, QStringLiteral("Contatti.pro"), Layouts::TSchedaCliente(),
+        const QString db = BenchSqlite::database(folder, QStringLiteral("Contatti.pro"), ClientFields::get().layout(),
                                                  QStringLiteral("clienti"));
         const ColumnTable columns = TfrmExpClienti().desc().table;
         BenchSqlite::run({QStringLiteral("-csv"), QStringLiteral("-header"), db,

@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
 #include "archive/TfrmTrovaClienti.h"
@@ -54,7 +55,7 @@ void BM_OpenTheLastLinesCard(benchmark::State& state) {
     auto* list = w.findChild<TRecordList*>("lstRecords");
     for (auto _ : state) {
         const FoundRecord found =
-            RecordLines::recordOf(*list, list->count() - 1, ArchiveFiles::Clienti, Layouts::TSchedaCliente());
+            RecordLines::recordOf(*list, list->count() - 1, ArchiveFiles::Clienti, ClientFields::get().layout());
         benchmark::DoNotOptimize(found.position);
     }
 }

@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include "appuntamenti/AppointmentColumns.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "clienti/TfrmExpClienti.h"
 #include "protocollo/ProtocolColumns.h"
@@ -100,7 +101,7 @@ const ColumnTable& clientColumns() {
 }
 
 QString clientDatabase(const QString& folder) {
-    return BenchSqlite::database(folder, QStringLiteral("Contatti.pro"), Layouts::TSchedaCliente(),
+    return BenchSqlite::database(folder, QStringLiteral("Contatti.pro"), ClientFields::get().layout(),
                                  QStringLiteral("clienti"));
 }
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "archive/RecordLayout.h"
 #include "support/Folders.h"
 
@@ -22,7 +22,7 @@ inline const char* kJobs[] = {"Avvocato", "Geometra", "Medico", "Commerciante", 
 inline QString clientFolder(int cards) {
     return folderOnce("Contatti.pro", cards, [&](const QDir& dir) {
         CardWriter f(dir.filePath("Contatti.pro"));
-        Record r(Layouts::TSchedaCliente());
+        Record r(ClientFields::get().layout());
         for (int i = 0; i < cards; ++i) {
             r.set("Cliente", QStringLiteral("%1 Cliente %2").arg(kSurnames[i % 8]).arg(i));
             r.set("ComuneRes", QString::fromUtf8(kTowns[i % 8]));

@@ -1,31 +1,34 @@
 #include "archive/CallColumns.h"
 
 #include "archive/ArchivioSchede.h"
+#include "archive/CallFields.h"
 #include "archive/Layouts.h"
 
 namespace CallColumns {
 
 const ColumnTable& table() {
-    using enum CellType;
+    const CallFields& f = CallFields::get();
     static const ColumnTable columns({
-        {.header = "Data chiamata", .field = "DataChiamata", .sheetWidth = 150, .name = "colDataRit", .type = Date},
-        {.header = "Ora chiamata", .field = "OraChiamata", .sheetWidth = 150, .name = "colOraRit"},
-        {.header = "Tipo chiamata", .field = "Tipo", .sheetWidth = 200, .name = "colTipo"},
-        {.header = "Oggetto", .field = "Oggetto", .sheetWidth = 350, .name = "colOggetto"},
-        {.header = "Esito", .field = "Esito", .sheetWidth = 300, .name = "colEsito"},
-        {.header = "Grado soddisfazione", .field = "Grado", .sheetWidth = 250, .name = "colGrado"},
-        {.header = "Durata", .field = "Durata", .sheetWidth = 200, .name = "colDurata"},
-        {.header = "Cognome e nome cliente", .field = "Cliente", .sheetWidth = 250, .name = "colCliente"},
-        {.header = "Codice fiscale", .field = "CodFisc", .sheetWidth = 200, .name = "colCodFisc"},
-        {.header = "Zona di appartenenza", .field = "Zona", .sheetWidth = 250, .name = "colZona"},
-        {.header = "Tel. preferenziale", .field = "Recapito", .sheetWidth = 200, .name = "colRecapito"},
-        {.header = "Tel. cellulare", .field = "TelCel", .sheetWidth = 200, .name = "colTelCel"},
-        {.header = "Indirizzo e-mail", .field = "Email", .sheetWidth = 250, .name = "colEmail"},
-        {.header = "Note", .field = "Note", .sheetWidth = 350, .name = "colNote"},
-        {.header = "Operatore / Agente",
-         .field = "Operatore",
+        {.field = f.DataChiamata, .sheetWidth = 150, .name = "colDataRit"},
+        {.field = f.OraChiamata, .sheetWidth = 150, .name = "colOraRit"},
+        {.field = f.Tipo, .sheetWidth = 200, .name = "colTipo"},
+        {.field = f.Oggetto, .sheetWidth = 350, .name = "colOggetto"},
+        {.field = f.Esito, .sheetWidth = 300, .name = "colEsito"},
+        {.field = f.Grado, .sheetWidth = 250, .name = "colGrado"},
+        {.field = f.Durata, .sheetWidth = 200, .name = "colDurata"},
+        {.field = f.Cliente, .sheetWidth = 250, .name = "colCliente"},
+        {.field = f.CodFisc, .sheetWidth = 200, .name = "colCodFisc"},
+        {.field = f.Zona, .sheetWidth = 250, .name = "colZona"},
+        {.field = f.Recapito, .sheetWidth = 200, .name = "colRecapito"},
+        {.field = f.TelCel, .sheetWidth = 200, .name = "colTelCel"},
+        {.field = f.Email, .sheetWidth = 250, .name = "colEmail"},
+        {.field = f.Note, .sheetWidth = 350, .name = "colNote"},
+        // The grid heads the operator with the window's caption, without its
+        // colon; the sheet keeps the field's export header.
+        {.header = f.Operatore.caption().chopped(1),
+         .field = f.Operatore,
          .sheetWidth = 250,
-         .sheetHeader = "Operatore o agente",
+         .sheetHeader = f.Operatore.exportHeader(),
          .name = "colOperatore"},
     });
     return columns;
@@ -40,7 +43,7 @@ ExportWindowDescription summary(const QString& caption, const QString& fileName,
     d.helpTitle = helpTitle;
     d.table = table();
     d.archive = ArchiveFiles::Chiamate;
-    d.layout = &Layouts::TSchedaChiamata();
+    d.layout = &CallFields::get().layout();
     d.filter = std::move(filter);
     return d;
 }

@@ -10,7 +10,7 @@
 namespace CallColumns {
 
 // The fifteen call columns after the grid's running number, each a trimmed
-// field of a call record (TSchedaChiamata); all of them are exported.
+// field of a call (CallFields); all of them are exported.
 const ColumnTable& table();
 
 // An export of the calls of the register that the filter takes, in file order.

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/CardCatalogue.h"
 #include "archive/FieldCriteria.h"
 #include "platform/Text.h"
 #include "report/ListReport.h"
@@ -19,7 +20,9 @@
 #include "ui/RecordList.h"
 
 FindField::FindField(const CardField& f)
-    : control(QStringLiteral("txt") + f.name()), label(f.findCaption()), field(f) {}
+    : control(QStringLiteral("txt") + (f.row().control.isEmpty() ? f.name() : f.row().control.mid(3))),
+      label(f.findCaption()),
+      field(f) {}
 
 FindField::FindField(const char* control, const char* label, const char* field)
     : control(QString::fromUtf8(control)), label(QString::fromUtf8(label)), field(field) {}

@@ -18,7 +18,9 @@ class QWidget;
 class TQuickFind;
 class TRecordList;
 
-// A search field: "txt" + the field's name, under the field's find caption.
+// A search field under the field's find caption, named "txt" + the field's
+// name, or, where the card window names the field's control otherwise
+// ("lblDataRit"), "txt" + that name without its prefix ("txtDataRit").
 struct FindField {
     FindField(const CardField& field);
     // Transitional, for a find not yet on its card's catalogue.

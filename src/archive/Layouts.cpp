@@ -1,20 +1,6 @@
 #include "archive/Layouts.h"
 
-#include "archive/ClientFields.h"
-
 namespace Layouts {
-
-const RecordLayout& TSchedaCliente() { return ClientFields::get().layout(); }
-
-const RecordLayout& TSchedaChiamata() {
-    static const RecordLayout l(
-        "TSchedaChiamata",
-        {{"Giorno", 2},    {"Mese", 10},       {"Anno", 4},     {"DataChiamata", 10}, {"Ore", 2},
-         {"Minuti", 2},    {"OraChiamata", 5}, {"Tipo", 20},    {"Oggetto", 250},     {"Esito", 250},
-         {"Grado", 50},    {"Durata", 50},     {"Cliente", 50}, {"CodFisc", 16},      {"Zona", 50},
-         {"Recapito", 50}, {"TelCel", 30},     {"Email", 50},   {"Note", 250},        {"Operatore", 120}});
-    return l;
-}
 
 const RecordLayout& TSchedaAppuntamento() {
     static const RecordLayout l("TSchedaAppuntamento", {{"Data", 10},

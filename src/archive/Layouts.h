@@ -6,8 +6,6 @@
 
 namespace Layouts {
 
-const RecordLayout& TSchedaCliente();       // "Contatti.pro", 3372 bytes
-const RecordLayout& TSchedaChiamata();      // "Registro_Chiamate.pro", 1291 bytes
 const RecordLayout& TSchedaAppuntamento();  // "Archivio_Appuntamenti.pro", 1265 bytes
 
 }  // namespace Layouts

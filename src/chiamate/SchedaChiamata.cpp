@@ -1,5 +1,7 @@
 #include "chiamate/SchedaChiamata.h"
 
+#include "archive/CallFields.h"
+#include "archive/CardSheet.h"
 #include "archive/RecordWindow.h"
 #include "platform/Formats.h"
 
@@ -32,24 +34,22 @@ const CardLook& look() {
 namespace SchedaChiamata {
 
 std::vector<CardRow> rows(const TRecordWindow& callWindow) {
-    auto v = [&](const char* field) { return callWindow.fieldText(QLatin1String(field)); };
-    return {
-        {"Data chiamata:", v("Giorno") + QLatin1Char(' ') + v("Mese") + QLatin1Char(' ') + v("Anno"), "txtData"},
-        {"Ora chiamata:", Formats::hhmm(v("Ore"), v("Minuti")), "txtOra"},
-        {"Tipo chiamata:", v("Tipo"), "txtTipo"},
-        {"Oggetto:", v("Oggetto"), "txtOggetto"},
-        {"Esito:", v("Esito"), "txtEsito"},
-        {"Grado soddisfazione:", v("Grado"), "txtGrado"},
-        {"Durata:", v("Durata"), "txtDurata"},
-        {"Cognome e nome cliente:", v("Cliente"), "txtCliente"},
-        {"Codice fiscale:", v("CodFisc"), "txtCodFisc"},
-        {"Zona di appartenenza:", v("Zona"), "txtZona"},
-        {"Tel. preferenziale:", v("Recapito"), "txtRecapito"},
-        {"Tel. cellulare:", v("TelCel"), "txtTelCel"},
-        {"E-mail:", v("Email"), "txtEmail"},
-        {"Note:", v("Note"), "txtNote"},
-        {"Operatore / Agente:", v("Operatore"), "txtOperatore"},
+    const CallFields& f = CallFields::get();
+    const CardValues v = callWindow.values();
+    // The date and time as the lists show them, not as last saved.
+    std::vector<CardRow> rows = {
+        {f.DataChiamata.printCaption(), v[f.Giorno] + QLatin1Char(' ') + v[f.Mese] + QLatin1Char(' ') + v[f.Anno],
+         "txtData"},
+        {f.OraChiamata.printCaption(), Formats::hhmm(v[f.Ore], v[f.Minuti]), "txtOra"},
     };
+    // Each value's box is "txt" + its field.
+    for (const CardField& field : {f.Tipo, f.Oggetto, f.Esito, f.Grado, f.Durata, f.Cliente, f.CodFisc, f.Zona,
+                                   f.Recapito, f.TelCel, f.Email, f.Note, f.Operatore}) {
+        CardRow row = CardSheet::row(v, field);
+        row.memo = QStringLiteral("txt") + field.name();
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 std::unique_ptr<TReport> build(const std::vector<CardRow>& rows) {

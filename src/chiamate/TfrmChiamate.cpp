@@ -1,15 +1,13 @@
 #include "chiamate/TfrmChiamate.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
-#include "archive/TfrmTrovaClienti.h"
 #include "chiamate/CallRules.h"
 #include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmExpChiamate.h"
@@ -18,14 +16,9 @@
 #include "chiamate/TfrmTrovaChiamate.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
-#include "platform/Text.h"
-#include "ui/Controls.h"
-#include "ui/FieldEditor.h"
-#include "ui/KeyFilters.h"
-#include "ui/Messages.h"
 #include "ui/PictureButton.h"
 
-TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
+TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(CallFields::get(), owner) {
     setObjectName(QStringLiteral("frmChiamate"));
     setWindowTitle(QStringLiteral(" Plenaro - Registro Chiamate"));
     buildSections();
@@ -42,9 +35,8 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     desc.buttons.push_back(
         standardButton("cmdGuida", QStringLiteral("Visualizza la pagina della guida sensibile al contesto.")));
     desc.buttons.push_back(standardButton("cmdEsci", QStringLiteral("Esci da questa schermata di lavoro.")));
-    desc.layout = &Layouts::TSchedaChiamata();
     desc.fileName = ArchiveFiles::Chiamate;
-    desc.firstField = QStringLiteral("Oggetto");
+    desc.firstField = CallFields::get().Oggetto;
     desc.rules = CallRules::saveRules();
     desc.helpTitle = kHelpTitle;
     desc.infoText = kInfoIniziale;
@@ -53,99 +45,80 @@ TfrmChiamate::TfrmChiamate(QWidget* owner) : TRecordWindow(owner) {
     // and waits for its own date and time before the register is touched.
     desc.duplicateOpensArchive = false;
     desc.duplicateClears = {};
-    desc.duplicateFocus = QStringLiteral("Giorno");
+    desc.duplicateFocus = CallFields::get().Giorno;
     FormCreate(desc);
 }
 
 void TfrmChiamate::buildSections() {
+    const CallFields& f = CallFields::get();
     auto section = [&](const char* name, const char* picture, const QString& title, int columns) {
         return addSection(QLatin1String(name), QLatin1String(picture), title, columns);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col) {
         g->addWidget(w, row, col, Qt::AlignBottom | Qt::AlignLeft);
     };
-    auto pick = [](const char* field, const char* control, const char* label, const QStringList& entries, int width) {
-        return LegacyFieldRow{.field = field,
-                              .label = label,
-                              .kind = FieldKind::PickList,
-                              .control = control,
-                              .entries = entries,
-                              .width = width};
+    // The lists a date or a time is composed from, in a group under its caption.
+    auto group = [&](const char* name, const CardField& composed) {
+        auto* box = new QGroupBox(QLatin1Char(' ') + composed.caption() + QLatin1Char(' '), fieldsArea());
+        box->setObjectName(QLatin1String(name));
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(8, 4, 8, 6);
+        return std::pair{box, row};
     };
 
     // (1) When the call took place, and its direction.
     QGridLayout* g = section("sezChiamata", "chiamata", QStringLiteral("Data, ora e tipo della chiamata"), 0);
-    auto* data = new QGroupBox(QStringLiteral(" Data chiamata: "), fieldsArea());
-    data->setObjectName(QStringLiteral("grpDataRit"));
-    auto* dataRow = new QHBoxLayout(data);
-    dataRow->setContentsMargins(8, 4, 8, 6);
-    dataRow->addLayout(labeledField(pick("Giorno", "txtGiornoRit", "Giorno:", Formats::twoDigitRange(1, 31), 62)));
-    dataRow->addLayout(labeledField(pick("Mese", "txtMeseRit", "Mese:", Formats::monthNames(), 126)));
-    // The year is any number of digits: a wrong one is told at save.
-    dataRow->addLayout(labeledField({.field = "Anno",
-                                     .label = "Anno:",
-                                     .rules = FieldKinds::DigitsOnly,
-                                     .control = "lblAnnoRit",
-                                     .width = 64,
-                                     .limited = false}));
-    dataRow->addWidget(fieldButton("impRitiro", ":/img/btn/data.svg", "Data di oggi", "Inserisci la data corrente.",
-                                   "Anno", [this] { impRitiroClick(); }),
-                       0, Qt::AlignBottom);
+    auto [data, dataRow] = group("grpDataRit", f.DataChiamata);
+    dataRow->addLayout(labeledField(f.Giorno));
+    dataRow->addLayout(labeledField(f.Mese));
+    dataRow->addLayout(labeledField(f.Anno));
+    dataRow->addWidget(todayButton("impRitiro", f.Anno, [this] { impRitiroClick(); }), 0, Qt::AlignBottom);
 
-    auto* ora = new QGroupBox(QStringLiteral(" Ora chiamata: "), fieldsArea());
-    ora->setObjectName(QStringLiteral("grpOraRit"));
-    auto* oraRow = new QHBoxLayout(ora);
-    oraRow->setContentsMargins(8, 4, 8, 6);
-    oraRow->addLayout(labeledField(pick("Ore", "txtOreRit", "Ore:", Formats::twoDigitRange(0, 23), 62)));
-    oraRow->addLayout(labeledField(pick("Minuti", "txtMinutiRit", "Minuti:", Formats::twoDigitRange(0, 59), 62)));
+    auto [ora, oraRow] = group("grpOraRit", f.OraChiamata);
+    oraRow->addLayout(labeledField(f.Ore));
+    oraRow->addLayout(labeledField(f.Minuti));
     oraRow->addWidget(fieldButton("impOraRit", ":/img/btn/ora.svg", "Ora attuale", "Inserisci l'ora corrente.",
-                                  "Minuti", [this] { impOraRitClick(); }),
+                                  f.Minuti, [this] { impOraRitClick(); }),
                       0, Qt::AlignBottom);
 
     g->addWidget(data, 0, 0, Qt::AlignBottom);
     g->addWidget(ora, 0, 1, Qt::AlignBottom);
-    QVBoxLayout* tipoCell = labeledField({.field = "Tipo",
-                                          .label = "Tipo chiamata:",
-                                          .kind = FieldKind::PickList,
-                                          .entries = {"In entrata", "In uscita"},
-                                          .width = 150});
+    QVBoxLayout* tipoCell = labeledField(f.Tipo);
     tipoCell->setContentsMargins(8, 0, 0, 9);  // level with the lists inside the groups
     g->addLayout(tipoCell, 0, 2, Qt::AlignBottom);
     g->setColumnStretch(3, 1);
 
     // The composed date and time, unseen.
-    addField({.field = "DataChiamata", .kind = FieldKind::Derived, .control = "lblDataRit"});
-    addField({.field = "OraChiamata", .kind = FieldKind::Derived, .control = "lblOraRit"});
+    addField(f.DataChiamata);
+    addField(f.OraChiamata);
 
     // (2) What the call was about.
     g = section("sezEsito", "esito", QStringLiteral("Oggetto ed esito della chiamata"), 4);
-    placeField(g, 0, 0, 4, {.field = "Oggetto", .label = "Oggetto:"});
-    placeField(g, 1, 0, 4, {.field = "Esito", .label = "Esito:"});
-    placeField(g, 2, 0, 2, {.field = "Grado", .label = "Grado soddisfazione:"});
-    placeField(g, 2, 2, 2, {.field = "Durata", .label = "Durata:"});
+    placeField(g, 0, 0, 4, f.Oggetto);
+    placeField(g, 1, 0, 4, f.Esito);
+    placeField(g, 2, 0, 2, f.Grado);
+    placeField(g, 2, 2, 2, f.Durata);
 
     // (3) Who the client is.
     g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
     for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
-    placeField(g, 0, 0, 3, {.field = "Cliente", .label = "Cognome e nome cliente:"});
-    bottom(
-        g,
-        fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
-                    "Importa i dati dall'archivio anagrafico dei clienti.", "Cliente", [this] { impClienteClick(); }),
-        0, 3);
-    placeField(g, 0, 4, 2, {.field = "CodFisc", .label = "Codice fiscale:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 6);
-    placeField(g, 1, 0, 3, {.field = "Zona", .label = "Zona di appartenenza:"});
-    placeField(g, 1, 4, 1, {.field = "Recapito", .label = "Tel. preferenziale:"});
-    placeField(g, 1, 5, 1, {.field = "TelCel", .label = "Tel. cellulare:"});
-    placeField(g, 2, 0, 3,
-               {.field = "Email", .label = "E-mail:", .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
-    bottom(g, emailButton("Email"), 2, 3);
+    placeField(g, 0, 0, 3, f.Cliente);
+    bottom(g,
+           fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+                       "Importa i dati dall'archivio anagrafico dei clienti.", f.Cliente, [this] { impClienteClick(); }),
+           0, 3);
+    placeField(g, 0, 4, 2, f.CodFisc);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, f.CodFisc), 0, 6);
+    placeField(g, 1, 0, 3, f.Zona);
+    placeField(g, 1, 4, 1, f.Recapito);
+    placeField(g, 1, 5, 1, f.TelCel);
+    placeField(g, 2, 0, 3, f.Email);
+    bottom(g, emailButton(f.Email), 2, 3);
 
     // (4) Notes and who took the call.
     g = section("sezNote", "note", QStringLiteral("Note e operatore"), 4);
-    placeField(g, 0, 0, 4, {.field = "Note", .label = "Note:"});
-    placeField(g, 1, 0, 2, {.field = "Operatore", .label = "Operatore / Agente:"});
+    placeField(g, 0, 0, 4, f.Note);
+    placeField(g, 1, 0, 2, f.Operatore);
     fieldsLayout()->addStretch();
 }
 
@@ -155,29 +128,32 @@ void TfrmChiamate::newCard() {
     const QDateTime now = Clock::now();
     putDate(now.date());
     putTime(now.time());
-    setFieldText(QStringLiteral("Tipo"), QStringLiteral("In entrata"));
+    setFieldText(CallFields::get().Tipo, QStringLiteral("In entrata"));
 }
 
 void TfrmChiamate::putDate(const QDate& d) {
-    setFieldText(QStringLiteral("Giorno"), Formats::twoDigits(d.day()));
-    setFieldText(QStringLiteral("Mese"), Formats::monthNames().at(d.month() - 1));
-    setFieldText(QStringLiteral("Anno"), Formats::year(d.year()));
+    const CallFields& f = CallFields::get();
+    setFieldText(f.Giorno, Formats::twoDigits(d.day()));
+    setFieldText(f.Mese, Formats::monthNames().at(d.month() - 1));
+    setFieldText(f.Anno, Formats::year(d.year()));
 }
 
 void TfrmChiamate::putTime(const QTime& t) {
-    setFieldText(QStringLiteral("Ore"), Formats::twoDigits(t.hour()));
-    setFieldText(QStringLiteral("Minuti"), Formats::twoDigits(t.minute()));
+    const CallFields& f = CallFields::get();
+    setFieldText(f.Ore, Formats::twoDigits(t.hour()));
+    setFieldText(f.Minuti, Formats::twoDigits(t.minute()));
 }
 
 void TfrmChiamate::deriveFields() {
-    setFieldText(QStringLiteral("DataChiamata"), CallRules::composedDate(values()));
-    setFieldText(QStringLiteral("OraChiamata"),
-                 Formats::hhmm(fieldText(QStringLiteral("Ore")), fieldText(QStringLiteral("Minuti"))));
+    const CallFields& f = CallFields::get();
+    setFieldText(f.DataChiamata, CallRules::composedDate(values()));
+    setFieldText(f.OraChiamata, Formats::hhmm(fieldText(f.Ore), fieldText(f.Minuti)));
 }
 
 void TfrmChiamate::afterDuplicate() {
-    for (const char* field : {"Giorno", "Mese", "Ore", "Minuti"}) setFieldText(QLatin1String(field), QString());
-    setFieldText(QStringLiteral("Anno"), Formats::year(Clock::today().year()));
+    const CallFields& f = CallFields::get();
+    for (const CardField& field : {f.Giorno, f.Mese, f.Ore, f.Minuti}) setFieldText(field, QString());
+    setFieldText(f.Anno, Formats::year(Clock::today().year()));
 }
 
 void TfrmChiamate::impRitiroClick() { putDate(Clock::today()); }
@@ -185,13 +161,14 @@ void TfrmChiamate::impRitiroClick() { putDate(Clock::today()); }
 void TfrmChiamate::impOraRitClick() { putTime(Clock::time()); }
 
 void TfrmChiamate::impClienteClick() {
-    // The client's fields a call keeps, under the same names in both archives.
-    importClient(QStringLiteral("chiamate"), {{"Cliente", "Cliente"},
-                                              {"CodFisc", "CodFisc"},
-                                              {"Zona", "Zona"},
-                                              {"Email", "Email"},
-                                              {"TelCel", "TelCel"},
-                                              {"Recapito", "Recapito"}});
+    const ClientFields& client = ClientFields::get();
+    const CallFields& f = CallFields::get();
+    importClient(QStringLiteral("chiamate"), {{client.Cliente, f.Cliente},
+                                              {client.CodFisc, f.CodFisc},
+                                              {client.Zona, f.Zona},
+                                              {client.Email, f.Email},
+                                              {client.TelCel, f.TelCel},
+                                              {client.Recapito, f.Recapito}});
 }
 
 void TfrmChiamate::cmdTrovaClick() {

@@ -1,6 +1,7 @@
 #include "chiamate/TfrmRiepChiamateOggi.h"
 
 #include "archive/CallColumns.h"
+#include "archive/CallFields.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 #include "platform/Text.h"
@@ -11,7 +12,7 @@ TfrmRiepChiamateOggi::TfrmRiepChiamateOggi(QWidget* owner) : TExportWindow(owner
                                     QStringLiteral("Chiamate_Odierne.xls"), QStringLiteral("Chiamate di oggi"),
                                     kHelpTitle, [] {
                                         return [today = Formats::date(Clock::today())](const Record& call) {
-                                            return Text::trim(call.get(QStringLiteral("DataChiamata"))) == today;
+                                            return Text::trim(call.get(CallFields::get().DataChiamata)) == today;
                                         };
                                     }));
 }

@@ -1,5 +1,7 @@
 #include "clienti/ClientCard.h"
 
+#include "archive/CardSheet.h"
+#include "archive/ClientFields.h"
 #include "archive/RecordWindow.h"
 
 namespace {
@@ -14,34 +16,27 @@ const CardLook& look() {
 namespace ClientCard {
 
 std::vector<CardRow> rows(const TRecordWindow& window, Output output) {
-    auto v = [&](const char* field) { return window.fieldText(QLatin1String(field)); };
-    auto join = [](const QString& a, const QString& b) { return a + QLatin1Char(' ') + b; };
-    return {
-        {"Cognome e nome:", v("Cliente")},
-        {"Data di nascita:", v("DataNasc")},
-        {"Comune di nascita:", join(v("ComuneNasc"), v("ProvNasc"))},
-        {"Sesso:", v("Sesso")},
-        {"Tel. preferenziale:", v("Recapito")},
-        {"Indirizzo di residenza:", v("IndirizzoRes")},
-        {"Comune di residenza:", join(v("ComuneRes"), v("ProvRes"))},
-        {"Modalit\u00E0 pagamento:", v("Estremi")},
-        {"Tel. casa:", v("TelCasa")},
-        {"Tel. ufficio:", v("TelUff")},
-        {"Tel. cellulare:", v("TelCel")},
-        {"PEC:", v("Fax")},
-        {"E-mail:", v("Email")},
-        {"Codice fiscale:", v("CodFisc")},
-        {"Partita IVA:", v("PartitaIva")},
-        {"Carta di credito:", "N. " + v("Carta") + "  -  Scadenza: " + v("ScadeCarta")},
-        {"IBAN:", v("Iban")},
-        {"Estremi documento:", v("Documento")},
-        {"Occupazione:", v("Occupazione")},
-        {"Titoli e qualifiche:", v("Titoli")},
-        {"Prodotti e servizi:", v("Prodotti")},
-        {output == Output::Pdf ? "Zona di appartenenza:" : "Zona:", v("Zona")},
-        {"Questioni in sospeso:", v("Questioni")},
-        {"Note:", v("Note")},
+    const ClientFields& f = ClientFields::get();
+    const CardValues v = window.values();
+    std::vector<CardRow> rows;
+    auto add = [&](std::initializer_list<CardField> fields) {
+        for (const CardField& field : fields) rows.push_back(CardSheet::row(v, field));
     };
+    // A town with its province, as "Roma RM".
+    auto town = [&](const CardField& name, const CardField& province) {
+        rows.push_back({name.printCaption(), v[name] + QLatin1Char(' ') + v[province]});
+    };
+    add({f.Cliente, f.DataNasc});
+    town(f.ComuneNasc, f.ProvNasc);
+    add({f.Sesso, f.Recapito, f.IndirizzoRes});
+    town(f.ComuneRes, f.ProvRes);
+    add({f.Estremi, f.TelCasa, f.TelUff, f.TelCel, f.Fax, f.Email, f.CodFisc, f.PartitaIva});
+    rows.push_back({f.Carta.printCaption(), "N. " + v[f.Carta] + "  -  Scadenza: " + v[f.ScadeCarta]});
+    add({f.Iban, f.Documento, f.Occupazione, f.Titoli, f.Prodotti});
+    // The PDF names the area in full, as the client finder does.
+    rows.push_back({output == Output::Pdf ? f.Zona.findCaption() : f.Zona.printCaption(), v[f.Zona]});
+    add({f.Questioni, f.Note});
+    return rows;
 }
 
 std::unique_ptr<TReport> build(const TRecordWindow& window, Output output) {

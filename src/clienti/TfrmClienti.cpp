@@ -1,31 +1,22 @@
 #include "clienti/TfrmClienti.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
-#include <QLineEdit>
 
 #include "archive/Attachments.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
-#include "archive/Province.h"
 #include "archive/TfrmTrovaClienti.h"
-#include "archive/checks/Checks.h"
 #include "clienti/ClientCard.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmExpClienti.h"
 #include "clienti/TfrmRicontatta.h"
 #include "clienti/TfrmStoricoChiamate.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Text.h"
-#include "ui/Controls.h"
 #include "ui/Desktop.h"
-#include "ui/FieldEditor.h"
-#include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
 
-TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
+TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(ClientFields::get(), owner) {
     setObjectName(QStringLiteral("frmClienti"));
     setWindowTitle(QStringLiteral(" Plenaro - Clienti e Servizi"));
     buildSections();
@@ -41,7 +32,6 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
     desc.buttons.push_back(standardButton("cmdFile", {}, [this] { cmdFileClick(); }));
     desc.buttons.push_back(standardButton("cmdGuida"));
     desc.buttons.push_back(standardButton("cmdEsci"));
-    desc.layout = &Layouts::TSchedaCliente();
     desc.fileName = ArchiveFiles::Clienti;
     desc.helpTitle = kHelpTitle;
     FormCreate(desc);
@@ -51,86 +41,68 @@ TfrmClienti::TfrmClienti(QWidget* owner) : TRecordWindow(owner) {
 TfrmClienti::~TfrmClienti() = default;
 
 void TfrmClienti::buildSections() {
+    const ClientFields& f = ClientFields::get();
     auto section = [&](const char* name, const char* picture, const QString& title) {
         return addSection(QLatin1String(name), QLatin1String(picture), title, 8);
     };
     auto bottom = [](QGridLayout* g, QWidget* w, int row, int col, int span = 1) {
         g->addWidget(w, row, col, 1, span, Qt::AlignBottom | Qt::AlignLeft);
     };
-    // Free typing, always upper case; no province until one is chosen or typed.
-    auto province = [](const char* field) {
-        return LegacyFieldRow{
-            .field = field, .label = "Prov.", .kind = FieldKind::UpperList, .entries = Province::codes(), .width = 64};
-    };
 
     // (1) Personal data and residence.
     QGridLayout* g = section("sezAnagrafica", "anagrafica", QStringLiteral("Dati anagrafici e residenza"));
-    placeField(g, 0, 0, 3,
-               {.field = "Cliente", .label = "Cognome e nome:", .required = CardRules::needs("il nome del cliente.")});
-    placeField(g, 0, 3, 1, {.field = "DataNasc", .label = "Data di nascita:"});
-    placeField(g, 0, 4, 3, {.field = "ComuneNasc", .label = "Comune di nascita:"});
-    placeField(g, 0, 7, 1, province("ProvNasc"));
-    placeField(g, 1, 0, 1, {.field = "Sesso", .label = "Sesso:", .rules = FieldKinds::Upper, .width = 40});
-    placeField(g, 1, 1, 2, {.field = "Recapito", .label = "Tel. preferenziale:"});
-    placeField(g, 1, 3, 4, {.field = "IndirizzoRes", .label = "Residente in Via / Piazza e numero civico:"});
-    placeField(g, 1, 7, 1, province("ProvRes"));
-    placeField(g, 2, 0, 3, {.field = "ComuneRes", .label = "Comune di residenza:"});
-    placeField(g, 2, 3, 1, {.field = "CapRes", .label = "CAP:", .rules = FieldKinds::UpperOnRelease});
-    placeField(g, 2, 4, 4, {.field = "Estremi", .label = "Modalit\u00E0 di pagamento:"});
+    placeField(g, 0, 0, 3, f.Cliente);
+    placeField(g, 0, 3, 1, f.DataNasc);
+    placeField(g, 0, 4, 3, f.ComuneNasc);
+    placeField(g, 0, 7, 1, f.ProvNasc);
+    placeField(g, 1, 0, 1, f.Sesso);
+    placeField(g, 1, 1, 2, f.Recapito);
+    placeField(g, 1, 3, 4, f.IndirizzoRes);
+    placeField(g, 1, 7, 1, f.ProvRes);
+    placeField(g, 2, 0, 3, f.ComuneRes);
+    placeField(g, 2, 3, 1, f.CapRes);
+    placeField(g, 2, 4, 4, f.Estremi);
 
     // (2) Telephones and e-mail.
     g = section("sezRecapiti", "recapiti", QStringLiteral("Recapiti telefonici e posta elettronica"));
-    placeField(g, 0, 0, 2, {.field = "TelCasa", .label = "Tel. casa:"});
-    placeField(g, 0, 2, 2, {.field = "TelUff", .label = "Tel. ufficio:"});
-    placeField(g, 0, 4, 2,
-               {.field = "TelCel",
-                .label = "Tel. cellulare:",
-                .rules = FieldKinds::DigitsOnly,
-                .required = CardRules::needs("il numero di cellulare del cliente.")});
+    placeField(g, 0, 0, 2, f.TelCasa);
+    placeField(g, 0, 2, 2, f.TelUff);
+    placeField(g, 0, 4, 2, f.TelCel);
     bottom(g,
            fieldButton("btnChiamate", ":/img/btn/chiamate.svg", "Storico chiamate del cliente",
                        "Visualizza lo storico delle telefonate del cliente archiviate nel registro delle chiamate.",
-                       "TelCel", [this] { btnChiamateClick(); }),
+                       f.TelCel, [this] { btnChiamateClick(); }),
            0, 6);
-    placeField(g, 1, 0, 3, {.field = "Fax", .label = "PEC:", .rules = FieldKinds::Trimmed});
-    placeField(g, 1, 3, 3,
-               {.field = "Email", .label = "E-mail:", .rules = FieldKinds::Trimmed | FieldKinds::TrimmedOnExit});
-    bottom(g, emailButton("Email"), 1, 6);
+    placeField(g, 1, 0, 3, f.Fax);
+    placeField(g, 1, 3, 3, f.Email);
+    bottom(g, emailButton(f.Email), 1, 6);
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));
-    placeField(g, 0, 0, 2,
-               {.field = "CodFisc",
-                .label = "Codice fiscale:",
-                .rules = FieldKinds::TrimmedUpper,
-                .required = CardRules::needs("il codice fiscale del cliente.")});
-    bottom(g, checkButton(IdentityCheck::CodiceFiscale, "CodFisc"), 0, 2);
-    placeField(g, 0, 3, 2, {.field = "Carta", .label = "Carta di credito n.", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::Carta, "Carta"), 0, 5);
-    placeField(g, 0, 6, 2, {.field = "ScadeCarta", .label = "Scadenza:"});
-    placeField(g, 1, 0, 2, {.field = "PartitaIva", .label = "Partita IVA:", .rules = FieldKinds::DigitsOnly});
-    bottom(g, checkButton(IdentityCheck::PartitaIva, "PartitaIva"), 1, 2);
-    placeField(g, 1, 3, 3, {.field = "Iban", .label = "IBAN:", .rules = FieldKinds::TrimmedUpper});
-    bottom(g, checkButton(IdentityCheck::Iban, "Iban"), 1, 6);
+    placeField(g, 0, 0, 2, f.CodFisc);
+    bottom(g, checkButton(IdentityCheck::CodiceFiscale, f.CodFisc), 0, 2);
+    placeField(g, 0, 3, 2, f.Carta);
+    bottom(g, checkButton(IdentityCheck::Carta, f.Carta), 0, 5);
+    placeField(g, 0, 6, 2, f.ScadeCarta);
+    placeField(g, 1, 0, 2, f.PartitaIva);
+    bottom(g, checkButton(IdentityCheck::PartitaIva, f.PartitaIva), 1, 2);
+    placeField(g, 1, 3, 3, f.Iban);
+    bottom(g, checkButton(IdentityCheck::Iban, f.Iban), 1, 6);
 
     // (4) Document, occupation, titles, interests.
     g = section("sezProfilo", "profilo", QStringLiteral("Documento, professione e interessi"));
-    placeField(g, 0, 0, 4, {.field = "Documento", .label = "Estremi documento:"});
-    placeField(g, 0, 4, 2, {.field = "Occupazione", .label = "Occupazione:"});
-    placeField(g, 0, 6, 2, {.field = "Civile", .label = "Stato civile:"});
-    placeField(g, 1, 0, 3, {.field = "Titoli", .label = "Titoli e qualifiche:"});
-    placeField(g, 1, 3, 3, {.field = "Prodotti", .label = "Prodotti o servizi di interesse:"});
-    placeField(g, 1, 6, 2, {.field = "Zona", .label = "Zona:"});
+    placeField(g, 0, 0, 4, f.Documento);
+    placeField(g, 0, 4, 2, f.Occupazione);
+    placeField(g, 0, 6, 2, f.Civile);
+    placeField(g, 1, 0, 3, f.Titoli);
+    placeField(g, 1, 3, 3, f.Prodotti);
+    placeField(g, 1, 6, 2, f.Zona);
 
     // (5) Pending questions, notes, services.
     g = section("sezNote", "note", QStringLiteral("Questioni in sospeso, note e servizi"));
-    placeField(g, 0, 0, 6, {.field = "Questioni", .label = "Questioni in sospeso:"});
-    placeField(g, 0, 6, 2,
-               {.field = "Ricontatta",
-                .label = "Da ricontattare",
-                .kind = FieldKind::Flag,
-                .hint = "Annota che il cliente \u00E8 da ricontattare per questioni in sospeso."});
-    placeField(g, 1, 0, 6, {.field = "Note", .label = "Note:"});
+    placeField(g, 0, 0, 6, f.Questioni);
+    placeField(g, 0, 6, 2, f.Ricontatta);
+    placeField(g, 1, 0, 6, f.Note);
     auto* prove =
         new TPictureButton("btnProve", ":/img/btn/servizi.svg", "Servizi forniti al cliente",
                            "Visualizza il riepilogo dei servizi forniti al cliente.", fieldsArea(), QSize(150, 32));
@@ -149,13 +121,14 @@ void TfrmClienti::btnChiamateClick() {
     if (!needsSavedCard(QStringLiteral("Attenzione: lo storico delle chiamate pu\u00F2 essere visualizzato soltanto "
                                        "dopo aver salvato la scheda del cliente.")))
         return;
-    if (fieldText("CodFisc").isEmpty()) {
+    const CardField& codFisc = ClientFields::get().CodFisc;
+    if (fieldText(codFisc).isEmpty()) {
         Msg::warning(this, QStringLiteral("Attenzione: per visualizzare lo storico delle chiamate \u00E8 necessario "
                                           "indicare il codice fiscale dello cliente."));
-        fieldControl("CodFisc")->setFocus();
+        fieldControl(codFisc)->setFocus();
         return;
     }
-    TfrmStoricoChiamate history(this, fieldText("CodFisc"));
+    TfrmStoricoChiamate history(this, fieldText(codFisc));
     history.showModal();
 }
 
@@ -163,13 +136,14 @@ void TfrmClienti::btnProveClick() {
     if (!needsSavedCard(QStringLiteral("Attenzione: il riepilogo dei servizi pu\u00F2 essere visualizzato soltanto "
                                        "dopo aver salvato la scheda del cliente.")))
         return;
-    if (fieldText("Cliente").isEmpty()) {
+    const CardField& cliente = ClientFields::get().Cliente;
+    if (fieldText(cliente).isEmpty()) {
         Msg::warning(this, QStringLiteral("Attenzione: per visualizzare il riepilogo dei servizi \u00E8 necessario "
                                           "indicare il nome del cliente."));
-        fieldControl("Cliente")->setFocus();
+        fieldControl(cliente)->setFocus();
         return;
     }
-    TfrmAllegaExcel services(fieldText("Cliente"), position(), this);
+    TfrmAllegaExcel services(fieldText(cliente), position(), this);
     services.showModal();
 }
 

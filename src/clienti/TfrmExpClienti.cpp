@@ -1,37 +1,44 @@
 #include "clienti/TfrmExpClienti.h"
 
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 
 namespace {
 
 // Sex, postcode, the recontact flag and the attachments stay out.
 const ColumnTable& clientColumns() {
+    const ClientFields& f = ClientFields::get();
     static const ColumnTable table({
-        {"Cognome e nome", "Cliente", 250},
-        {.header = "Data di nascita", .field = "DataNasc", .sheetWidth = 200, .type = CellType::Date},
-        {"Comune / Stato estero di nascita", "ComuneNasc", 250, "ProvNasc", "Comune di nascita"},
-        {"Tel. preferenziale", "Recapito", 250},
-        {"Indirizzo di residenza", "IndirizzoRes", 300},
-        {"Comune di residenza", "ComuneRes", 250, "ProvRes"},
-        {"Modalit\u00E0 di pagamento", "Estremi", 250},
-        {"Tel. casa", "TelCasa", 250},
-        {"Tel. ufficio", "TelUff", 250},
-        {"Tel. cellulare", "TelCel", 250},
-        {"PEC", "Fax", 250},
-        {"E-mail", "Email", 250},
-        {"Codice fiscale", "CodFisc", 250},
-        {"Partita IVA", "PartitaIva", 250},
-        {"Carta di credito n.", "Carta", 300},
-        {"Scadenza", "ScadeCarta", 150},
-        {"IBAN", "Iban", 300},
-        {"Estremi documento", "Documento", 280},
-        {"Occupazione", "Occupazione", 250},
-        {"Stato civile", "Civile", 250},
-        {"Titoli e qualifiche", "Titoli", 280},
-        {"Prodotti e servizi di interesse", "Prodotti", 300},
-        {"Zona", "Zona", 250},
-        {"Questioni in sospeso", "Questioni", 300},
-        {"Note", "Note", 300},
+        {.field = f.Cliente, .sheetWidth = 250},
+        {.field = f.DataNasc, .sheetWidth = 200},
+        // The grid words the town of birth its own way; the sheet keeps the field's header.
+        {.header = "Comune / Stato estero di nascita",
+         .field = f.ComuneNasc,
+         .sheetWidth = 250,
+         .joined = f.ProvNasc,
+         .sheetHeader = f.ComuneNasc.exportHeader()},
+        {.field = f.Recapito, .sheetWidth = 250},
+        {.field = f.IndirizzoRes, .sheetWidth = 300},
+        {.field = f.ComuneRes, .sheetWidth = 250, .joined = f.ProvRes},
+        {.field = f.Estremi, .sheetWidth = 250},
+        {.field = f.TelCasa, .sheetWidth = 250},
+        {.field = f.TelUff, .sheetWidth = 250},
+        {.field = f.TelCel, .sheetWidth = 250},
+        {.field = f.Fax, .sheetWidth = 250},
+        {.field = f.Email, .sheetWidth = 250},
+        {.field = f.CodFisc, .sheetWidth = 250},
+        {.field = f.PartitaIva, .sheetWidth = 250},
+        {.field = f.Carta, .sheetWidth = 300},
+        {.field = f.ScadeCarta, .sheetWidth = 150},
+        {.field = f.Iban, .sheetWidth = 300},
+        {.field = f.Documento, .sheetWidth = 280},
+        {.field = f.Occupazione, .sheetWidth = 250},
+        {.field = f.Civile, .sheetWidth = 250},
+        {.field = f.Titoli, .sheetWidth = 280},
+        {.field = f.Prodotti, .sheetWidth = 300},
+        {.field = f.Zona, .sheetWidth = 250},
+        {.field = f.Questioni, .sheetWidth = 300},
+        {.field = f.Note, .sheetWidth = 300},
     });
     return table;
 }
@@ -47,6 +54,6 @@ TfrmExpClienti::TfrmExpClienti(QWidget* owner) : TExportWindow(owner) {
     desc.helpTitle = kHelpTitle;
     desc.table = clientColumns();
     desc.archive = ArchiveFiles::Clienti;
-    desc.layout = &Layouts::TSchedaCliente();
+    desc.layout = &ClientFields::get().layout();
     FormCreate(desc);
 }

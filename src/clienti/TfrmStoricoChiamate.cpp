@@ -1,6 +1,7 @@
 #include "clienti/TfrmStoricoChiamate.h"
 
 #include "archive/CallColumns.h"
+#include "archive/CallFields.h"
 #include "platform/Text.h"
 
 TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner, const QString& taxCode) : TExportWindow(owner) {
@@ -11,7 +12,7 @@ TfrmStoricoChiamate::TfrmStoricoChiamate(QWidget* owner, const QString& taxCode)
             // Without a code no call belongs to the client, not even
             // those saved without one.
             return [code](const Record& call) {
-                return !code.isEmpty() && Text::trim(call.get(QStringLiteral("CodFisc"))) == code;
+                return !code.isEmpty() && Text::trim(call.get(CallFields::get().CodFisc)) == code;
             };
         }));
 }

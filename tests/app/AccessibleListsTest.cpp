@@ -8,6 +8,7 @@
 #include "appuntamenti/AgendaCards.h"
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmAgenda.h"
+#include "archive/ClientFields.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "clienti/ServiceFields.h"
 #include "clienti/TfrmAllegaExcel.h"
@@ -21,7 +22,7 @@ namespace {
 void clients(const Seams& seams) {
     std::vector<Record> records;
     for (const char* name : {"ROSSI MARIO", "VERDI ANNA", "BIANCHI LUCA"}) {
-        Record r(Layouts::TSchedaCliente());
+        Record r(ClientFields::get().layout());
         r.set("Cliente", name);
         r.set("Ricontatta", QStringLiteral("S\u00EC"));
         records.push_back(r);

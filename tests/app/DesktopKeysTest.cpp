@@ -15,7 +15,7 @@
 #include "app/WindowSet.h"
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmWhatsApp_Message.h"
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "archive/TfrmAllegaCartella.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "archive/checks/CheckWindows.h"
@@ -62,7 +62,7 @@ std::map<QString, QByteArray> folderBytes(const Seams& seams) {
 void clients(Seams& seams, std::initializer_list<const char*> names) {
     std::vector<Record> records;
     for (const char* n : names) {
-        Record r(Layouts::TSchedaCliente());
+        Record r(ClientFields::get().layout());
         r.set("Cliente", n);
         records.push_back(r);
     }

@@ -12,6 +12,7 @@
 #include "appuntamenti/RevenueRules.h"
 #include "appuntamenti/TfrmMenuRiepCosti.h"
 #include "appuntamenti/TfrmRiepCosti.h"
+#include "archive/ClientFields.h"
 #include "report/PreparedReport.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -367,7 +368,7 @@ TEST_F(Revenue, TheMenuOpensOnTheCurrentYearAndCopiesTheYearAsItIsTyped) {
 }
 
 TEST_F(Revenue, TheClientFinderFillsTheClientFilter) {
-    Record client(Layouts::TSchedaCliente());
+    Record client(ClientFields::get().layout());
     client.set("Cliente", "Rossi Mario");
     appendRecords(seams.file("Contatti.pro"), {client});
     seams.onModal([](QDialog* d) {

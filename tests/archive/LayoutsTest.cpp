@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "clienti/ServiceFields.h"
 #include "dipendenti/EmployeeFields.h"
@@ -15,8 +17,8 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
         int fields;
     };
     const Case cases[] = {
-        {Layouts::TSchedaCliente(), 3372, 36},      {ServiceFields::get().layout(), 117, 5},
-        {Layouts::TSchedaChiamata(), 1291, 20},     {ProtocolFields::get().layout(), 3403, 25},
+        {ClientFields::get().layout(), 3372, 36},   {ServiceFields::get().layout(), 117, 5},
+        {CallFields::get().layout(), 1291, 20},     {ProtocolFields::get().layout(), 3403, 25},
         {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
         {EmployeeFields::get().layout(), 3356, 31}, {WorkFields::get().layout(), 149, 5},
         {BookFields::get().layout(), 3150, 28},
@@ -34,14 +36,14 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         int offset;
     };
     const Case cases[] = {
-        {Layouts::TSchedaAppuntamento(), "Avviso", 23},   {Layouts::TSchedaAppuntamento(), "Contatto", 580},
-        {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
-        {EmployeeFields::get().layout(), "CodFisc", 400}, {EmployeeFields::get().layout(), "Iban", 1309},
-        {EmployeeFields::get().layout(), "Desc03", 3105}, {WorkFields::get().layout(), "Luogo", 62},
-        {WorkFields::get().layout(), "TotOre", 120},      {BookFields::get().layout(), "Dewey", 346},
-        {BookFields::get().layout(), "Giudizio", 1142},   {BookFields::get().layout(), "Desc03", 2899},
-        {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
-        {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
+        {Layouts::TSchedaAppuntamento(), "Avviso", 23},     {Layouts::TSchedaAppuntamento(), "Contatto", 580},
+        {Layouts::TSchedaAppuntamento(), "Importo", 995},   {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
+        {EmployeeFields::get().layout(), "CodFisc", 400},   {EmployeeFields::get().layout(), "Iban", 1309},
+        {EmployeeFields::get().layout(), "Desc03", 3105},   {WorkFields::get().layout(), "Luogo", 62},
+        {WorkFields::get().layout(), "TotOre", 120},        {BookFields::get().layout(), "Dewey", 346},
+        {BookFields::get().layout(), "Giudizio", 1142},     {BookFields::get().layout(), "Desc03", 2899},
+        {CaseFields::get().layout(), "Urgente", 1934},      {CaseFields::get().layout(), "Doc32", 3518},
+        {ClientFields::get().layout(), "Ricontatta", 1863}, {CallFields::get().layout(), "Operatore", 1170},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.layout.offset(QString::fromLatin1(c.field)), c.offset)

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "archive/RecordNavigator.h"
 #include "archive/TestoCorto.h"
 #include "platform/Clock.h"
@@ -198,7 +198,7 @@ TEST_F(RecordFile, TwoProgramsAppendingAtOnceLoseNothing) {
     EXPECT_EQ(p2.exitCode(), 0);
 
     QMap<QString, int> seen;
-    Archive::forEach("C.pro", Layouts::TSchedaCliente(), [&](const Record& r, int) { ++seen[r.get("Cliente")]; });
+    Archive::forEach("C.pro", ClientFields::get().layout(), [&](const Record& r, int) { ++seen[r.get("Cliente")]; });
     EXPECT_EQ(seen.size(), 2 * each);
     for (auto it = seen.begin(); it != seen.end(); ++it) EXPECT_EQ(it.value(), 1) << it.key().toStdString();
 }

@@ -13,6 +13,8 @@
 #include <string>
 
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
 #include "chiamate/TfrmChiamate.h"
@@ -84,7 +86,7 @@ const std::vector<Card>& cards() {
         {"clienti",
          kArchiviare,
          make<TfrmClienti>,
-         Layouts::TSchedaCliente(),
+         ClientFields::get().layout(),
          {{"txtCliente",      "txtDataNasc",   "txtComuneNasc", "txtProvNasc",  "txtSesso",       "txtRecapito",
            "txtIndirizzoRes", "txtProvRes",    "txtComuneRes",  "txtCapRes",    "txtEstremi",     "txtTelCasa",
            "txtTelUff",       "txtTelCel",     "txtFax",        "txtEmail",     "txtCodFisc",     "txtCarta",
@@ -122,7 +124,7 @@ const std::vector<Card>& cards() {
         {"chiamate",
          "Pronto per stampare una nuova scheda...",
          make<TfrmChiamate>,
-         Layouts::TSchedaChiamata(),
+         CallFields::get().layout(),
          {{"txtGiornoRit", "txtMeseRit", "lblAnnoRit", "txtOreRit", "txtMinutiRit", "txtTipo", "txtOggetto", "txtEsito",
            "txtGrado", "txtDurata", "txtCliente", "txtCodFisc", "txtZona", "txtRecapito", "txtTelCel", "txtEmail",
            "txtNote", "txtOperatore", "txtGiornoRit"}},

@@ -5,6 +5,8 @@
 #include <memory>
 #include <ostream>
 
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
 #include "chiamate/TfrmChiamate.h"
@@ -71,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Card{"clienti",
              make<TfrmClienti>,
-             Layouts::TSchedaCliente(),
+             ClientFields::get().layout(),
              {{"Cliente", "Rossi Mario"},
               {"TelCel", "3331234567"},
               {"CodFisc", "rssmra80a01h501u"},
@@ -81,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
              {{"txtCodFisc", "rssmra80a01h501u"}, {"txtSesso", "m"}, {"txtIban", "it60x0542811101000000123456"}}},
         Card{"chiamate",
              make<TfrmChiamate>,
-             Layouts::TSchedaChiamata(),
+             CallFields::get().layout(),
              {{"DataChiamata", "05/03/2025"},
               {"OraChiamata", "09:30"},
               {"Giorno", "05"},

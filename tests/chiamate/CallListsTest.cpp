@@ -9,7 +9,7 @@
 #include "ui/Grid.h"
 
 #include "archive/CallColumns.h"
-#include "archive/Layouts.h"
+#include "archive/CallFields.h"
 #include "archive/SpreadsheetExport.h"
 #include "chiamate/SchedaChiamata.h"
 #include "chiamate/TfrmChiamate.h"
@@ -56,7 +56,7 @@ const Sheet::Columns kSheetColumns = {{"Data chiamata", 150, Sheet::Kind::Date},
 
 // A call as the call window stores it: the day, month and year repeat the date.
 Record call(const Call& c) {
-    Record r(Layouts::TSchedaChiamata());
+    Record r(CallFields::get().layout());
     const QString date = QString::fromUtf8(c.date);
     if (!date.isEmpty()) {
         r.set("Giorno", date.left(2));

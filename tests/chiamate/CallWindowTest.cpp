@@ -9,7 +9,7 @@
 #include "app/HelpTopics.h"
 #include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
-#include "archive/Layouts.h"
+#include "archive/CallFields.h"
 #include "chiamate/TfrmChiamate.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
@@ -34,7 +34,7 @@ protected:
 };
 
 Record storedCall(const QString& day, const QString& month, const QString& year) {
-    Record r(Layouts::TSchedaChiamata());
+    Record r(CallFields::get().layout());
     r.set("Giorno", day);
     r.set("Mese", month);
     r.set("Anno", year);
@@ -204,7 +204,7 @@ TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
     EXPECT_EQ(text("txtOggetto"), QStringLiteral("  Richiesta preventivo  "));  // the screen keeps what was typed
     EXPECT_EQ(text("lblDataRit"), QStringLiteral("07/03/2024"));
 
-    Record expected(Layouts::TSchedaChiamata());
+    Record expected(CallFields::get().layout());
     const std::pair<const char*, QString> fields[] = {{"Giorno", "07"},
                                                       {"Mese", "Marzo"},
                                                       {"Anno", "2024"},
@@ -234,7 +234,7 @@ TEST_F(CallWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
                                                 "\x05"
                                                 "Marzo\0\0\0\0\0",
                                                 12));
-    EXPECT_EQ(stored.mid(kSize + Layouts::TSchedaChiamata().offset("Cliente"), 14), QByteArray("\x0DNiccol\xF2 Rossi"));
+    EXPECT_EQ(stored.mid(kSize + CallFields::get().layout().offset("Cliente"), 14), QByteArray("\x0DNiccol\xF2 Rossi"));
 
     put("txtMinutiRit", "50");
     type("txtEsito", "Accettato");
@@ -374,7 +374,7 @@ TEST_F(CallWindow, ClientImportCopiesExactlySixFields) {
     type("txtCliente", "Da sostituire");
     type("txtOggetto", "Reclamo");
     type("txtNote", "Urgente");
-    const Import import = importVerdi(seams, Layouts::TSchedaChiamata(), "impCliente", "chiamate");
+    const Import import = importVerdi(seams, CallFields::get().layout(), "impCliente", "chiamate");
 
     QMap<QString, QString> expected = import.before;
     expected["Cliente"] = "Verdi Giuseppe";

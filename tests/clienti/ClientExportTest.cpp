@@ -6,7 +6,8 @@
 #include "ui/Grid.h"
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/SpreadsheetExport.h"
 #include "clienti/ClientiExportHelp.h"
 #include "clienti/TfrmClienti.h"
@@ -34,7 +35,7 @@ QStringList headers(TGrid* g) {
 void exportGrid(QWidget* w) { child<QAbstractButton>(w, "cmdEsporta")->click(); }
 
 Record call(const QString& cliente, const QString& codFisc) {
-    Record r(Layouts::TSchedaChiamata());
+    Record r(CallFields::get().layout());
     r.set("DataChiamata", "05/03/2025");
     r.set("Cliente", cliente);
     r.set("CodFisc", codFisc);
@@ -46,8 +47,8 @@ Record call(const QString& cliente, const QString& codFisc) {
 class ClientExport : public SeamsTest {};
 
 TEST_F(ClientExport, OneClientGivesTheHeaderAndOneRowOf25Cells) {
-    Record r(Layouts::TSchedaCliente());
-    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) r.set(f.name, f.name.left(f.capacity));
+    Record r(ClientFields::get().layout());
+    for (const FieldDef& f : ClientFields::get().layout().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("Cliente", "Rossi Niccol\u00F2");
     r.set("ProvNasc", "");  // a joined field without its second half
     appendRecords(seams.file("Contatti.pro"), {r});
@@ -179,8 +180,8 @@ TEST_F(CallHistory, TheClientWindowHandsOverTheCodeOnScreen) {
 }
 
 TEST_F(CallHistory, GridColumnsAndTheExport) {
-    Record r(Layouts::TSchedaChiamata());
-    for (const FieldDef& f : Layouts::TSchedaChiamata().fields()) r.set(f.name, f.name.left(f.capacity));
+    Record r(CallFields::get().layout());
+    for (const FieldDef& f : CallFields::get().layout().fields()) r.set(f.name, f.name.left(f.capacity));
     r.set("CodFisc", "RSSMRA80A01H501U");
     r.set("Note", "Richiamare se < 10 giorni & urgente");
     appendRecords(seams.file("Registro_Chiamate.pro"), {r});
@@ -258,7 +259,7 @@ TEST_F(CallHistory, HelpButtonsAskForTheWindowsTopics) {
 // it could not be filled, and "Esporta" says so again and leaves the earlier
 // spreadsheet alone rather than replacing it with an empty one.
 TEST_F(ClientExport, ArchiveHeldElsewhereIsToldAndNothingIsExported) {
-    Record r(Layouts::TSchedaCliente());
+    Record r(ClientFields::get().layout());
     r.set("Cliente", "Rossi Anna");
     appendRecords(seams.file("Contatti.pro"), {r});
     const QByteArray earlier("earlier export with every client");

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "archive/RecordLines.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "clienti/TfrmClienti.h"
@@ -34,7 +34,7 @@ protected:
         int n = int(QFile(seams.file("Contatti.pro")).size() / 3372);
         std::vector<Record> records;
         for (const Client& c : clients) {
-            Record r(Layouts::TSchedaCliente());
+            Record r(ClientFields::get().layout());
             r.set("Cliente", QString::fromUtf8(c.name));
             r.set("Recapito", QString::fromUtf8(c.phone));
             r.set("Occupazione", QString::fromUtf8(c.occupation));
@@ -173,7 +173,7 @@ TEST_F(ClientFind, TheChosenCardIsReadFreshAtItsPosition) {
     find(&w, [&](QDialog* d) {
         search(d, {});
         // Another program changes the later twin after the search, keeping its line.
-        Record changed(Layouts::TSchedaCliente());
+        Record changed(ClientFields::get().layout());
         QByteArray bytes = fileBytes(seams.file("Contatti.pro"));
         changed.bytes() = bytes.mid(2 * 3372, 3372);
         changed.set("CodFisc", "CAMBIATO");
@@ -302,7 +302,7 @@ TEST_F(ClientFind, QuickFindOnAnEmptyListAndFailures) {
 // its progress window, which "Annulla" answers by going back to the criteria
 // as if the search had not been made.
 TEST_F(ClientFind, ALongSearchShowsItsProgressAndMayBeCancelled) {
-    std::vector<Record> many(1000, Record(Layouts::TSchedaCliente()));
+    std::vector<Record> many(1000, Record(ClientFields::get().layout()));
     for (Record& r : many) r.set("Cliente", "Rossi Mario");
     appendRecords(seams.file("Contatti.pro"), many);
     struct Case {

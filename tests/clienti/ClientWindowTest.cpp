@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "clienti/ClientiHelp.h"
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
@@ -20,7 +20,7 @@ namespace {
 const QString kVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 Record client(const QString& name, const QString& flag = QStringLiteral("No")) {
-    Record r(Layouts::TSchedaCliente());
+    Record r(ClientFields::get().layout());
     r.set("Cliente", name);
     r.set("TelCel", "3331234567");
     r.set("CodFisc", "RSSMRA80A01H501U");
@@ -142,7 +142,7 @@ TEST_F(ClientWindow, SavedCardIsTheRecordBuiltByHand) {
     type("txtNote", QString(300, QLatin1Char('n')));  // the field takes no more than its 250
     click("cmdSalva");
 
-    Record expected(Layouts::TSchedaCliente());
+    Record expected(ClientFields::get().layout());
     expected.set("Cliente", "Niccolò Rossi");
     expected.set("TelCel", "333");
     expected.set("CodFisc", "RSSNCC80A01H501Z");
@@ -155,7 +155,7 @@ TEST_F(ClientWindow, SavedCardIsTheRecordBuiltByHand) {
     ASSERT_EQ(bytes.size(), 3372);
     EXPECT_EQ(bytes, expected.bytes());
     EXPECT_EQ(bytes.left(14), QByteArray("\x0DNiccol\xF2 Rossi"));
-    EXPECT_EQ(bytes.mid(Layouts::TSchedaCliente().offset("Ricontatta"), 3), QByteArray("\x02S\xEC"));
+    EXPECT_EQ(bytes.mid(ClientFields::get().layout().offset("Ricontatta"), 3), QByteArray("\x02S\xEC"));
 }
 
 TEST_F(ClientWindow, FlagThatIsNeitherSiNorNoLeavesTheBoxAlone) {
@@ -198,7 +198,7 @@ TEST_F(ClientWindow, DuplicateKeepsTheDataButNotTheAttachments) {
     click("cmdSalva");
     EXPECT_EQ(pos(), QStringLiteral("2"));
     const QByteArray bytes = fileBytes(seams.file("Contatti.pro"));
-    Record copy(Layouts::TSchedaCliente());
+    Record copy(ClientFields::get().layout());
     copy.bytes() = bytes.mid(3372);
     EXPECT_EQ(copy.get("Cliente"), QStringLiteral("Uno"));
     EXPECT_EQ(copy.get("File01"), QString());
@@ -357,13 +357,13 @@ TEST_F(ClientWindow, AttachmentsGoFromTheWindowIntoTheSavedCard) {
     EXPECT_EQ(child<QLabel>(&w, "lblDesc01")->text(), QStringLiteral("Contratto"));
 
     click("cmdSalva");
-    Record saved(Layouts::TSchedaCliente());
+    Record saved(ClientFields::get().layout());
     saved.bytes() = fileBytes(seams.file("Contatti.pro"));
     ASSERT_EQ(saved.bytes().size(), 3372);
     EXPECT_EQ(saved.get("File01"), QStringLiteral("contratto.pdf"));
     EXPECT_EQ(saved.get("File02"), QStringLiteral("delega.pdf"));
     EXPECT_EQ(saved.get("Desc02"), QStringLiteral("Delega firmata"));
-    EXPECT_EQ(saved.bytes().mid(Layouts::TSchedaCliente().offset("File02"), 11), QByteArray("\x0A"
-                                                                                            "delega.pdf"));
+    EXPECT_EQ(saved.bytes().mid(ClientFields::get().layout().offset("File02"), 11), QByteArray("\x0A"
+                                                                                               "delega.pdf"));
     EXPECT_EQ(fileBytes(seams.file("Documenti_Allegati/delega.pdf")), QByteArray("DELEGA"));
 }

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
 #include "support/Seams.h"
@@ -23,7 +23,7 @@ protected:
         std::vector<Record> records;
         int n = 0;
         for (const auto& [name, flag] : clients) {
-            Record r(Layouts::TSchedaCliente());
+            Record r(ClientFields::get().layout());
             r.set("Cliente", QString::fromUtf8(name));
             r.set("Questioni", "richiamare");
             r.set("Ricontatta", QString::fromUtf8(flag));
@@ -53,7 +53,7 @@ TEST_F(Recontact, ListsExactlyTheCardsFlaggedSi) {
 TEST_F(Recontact, AnArchiveLockedByAnotherCopyIsToldNotShownEmpty) {
     archive({{"Uno", "S\u00EC"}});
     TArchivioSchede otherCopy;
-    otherCopy.open(seams.file("Contatti.pro"), Layouts::TSchedaCliente());
+    otherCopy.open(seams.file("Contatti.pro"), ClientFields::get().layout());
     seams.messages.clear();
     EXPECT_EQ(listed(), QStringList());
     ASSERT_EQ(seams.messages.size(), 1u);

@@ -17,6 +17,8 @@
 #include "appuntamenti/TfrmExpImminenti.h"
 #include "appuntamenti/TfrmExpMensili.h"
 #include "appuntamenti/TfrmExpScadenzario.h"
+#include "archive/CallFields.h"
+#include "archive/ClientFields.h"
 #include "archive/Layouts.h"
 #include "chiamate/TfrmExpChiamate.h"
 #include "chiamate/TfrmRiepChiamateOggi.h"
@@ -48,7 +50,7 @@ Record card(const RecordLayout& layout, const Fields& fields) {
 // The cards of every archive, with the values a spreadsheet program is
 // tempted to read as something else. The seams' clock says 5 March 2025.
 void writeArchives(const Seams& seams) {
-    const RecordLayout& client = Layouts::TSchedaCliente();
+    const RecordLayout& client = ClientFields::get().layout();
     appendRecords(seams.file("Contatti.pro"),
                   {card(client, {{"Cliente", "Rossi Niccol\u00F2 & <Figli>"},
                                  {"DataNasc", "07/03/1961"},
@@ -84,7 +86,7 @@ void writeArchives(const Seams& seams) {
                                  {"Note", "09:30"}}),
                    card(client, {{"Cliente", "Verdi Luca"}, {"DataNasc", "1961"}, {"Zona", "1-2"}})});
 
-    const RecordLayout& call = Layouts::TSchedaChiamata();
+    const RecordLayout& call = CallFields::get().layout();
     appendRecords(seams.file("Registro_Chiamate.pro"),
                   {card(call, {{"DataChiamata", "05/03/2025"},
                                {"OraChiamata", "09:05"},

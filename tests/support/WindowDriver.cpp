@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "archive/RecordWindow.h"
 #include "support/Seams.h"
 #include "ui/FieldEditor.h"
@@ -94,8 +94,8 @@ QMap<QString, QString> WindowDriver::screen(const RecordLayout& layout) const {
 WindowDriver::Import WindowDriver::importVerdi(
     Seams& seams, const RecordLayout& layout, const char* button, const char* keyword,
     std::initializer_list<std::pair<const char*, const char*>> clientFields) const {
-    Record c(Layouts::TSchedaCliente());
-    for (const FieldDef& f : Layouts::TSchedaCliente().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
+    Record c(ClientFields::get().layout());
+    for (const FieldDef& f : ClientFields::get().layout().fields()) c.set(f.name, "C" + f.name.left(f.capacity - 1));
     c.set("Cliente", "Verdi Giuseppe");
     for (const auto& [field, value] : clientFields) c.set(QLatin1String(field), QString::fromUtf8(value));
     writeFile(seams.file("Contatti.pro"), c.bytes());

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "archive/ArchivioSchede.h"
-#include "archive/Layouts.h"
+#include "archive/ClientFields.h"
 #include "platform/ProgramFolder.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     try {
         if (a[3] == QLatin1String("hold")) {
             TArchivioSchede file;
-            file.open(a[2], Layouts::TSchedaCliente());
+            file.open(a[2], ClientFields::get().layout());
             std::printf("held\n");
             std::fflush(stdout);
             std::string line;
@@ -26,10 +26,10 @@ int main(int argc, char** argv) {
             return 0;
         }
         const int count = a.value(4).toInt();
-        Record r(Layouts::TSchedaCliente());
+        Record r(ClientFields::get().layout());
         for (int i = 0; i < count; ++i) {
             TArchivioSchede file;
-            file.open(a[2], Layouts::TSchedaCliente());
+            file.open(a[2], ClientFields::get().layout());
             r.set("Cliente", QStringLiteral("%1 %2").arg(a[3]).arg(i));
             r.set("Note", QString(200, QLatin1Char('n')));
             file.seek(file.count());
