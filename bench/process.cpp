@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include "appuntamenti/AppointmentColumns.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "clienti/TfrmExpClienti.h"
 #include "protocollo/ProtocolColumns.h"
@@ -134,7 +135,7 @@ void BM_SqliteAllRows(benchmark::State& state) {
 }
 
 QString appointmentDatabase(const QString& folder) {
-    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"), Layouts::TSchedaAppuntamento(),
+    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"), AppointmentFields::get().layout(),
                                  QStringLiteral("appuntamenti"));
 }
 

@@ -10,8 +10,8 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
-#include "appuntamenti/RevenueRules.h"
 #include "appuntamenti/TfrmRiepCosti.h"
+#include "archive/ClientFields.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
@@ -193,27 +193,34 @@ void TfrmMenuRiepCosti::FormShow() {
     txtCliente_->setFocus(Qt::OtherFocusReason);
 }
 
-CardValues TfrmMenuRiepCosti::values() const {
-    CardValues v;
-    for (const QWidget* w : std::initializer_list<const QWidget*>{txtAnno_, txtGiornoInizio_, txtMeseInizio_,
-                                                                  txtGiornoFine_, txtMeseFine_})
-        v.set(w->objectName(), textOf(w));
-    return v;
+RevenuePeriod TfrmMenuRiepCosti::period() const {
+    return {textOf(txtAnno_), textOf(txtGiornoInizio_), textOf(txtMeseInizio_), textOf(txtGiornoFine_),
+            textOf(txtMeseFine_)};
+}
+
+QWidget* TfrmMenuRiepCosti::control(PeriodPart part) const {
+    switch (part) {
+    case PeriodPart::Year: return txtAnno_;
+    case PeriodPart::StartDay: return txtGiornoInizio_;
+    case PeriodPart::StartMonth: return txtMeseInizio_;
+    case PeriodPart::EndDay: return txtGiornoFine_;
+    case PeriodPart::EndMonth: return txtMeseFine_;
+    }
+    return nullptr;
 }
 
 void TfrmMenuRiepCosti::btnVisualizzaClick() {
     lblDataInizio_->clear();
     lblDataFine_->clear();
     try {
-        const CardValues v = values();
-        if (const std::optional<Refusal> r = CardRules::check(RevenueRules::periodRules(), v)) {
+        const RevenuePeriod p = period();
+        if (const std::optional<PeriodRefusal> r = RevenueRules::check(p)) {
             lblAttendere_->hide();
             Msg::of(this, r->kind, r->text);
-            if (!r->field.isEmpty())
-                if (auto* control = findChild<QWidget*>(r->field.name())) control->setFocus(Qt::OtherFocusReason);
+            if (r->focus) control(*r->focus)->setFocus(Qt::OtherFocusReason);
             return;
         }
-        const QString start = RevenueRules::startDate(v), end = RevenueRules::endDate(v);
+        const QString start = p.startDate(), end = p.endDate();
         lblDataInizio_->setText(start);
         lblDataFine_->setText(end);
         const RevenueQuery query{txtCliente_->text(), txtTarga_->text(), Formats::parseDate(start),
@@ -228,7 +235,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
 
 void TfrmMenuRiepCosti::impClienteClick() {
     if (const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("riepilogo")))
-        txtCliente_->setText(Text::trim(client->record.get(QStringLiteral("Cliente"))));
+        txtCliente_->setText(Text::trim(client->record.get(ClientFields::get().Cliente)));
 }
 
 void TfrmMenuRiepCosti::btnEsciClick() { close(); }

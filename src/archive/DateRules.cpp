@@ -5,8 +5,8 @@
 
 namespace {
 
-Refusal missing(const QString& date, const char* end, const QString& field) {
-    return {field,
+DateRules::Refused missing(const QString& date, const char* end, DateRules::Part part) {
+    return {part,
             QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" di ") + QLatin1String(end) +
                 QStringLiteral(" intervallo non esiste.\n\r\n\r"
                                "Per poter visualizzare il riepilogo \u00E8 necessario indicare una data valida."),
@@ -17,25 +17,38 @@ Refusal missing(const QString& date, const char* end, const QString& field) {
 
 namespace DateRules {
 
-std::optional<Refusal> fourDigitYear(const QString& year, const QString& field) {
+std::optional<Refused> year(const QString& year) {
     if (year.size() == 4) return std::nullopt;
-    return Refusal{field, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.")};
+    return Refused{Part::Year, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.")};
 }
 
-std::optional<Refusal> interval(const QString& start, const QString& end, const QString& startField,
-                                const QString& endField) {
+std::optional<Refused> interval(const QString& start, const QString& end) {
     const QString from = Text::trim(start), to = Text::trim(end);
     const QDate first = Formats::parseDate(from), last = Formats::parseDate(to);
-    if (!first.isValid()) return missing(from, "inizio", startField);
-    if (!last.isValid()) return missing(to, "fine", endField);
+    if (!first.isValid()) return missing(from, "inizio", Part::Start);
+    if (!last.isValid()) return missing(to, "fine", Part::End);
     if (first > last)
-        return Refusal{{},
+        return Refused{std::nullopt,
                        QStringLiteral("Attenzione: la data di fine intervallo (") + to +
                            QStringLiteral(") non pu\u00F2 essere anteriore a quella di inizio intervallo (") + from +
                            QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo \u00E8 necessario indicare "
                                           "un intervallo di tempo valido."),
                        MsgKind::Plain};
     return std::nullopt;
+}
+
+std::optional<Refusal> fourDigitYear(const QString& text, const QString& field) {
+    const std::optional<Refused> r = year(text);
+    if (!r) return std::nullopt;
+    return Refusal{field, r->text, r->kind};
+}
+
+std::optional<Refusal> interval(const QString& start, const QString& end, const QString& startField,
+                                const QString& endField) {
+    const std::optional<Refused> r = interval(start, end);
+    if (!r) return std::nullopt;
+    const QString field = !r->part ? QString() : *r->part == Part::Start ? startField : endField;
+    return Refusal{field, r->text, r->kind};
 }
 
 }  // namespace DateRules

@@ -59,26 +59,6 @@ const RecordLayout& TSchedaProtocollo() {
     return l;
 }
 
-const RecordLayout& TSchedaAppuntamento() {
-    static const RecordLayout l("TSchedaAppuntamento", {{"Data", 10},
-                                                        {"OreApp", 2},
-                                                        {"MinutiApp", 2},
-                                                        {"Ora", 5},
-                                                        {"Avviso", 3},
-                                                        {"Tipologia", 50},
-                                                        {"Causale", 250},
-                                                        {"Dettagli", 250},
-                                                        {"Contatto", 50},
-                                                        {"Tel", 30},
-                                                        {"Cel", 30},
-                                                        {"Email", 50},
-                                                        {"Luogo", 250},
-                                                        {"Importo", 15},
-                                                        {"Note", 250},
-                                                        {"Ottemperata", 2}});
-    return l;
-}
-
 const RecordLayout& TSchedaDipendente() {
     static const RecordLayout l(
         "TSchedaDipendente",

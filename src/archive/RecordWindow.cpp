@@ -278,7 +278,13 @@ QWidget* TRecordWindow::makeControl(const FieldRow& row) {
     case FieldKind::PickList: c = FieldKinds::pickList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::TypedList: c = FieldKinds::typedList(fieldsArea_, name, row.entries, row.width); break;
     case FieldKind::UpperList: c = FieldKinds::upperList(fieldsArea_, name, row.entries, row.width); break;
-    case FieldKind::Amount: c = FieldKinds::amount(fieldsArea_, name); break;
+    case FieldKind::Amount: {
+        // Figures stand at the right, as in a column of a ledger.
+        QLineEdit* e = FieldKinds::amount(fieldsArea_, name);
+        e->setAlignment(Qt::AlignRight);
+        c = e;
+        break;
+    }
     case FieldKind::Date:
         c = FieldKinds::date(fieldsArea_, name, row.picker.isEmpty() ? QStringLiteral("data") : row.picker);
         break;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "pratiche/CaseFields.h"
 
@@ -12,7 +13,7 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
     const Case cases[] = {
         {Layouts::TSchedaCliente(), 3372, 36},      {Layouts::TVoceServizio(), 117, 5},
         {Layouts::TSchedaChiamata(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
-        {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
+        {AppointmentFields::get().layout(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
         {Layouts::TSchedaDipendente(), 3356, 31},   {Layouts::TVoceLavoro(), 149, 5},
         {Layouts::TSchedaLibro(), 3150, 28},
     };
@@ -31,8 +32,8 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
     const Case cases[] = {
         {Layouts::TSchedaProtocollo(), "Tipo", 17},       {Layouts::TSchedaProtocollo(), "Oggetto", 323},
         {Layouts::TSchedaProtocollo(), "Mittente", 1162}, {Layouts::TSchedaProtocollo(), "Desc03", 3152},
-        {Layouts::TSchedaAppuntamento(), "Avviso", 23},   {Layouts::TSchedaAppuntamento(), "Contatto", 580},
-        {Layouts::TSchedaAppuntamento(), "Importo", 995}, {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
+        {AppointmentFields::get().layout(), "Avviso", 23},   {AppointmentFields::get().layout(), "Contatto", 580},
+        {AppointmentFields::get().layout(), "Importo", 995}, {AppointmentFields::get().layout(), "Ottemperata", 1262},
         {Layouts::TSchedaDipendente(), "CodFisc", 400},   {Layouts::TSchedaDipendente(), "Iban", 1309},
         {Layouts::TSchedaDipendente(), "Desc03", 3105},   {Layouts::TVoceLavoro(), "Luogo", 62},
         {Layouts::TVoceLavoro(), "TotOre", 120},          {Layouts::TSchedaLibro(), "Dewey", 346},
