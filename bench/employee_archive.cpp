@@ -19,6 +19,7 @@
 #include "archive/RecordLines.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
 #include "dipendenti/TfrmTrovaDipendenti.h"
+#include "dipendenti/WorkFields.h"
 #include "platform/ProgramFolder.h"
 #include "support/Folders.h"
 #include "support/Pairs.h"
@@ -53,7 +54,7 @@ QString officeFolder(int size) {
         }
         dir.mkpath("Archivio_Lavori");
         BenchArchive::CardWriter work(dir.filePath("Archivio_Lavori/Lavori_Dipendente_1.pro"));
-        Record e(Layouts::TVoceLavoro());
+        Record e(WorkFields::get().layout());
         for (int i = 0; i < size; ++i) {
             e.set("Data", QStringLiteral("%1/%2/20%3")
                               .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
@@ -121,7 +122,7 @@ void BM_WorkDoneLastLineFound(benchmark::State& state) {
     TRecordList* list = w.list();
     const QString file = ProgramFolder::file(ArchiveFiles::lavori(1));
     for (auto _ : state) {
-        const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, file, Layouts::TVoceLavoro());
+        const FoundRecord found = RecordLines::recordOf(*list, list->count() - 1, file, WorkFields::get().layout());
         benchmark::DoNotOptimize(found.position);
     }
 }

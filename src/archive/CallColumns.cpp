@@ -31,8 +31,6 @@ const ColumnTable& table() {
     return columns;
 }
 
-const std::vector<ExportColumn>& exported() { return table().sheetColumns(); }
-
 ExportWindowDescription summary(const QString& caption, const QString& fileName, const QString& sheetName,
                                 const QString& helpTitle, std::function<RecordFilter()> filter) {
     ExportWindowDescription d;

@@ -13,9 +13,6 @@ namespace CallColumns {
 // field of a call record (TSchedaChiamata); all of them are exported.
 const ColumnTable& table();
 
-// The spreadsheet's columns of the table.
-const std::vector<ExportColumn>& exported();
-
 // An export of the calls of the register that the filter takes, in file order.
 ExportWindowDescription summary(const QString& caption, const QString& fileName, const QString& sheetName,
                                 const QString& helpTitle, std::function<RecordFilter()> filter);

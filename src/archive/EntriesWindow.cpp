@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/FieldControls.h"
+#include "archive/TestoCorto.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
 #include "platform/ProgramFolder.h"
@@ -21,6 +23,7 @@
 #include "ui/KeyFilters.h"
 #include "ui/Messages.h"
 #include "ui/PictureButton.h"
+#include "ui/Progress.h"
 #include "ui/RecordList.h"
 
 namespace {
@@ -28,11 +31,9 @@ namespace {
 const QString kZero = QStringLiteral("0,00");
 
 TPictureButton* fillButton(const EntryField& f, QWidget* parent) {
-    if (f.fill == EntryField::Fill::Today)
-        return new TPictureButton(f.fillButton, QStringLiteral(":/img/btn/data.svg"), QStringLiteral("Data di oggi"),
-                                  QStringLiteral("Inserisci la data corrente."), parent, QSize(28, 28));
-    return new TPictureButton(f.fillButton, QStringLiteral(":/img/btn/ora.svg"), QStringLiteral("Ora attuale"),
-                              QStringLiteral("Inserisci l'ora corrente."), parent, QSize(28, 28));
+    if (f.fill == EntryField::Fill::Today) return TPictureButton::today(f.fillButton, parent);
+    return TPictureButton::fieldButton(f.fillButton, QStringLiteral(":/img/btn/ora.svg"), QStringLiteral("Ora attuale"),
+                                       QStringLiteral("Inserisci l'ora corrente."), parent);
 }
 
 }  // namespace
@@ -93,27 +94,27 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     QList<QWidget*> chain;
     int row = 0;
     for (const EntryField& f : desc_.fields) {
-        const QString name = QStringLiteral("txt") + f.field;
-        QLineEdit* e = f.kind == EntryField::Kind::Amount ? FieldKinds::amount(panCosti_, name)
-                                                          : FieldKinds::text(panCosti_, name);
-        e->setMaxLength(desc_.layout->capacity(f.field));
-        if (f.width > 0) e->setFixedWidth(f.width);
-        auto* label = new QLabel(f.label, panCosti_);
-        label->setBuddy(e);
+        const FieldRow& r = f.field.row();
+        QWidget* control = FieldControls::make(r, panCosti_);
+        TFieldEditor* editor = TFieldEditor::of(control);
+        editor->setMaxLength(r.capacity);
+        auto* label = new QLabel(r.caption, panCosti_);
+        label->setBuddy(control);
         grid->addWidget(label, row, 0);
         auto* h = new QHBoxLayout;
-        h->addWidget(e);
+        h->addWidget(control);
         if (f.fill != EntryField::Fill::None) {
             TPictureButton* b = fillButton(f, panCosti_);
             h->addWidget(b);
             const bool today = f.fill == EntryField::Fill::Today;
-            connect(b, &QAbstractButton::clicked, e,
-                    [e, today] { e->setText(today ? Formats::date(Clock::today()) : Formats::time(Clock::time())); });
+            connect(b, &QAbstractButton::clicked, editor, [editor, today] {
+                editor->setText(today ? Formats::date(Clock::today()) : Formats::time(Clock::time()));
+            });
         }
-        if (f.width > 0) h->addStretch();
+        if (r.width > 0) h->addStretch();
         grid->addLayout(h, row++, 1);
-        edits_.push_back(e);
-        chain << e;
+        editors_.push_back(editor);
+        chain << control;
     }
     grid->setColumnStretch(1, 1);
     ev->addLayout(grid);
@@ -144,12 +145,6 @@ TEntriesWindow::TEntriesWindow(const EntriesWindowDescription& desc, QWidget* ow
     resize(1000, 600);
 }
 
-QLineEdit* TEntriesWindow::fieldEdit(const QString& field) const {
-    for (size_t i = 0; i < desc_.fields.size(); ++i)
-        if (desc_.fields[i].field == field) return edits_[i];
-    return nullptr;
-}
-
 QString TEntriesWindow::totalText(bool) const { return QString::number(listed_); }
 
 void TEntriesWindow::FormShow() {
@@ -162,20 +157,35 @@ void TEntriesWindow::FormShow() {
     lblFile_->setText(path);
 
     list_->clear();
-    std::vector<RecordLine> lines;
+    ListLines lines;
     listed_ = 0;
     startTotal();
     bool complete = true;
+    const RecordLayout& layout = desc_.card->layout();
     try {
-        WaitCursor wait;
+        const LineBuilder shape(desc_.line, layout);
+        const int listed = desc_.listedField.isEmpty() ? -1 : layout.indexOf(desc_.listedField);
+        ProgressWork work(this, kLavoroLettura);
         // A file may lie in a folder of its own, made when missing.
         QDir().mkpath(QFileInfo(path).absolutePath());
-        Archive::forEach(path, *desc_.layout, [&](const Record& r, qint64 position) {
-            if (!desc_.listedField.isEmpty() && r.get(desc_.listedField).isEmpty()) return;
-            lines.push_back({buildLine(desc_.line, r), position});
-            ++listed_;
-            addToTotal(r);
-        });
+        const bool whole = Archive::forEach(
+            path, layout,
+            [&](const Record& r, qint64 position) {
+                // Read from the stored bytes: no text is made for an entry only to be looked at.
+                if (listed >= 0 &&
+                    TTestoCorto::stored(r.bytes().constData() + layout.offset(listed), layout.capacity(listed))
+                        .isEmpty())
+                    return;
+                shape.append(r, lines, position);
+                ++listed_;
+                addToTotal(r);
+            },
+            &work);
+        if (!whole) {
+            // Closed once the show is over, as before it was opened.
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+            return;
+        }
     } catch (const std::exception&) {
         // The filling stops where it failed, silently.
         complete = false;
@@ -198,15 +208,21 @@ void TEntriesWindow::setTotal(const QString& total) {
     lblTotale_->setText(total);
 }
 
+CardValues TEntriesWindow::values() const {
+    CardValues v;
+    for (size_t i = 0; i < editors_.size(); ++i) v.set(desc_.fields[i].field, editors_[i]->text());
+    return v;
+}
+
 void TEntriesWindow::showEntryPanel() {
     panContainer_->hide();
     panCosti_->show();
-    edits_.front()->setFocus(Qt::OtherFocusReason);
+    editors_.front()->control()->setFocus(Qt::OtherFocusReason);
 }
 
 void TEntriesWindow::btnAggiungiClick() {
-    for (size_t i = 0; i < edits_.size(); ++i)
-        edits_[i]->setText(desc_.fields[i].kind == EntryField::Kind::Amount ? kZero : QString());
+    for (size_t i = 0; i < editors_.size(); ++i)
+        editors_[i]->setText(desc_.fields[i].field.row().kind == FieldKind::Amount ? kZero : QString());
     setPosition(0);
     showEntryPanel();
 }
@@ -223,8 +239,8 @@ void TEntriesWindow::btnModificaClick() {
     }
     try {
         // The line's entry read fresh; with identical lines, the last one in file order.
-        const FoundRecord entry = RecordLines::recordOf(*list_, row, file_, *desc_.layout);
-        for (size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(entry.record.get(desc_.fields[i].field));
+        const FoundRecord entry = RecordLines::recordOf(*list_, row, file_, desc_.card->layout());
+        for (size_t i = 0; i < editors_.size(); ++i) editors_[i]->setText(entry.record.get(desc_.fields[i].field));
         setPosition(entry.position);
     } catch (const std::exception&) {
         reject();
@@ -234,20 +250,19 @@ void TEntriesWindow::btnModificaClick() {
 }
 
 void TEntriesWindow::btnSalvaClick() {
-    for (size_t i = 0; i < edits_.size(); ++i) {
-        const EntryField& f = desc_.fields[i];
-        if (f.warning.isEmpty() || !Text::trim(edits_[i]->text()).isEmpty()) continue;
-        Msg::warning(this, f.warning);
-        edits_[i]->setFocus(Qt::OtherFocusReason);
+    if (const std::optional<Refusal> r = CardRules::check(CardRules::requiredOf(*desc_.card), values())) {
+        Msg::of(this, r->kind, r->text);
+        for (size_t i = 0; i < editors_.size(); ++i)
+            if (desc_.fields[i].field == r->field) editors_[i]->control()->setFocus(Qt::OtherFocusReason);
         return;
     }
     const qint64 position = position_;
     const bool ok = Archive::guard(
         this,
         [&] {
-            Record r(*desc_.layout);
-            for (size_t i = 0; i < edits_.size(); ++i) r.set(desc_.fields[i].field, edits_[i]->text());
-            setPosition(Archive::saveAt(file_, *desc_.layout, r, position));
+            Record r(desc_.card->layout());
+            for (size_t i = 0; i < editors_.size(); ++i) r.set(desc_.fields[i].field, editors_[i]->text());
+            setPosition(Archive::saveAt(file_, desc_.card->layout(), r, position));
         },
         Archive::AccessBox::Warning);
     if (ok) Msg::information(this, position > 0 ? kMsgSalvata : kMsgInserita);

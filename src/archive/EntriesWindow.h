@@ -3,40 +3,40 @@
 // card's position in its archive (the services provided to a client, the
 // work done by an employee). A list panel shows the entries with a total,
 // the quick find and the print; an entry panel adds or modifies one entry.
-// A window describes its entry's layout, its list line, its fields and its
-// texts; the total under the list is its own.
+// A window describes its entry's catalogue, its list line, its fields and
+// its texts; the total under the list is its own. A long file fills the list
+// as long work, with its progress and "Annulla".
 #include <vector>
 
+#include "archive/CardCatalogue.h"
+#include "archive/CardRules.h"
 #include "archive/RecordLines.h"
 #include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;
+class TFieldEditor;
 class TQuickFind;
 class TRecordList;
 
-// One field of the entry panel, bound to the layout's field of that name;
-// its control is "txt" + field.
+// One field of the entry panel: a field of the entry's catalogue (its
+// caption, kind, width and required-field warning come from there), and the
+// small button beside it that writes today's date or the time now.
 struct EntryField {
-    enum class Kind { Text, Amount };      // an amount takes digits and the comma, and is written "0,00"
-    enum class Fill { None, Today, Now };  // a picture button beside the field writes the date or the time
+    enum class Fill { None, Today, Now };
 
-    QString field;
-    QString label;
-    QString warning;  // when its trimmed text is empty on saving; empty: not required
-    int width = 0;    // fixed width in pixels; 0 takes the whole row
-    Kind kind = Kind::Text;
+    CardField field;
     Fill fill = Fill::None;
-    QString fillButton = QString();  // objectName of the picture button
+    QString fillButton = {};  // objectName of the picture button
 };
 
 struct EntriesWindowDescription {
     QString objectName;
     QString caption;
-    const RecordLayout* layout = nullptr;
-    QString fileName;  // the owner card's file, in the program folder (or a full path)
+    const CardCatalogue* card = nullptr;  // the entry's fields
+    QString fileName;                     // the owner card's file, in the program folder (or a full path)
     std::vector<LinePart> line;
-    QString listedField;  // an entry whose trimmed field is empty stays in the file, unlisted
+    CardField listedField;  // an entry whose trimmed field is empty stays in the file, unlisted
 
     QString title;              // above the list
     QString modifyInstruction;  // how to modify an entry of the list
@@ -49,7 +49,9 @@ struct EntriesWindowDescription {
     QString printTitle;
     QString printTotal;  // the last printed line, before the total's text
 
-    std::vector<EntryField> fields;  // in Enter-chain order, required ones tested in this order
+    // The entry panel's fields in Enter-chain order; the required ones are
+    // tested in the catalogue's order.
+    std::vector<EntryField> fields;
 };
 
 class TEntriesWindow : public TForm {
@@ -67,7 +69,8 @@ public:
 
     const EntriesWindowDescription& desc() const { return desc_; }
     TRecordList* list() const { return list_; }
-    QLineEdit* fieldEdit(const QString& field) const;
+    // The filling's name in its progress window.
+    static inline const QString kLavoroLettura = QStringLiteral("Lettura delle schede in corso\u2026");
 
 public slots:
     void btnAggiungiClick();
@@ -81,8 +84,8 @@ protected:
 
     // The total under the list, kept as the list fills: started empty, then
     // each listed entry in file order (throwing stops the filling), then
-    // its text; complete is false when the filling stopped on an error.
-    // By default the number of listed entries.
+    // its text; complete is false when the filling stopped on an error or
+    // was cancelled. By default the number of listed entries.
     virtual QString emptyTotal() const { return QStringLiteral("0"); }
     virtual void startTotal() {}
     virtual void addToTotal(const Record&) {}
@@ -93,6 +96,7 @@ private:
     void showEntryPanel();
     void setPosition(qint64 position);
     void setTotal(const QString& total);
+    CardValues values() const;
 
     EntriesWindowDescription desc_;
     QWidget* panContainer_ = nullptr;
@@ -107,6 +111,6 @@ private:
     QLineEdit* txtTrova_ = nullptr;
     TRecordList* list_ = nullptr;
     TQuickFind* quickFind_ = nullptr;
-    std::vector<QLineEdit*> edits_;  // one per described field
+    std::vector<TFieldEditor*> editors_;  // one per described field
     int listed_ = 0;
 };

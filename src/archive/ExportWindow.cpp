@@ -33,7 +33,7 @@ TExportWindow::TExportWindow(QWidget* owner) : TForm(owner) {
     setStyleSheet(QStringLiteral("TExportWindow { background: #eef4f9; }"));
     setFixedBorder(kWidth, kHeight);
 
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = outer_ = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 6);
     outer->setSpacing(6);
 
@@ -81,7 +81,7 @@ TPictureButton* TExportWindow::makeButton(const QString& name, const QString& pi
     return b;
 }
 
-void TExportWindow::addPanelAbove(QWidget* panel) { static_cast<QVBoxLayout*>(layout())->insertWidget(0, panel); }
+void TExportWindow::addPanelAbove(QWidget* panel) { outer_->insertWidget(0, panel); }
 
 void TExportWindow::FormCreate(const ExportWindowDescription& desc) {
     desc_ = desc;
@@ -132,6 +132,10 @@ void TExportWindow::FormShow() {
     // closed window.
     if (fill() == Filling::Cancelled) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
+
+// The dialog's base hides the grid after the rows are gone, and the grid asks
+// its rows for their count as it hides: it lets them go first.
+TExportWindow::~TExportWindow() { grid_->gridModel()->setSource(nullptr); }
 
 bool TExportWindow::refill() { return fill() == Filling::Whole; }
 

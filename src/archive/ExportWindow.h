@@ -16,6 +16,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QVBoxLayout;
 class TGrid;
 class TPictureButton;
 class TStatusLine;
@@ -59,6 +60,7 @@ public:
     static inline const QString kLavoroEsportazione = QStringLiteral("Esportazione in corso\u2026");
 
     explicit TExportWindow(QWidget* owner = nullptr);
+    ~TExportWindow() override;
 
     const ExportWindowDescription& desc() const { return desc_; }
     TGrid* grid() const { return grid_; }
@@ -99,6 +101,7 @@ protected:
 
 private:
     enum class Filling { Whole, Failed, Cancelled };
+    QVBoxLayout* outer_ = nullptr;
     Filling fill();
     TPictureButton* makeButton(const QString& name, const QString& picture, const QString& caption,
                                const QString& accessibleName, const QString& hint);

@@ -57,19 +57,11 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     }
     grid->setColumnStretch(1, 1);
     criteria->addLayout(grid);
-    lblAttendere_ = new QLabel(kAttendere, panAvvio_);
-    lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere_->setStyleSheet(QStringLiteral("color: #b04000; font-weight: bold;"));
-    // Its room stays when hidden, so that "Cerca" does not move under the
-    // mouse as the notice appears.
-    QSizePolicy keep = lblAttendere_->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    lblAttendere_->setSizePolicy(keep);
-    lblAttendere_->hide();
+    QPushButton* cerca = Controls::pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio_);
+    lblAttendere_ = Controls::waitNotice(kAttendere, cerca, panAvvio_);
     criteria->addWidget(lblAttendere_);
     auto* criteriaButtons = new QHBoxLayout;
     criteriaButtons->addStretch();
-    QPushButton* cerca = Controls::pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio_);
     QPushButton* annulla = Controls::pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio_);
     criteriaButtons->addWidget(cerca);
     criteriaButtons->addWidget(annulla);
@@ -95,7 +87,6 @@ TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TF
     lblMemory_ = Controls::hiddenLabel(QStringLiteral("lblMemory"), this);
     showMode(desc_.mode);
 
-    connect(cerca, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(cerca, &QPushButton::clicked, this, &TFindWindow::btnCercaClick);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(results->closeButton(), &QPushButton::clicked, this, &QDialog::reject);

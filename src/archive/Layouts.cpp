@@ -19,12 +19,6 @@ namespace Layouts {
 
 const RecordLayout& TSchedaCliente() { return ClientFields::get().layout(); }
 
-const RecordLayout& TVoceServizio() {
-    static const RecordLayout l("TVoceServizio",
-                                {{"Data", 10}, {"Ora", 5}, {"Servizi", 54}, {"Agente", 28}, {"Importo", 15}});
-    return l;
-}
-
 const RecordLayout& TSchedaChiamata() {
     static const RecordLayout l(
         "TSchedaChiamata",
@@ -68,12 +62,6 @@ const RecordLayout& TSchedaDipendente() {
               {"Tel", 30},        {"Cel", 30},        {"Qualifica", 50}, {"Reparto", 50},       {"Disponibilita", 120},
               {"Mansioni", 250},  {"Iban", 27},       {"DataAss", 10},   {"Retribuzione", 250}, {"Note", 250}},
              attachments()));
-    return l;
-}
-
-const RecordLayout& TVoceLavoro() {
-    static const RecordLayout l("TVoceLavoro",
-                                {{"Data", 10}, {"Attivita", 50}, {"Luogo", 28}, {"Orario", 28}, {"TotOre", 28}});
     return l;
 }
 

@@ -7,11 +7,9 @@
 namespace Layouts {
 
 const RecordLayout& TSchedaCliente();       // "Contatti.pro", 3372 bytes
-const RecordLayout& TVoceServizio();        // "Servizi_Cliente_<n>.pro", 117 bytes
 const RecordLayout& TSchedaChiamata();      // "Registro_Chiamate.pro", 1291 bytes
 const RecordLayout& TSchedaProtocollo();    // "<year>.prt", 3403 bytes
 const RecordLayout& TSchedaDipendente();    // "Archivio_Dipendenti.pro", 3356 bytes
-const RecordLayout& TVoceLavoro();          // "Archivio_Lavori/Lavori_Dipendente_<n>.pro", 149 bytes
 const RecordLayout& TSchedaLibro();         // "Archivio_Libri.pro", 3150 bytes
 
 }  // namespace Layouts

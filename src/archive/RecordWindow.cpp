@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/FieldControls.h"
 #include "archive/PhotoStore.h"
 #include "archive/checks/Checks.h"
 #include "platform/Clock.h"
@@ -73,15 +74,6 @@ const StandardButton kStandard[] = {
 QString positionName(qint64 position) {
     return position == 0 ? QStringLiteral("Scheda n.: nuova scheda, non ancora in archivio")
                          : QStringLiteral("Scheda n. %1 in archivio").arg(position);
-}
-
-QString prefixOf(FieldKind kind) {
-    switch (kind) {
-    case FieldKind::Flag: return QStringLiteral("chk");
-    case FieldKind::Hidden:
-    case FieldKind::Derived: return QStringLiteral("lbl");
-    default: return QStringLiteral("txt");
-    }
 }
 
 // Typed fields take part in the Enter chain; flags only in the tab order.
@@ -270,32 +262,8 @@ QGridLayout* TRecordWindow::addSection(const QString& name, const QString& pictu
 }
 
 QWidget* TRecordWindow::makeControl(const FieldRow& row) {
-    const QString name = row.control.isEmpty() ? prefixOf(row.kind) + row.name : row.control;
-    QWidget* c = nullptr;
-    switch (row.kind) {
-    case FieldKind::Text: c = FieldKinds::text(fieldsArea_, name, row.rules); break;
-    case FieldKind::Flag: c = FieldKinds::flag(fieldsArea_, name, row.caption); break;
-    case FieldKind::PickList: c = FieldKinds::pickList(fieldsArea_, name, row.entries, row.width); break;
-    case FieldKind::TypedList: c = FieldKinds::typedList(fieldsArea_, name, row.entries, row.width); break;
-    case FieldKind::UpperList: c = FieldKinds::upperList(fieldsArea_, name, row.entries, row.width); break;
-    case FieldKind::Amount: {
-        // Figures stand at the right, as in a column of a ledger.
-        QLineEdit* e = FieldKinds::amount(fieldsArea_, name);
-        e->setAlignment(Qt::AlignRight);
-        c = e;
-        break;
-    }
-    case FieldKind::Date:
-        c = FieldKinds::date(fieldsArea_, name, row.picker.isEmpty() ? QStringLiteral("data") : row.picker);
-        break;
-    case FieldKind::Hidden: c = FieldKinds::hidden(fieldsArea_, name); break;
-    case FieldKind::Derived: c = FieldKinds::derived(fieldsArea_, name); break;
-    case FieldKind::Choice:
-        qFatal("%s: the window makes the options of %s", qPrintable(objectName()), qPrintable(row.name));
-    }
-    const bool list =
-        row.kind == FieldKind::PickList || row.kind == FieldKind::TypedList || row.kind == FieldKind::UpperList;
-    if (row.width > 0 && !list) c->setFixedWidth(row.width);
+    QWidget* c = FieldControls::make(row, fieldsArea_);
+    if (!c) qFatal("%s: the window makes the options of %s", qPrintable(objectName()), qPrintable(row.name));
     return c;
 }
 

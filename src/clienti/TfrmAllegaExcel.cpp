@@ -3,6 +3,7 @@
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/RecordWindow.h"
+#include "clienti/ServiceFields.h"
 #include "platform/Formats.h"
 #include "platform/Text.h"
 
@@ -11,14 +12,15 @@ EntriesWindowDescription TfrmAllegaExcel::description(const QString& clientName,
     EntriesWindowDescription d;
     d.objectName = QStringLiteral("frmAllegaExcel");
     d.caption = QStringLiteral(" Riepilogo servizi forniti");
-    d.layout = &Layouts::TVoceServizio();
+    const ServiceFields& f = ServiceFields::get();
+    d.card = &f;
     d.fileName = ArchiveFiles::servizi(clientPosition);
-    d.line = {{"Data: ", "Data", 10},
-              {"   Ora: ", "Ora", 5},
-              {"   Servizi: ", "Servizi", 54},
-              {"  Agente: ", "Agente", 28},
-              {"  Costo: \u20AC ", "Importo", -1}};
-    d.listedField = QStringLiteral("Importo");
+    d.line = {{"Data: ", f.Data, 10},
+              {"   Ora: ", f.Ora, 5},
+              {"   Servizi: ", f.Servizi, 54},
+              {"  Agente: ", f.Agente, 28},
+              {"  Costo: \u20AC ", f.Importo, -1}};
+    d.listedField = f.Importo;
     d.title = QStringLiteral("Servizi forniti a ") + name;
     d.modifyInstruction = QStringLiteral(
         "Per modificare una scheda in elenco, selezionarla con un clic e premere il pulsante Modifica voce.");
@@ -27,30 +29,8 @@ EntriesWindowDescription TfrmAllegaExcel::description(const QString& clientName,
     d.modifyText = QStringLiteral("Modifica voce");
     d.printTitle = QStringLiteral("Riepilogo servizi forniti a ") + name;
     d.printTotal = QStringLiteral("TOTALE IMPORTI:    ");
-    using F = EntryField;
-    d.fields = {
-        {.field = "Data",
-         .label = "Data:",
-         .warning = CardRules::needs("la data in cui \u00E8 stato fornito il servizio."),
-         .width = 110,
-         .fill = F::Fill::Today,
-         .fillButton = "impData"},
-        {.field = "Ora",
-         .label = "Ora:",
-         .warning = CardRules::needs("l'ora in cui \u00E8 stato fornito il servizio."),
-         .width = 70,
-         .fill = F::Fill::Now,
-         .fillButton = "impOra"},
-        {.field = "Servizi", .label = "Servizi:", .warning = CardRules::needs("i servizi forniti.")},
-        {.field = "Agente",
-         .label = "Agente:",
-         .warning = CardRules::needs("il nome dell'agente che ha fornito il servizio.")},
-        {.field = "Importo",
-         .label = "Importo: \u20AC",
-         .warning = CardRules::needs("l'importo pagato dal cliente."),
-         .width = 130,
-         .kind = F::Kind::Amount},
-    };
+    using F = EntryField::Fill;
+    d.fields = {{f.Data, F::Today, "impData"}, {f.Ora, F::Now, "impOra"}, {f.Servizi}, {f.Agente}, {f.Importo}};
     return d;
 }
 
@@ -66,7 +46,7 @@ void TfrmAllegaExcel::startTotal() {
 
 void TfrmAllegaExcel::addToTotal(const Record& entry) {
     double amount = 0;
-    if (!Formats::parseDecimal(entry.get("Importo"), &amount)) throw ArchiveError("amount");
+    if (!Formats::parseDecimal(entry.get(ServiceFields::get().Importo), &amount)) throw ArchiveError("amount");
     total_ += amount;
     any_ = true;
 }

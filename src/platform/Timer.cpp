@@ -93,7 +93,6 @@ struct TimerClock {
 namespace Timers {
 
 void setManual(bool manual) { TimerClock::setManual(manual); }
-bool isManual() { return g_manual; }
 
 void advance(int ms) {
     if (g_manual && ms > 0) TimerClock::advance(ms);

@@ -40,7 +40,6 @@ namespace Timers {
 
 // Tests: from now on no timer runs by itself; advance() moves time on.
 void setManual(bool manual);
-bool isManual();
 
 // Moves time on by ms: every running timer fires once for each interval
 // that ends within it, in the order of their times, as on the event loop.

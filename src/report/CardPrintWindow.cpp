@@ -22,7 +22,7 @@ TCardPrintWindow::TCardPrintWindow(QWidget* owner, const Texts& texts, Output ou
     text->setWordWrap(true);
     text->setFixedWidth(330);
 
-    auto* go = new QPushButton(texts.button, this);
+    auto* go = go_ = new QPushButton(texts.button, this);
     go->setObjectName(QStringLiteral("btnStampa"));
     go->setDefault(true);
     auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
@@ -49,9 +49,7 @@ TCardPrintWindow::TCardPrintWindow(QWidget* owner, const Texts& texts, Output ou
     centreOnScreen();
 }
 
-void TCardPrintWindow::FormShow() {
-    if (auto* b = findChild<QPushButton*>(QStringLiteral("btnStampa"))) b->setFocus();
-}
+void TCardPrintWindow::FormShow() { go_->setFocus(); }
 
 void TCardPrintWindow::btnStampaClick() {
     // The engine tells its own failures, unless the window has its own

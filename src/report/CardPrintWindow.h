@@ -9,6 +9,8 @@
 #include "report/Report.h"
 #include "ui/Form.h"
 
+class QPushButton;
+
 class TCardPrintWindow : public TForm {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ protected:
     void FormShow() override;
 
 private:
+    QPushButton* go_ = nullptr;
     Output output_;
     Builder builder_;
     QString failure_;

@@ -45,10 +45,6 @@ TMemo& TMemo::frame(const QColor& color, double width) {
     frameWidth_ = width;
     return *this;
 }
-TMemo& TMemo::noFrame() {
-    frameWidth_ = 0;
-    return *this;
-}
 TMemo& TMemo::align(Qt::Alignment alignment) {
     // A horizontal or a vertical alignment alone leaves the other as it was.
     if (alignment & Qt::AlignHorizontal_Mask)
@@ -236,10 +232,6 @@ TRectangle& TRectangle::fill(const QColor& color) {
 TRectangle& TRectangle::frame(const QColor& color, double width) {
     frameColor_ = color;
     frameWidth_ = width;
-    return *this;
-}
-TRectangle& TRectangle::noFrame() {
-    frameWidth_ = 0;
     return *this;
 }
 std::unique_ptr<TReportObject> TRectangle::clone() const { return std::make_unique<TRectangle>(*this); }

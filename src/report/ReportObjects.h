@@ -64,7 +64,6 @@ public:
     TMemo& textColor(const QColor& color);
     TMemo& fill(const QColor& color);
     TMemo& frame(const QColor& color = Qt::black, double width = 1.0);
-    TMemo& noFrame();
     TMemo& align(Qt::Alignment alignment);
     TMemo& wordWrap(bool on);
     // A fixed distance between the tops of two lines; 0 takes the font's own.
@@ -158,7 +157,6 @@ public:
     TRectangle(const QString& name, const QRectF& geometry);
     TRectangle& fill(const QColor& color);
     TRectangle& frame(const QColor& color = Qt::black, double width = 1.0);
-    TRectangle& noFrame();
     const QColor& fillColor() const { return fill_; }
 
     std::unique_ptr<TReportObject> clone() const override;

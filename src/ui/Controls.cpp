@@ -104,6 +104,18 @@ QPushButton* pushButton(const QString& objectName, const QString& caption, QWidg
     return b;
 }
 
+QLabel* waitNotice(const QString& text, QAbstractButton* shownBy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QStringLiteral("lblAttendere"));
+    l->setStyleSheet(QStringLiteral("color: #b04000; font-weight: bold;"));
+    QSizePolicy keep = l->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    l->setSizePolicy(keep);
+    l->hide();
+    QObject::connect(shownBy, &QAbstractButton::pressed, l, &QWidget::show);
+    return l;
+}
+
 }  // namespace Controls
 
 namespace TypingRules {

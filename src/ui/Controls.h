@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QWidget;
@@ -28,6 +29,12 @@ QLabel* noteLine(const QString& objectName, QWidget* parent);
 
 // A text button that Enter in a field never presses by itself.
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);
+
+// The "please wait" notice "lblAttendere" of a window whose button starts
+// long work: hidden, shown as soon as the button is pressed (before the work
+// blocks the window), hidden again by the window when the work ends. Its
+// room stays when hidden, so that the button does not move under the mouse.
+QLabel* waitNotice(const QString& text, QAbstractButton* shownBy, QWidget* parent);
 
 }  // namespace Controls
 

@@ -9,6 +9,7 @@
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmAgenda.h"
 #include "archive/TfrmTrovaClienti.h"
+#include "clienti/ServiceFields.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmRicontatta.h"
 #include "support/Seams.h"
@@ -40,7 +41,7 @@ void appointments(const Seams& seams) {
 void services(const Seams& seams) {
     std::vector<Record> records;
     for (const char* what : {"Consulenza", "Pratica", "Visura"}) {
-        Record r(Layouts::TVoceServizio());
+        Record r(ServiceFields::get().layout());
         r.set("Data", "01/03/2025");
         r.set("Ora", "10:00");
         r.set("Servizi", what);

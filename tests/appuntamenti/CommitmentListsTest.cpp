@@ -68,7 +68,9 @@ protected:
     QStringList summary(const char* button, const char* caption = nullptr) {
         QStringList lines;
         seams.onModal([&](QDialog* d) {
-            if (caption) EXPECT_EQ(d->windowTitle(), QString::fromUtf8(caption));
+            if (caption) {
+                EXPECT_EQ(d->windowTitle(), QString::fromUtf8(caption));
+            }
             lines = child<TRecordList>(d, "lstRecords")->lines();
         });
         child<QAbstractButton>(&cards, QLatin1String(button))->click();
@@ -115,9 +117,13 @@ TEST_F(CommitmentLists, SummariesAroundTodayInFileOrder) {
     for (const Case& c : cases) {
         seams.setNow(QDateTime(c.today, QTime(23, 59)));
         const std::string when = c.today.toString().toStdString();
-        if (!c.toDo.isEmpty()) EXPECT_EQ(summary("cmdDaAssolvere", " Riepilogo impegni da assolvere"), c.toDo) << when;
+        if (!c.toDo.isEmpty()) {
+            EXPECT_EQ(summary("cmdDaAssolvere", " Riepilogo impegni da assolvere"), c.toDo) << when;
+        }
         EXPECT_EQ(summary("cmdScaduti", " Riepilogo impegni scaduti e non assolti"), c.overdue) << when;
-        if (!c.done.isEmpty()) EXPECT_EQ(summary("cmdAssolti", " Riepilogo impegni assolti"), c.done) << when;
+        if (!c.done.isEmpty()) {
+            EXPECT_EQ(summary("cmdAssolti", " Riepilogo impegni assolti"), c.done) << when;
+        }
     }
 }
 

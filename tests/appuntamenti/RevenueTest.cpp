@@ -80,7 +80,7 @@ protected:
         drive.put("txtGiornoFine", to.value(0));
         drive.put("txtMeseFine", to.value(1));
     }
-    // Presses "Visualizza riepilogo" on the period; the summary, if it opened.
+    // Presses "Visualizza riepilogo" on the period; what the summary showed.
     std::optional<Shown> summary(const Period& p, const std::function<void(QDialog*)>& more = {}) {
         fill(p);
         std::optional<Shown> shown;
@@ -91,10 +91,8 @@ protected:
                           child<QLabel>(d, "lblConta")->text()};
             if (more) more(d);
         });
-        const size_t modals = seams.modals.size();
         QTest::mouseClick(drive.ctl("btnVisualizza"), Qt::LeftButton);
         EXPECT_FALSE(drive.ctl("lblAttendere")->isVisible());
-        if (seams.modals.size() == modals) seams.onModal({});  // the driver was not used
         return shown;
     }
     void archive(std::initializer_list<Card> cards) {
@@ -322,11 +320,14 @@ TEST_F(Revenue, TheMenuRefusesAPeriodBeforeReadingAnything) {
     for (const Case& c : cases) {
         seams.messages.clear();
         drive.ctl("txtCliente")->setFocus();
-        EXPECT_FALSE(summary(c.period)) << c.period.year;
+        fill(c.period);
+        QTest::mouseClick(drive.ctl("btnVisualizza"), Qt::LeftButton);
         ASSERT_EQ(seams.messages.size(), 1u);
         EXPECT_EQ(seams.messages[0].text, c.told);
         EXPECT_EQ(seams.messages[0].kind, c.kind);
-        if (c.focus) EXPECT_EQ(QApplication::focusWidget(), drive.ctl(c.focus)) << c.focus;
+        if (c.focus) {
+            EXPECT_EQ(QApplication::focusWidget(), drive.ctl(c.focus)) << c.focus;
+        }
         EXPECT_FALSE(drive.ctl("lblAttendere")->isVisible());
     }
     EXPECT_TRUE(seams.modals.empty());

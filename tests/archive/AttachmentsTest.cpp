@@ -112,7 +112,7 @@ TEST_F(AttachWindow, SameNameAsksBeforeOverwriting) {
         MsgAnswer answer;
         QByteArray kept;
     };
-    for (const Case c : {Case{MsgAnswer::No, "vecchia"}, Case{MsgAnswer::Yes, "nuova"}}) {
+    for (const Case& c : {Case{MsgAnswer::No, "vecchia"}, Case{MsgAnswer::Yes, "nuova"}}) {
         putAttached("lettera.pdf", "vecchia");
         seams.messages.clear();
         seams.pickFile(doc("lettera.pdf", "nuova"));

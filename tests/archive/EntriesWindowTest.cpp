@@ -7,6 +7,7 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/EntriesWindow.h"
+#include "platform/Clock.h"
 #include "support/Said.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
@@ -14,10 +15,21 @@
 
 namespace {
 
-const RecordLayout& voce() {
-    static const RecordLayout l("TVoceProva", {{"Nome", 10}, {"Nota", 20}});
-    return l;
-}
+// An entry of two fields, the first required.
+class VoceFields final : public CardCatalogue {
+public:
+    static const VoceFields& get() {
+        static const VoceFields fields;
+        return fields;
+    }
+    const CardField Nome = field("Nome", 10, {.caption = "Nome:", .required = "Manca il nome."});
+    const CardField Nota = field("Nota", 20, {.caption = "Nota:"});
+
+private:
+    VoceFields() : CardCatalogue("TVoceProva") { seal(); }
+};
+
+const RecordLayout& voce() { return VoceFields::get().layout(); }
 
 const QString kFile = QStringLiteral("Archivio_Prova/Voci_5.pro");
 
@@ -25,16 +37,17 @@ EntriesWindowDescription description() {
     EntriesWindowDescription d;
     d.objectName = QStringLiteral("frmVoci");
     d.caption = QStringLiteral(" Voci");
-    d.layout = &voce();
+    const VoceFields& f = VoceFields::get();
+    d.card = &f;
     d.fileName = kFile;
-    d.line = {{"", "Nome", 10}, {"  Nota: ", "Nota", -1}};
-    d.listedField = QStringLiteral("Nome");
+    d.line = {{"", f.Nome, 10}, {"  Nota: ", f.Nota, -1}};
+    d.listedField = f.Nome;
     d.title = QStringLiteral("Voci di prova");
     d.addText = QStringLiteral("Aggiungi");
     d.modifyText = QStringLiteral("Modifica");
     d.printTitle = QStringLiteral("Riepilogo voci");
     d.printTotal = QStringLiteral("TOTALE VOCI: ");
-    d.fields = {{.field = "Nome", .label = "Nome:", .warning = "Manca il nome."}, {.field = "Nota", .label = "Nota:"}};
+    d.fields = {{f.Nome}, {f.Nota}};
     return d;
 }
 
@@ -131,4 +144,36 @@ TEST_F(EntriesWindow, AFileThatCannotBeWrittenKeepsTheFields) {
         EXPECT_EQ(child<QLineEdit>(d, "txtNome")->text(), QStringLiteral("Anna"));
     });
     EXPECT_TRUE(file().isEmpty());
+}
+
+// A long file fills the list as long work: past half a second its progress
+// shows, and "Annulla" closes the window with nothing listed and nothing said.
+TEST_F(EntriesWindow, ALongFileShowsItsProgressAndAnnullaClosesTheWindow) {
+    QDir(seams.folder()).mkdir("Archivio_Prova");
+    QByteArray many;
+    for (int i = 0; i < 2000; ++i) many += entry("Anna", "nota");
+    writeFile(seams.file(kFile), many);
+    struct Case {
+        qint64 cancelAt;  // the step "Annulla" is pressed at; -1 never
+        bool open;
+        int listed;
+    };
+    for (const Case& c : {Case{-1, true, 2000}, Case{1000, false, 0}}) {
+        seams.progress.clear();
+        Clock::setTick(100);  // each look at the clock a tenth of a second later
+        seams.onProgress = [&](const ProgressRequest& r) { return c.cancelAt < 0 || r.done < c.cancelAt; };
+        bool open = false;
+        int listed = -1;
+        this->open([&](QDialog* d) {
+            open = d->isVisible();
+            listed = child<TRecordList>(d, "lstRecords")->count();
+        });
+        Clock::setTick(0);
+        ASSERT_FALSE(seams.progress.empty()) << c.cancelAt;
+        EXPECT_EQ(seams.progress.front().title, QStringLiteral("Lettura delle schede in corso\u2026"));
+        EXPECT_EQ(seams.progress.front().total, 2000);
+        EXPECT_EQ(open, c.open) << c.cancelAt;
+        EXPECT_EQ(listed, c.listed) << c.cancelAt;
+        EXPECT_TRUE(seams.messages.empty());
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
+#include "clienti/ServiceFields.h"
+#include "dipendenti/WorkFields.h"
 #include "pratiche/CaseFields.h"
 
 TEST(Layouts, RecordSizesOfTheNineArchives) {
@@ -11,10 +13,10 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
         int fields;
     };
     const Case cases[] = {
-        {Layouts::TSchedaCliente(), 3372, 36},      {Layouts::TVoceServizio(), 117, 5},
-        {Layouts::TSchedaChiamata(), 1291, 20},     {Layouts::TSchedaProtocollo(), 3403, 25},
+        {Layouts::TSchedaCliente(), 3372, 36},         {ServiceFields::get().layout(), 117, 5},
+        {Layouts::TSchedaChiamata(), 1291, 20},        {Layouts::TSchedaProtocollo(), 3403, 25},
         {AppointmentFields::get().layout(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
-        {Layouts::TSchedaDipendente(), 3356, 31},   {Layouts::TVoceLavoro(), 149, 5},
+        {Layouts::TSchedaDipendente(), 3356, 31},      {WorkFields::get().layout(), 149, 5},
         {Layouts::TSchedaLibro(), 3150, 28},
     };
     for (const Case& c : cases) {
@@ -30,16 +32,16 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         int offset;
     };
     const Case cases[] = {
-        {Layouts::TSchedaProtocollo(), "Tipo", 17},       {Layouts::TSchedaProtocollo(), "Oggetto", 323},
-        {Layouts::TSchedaProtocollo(), "Mittente", 1162}, {Layouts::TSchedaProtocollo(), "Desc03", 3152},
+        {Layouts::TSchedaProtocollo(), "Tipo", 17},          {Layouts::TSchedaProtocollo(), "Oggetto", 323},
+        {Layouts::TSchedaProtocollo(), "Mittente", 1162},    {Layouts::TSchedaProtocollo(), "Desc03", 3152},
         {AppointmentFields::get().layout(), "Avviso", 23},   {AppointmentFields::get().layout(), "Contatto", 580},
         {AppointmentFields::get().layout(), "Importo", 995}, {AppointmentFields::get().layout(), "Ottemperata", 1262},
-        {Layouts::TSchedaDipendente(), "CodFisc", 400},   {Layouts::TSchedaDipendente(), "Iban", 1309},
-        {Layouts::TSchedaDipendente(), "Desc03", 3105},   {Layouts::TVoceLavoro(), "Luogo", 62},
-        {Layouts::TVoceLavoro(), "TotOre", 120},          {Layouts::TSchedaLibro(), "Dewey", 346},
-        {Layouts::TSchedaLibro(), "Giudizio", 1142},      {Layouts::TSchedaLibro(), "Desc03", 2899},
-        {CaseFields::get().layout(), "Urgente", 1934},    {CaseFields::get().layout(), "Doc32", 3518},
-        {Layouts::TSchedaCliente(), "Ricontatta", 1863},  {Layouts::TSchedaChiamata(), "Operatore", 1170},
+        {Layouts::TSchedaDipendente(), "CodFisc", 400},      {Layouts::TSchedaDipendente(), "Iban", 1309},
+        {Layouts::TSchedaDipendente(), "Desc03", 3105},      {WorkFields::get().layout(), "Luogo", 62},
+        {WorkFields::get().layout(), "TotOre", 120},         {Layouts::TSchedaLibro(), "Dewey", 346},
+        {Layouts::TSchedaLibro(), "Giudizio", 1142},         {Layouts::TSchedaLibro(), "Desc03", 2899},
+        {CaseFields::get().layout(), "Urgente", 1934},       {CaseFields::get().layout(), "Doc32", 3518},
+        {Layouts::TSchedaCliente(), "Ricontatta", 1863},     {Layouts::TSchedaChiamata(), "Operatore", 1170},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.layout.offset(QString::fromLatin1(c.field)), c.offset)

@@ -49,7 +49,9 @@ protected:
         EXPECT_EQ(seams.lastMessage().text, QString::fromUtf8(c.message)) << c.passed;
         EXPECT_EQ(seams.lastMessage().buttons, MsgButtons::OkCancel);
         EXPECT_EQ(open, c.staysOpen) << c.passed;
-        if (c.staysOpen) EXPECT_TRUE(focusInField) << c.passed;
+        if (c.staysOpen) {
+            EXPECT_TRUE(focusInField) << c.passed;
+        }
     }
 };
 

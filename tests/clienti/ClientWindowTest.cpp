@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +14,6 @@
 #include "platform/Text.h"
 #include "support/Seams.h"
 #include "support/WindowDriver.h"
-#include "ui/PictureButton.h"
 
 namespace {
 
@@ -262,17 +260,6 @@ TEST_F(ClientWindow, ProvinceListsOfferTheCodesAndTakeAnyTwoLetters) {
     EXPECT_EQ(prov->currentText(), QStringLiteral("AQ"));
 }
 
-TEST_F(ClientWindow, EnterChainEndsBackAtTheName) {
-    edit("txtNote")->setFocus();
-    QTest::keyClick(edit("txtNote"), Qt::Key_Return);
-    EXPECT_TRUE(edit("txtCliente")->hasFocus());
-    QTest::keyClick(edit("txtCliente"), Qt::Key_Return);
-    EXPECT_TRUE(edit("txtDataNasc")->hasFocus());
-    edit("txtComuneNasc")->setFocus();
-    QTest::keyClick(edit("txtComuneNasc"), Qt::Key_Return);
-    EXPECT_TRUE(child<QComboBox>(&w, "txtProvNasc")->hasFocus());
-}
-
 TEST_F(ClientWindow, EmailButtonAndTheButtonsThatNeedASavedCard) {
     type("txtEmail", "anna.bianchi@esempio.it");
     click("btnEmail");
@@ -288,23 +275,6 @@ TEST_F(ClientWindow, EmailButtonAndTheButtonsThatNeedASavedCard) {
               QStringLiteral("Attenzione: il riepilogo dei servizi può essere visualizzato soltanto dopo aver "
                              "salvato la scheda del cliente."));
     EXPECT_TRUE(seams.modals.empty());
-}
-
-TEST_F(ClientWindow, HintsFollowTheMouseAndTheBackgroundEmptiesThem) {
-    auto* info = child<QLabel>(&w, "panInfo");
-    EXPECT_EQ(info->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    QTest::mouseMove(child<QWidget>(&w, "cmdDuplica"));
-    EXPECT_EQ(
-        info->text(),
-        QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."));
-    QTest::mouseMove(child<QWidget>(&w, "chkRicontatta"));
-    EXPECT_EQ(info->text(), QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
-    QTest::mouseMove(child<QWidget>(&w, "lblPosizione"));
-    EXPECT_EQ(info->text(), QString());
-    for (TPictureButton* b : w.findChildren<TPictureButton*>()) {
-        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
-        EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
-    }
 }
 
 TEST_F(ClientWindow, ShowingTheWindowAgainStartsANewCard) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
+#include "clienti/ServiceFields.h"
 #include "clienti/TfrmAllegaExcel.h"
 #include "clienti/TfrmClienti.h"
 #include "platform/Text.h"
@@ -31,7 +32,7 @@ protected:
     void services(const QString& file, std::initializer_list<Voce> entries) {
         std::vector<Record> records;
         for (const Voce& v : entries) {
-            Record r(Layouts::TVoceServizio());
+            Record r(ServiceFields::get().layout());
             r.set("Data", v.data);
             r.set("Ora", "10:00");
             r.set("Servizi", QString::fromUtf8(v.servizi));
@@ -153,7 +154,7 @@ TEST_F(Services, AddSaveModifyAndReopen) {
     EXPECT_EQ(QFile(seams.file("Servizi_Cliente_3.pro")).size(), 117);
 
     {  // the same entry once more, as a second record
-        Record entry(Layouts::TVoceServizio());
+        Record entry(ServiceFields::get().layout());
         entry.bytes() = fileBytes(seams.file("Servizi_Cliente_3.pro"));
         appendRecords(seams.file("Servizi_Cliente_3.pro"), {entry});
     }

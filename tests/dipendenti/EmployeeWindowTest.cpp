@@ -48,14 +48,6 @@ protected:
     }
 };
 
-// A field of capacity n written by hand: its length, its bytes, zeros up to n.
-QByteArray field(int n, const QByteArray& text) {
-    QByteArray b(1, char(text.size()));
-    b += text;
-    b += QByteArray(n - text.size(), '\0');
-    return b;
-}
-
 }  // namespace
 
 TEST_F(EmployeeWindow, SaveTestsRunInOrderAndWriteNothingUntilAllPass) {

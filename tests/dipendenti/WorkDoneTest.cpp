@@ -8,6 +8,7 @@
 
 #include "archive/Layouts.h"
 #include "dipendenti/TfrmLavori_Svolti.h"
+#include "dipendenti/WorkFields.h"
 #include "report/PreparedReport.h"
 #include "support/Said.h"
 #include "support/Seams.h"
@@ -40,7 +41,7 @@ protected:
     void entries(std::initializer_list<Voce> list) {
         std::vector<Record> records;
         for (const Voce& v : list) {
-            Record r(Layouts::TVoceLavoro());
+            Record r(WorkFields::get().layout());
             r.set("Data", v.data);
             r.set("Attivita", QString::fromUtf8(v.attivita));
             r.set("Luogo", QString::fromUtf8(v.luogo));
@@ -153,7 +154,7 @@ TEST_F(WorkDone, ALongActivityAndIdenticalEntriesAreFoundFromTheirLine) {
         put(d, "txtLuogo", "Milano");
         press(d, "btnSalva");
     });
-    Record fourth(Layouts::TVoceLavoro());
+    Record fourth(WorkFields::get().layout());
     fourth.bytes() = fileBytes(file()).mid(3 * 149);
     EXPECT_EQ(fourth.get("Luogo"), QStringLiteral("Milano"));
 }

@@ -1,11 +1,8 @@
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "archive/Layouts.h"
@@ -52,14 +49,6 @@ protected:
         put("txtAutore", "Umberto Eco");
     }
 };
-
-// A field of capacity n written by hand: its length, its bytes, zeros up to n.
-QByteArray field(int n, const QByteArray& text) {
-    QByteArray b(1, char(text.size()));
-    b += text;
-    b += QByteArray(n - text.size(), '\0');
-    return b;
-}
 
 }  // namespace
 
@@ -140,18 +129,6 @@ TEST_F(BookWindow, ASavedCardIsTheRecordBuiltByHand) {
     EXPECT_EQ(child<QLineEdit>(&w, "txtNote")->maxLength(), 250);
 }
 
-TEST_F(BookWindow, EnterRunsThroughTheFieldsInTheOrderOfTheCardAndBackToTheTitle) {
-    const char* ring[] = {"txtTitolo",  "txtAutore",   "txtNazione",   "txtAnno",      "txtEditore",   "txtCitta",
-                          "txtDewey",   "txtGenere",   "txtISBN",      "txtLingua",    "txtOriginale", "txtTraduttore",
-                          "txtCollana", "txtCuratore", "txtPosizione", "txtEtichetta", "txtFormato",   "txtVolumi",
-                          "txtPagine",  "txtPrezzo",   "txtGiudizio",  "txtNote",      "txtTitolo"};
-    ASSERT_TRUE(ctl("txtTitolo")->hasFocus());
-    for (size_t i = 1; i < std::size(ring); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(ctl(ring[i])->hasFocus()) << ring[i];
-    }
-}
-
 TEST_F(BookWindow, ACardSavedWithoutCoverGetsThePlaceholderAndShowsItAgain) {
     fillRequired();
     click("cmdSalva");
@@ -227,35 +204,9 @@ TEST_F(BookWindow, BrowsingCreatesTheMissingCoverFolder) {
     EXPECT_TRUE(seams.messages.empty());
 }
 
-TEST_F(BookWindow, TheTitleAndTheGuideNameTheApp) {
+TEST_F(BookWindow, TheTitleAndTheGuideNameTheAppAndTheCardWaitsOnTheBookTitle) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Plenaro - Schedario Libri"));
+    EXPECT_TRUE(ctl("txtTitolo")->hasFocus());
     click("cmdGuida");
     EXPECT_EQ(seams.helpRequests, QStringList({"App Schedario Libri"}));
-}
-
-TEST_F(BookWindow, HintsOfTheButtons) {
-    auto* info = child<QLabel>(&w, "panInfo");
-    EXPECT_EQ(info->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    const std::vector<std::pair<const char*, const char*>> hints = {
-        {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", "Salva la scheda in archivio."},
-        {"cmdTrova", "Trova una scheda in archivio."},
-        {"cmdStampa", "Stampa la scheda."},
-        {"cmdAnteprima", "Visualizza l'anteprima di stampa della scheda."},
-        {"cmdPrimo", "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
-        {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
-        {"cmdSlideshow", "Esegui lo slide show del catalogo di libri."},
-        {"cmdFile", "Allega file alla scheda."},
-        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
-        {"cmdEsci", "Esci da questa schermata di lavoro."},
-        {"btnDewey", "Visualizza la Tabella dei Codici Dewey."},
-        {"btnCaricaFoto", "Carica una foto esistente."},
-        {"btnSalvaFoto", "Salva la foto su disco."},
-        {"btnCancFoto", "Cancella la foto."},
-        {"btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali."},
-    };
-    expectHints(hints);
 }

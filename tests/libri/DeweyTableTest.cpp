@@ -96,7 +96,9 @@ TEST_F(DeweyTableTest, LinesPerHundredAndTheLongestClasses) {
     EXPECT_EQ(perClass[914], 166);
     EXPECT_EQ(perClass[945], 139);
     for (auto it = perClass.begin(); it != perClass.end(); ++it)
-        if (it.key() != 914 && it.key() != 945) EXPECT_LT(it.value(), 139) << it.key();
+        if (it.key() != 914 && it.key() != 945) {
+            EXPECT_LT(it.value(), 139) << it.key();
+        }
 }
 
 TEST_F(DeweyTableTest, MainClassesAndHeadingsOpenTheirClassesWithTheirSubdivisionsAfter) {

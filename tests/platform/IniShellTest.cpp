@@ -117,7 +117,9 @@ TEST(Shell, TheDesktopOpenersVerdictReachesTheCaller) {
         TMisc::Open(QStringLiteral("\"https://www.esempio.it/a b\""), [&] { failed = true; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(seen); }, 5000));
         QTest::qWait(c.failed ? 0 : 200);
-        if (c.failed) EXPECT_TRUE(QTest::qWaitFor([&] { return failed; }, 5000)) << c.exitCode;
+        if (c.failed) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return failed; }, 5000)) << c.exitCode;
+        }
         EXPECT_EQ(failed, c.failed) << c.exitCode;
         EXPECT_EQ(fileBytes(seen), QByteArray("https://www.esempio.it/a%20b"));
     }

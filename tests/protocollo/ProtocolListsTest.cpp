@@ -200,7 +200,9 @@ TEST_F(ProtocolLists, IntervalChecksTellWhatIsWrongInOrder) {
         ASSERT_EQ(seams.messages.size(), 1u) << c.from << " " << c.to;
         EXPECT_EQ(seams.lastMessage().kind, c.kind);
         EXPECT_EQ(seams.lastMessage().text, c.message);
-        if (c.focus) EXPECT_TRUE(c.focus->hasFocus()) << c.from << " " << c.to;
+        if (c.focus) {
+            EXPECT_TRUE(c.focus->hasFocus()) << c.from << " " << c.to;
+        }
     }
     EXPECT_TRUE(column(&w, 1).isEmpty());
 }

@@ -425,7 +425,10 @@ protected:
         menu.setProtocolWindow(&protocol);
         menu.show();
     }
-    void TearDown() override { AppShell::setLauncher(nullptr); }
+    void TearDown() override {
+        AppShell::setLauncher(nullptr);
+        SeamsTest::TearDown();
+    }
     QLineEdit* year() { return child<QLineEdit>(&menu, "txtAnnoPreventivi"); }
     QString memory() { return child<QLabel>(&menu, "lblMemory")->text(); }
 };

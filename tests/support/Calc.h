@@ -18,8 +18,8 @@ struct Cell {
     double number = 0;  // of a number
     QDate date;         // of a date
 
-    static Cell text(const QString& t) { return t.isEmpty() ? Cell{} : Cell{Type::Text, t}; }
-    static Cell amount(const QString& shown, double value) { return {Type::Number, shown, value}; }
+    static Cell text(const QString& t) { return t.isEmpty() ? Cell{} : Cell{Type::Text, t, 0, {}}; }
+    static Cell amount(const QString& shown, double value) { return {Type::Number, shown, value, {}}; }
     static Cell day(const QString& shown, const QDate& d) { return {Type::Date, shown, 0, d}; }
 
     bool operator==(const Cell&) const = default;

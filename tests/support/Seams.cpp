@@ -33,7 +33,7 @@ Seams::Seams() {
         ShownMessage m{r.kind, r.text, r.buttons, r.parent ? r.parent->window()->objectName() : QString()};
         messages.push_back(m);
         if (!answers_.empty()) {
-            const MsgAnswer a = answers_.front();
+            const MsgAnswer a = answers_.front().value;
             answers_.pop_front();
             return a;
         }
@@ -60,7 +60,7 @@ Seams::Seams() {
     FileDialogs::setHandler([this](const FileDialogRequest& r) {
         fileRequests.push_back(r);
         if (files_.empty()) return QString();
-        const QString f = files_.front();
+        const QString f = files_.front().value;
         files_.pop_front();
         return f;
     });
@@ -74,7 +74,7 @@ Seams::Seams() {
         w->show();
         QCoreApplication::processEvents();
         if (!drivers_.empty()) {
-            Driver d = std::move(drivers_.front());
+            Driver d = std::move(drivers_.front().value);
             drivers_.pop_front();
             d(w);
         }
@@ -84,6 +84,7 @@ Seams::Seams() {
 }
 
 Seams::~Seams() {
+    expectScriptsUsed();
     Msg::resetHandler();
     Shell::resetOpener();
     ReportOutput::resetHandler();
@@ -98,6 +99,36 @@ Seams::~Seams() {
     Clock::reset();
     FileLock::setDefaultTimeoutMs(5000);
     Timers::setManual(false);
+}
+
+namespace {
+
+const char* answerName(MsgAnswer a) {
+    switch (a) {
+    case MsgAnswer::Ok: return "Ok";
+    case MsgAnswer::Cancel: return "Cancel";
+    case MsgAnswer::Yes: return "Yes";
+    case MsgAnswer::No: return "No";
+    }
+    return "?";
+}
+
+}  // namespace
+
+// Each failure points at the line that scripted what was left.
+void Seams::expectScriptsUsed() {
+    for (const auto& a : answers_)
+        ADD_FAILURE_AT(a.where.file_name(), int(a.where.line()))
+            << "scripted answer MsgAnswer::" << answerName(a.value) << " left unused: no message box was shown for it";
+    for (const auto& f : files_)
+        ADD_FAILURE_AT(f.where.file_name(), int(f.where.line()))
+            << "scripted file pick \"" << f.value.toStdString() << "\" left unused: no file dialog asked for it";
+    for (const auto& d : drivers_)
+        ADD_FAILURE_AT(d.where.file_name(), int(d.where.line()))
+            << "scripted modal driver left unused: no modal window opened for it";
+    answers_.clear();
+    files_.clear();
+    drivers_.clear();
 }
 
 QString Seams::folder() const { return ProgramFolder::path(); }
@@ -132,6 +163,14 @@ void appendRecords(const QString& path, const std::vector<Record>& records) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append)) << path.toStdString();
     for (const Record& r : records) f.write(r.bytes());
+}
+
+QByteArray field(int capacity, const QByteArray& text) {
+    EXPECT_LE(text.size(), qMin(capacity, 255)) << "a field of capacity " << capacity << " cannot hold " << text.size();
+    QByteArray f(1, char(text.size()));
+    f += text;
+    f += QByteArray(capacity - text.size(), '\0');
+    return f;
 }
 
 void doubleClickLine(TRecordList* list, int row) {

@@ -3,6 +3,10 @@
 // script, file dialogs that pick the next file, modal windows driven by the
 // test, a recorder in place of the desktop's opener, a fixed clock and a
 // temporary program folder. One Seams object per test.
+//
+// A scripted answer, file pick or modal driver that the test leaves unused
+// fails it, naming where it was scripted: a test whose checks sit inside a
+// driver must not pass because the window it drives never opened.
 #include <QDateTime>
 #include <QDialog>
 #include <QPixmap>
@@ -11,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <source_location>
 #include <vector>
 
 #include "archive/RecordLayout.h"
@@ -48,7 +53,9 @@ public:
     // Message boxes: each is recorded; the next scripted answer is used,
     // otherwise OK (or Yes for a question).
     std::vector<ShownMessage> messages;
-    void answer(MsgAnswer a) { answers_.push_back(a); }
+    void answer(MsgAnswer a, std::source_location where = std::source_location::current()) {
+        answers_.push_back({a, where});
+    }
     const ShownMessage& lastMessage() const;
     QStringList messageTexts() const;
 
@@ -83,7 +90,9 @@ public:
     // File dialogs: each request recorded, the next scripted path answered
     // (empty, as a cancel, when none is scripted).
     std::vector<FileDialogRequest> fileRequests;
-    void pickFile(const QString& path) { files_.push_back(path); }
+    void pickFile(const QString& path, std::source_location where = std::source_location::current()) {
+        files_.push_back({path, where});
+    }
 
     // Progress windows: each step of long work once its window would be
     // open, recorded; the work goes on unless onProgress answers false, as
@@ -96,22 +105,35 @@ public:
     // scripted driver, then closed if the driver left it open.
     std::vector<ShownModal> modals;
     using Driver = std::function<void(QDialog*)>;
-    void onModal(Driver driver) { drivers_.push_back(std::move(driver)); }
+    void onModal(Driver driver, std::source_location where = std::source_location::current()) {
+        drivers_.push_back({std::move(driver), where});
+    }
+
+    // Fails the test for each scripted answer, file pick or driver still
+    // unused, and forgets them. SeamsTest runs it before its teardown; the
+    // destructor runs it for a Seams of a test's own.
+    void expectScriptsUsed();
 
 private:
+    template <class T>
+    struct Scripted {
+        T value;
+        std::source_location where;
+    };
     QTemporaryDir dir_;
-    std::deque<MsgAnswer> answers_;
-    std::deque<QString> files_;
-    std::deque<Driver> drivers_;
+    std::deque<Scripted<MsgAnswer>> answers_;
+    std::deque<Scripted<QString>> files_;
+    std::deque<Scripted<Driver>> drivers_;
 };
 
 // Readable test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-// A test with its own seams.
+// A test with its own seams. A fixture that has its own TearDown calls this one.
 class SeamsTest : public ::testing::Test {
 protected:
     Seams seams;
+    void TearDown() override { seams.expectScriptsUsed(); }
 };
 
 // The named child of a window, or a test failure.
@@ -155,3 +177,6 @@ QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // Records added at the end of a record file, as another program would.
 void appendRecords(const QString& path, const std::vector<Record>& records);
+// A stored text field written by hand, as the file holds it: the length
+// byte, the bytes given (Windows-1252), zeros up to the capacity.
+QByteArray field(int capacity, const QByteArray& text);

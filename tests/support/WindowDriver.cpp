@@ -83,16 +83,6 @@ void press(QWidget* window, const char* button) { child<QAbstractButton>(window,
 
 QString fit(const QString& text, int width) { return text.leftJustified(width, QLatin1Char(' '), true); }
 
-void WindowDriver::expectHints(const std::vector<std::pair<const char*, const char*>>& hints) const {
-    auto* info = child<QLabel>(window_, "panInfo");
-    for (const auto& [control, hint] : hints) {
-        QTest::mouseMove(ctl("lblPosizione"));
-        EXPECT_EQ(info->text(), QString()) << control;
-        QTest::mouseMove(ctl(control));
-        EXPECT_EQ(info->text(), QString::fromUtf8(hint)) << control;
-    }
-}
-
 QMap<QString, QString> WindowDriver::screen(const RecordLayout& layout) const {
     auto* window = static_cast<TRecordWindow*>(window_);
     QMap<QString, QString> values;
@@ -124,7 +114,9 @@ WindowDriver::Import WindowDriver::importVerdi(
     });
     click(button);
     EXPECT_EQ(seams.modals.size(), opened + 1);
-    if (seams.modals.size() > opened) EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmTrovaClienti"));
+    if (seams.modals.size() > opened) {
+        EXPECT_EQ(seams.modals.back().className, QStringLiteral("TfrmTrovaClienti"));
+    }
     import.after = screen(layout);
     return import;
 }

@@ -41,9 +41,6 @@ public:
     // From the first control of the ring, Enter moves the focus to each next
     // one in turn, and from the last back to the first given again.
     void expectEnterRing(const QStringList& ring) const;
-    // Each control's hint shows in the status line ("panInfo") while the
-    // mouse is over it, and leaves it empty away from it.
-    void expectHints(const std::vector<std::pair<const char*, const char*>>& hints) const;
     // Empties the line edit and types the text into it key by key.
     void type(const char* name, const QString& text) const;
 
