@@ -279,8 +279,8 @@ void forEach(const QString& fileName, const RecordLayout& layout,
 bool scan(const QString& fileName, const RecordLayout& layout, LeftOut& leftOut, const CardVisitor& visit,
           ProgressWork* progress) {
     return walk(
-        fileName, layout,
-        [&](const Record& card, qint64 position) { leftOut.tally(visit(card, position), position); }, progress);
+        fileName, layout, [&](const Record& card, qint64 position) { leftOut.tally(visit(card, position), position); },
+        progress);
 }
 
 bool scan(const QString& fileName, const RecordLayout& layout, const RecordFilter& filter, LeftOut& leftOut,

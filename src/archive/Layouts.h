@@ -6,11 +6,11 @@
 
 namespace Layouts {
 
-const RecordLayout& TSchedaCliente();       // "Contatti.pro", 3372 bytes
-const RecordLayout& TSchedaChiamata();      // "Registro_Chiamate.pro", 1291 bytes
-const RecordLayout& TSchedaProtocollo();    // "<year>.prt", 3403 bytes
-const RecordLayout& TSchedaDipendente();    // "Archivio_Dipendenti.pro", 3356 bytes
-const RecordLayout& TSchedaLibro();         // "Archivio_Libri.pro", 3150 bytes
+const RecordLayout& TSchedaCliente();     // "Contatti.pro", 3372 bytes
+const RecordLayout& TSchedaChiamata();    // "Registro_Chiamate.pro", 1291 bytes
+const RecordLayout& TSchedaProtocollo();  // "<year>.prt", 3403 bytes
+const RecordLayout& TSchedaDipendente();  // "Archivio_Dipendenti.pro", 3356 bytes
+const RecordLayout& TSchedaLibro();       // "Archivio_Libri.pro", 3150 bytes
 
 }  // namespace Layouts
 

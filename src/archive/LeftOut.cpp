@@ -17,7 +17,7 @@ bool LeftOut::tally(const Pick& pick, qint64 position) {
 QString LeftOut::message() const {
     if (count_ == 0) return {};
     const bool sum = telling_ == Telling::Sum;
-    const QString why = state_            ? QStringLiteral("la data o lo stato dell'impegno non sono leggibili")
+    const QString why = state_           ? QStringLiteral("la data o lo stato dell'impegno non sono leggibili")
                         : amount_ || sum ? QStringLiteral("la data o l'importo non sono leggibili")
                                          : QStringLiteral("la data non \u00E8 leggibile");
     const QString warning = sum ? QStringLiteral("Attenzione: ") : QString();

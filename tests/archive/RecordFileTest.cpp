@@ -364,9 +364,8 @@ TEST_F(RecordFile, AScanCountsTheCardsItCannotTellAndSaysWhy) {
         cards.push_back(r);
     }
     appendRecords(seams.file("S.pro"), cards);
-    const std::pair<QString, Pick> reasons[] = {{"data", Pick::unreadableDate()},
-                                                {"stato", Pick::unreadableState()},
-                                                {"euro", Pick::unreadableAmount()}};
+    const std::pair<QString, Pick> reasons[] = {
+        {"data", Pick::unreadableDate()}, {"stato", Pick::unreadableState()}, {"euro", Pick::unreadableAmount()}};
     struct Case {
         QStringList unreadable;
         LeftOut::Telling telling;
