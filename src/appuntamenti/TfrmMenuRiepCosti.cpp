@@ -116,12 +116,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     period->addWidget(inizio, 1);
     period->addWidget(fine, 1);
 
-    lblAttendere_ = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
-    lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere_->setStyleSheet(QStringLiteral("color: #b03a2e; font-weight: bold;"));
-    lblAttendere_->hide();
     btnVisualizza_ =
         Controls::pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"), this);
+    lblAttendere_ =
+        Controls::waitNotice(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), btnVisualizza_, this);
     btnVisualizza_->setMinimumWidth(170);
     QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     esci->setMinimumWidth(100);
@@ -174,7 +172,6 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     for (qsizetype i = 2; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
     setTabOrder(btnVisualizza_, esci);
 
-    connect(btnVisualizza_, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(btnVisualizza_, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnVisualizzaClick);
     connect(impCliente, &QAbstractButton::clicked, this, &TfrmMenuRiepCosti::impClienteClick);
     connect(esci, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnEsciClick);
