@@ -58,6 +58,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     // from one opening to the next; the print takes the interval and total.
     auto* panel =
         new TListPanel(QStringLiteral("panContainer"), QStringLiteral("Riepilogo incassi"), QString(), false, this);
+    panel->layout()->setSpacing(8);
     v->addWidget(panel, 1);
     lstRecords_ = panel->list();
     lstRecords_->setSorted(true);  // each line starts with its date and time
@@ -96,7 +97,12 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     auto* guida =
         new TPictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/img/btn/guida.svg"), QStringLiteral("Guida"),
                            QStringLiteral("Visualizza la guida in linea."), this, QSize(36, 36));
-    panel->findRow()->addWidget(guida);
+    // The text to find keeps its width; the buttons stand at the right.
+    QHBoxLayout* findRow = panel->findRow();
+    findRow->setSpacing(8);
+    findRow->setStretchFactor(txtTrova_, 0);
+    findRow->insertStretch(2, 1);
+    findRow->addWidget(guida);
     v->addWidget(
         new QLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                   "fare di nuovo clic su Trova."),
