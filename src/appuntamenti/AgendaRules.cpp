@@ -17,10 +17,9 @@ const std::vector<LinePart>& lineParts() {
     static const std::vector<LinePart> parts = [] {
         const AppointmentFields& f = AppointmentFields::get();
         return std::vector<LinePart>{
-            {"ID: ", f.Data, -1, 6, 4},  {"", f.Data, -1, 3, 2},     {"", f.Data, -1, 0, 2},
-            {"", f.OreApp},              {"", f.MinutiApp},          {"  Data: ", f.Data, 10},
-            {"  Ora: ", f.Ora, 5},       {"  ", f.Contatto, 30},     {"  Cel. ", f.Cel, 14},
-            {"  ", f.Causale, 42},       {"  \u20AC ", f.Importo, -1},
+            {"ID: ", f.Data, -1, 6, 4}, {"", f.Data, -1, 3, 2},   {"", f.Data, -1, 0, 2},       {"", f.OreApp},
+            {"", f.MinutiApp},          {"  Data: ", f.Data, 10}, {"  Ora: ", f.Ora, 5},        {"  ", f.Contatto, 30},
+            {"  Cel. ", f.Cel, 14},     {"  ", f.Causale, 42},    {"  \u20AC ", f.Importo, -1},
         };
     }();
     return parts;
@@ -49,8 +48,9 @@ Pick imminence(const Record& card, const QDate& today) {
 QString line(const Record& card) { return buildLine(lineParts(), card); }
 
 void readImminent(ListLines& lines, const QDate& today, LeftOut& leftOut) {
-    RecordLines::read(lines, ArchiveFiles::Appuntamenti, AppointmentFields::get().layout(), lineParts(),
-                      [&today](const Record& card) { return imminence(card, today); }, leftOut);
+    RecordLines::read(
+        lines, ArchiveFiles::Appuntamenti, AppointmentFields::get().layout(), lineParts(),
+        [&today](const Record& card) { return imminence(card, today); }, leftOut);
 }
 
 }  // namespace AgendaRules

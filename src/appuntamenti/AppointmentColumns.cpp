@@ -9,7 +9,7 @@ namespace {
 std::vector<Column> cardColumns() {
     const AppointmentFields& f = AppointmentFields::get();
     return {
-        {.field = f.Data, .sheetWidth = 180},     {.field = f.Ora, .sheetWidth = 150},
+        {.field = f.Data, .sheetWidth = 180},      {.field = f.Ora, .sheetWidth = 150},
         {.field = f.Tipologia, .sheetWidth = 280}, {.field = f.Causale, .sheetWidth = 400},
         {.field = f.Dettagli, .sheetWidth = 400},  {.field = f.Contatto, .sheetWidth = 300},
         {.field = f.Tel, .sheetWidth = 200},       {.field = f.Cel, .sheetWidth = 200},

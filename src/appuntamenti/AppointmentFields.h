@@ -19,24 +19,21 @@ public:
                                   .required = needs("la data dell'appuntamento."),
                                   .width = 110,
                                   .findCaption = "Data appuntamento (gg/mm/aaaa):"});
-    const CardField OreApp = field(
-        "OreApp", 2,
-        {.caption = "Ore:", .kind = FieldKind::PickList, .entries = Formats::twoDigitRange(0, 23), .width = 62});
+    const CardField OreApp =
+        field("OreApp", 2,
+              {.caption = "Ore:", .kind = FieldKind::PickList, .entries = Formats::twoDigitRange(0, 23), .width = 62});
     const CardField MinutiApp = field(
         "MinutiApp", 2,
         {.caption = "Minuti:", .kind = FieldKind::PickList, .entries = Formats::twoDigitRange(0, 59), .width = 62});
     // The hour and minutes whole, worked out at every save, for the lists.
-    const CardField Ora = field("Ora", 5,
-                                {.kind = FieldKind::Derived,
-                                 .printCaption = "Ora:",
-                                 .findCaption = "Ora (hh:mm):",
-                                 .value = FieldValue::Time});
-    const CardField Avviso =
-        field("Avviso", 3,
-              {.caption = "Giorni di preavviso:",
-               .rules = FieldKinds::DigitsOnly,
-               .required = needs("i giorni di preavviso rispetto alla data dell'appuntamento."),
-               .width = 70});
+    const CardField Ora = field(
+        "Ora", 5,
+        {.kind = FieldKind::Derived, .printCaption = "Ora:", .findCaption = "Ora (hh:mm):", .value = FieldValue::Time});
+    const CardField Avviso = field("Avviso", 3,
+                                   {.caption = "Giorni di preavviso:",
+                                    .rules = FieldKinds::DigitsOnly,
+                                    .required = needs("i giorni di preavviso rispetto alla data dell'appuntamento."),
+                                    .width = 70});
     const CardField Tipologia = field("Tipologia", 50, {.caption = "Agente:"});
     const CardField Causale = field("Causale", 250,
                                     {.caption = "Servizi richiesti dal cliente:",
@@ -55,7 +52,8 @@ public:
                                  .required = needs("il numero di cellulare del cliente.")});
     const CardField Email = field("Email", 50, {.caption = "E-mail:", .rules = FieldKinds::Trimmed});
     const CardField Luogo = field("Luogo", 250, {.caption = "Modalit\u00E0 di pagamento:"});
-    const CardField Importo = field("Importo", 15, {.caption = "Importo:", .kind = FieldKind::Amount, .width = 140});
+    const CardField Importo =
+        field("Importo", 15, {.caption = "Importo:", .kind = FieldKind::Amount, .width = 140, .rightAligned = true});
     // On screen the notes' section carries the caption, with no colon.
     const CardField Note = field("Note", 250, {.caption = "Note", .printCaption = "Note:", .findCaption = "Note:"});
     const CardField Ottemperata =

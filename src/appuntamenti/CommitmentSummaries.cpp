@@ -28,9 +28,9 @@ namespace AppointmentLines {
 const std::vector<LinePart>& parts() {
     static const std::vector<LinePart> p = [] {
         const AppointmentFields& f = AppointmentFields::get();
-        return std::vector<LinePart>{{"Data: ", f.Data, 10},   {"  Ora: ", f.Ora, 5},
-                                     {"  ", f.Causale, 42},    {"  Cliente: ", f.Contatto, 30},
-                                     {"  Cel. ", f.Cel, 14},   {"  Importo: \u20AC ", f.Importo, -1}};
+        return std::vector<LinePart>{{"Data: ", f.Data, 10}, {"  Ora: ", f.Ora, 5},
+                                     {"  ", f.Causale, 42},  {"  Cliente: ", f.Contatto, 30},
+                                     {"  Cel. ", f.Cel, 14}, {"  Importo: \u20AC ", f.Importo, -1}};
     }();
     return p;
 }

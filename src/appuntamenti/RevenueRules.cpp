@@ -36,10 +36,17 @@ const std::vector<LinePart>& lineParts() {
     static const std::vector<LinePart> parts = [] {
         const AppointmentFields& f = AppointmentFields::get();
         return std::vector<LinePart>{
-            {"ID: ", f.Data, -1, 6, 4},     {"", f.Data, -1, 3, 2},     {"", f.Data, -1, 0, 2},
-            {"", f.OreApp},                 {"", f.MinutiApp},          {"  Data: ", f.Data, 10},
-            {"  Ora: ", f.Ora, 5},          {"  ", f.Causale, 40},      {"  Cliente: ", f.Contatto, 24},
-            {"  Cel. ", f.Cel, 12},         {"  \u20AC ", f.Importo, -1},
+            {"ID: ", f.Data, -1, 6, 4},
+            {"", f.Data, -1, 3, 2},
+            {"", f.Data, -1, 0, 2},
+            {"", f.OreApp},
+            {"", f.MinutiApp},
+            {"  Data: ", f.Data, 10},
+            {"  Ora: ", f.Ora, 5},
+            {"  ", f.Causale, 40},
+            {"  Cliente: ", f.Contatto, 24},
+            {"  Cel. ", f.Cel, 12},
+            {"  \u20AC ", f.Importo, -1},
         };
     }();
     return parts;

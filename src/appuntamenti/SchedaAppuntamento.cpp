@@ -36,8 +36,8 @@ std::vector<CardRow> rows(const CardValues& card) {
         return CardRow{field.printCaption(), value, QStringLiteral("txt") + field.name()};
     };
     std::vector<CardRow> out;
-    for (const CardField& field : {f.Data, f.Ora, f.Tipologia, f.Causale, f.Dettagli, f.Contatto, f.Tel, f.Cel,
-                                   f.Email, f.Luogo, f.Importo, f.Note})
+    for (const CardField& field : {f.Data, f.Ora, f.Tipologia, f.Causale, f.Dettagli, f.Contatto, f.Tel, f.Cel, f.Email,
+                                   f.Luogo, f.Importo, f.Note})
         // The time as it stands on screen, not as the last save worked it out.
         out.push_back(row(field, field == f.Ora ? Formats::hhmm(card[f.OreApp], card[f.MinutiApp]) : card[field]));
     out.push_back(row(f.Ottemperata, card[f.Ottemperata] == Flag::Si ? Flag::Si : Flag::No));
