@@ -17,6 +17,7 @@
 
 #include "appuntamenti/AppointmentColumns.h"
 #include "archive/ClientFields.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "clienti/TfrmExpClienti.h"
 #include "protocollo/ProtocolColumns.h"
@@ -136,7 +137,7 @@ void BM_SqliteAllRows(benchmark::State& state) {
 }
 
 QString appointmentDatabase(const QString& folder) {
-    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"), Layouts::TSchedaAppuntamento(),
+    return BenchSqlite::database(folder, QStringLiteral("Archivio_Appuntamenti.pro"), AppointmentFields::get().layout(),
                                  QStringLiteral("appuntamenti"));
 }
 

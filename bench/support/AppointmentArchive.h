@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "archive/RecordLayout.h"
 #include "support/ClientArchive.h"
@@ -25,7 +26,7 @@ inline const char* kServices[] = {"Consulenza fiscale", "Dichiarazione dei reddi
 inline QString appointmentFolder(int cards) {
     return folderOnce("Archivio_Appuntamenti.pro", cards, [&](const QDir& dir) {
         CardWriter f(dir.filePath("Archivio_Appuntamenti.pro"));
-        Record r(Layouts::TSchedaAppuntamento());
+        Record r(AppointmentFields::get().layout());
         const QDate first(2025, 1, 1);
         for (int i = 0; i < cards; ++i) {
             const QDate d = first.addDays((i * 7919) % 365);

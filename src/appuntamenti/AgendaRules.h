@@ -3,7 +3,6 @@
 // chronological key, whether it is imminent, and its line in the agenda.
 #include <QDate>
 #include <QString>
-#include <vector>
 
 #include "archive/LeftOut.h"
 #include "archive/RecordLayout.h"
@@ -30,6 +29,6 @@ QString line(const Record& card);
 // missing), in file order, each with its card's position; the cards whose
 // date cannot be read are counted in leftOut. Throws on a file error; lines
 // and leftOut keep what was read before.
-void readImminent(std::vector<RecordLine>& lines, const QDate& today, LeftOut& leftOut);
+void readImminent(ListLines& lines, const QDate& today, LeftOut& leftOut);
 
 }  // namespace AgendaRules

@@ -1,26 +1,21 @@
 #include "appuntamenti/AppointmentColumns.h"
 
 #include "appuntamenti/AgendaRules.h"
-#include "archive/ArchivioSchede.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 
 namespace {
 
 std::vector<Column> cardColumns() {
+    const AppointmentFields& f = AppointmentFields::get();
     return {
-        {.header = "Data appuntamento", .field = "Data", .sheetWidth = 180, .type = CellType::Date},
-        {.header = "Ora", .field = "Ora", .sheetWidth = 150},
-        {.header = "Agente", .field = "Tipologia", .sheetWidth = 280},
-        {.header = "Servizi richiesti", .field = "Causale", .sheetWidth = 400},
-        {.header = "Dettagli", .field = "Dettagli", .sheetWidth = 400},
-        {.header = "Cliente", .field = "Contatto", .sheetWidth = 300},
-        {.header = "Telefono", .field = "Tel", .sheetWidth = 200},
-        {.header = "Cellulare", .field = "Cel", .sheetWidth = 200},
-        {.header = "E-mail", .field = "Email", .sheetWidth = 250},
-        {.header = "Modalit\u00E0 di pagamento", .field = "Luogo", .sheetWidth = 300},
-        {.header = "Importo", .field = "Importo", .sheetWidth = 200, .type = CellType::Amount},
-        {.header = "Impegno assolto", .field = "Ottemperata", .sheetWidth = 200},
-        {.header = "Note", .field = "Note", .sheetWidth = 400},
+        {.field = f.Data, .sheetWidth = 180},      {.field = f.Ora, .sheetWidth = 150},
+        {.field = f.Tipologia, .sheetWidth = 280}, {.field = f.Causale, .sheetWidth = 400},
+        {.field = f.Dettagli, .sheetWidth = 400},  {.field = f.Contatto, .sheetWidth = 300},
+        {.field = f.Tel, .sheetWidth = 200},       {.field = f.Cel, .sheetWidth = 200},
+        {.field = f.Email, .sheetWidth = 250},     {.field = f.Luogo, .sheetWidth = 300},
+        {.field = f.Importo, .sheetWidth = 200},   {.field = f.Ottemperata, .sheetWidth = 200},
+        {.field = f.Note, .sheetWidth = 400},
     };
 }
 
@@ -47,7 +42,7 @@ ExportWindowDescription summary(const QString& caption, const QString& fileName,
     d.helpTitle = helpTitle;
     d.table = table(withKey);
     d.archive = ArchiveFiles::Appuntamenti;
-    d.layout = &Layouts::TSchedaAppuntamento();
+    d.layout = &AppointmentFields::get().layout();
     d.filter = std::move(filter);
     if (withKey) d.orderKey = AgendaRules::key;
     return d;

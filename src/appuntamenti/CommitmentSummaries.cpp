@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "archive/ArchivioSchede.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "archive/TestoCorto.h"
 #include "platform/Clock.h"
@@ -11,13 +11,11 @@
 
 namespace {
 
-QString flagOf(const Record& card) { return Text::trim(card.get(QStringLiteral("Ottemperata"))); }
-
 // Whether the commitment is done, when the flag says it: a flag neither "Sì"
 // nor "No" (a hand-edited file) leaves the card out of the three summaries,
 // counted.
 std::optional<bool> doneOf(const Record& card) {
-    const QString flag = flagOf(card);
+    const QString flag = Text::trim(card.get(AppointmentFields::get().Ottemperata));
     if (flag == Flag::Si) return true;
     if (flag == Flag::No) return false;
     return std::nullopt;
@@ -28,9 +26,12 @@ std::optional<bool> doneOf(const Record& card) {
 namespace AppointmentLines {
 
 const std::vector<LinePart>& parts() {
-    static const std::vector<LinePart> p = {{"Data: ", "Data", 10}, {"  Ora: ", "Ora", 5},
-                                            {"  ", "Causale", 42},  {"  Cliente: ", "Contatto", 30},
-                                            {"  Cel. ", "Cel", 14}, {"  Importo: \u20AC ", "Importo", -1}};
+    static const std::vector<LinePart> p = [] {
+        const AppointmentFields& f = AppointmentFields::get();
+        return std::vector<LinePart>{{"Data: ", f.Data, 10}, {"  Ora: ", f.Ora, 5},
+                                     {"  ", f.Causale, 42},  {"  Cliente: ", f.Contatto, 30},
+                                     {"  Cel. ", f.Cel, 14}, {"  Importo: \u20AC ", f.Importo, -1}};
+    }();
     return p;
 }
 
@@ -38,8 +39,8 @@ const std::vector<LinePart>& parts() {
 
 TCommitmentSummary::TCommitmentSummary(QWidget* owner, const QString& objectName, const QString& caption,
                                        const QString& printTitle)
-    : TSummaryList(owner, {objectName, caption, printTitle, ArchiveFiles::Appuntamenti, &Layouts::TSchedaAppuntamento(),
-                           AppointmentLines::parts(), QSize(1300, 600)}) {}
+    : TSummaryList(owner, {objectName, caption, printTitle, ArchiveFiles::Appuntamenti,
+                           &AppointmentFields::get().layout(), AppointmentLines::parts(), QSize(1300, 600)}) {}
 
 TfrmConfermati::TfrmConfermati(QWidget* owner)
     : TCommitmentSummary(owner, QStringLiteral("frmConfermati"), QStringLiteral(" Riepilogo impegni da assolvere"),
@@ -64,7 +65,7 @@ RecordFilter TfrmScaduti::selection() const {
         const std::optional<bool> done = doneOf(card);
         if (!done) return Pick::unreadableState();
         if (*done) return false;
-        const QDate date = Formats::parseDate(card.get(QStringLiteral("Data")));
+        const QDate date = Formats::parseDate(card.get(AppointmentFields::get().Data));
         if (!date.isValid()) return Pick::unreadableDate();
         return date < today;
     };

@@ -1,5 +1,6 @@
 #include "appuntamenti/RevenueRules.h"
 
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/ArchivioSchede.h"
 #include "archive/DateRules.h"
 #include "archive/Layouts.h"
@@ -8,22 +9,23 @@
 
 namespace {
 
-const QString kAnno = QStringLiteral("txtAnno");
-const QString kGiornoInizio = QStringLiteral("txtGiornoInizio");
-const QString kMeseInizio = QStringLiteral("txtMeseInizio");
-const QString kGiornoFine = QStringLiteral("txtGiornoFine");
-const QString kMeseFine = QStringLiteral("txtMeseFine");
-
-CardRule picked(const QString& control, const char* what) {
-    return [control, what](const CardValues& v) -> std::optional<Refusal> {
-        if (!v[control].isEmpty()) return std::nullopt;
-        return Refusal{control, QStringLiteral("Attenzione: indicare il ") + QLatin1String(what) +
-                                    QStringLiteral(" intervallo selezionandolo dall'elenco a cascata.")};
-    };
+// A refusal of the shared date checks, its focus on the menu's own part: a
+// day of the period is mended on its day's list.
+std::optional<PeriodRefusal> onMenu(const std::optional<DateRules::Refused>& r) {
+    if (!r) return std::nullopt;
+    std::optional<PeriodPart> focus;
+    if (r->part) {
+        switch (*r->part) {
+        case DateRules::Part::Year: focus = PeriodPart::Year; break;
+        case DateRules::Part::Start: focus = PeriodPart::StartDay; break;
+        case DateRules::Part::End: focus = PeriodPart::EndDay; break;
+        }
+    }
+    return PeriodRefusal{focus, r->text, r->kind};
 }
 
-QString composed(const CardValues& v, const QString& day, const QString& month) {
-    return Formats::composeDate(v[day], Formats::monthNumber(v[month]), v[kAnno]);
+QString composed(const QString& year, const QString& day, const QString& month) {
+    return Formats::composeDate(day, Formats::monthNumber(month), year);
 }
 
 // The key is the year, month and day of the date ("dd/mm/yyyy"), the hour
@@ -31,39 +33,56 @@ QString composed(const CardValues& v, const QString& day, const QString& month) 
 // client 24 and cellphone 12 characters, narrower than the agenda's, so
 // that the amount stays in sight.
 const std::vector<LinePart>& lineParts() {
-    static const std::vector<LinePart> parts = {
-        {"ID: ", "Data", -1, 6, 4},
-        {"", "Data", -1, 3, 2},
-        {"", "Data", -1, 0, 2},
-        {"", "OreApp"},
-        {"", "MinutiApp"},
-        {"  Data: ", "Data", 10},
-        {"  Ora: ", "Ora", 5},
-        {"  ", "Causale", 40},
-        {"  Cliente: ", "Contatto", 24},
-        {"  Cel. ", "Cel", 12},
-        {"  \u20AC ", "Importo", -1},
-    };
+    static const std::vector<LinePart> parts = [] {
+        const AppointmentFields& f = AppointmentFields::get();
+        return std::vector<LinePart>{
+            {"ID: ", f.Data, -1, 6, 4},
+            {"", f.Data, -1, 3, 2},
+            {"", f.Data, -1, 0, 2},
+            {"", f.OreApp},
+            {"", f.MinutiApp},
+            {"  Data: ", f.Data, 10},
+            {"  Ora: ", f.Ora, 5},
+            {"  ", f.Causale, 40},
+            {"  Cliente: ", f.Contatto, 24},
+            {"  Cel. ", f.Cel, 12},
+            {"  \u20AC ", f.Importo, -1},
+        };
+    }();
     return parts;
 }
 
 }  // namespace
 
+QString RevenuePeriod::startDate() const { return composed(year, startDay, startMonth); }
+QString RevenuePeriod::endDate() const { return composed(year, endDay, endMonth); }
+
 namespace RevenueRules {
 
-QString startDate(const CardValues& menu) { return composed(menu, kGiornoInizio, kMeseInizio); }
-QString endDate(const CardValues& menu) { return composed(menu, kGiornoFine, kMeseFine); }
-
-const std::vector<CardRule>& periodRules() {
-    static const std::vector<CardRule> rules = {
-        [](const CardValues& v) { return DateRules::fourDigitYear(v[kAnno], kAnno); },
-        picked(kGiornoInizio, "giorno di inizio"),
-        picked(kMeseInizio, "mese di inizio"),
-        picked(kGiornoFine, "giorno di fine"),
-        picked(kMeseFine, "mese di fine"),
-        [](const CardValues& v) { return DateRules::interval(startDate(v), endDate(v), kGiornoInizio, kGiornoFine); },
+const std::vector<PeriodRule>& periodRules() {
+    // Each list of the period must be picked.
+    auto picked = [](QString RevenuePeriod::*part, PeriodPart focus, const char* what) -> PeriodRule {
+        return [part, focus, what](const RevenuePeriod& p) -> std::optional<PeriodRefusal> {
+            if (!(p.*part).isEmpty()) return std::nullopt;
+            return PeriodRefusal{focus, QStringLiteral("Attenzione: indicare il ") + QLatin1String(what) +
+                                            QStringLiteral(" intervallo selezionandolo dall'elenco a cascata.")};
+        };
+    };
+    static const std::vector<PeriodRule> rules = {
+        [](const RevenuePeriod& p) { return onMenu(DateRules::year(p.year)); },
+        picked(&RevenuePeriod::startDay, PeriodPart::StartDay, "giorno di inizio"),
+        picked(&RevenuePeriod::startMonth, PeriodPart::StartMonth, "mese di inizio"),
+        picked(&RevenuePeriod::endDay, PeriodPart::EndDay, "giorno di fine"),
+        picked(&RevenuePeriod::endMonth, PeriodPart::EndMonth, "mese di fine"),
+        [](const RevenuePeriod& p) { return onMenu(DateRules::interval(p.startDate(), p.endDate())); },
     };
     return rules;
+}
+
+std::optional<PeriodRefusal> check(const RevenuePeriod& period) {
+    for (const PeriodRule& rule : periodRules())
+        if (std::optional<PeriodRefusal> r = rule(period)) return r;
+    return std::nullopt;
 }
 
 }  // namespace RevenueRules
@@ -73,12 +92,11 @@ int RevenueQuery::filterCount() const {
 }
 
 bool RevenueSummary::read(const RevenueQuery& query, ProgressWork* progress) {
-    const RecordLayout& layout = Layouts::TSchedaAppuntamento();
+    const AppointmentFields& f = AppointmentFields::get();
+    const RecordLayout& layout = f.layout();
     const LineBuilder builder(lineParts(), layout);
-    const int contatto = layout.indexOf(QStringLiteral("Contatto"));
-    const int causale = layout.indexOf(QStringLiteral("Causale"));
-    const int data = layout.indexOf(QStringLiteral("Data"));
-    const int importo = layout.indexOf(QStringLiteral("Importo"));
+    const int contatto = f.Contatto.index(), causale = f.Causale.index(), data = f.Data.index(),
+              importo = f.Importo.index();
     // Trimmed and folded once; an empty filter never matches, so with no
     // filter every card passes (none of none).
     const QString client = Text::lowerAZ(Text::trim(query.client));
@@ -88,25 +106,23 @@ bool RevenueSummary::read(const RevenueQuery& query, ProgressWork* progress) {
     // their own: the summary reads every card of the archive.
     Record::FieldText dateText, amountText;
 
-    return Archive::forEach(
-        ArchiveFiles::Appuntamenti, layout,
-        [&](const Record& card, qint64 position) {
+    return Archive::scan(
+        ArchiveFiles::Appuntamenti, layout, leftOut,
+        [&](const Record& card, qint64 position) -> Pick {
             if (needed > 0) {
                 int matches = 0;
                 if (!client.isEmpty() && Text::lowerAZ(card.get(contatto)).contains(client)) ++matches;
                 if (!services.isEmpty() && Text::lowerAZ(card.get(causale)).contains(services)) ++matches;
-                if (matches < needed) return;
+                if (matches < needed) return false;
             }
-            auto passOver = [&] {
-                if (leftOut++ == 0) firstLeftOut = position;
-            };
             const QDate date = Formats::parseDate(card.read(data, dateText));
-            if (!date.isValid()) return passOver();
-            if (date < query.start || date > query.end) return;
+            if (!date.isValid()) return Pick::unreadableDate();
+            if (date < query.start || date > query.end) return false;
             // An empty amount is none, as the amount field reads it.
             const QStringView amount = card.read(importo, amountText);
-            if (!amount.isEmpty() && !total.add(amount)) return passOver();
+            if (!amount.isEmpty() && !total.add(amount)) return Pick::unreadableAmount();
             builder.append(card, lines, position);
+            return true;
         },
         progress);
 }

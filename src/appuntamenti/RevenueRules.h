@@ -4,27 +4,50 @@
 // the total of their amounts in whole cents.
 #include <QDate>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
-#include "archive/CardRules.h"
-#include "archive/RecordLayout.h"
+#include "archive/LeftOut.h"
 #include "platform/Formats.h"
+#include "ui/Messages.h"
 #include "ui/RecordList.h"
 
 class ProgressWork;
 
+// The period as the menu holds it, each part trimmed: the year typed, the
+// days and months picked from their lists.
+struct RevenuePeriod {
+    QString year;
+    QString startDay, startMonth;
+    QString endDay, endMonth;
+
+    // The first or last day, "dd/mm/yyyy", from the day and month picked and
+    // the year: 31 Aprile 2025 gives "31/04/2025", no real day.
+    QString startDate() const;
+    QString endDate() const;
+};
+
+// A part of the period, where a refusal puts the focus.
+enum class PeriodPart { Year, StartDay, StartMonth, EndDay, EndMonth };
+
+struct PeriodRefusal {
+    std::optional<PeriodPart> focus;  // none: the two days are out of order
+    QString text;
+    MsgKind kind = MsgKind::Warning;
+
+    bool operator==(const PeriodRefusal&) const = default;
+};
+
 namespace RevenueRules {
 
-// The values the menu's checks read, by control: "txtAnno",
-// "txtGiornoInizio", "txtMeseInizio", "txtGiornoFine", "txtMeseFine".
-// In order: a four-digit year, the four lists picked, both dates real days,
-// the end not before the start. Each refusal names the control to focus.
-const std::vector<CardRule>& periodRules();
+using PeriodRule = std::function<std::optional<PeriodRefusal>(const RevenuePeriod&)>;
 
-// The first or last day of the period, "dd/mm/yyyy", from the day and month
-// picked and the year: 31 Aprile 2025 gives "31/04/2025", no real day.
-QString startDate(const CardValues& menu);
-QString endDate(const CardValues& menu);
+// In order: a four-digit year, the four lists picked, both dates real days,
+// the end not before the start.
+const std::vector<PeriodRule>& periodRules();
+// The first refusal of the rules.
+std::optional<PeriodRefusal> check(const RevenuePeriod& period);
 
 }  // namespace RevenueRules
 
@@ -43,8 +66,7 @@ struct RevenueSummary {
     Formats::AmountSum total;
     // Cards that pass the filters but whose date or amount cannot be read:
     // passed over, and counted so that the user is told.
-    qint64 leftOut = 0;
-    qint64 firstLeftOut = 0;  // the position of the first
+    LeftOut leftOut{LeftOut::Telling::Sum};
 
     // Reads the appointment archive (created when missing), each line "ID:
     // " + the card's key (year, month, day, hour, minutes), then date, time,

@@ -1,6 +1,6 @@
 #include "appuntamenti/SchedaAppuntamento.h"
 
-#include "archive/RecordWindow.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/TestoCorto.h"
 #include "platform/Formats.h"
 
@@ -30,23 +30,18 @@ const CardLook& look() {
 
 namespace SchedaAppuntamento {
 
-std::vector<CardRow> rows(const TRecordWindow& w) {
-    auto v = [&](const char* field) { return w.fieldText(QLatin1String(field)); };
-    return {
-        {"Data appuntamento:", v("Data"), "txtData"},
-        {"Ora:", Formats::hhmm(v("OreApp"), v("MinutiApp")), "txtOra"},
-        {"Agente:", v("Tipologia"), "txtTipologia"},
-        {"Servizi richiesti:", v("Causale"), "txtCausale"},
-        {"Dettagli:", v("Dettagli"), "txtDettagli"},
-        {"Cliente:", v("Contatto"), "txtContatto"},
-        {"Telefono:", v("Tel"), "txtTel"},
-        {"Cellulare:", v("Cel"), "txtCel"},
-        {"E-mail:", v("Email"), "txtEmail"},
-        {"Modalit\u00E0 di pagamento:", v("Luogo"), "txtLuogo"},
-        {"Importo:", v("Importo"), "txtImporto"},
-        {"Note:", v("Note"), "txtNote"},
-        {"Impegno assolto:", v("Ottemperata") == Flag::Si ? Flag::Si : Flag::No, "txtOttemperata"},
+std::vector<CardRow> rows(const CardValues& card) {
+    const AppointmentFields& f = AppointmentFields::get();
+    auto row = [&](const CardField& field, const QString& value) {
+        return CardRow{field.printCaption(), value, QStringLiteral("txt") + field.name()};
     };
+    std::vector<CardRow> out;
+    for (const CardField& field : {f.Data, f.Ora, f.Tipologia, f.Causale, f.Dettagli, f.Contatto, f.Tel, f.Cel, f.Email,
+                                   f.Luogo, f.Importo, f.Note})
+        // The time as it stands on screen, not as the last save worked it out.
+        out.push_back(row(field, field == f.Ora ? Formats::hhmm(card[f.OreApp], card[f.MinutiApp]) : card[field]));
+    out.push_back(row(f.Ottemperata, card[f.Ottemperata] == Flag::Si ? Flag::Si : Flag::No));
+    return out;
 }
 
 std::unique_ptr<TReport> build(const std::vector<CardRow>& rows) {

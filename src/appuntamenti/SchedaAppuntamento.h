@@ -4,14 +4,14 @@
 #include <memory>
 #include <vector>
 
+#include "archive/CardRules.h"
 #include "report/CardReport.h"
-
-class TRecordWindow;
 
 namespace SchedaAppuntamento {
 
-// The thirteen rows from the card window's fields as they stand, saved or not.
-std::vector<CardRow> rows(const TRecordWindow& cardWindow);
+// The thirteen rows from the card window's values as they stand, saved or
+// not; each value's box is named "txt" + its field.
+std::vector<CardRow> rows(const CardValues& card);
 
 // The card laid out and filled with the rows, ready to prepare.
 std::unique_ptr<TReport> build(const std::vector<CardRow>& rows);

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "appuntamenti/AgendaRules.h"
 #include "appuntamenti/AppointmentExports.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/ArchivioSchede.h"
 #include "archive/Layouts.h"
 #include "archive/RecordLines.h"
@@ -177,8 +179,9 @@ TfrmAgenda::TfrmAgenda(QWidget* owner) : TAppWindow(owner) {
         commands->addWidget(b);
         return b;
     };
-    for (const Command& c : left_) add(c);
-    findChild<TPictureButton*>(QStringLiteral("btnArchivio"))->setFixedWidth(160);
+    // The first, the card window's, carries the longest caption.
+    add(left_[0])->setFixedWidth(160);
+    for (size_t i = 1; i < std::size(left_); ++i) add(left_[i]);
     commands->addStretch(1);
     for (const Command& c : right_) add(c);
 
@@ -227,7 +230,7 @@ void TfrmAgenda::FormClose() {
 }
 
 void TfrmAgenda::btnCaricaListaClick() {
-    std::vector<RecordLine> lines;
+    ListLines lines;
     LeftOut leftOut;
     bool complete = true;
     {
@@ -273,11 +276,10 @@ void TfrmAgenda::lstRecordsClick() {
     const int row = lstRecords_->selectedRow();
     if (row < 0) return;
     try {
-        const FoundRecord found =
-            RecordLines::recordOf(*lstRecords_, row, ArchiveFiles::Appuntamenti, Layouts::TSchedaAppuntamento());
-        const Record& card = found.record;
-        setSelected(Reminder{Text::trim(card.get("Data")), Text::trim(card.get("Ora")),
-                             Text::trim(card.get("Contatto")), Text::trim(card.get("Cel"))});
+        const AppointmentFields& f = AppointmentFields::get();
+        const Record card = RecordLines::recordOf(*lstRecords_, row, ArchiveFiles::Appuntamenti, f.layout()).record;
+        setSelected(Reminder{Text::trim(card.get(f.Data)), Text::trim(card.get(f.Ora)),
+                             Text::trim(card.get(f.Contatto)), Text::trim(card.get(f.Cel))});
     } catch (...) {
         // The card cannot be read now: the previous choice stays.
     }

@@ -1,6 +1,7 @@
 #include "appuntamenti/TfrmExpMensili.h"
 
 #include "appuntamenti/AppointmentColumns.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/TfrmExpImminenti.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
@@ -16,7 +17,7 @@ TfrmExpMensili::TfrmExpMensili(QWidget* owner, const QDate& day)
         QStringLiteral("Appuntamenti del mese"), TfrmExpImminenti::kHelpTitle, true,
         [month = Formats::date(day_).mid(3)] {
             return [month](const Record& card) -> Pick {
-                const QString d = Text::trim(card.get(QStringLiteral("Data")));
+                const QString d = Text::trim(card.get(AppointmentFields::get().Data));
                 if (d.mid(3, 7) == month) return true;
                 return Formats::parseDate(d).isValid() ? Pick(false) : Pick::unreadableDate();
             };

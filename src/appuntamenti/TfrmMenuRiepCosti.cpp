@@ -10,8 +10,8 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
-#include "appuntamenti/RevenueRules.h"
 #include "appuntamenti/TfrmRiepCosti.h"
+#include "archive/ClientFields.h"
 #include "archive/TfrmTrovaClienti.h"
 #include "platform/Clock.h"
 #include "platform/Formats.h"
@@ -116,12 +116,10 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     period->addWidget(inizio, 1);
     period->addWidget(fine, 1);
 
-    lblAttendere_ = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
-    lblAttendere_->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere_->setStyleSheet(QStringLiteral("color: #b03a2e; font-weight: bold;"));
-    lblAttendere_->hide();
     btnVisualizza_ =
         Controls::pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"), this);
+    lblAttendere_ =
+        Controls::waitNotice(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), btnVisualizza_, this);
     btnVisualizza_->setMinimumWidth(170);
     QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     esci->setMinimumWidth(100);
@@ -174,7 +172,6 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
     for (qsizetype i = 2; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
     setTabOrder(btnVisualizza_, esci);
 
-    connect(btnVisualizza_, &QPushButton::pressed, lblAttendere_, &QWidget::show);
     connect(btnVisualizza_, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnVisualizzaClick);
     connect(impCliente, &QAbstractButton::clicked, this, &TfrmMenuRiepCosti::impClienteClick);
     connect(esci, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnEsciClick);
@@ -193,27 +190,34 @@ void TfrmMenuRiepCosti::FormShow() {
     txtCliente_->setFocus(Qt::OtherFocusReason);
 }
 
-CardValues TfrmMenuRiepCosti::values() const {
-    CardValues v;
-    for (const QWidget* w : std::initializer_list<const QWidget*>{txtAnno_, txtGiornoInizio_, txtMeseInizio_,
-                                                                  txtGiornoFine_, txtMeseFine_})
-        v.set(w->objectName(), textOf(w));
-    return v;
+RevenuePeriod TfrmMenuRiepCosti::period() const {
+    return {textOf(txtAnno_), textOf(txtGiornoInizio_), textOf(txtMeseInizio_), textOf(txtGiornoFine_),
+            textOf(txtMeseFine_)};
+}
+
+QWidget* TfrmMenuRiepCosti::control(PeriodPart part) const {
+    switch (part) {
+    case PeriodPart::Year: return txtAnno_;
+    case PeriodPart::StartDay: return txtGiornoInizio_;
+    case PeriodPart::StartMonth: return txtMeseInizio_;
+    case PeriodPart::EndDay: return txtGiornoFine_;
+    case PeriodPart::EndMonth: return txtMeseFine_;
+    }
+    return nullptr;
 }
 
 void TfrmMenuRiepCosti::btnVisualizzaClick() {
     lblDataInizio_->clear();
     lblDataFine_->clear();
     try {
-        const CardValues v = values();
-        if (const std::optional<Refusal> r = CardRules::check(RevenueRules::periodRules(), v)) {
+        const RevenuePeriod p = period();
+        if (const std::optional<PeriodRefusal> r = RevenueRules::check(p)) {
             lblAttendere_->hide();
             Msg::of(this, r->kind, r->text);
-            if (!r->field.isEmpty())
-                if (auto* control = findChild<QWidget*>(r->field.name())) control->setFocus(Qt::OtherFocusReason);
+            if (r->focus) control(*r->focus)->setFocus(Qt::OtherFocusReason);
             return;
         }
-        const QString start = RevenueRules::startDate(v), end = RevenueRules::endDate(v);
+        const QString start = p.startDate(), end = p.endDate();
         lblDataInizio_->setText(start);
         lblDataFine_->setText(end);
         const RevenueQuery query{txtCliente_->text(), txtTarga_->text(), Formats::parseDate(start),
@@ -228,7 +232,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
 
 void TfrmMenuRiepCosti::impClienteClick() {
     if (const std::optional<FoundRecord> client = TfrmTrovaClienti::open(this, QStringLiteral("riepilogo")))
-        txtCliente_->setText(Text::trim(client->record.get(QStringLiteral("Cliente"))));
+        txtCliente_->setText(Text::trim(client->record.get(ClientFields::get().Cliente)));
 }
 
 void TfrmMenuRiepCosti::btnEsciClick() { close(); }

@@ -5,7 +5,7 @@
 // in it.
 #include <functional>
 
-#include "archive/CardRules.h"
+#include "appuntamenti/RevenueRules.h"
 #include "ui/Form.h"
 
 class QComboBox;
@@ -27,8 +27,8 @@ public:
     using WindowSource = std::function<TfrmRiepCosti*()>;
     void setSummaryWindow(WindowSource source) { summary_ = std::move(source); }
 
-    // The menu's values the checks read, by control name, trimmed.
-    CardValues values() const;
+    // The period as the menu holds it, trimmed, for the checks.
+    RevenuePeriod period() const;
 
 public slots:
     void btnVisualizzaClick();
@@ -40,6 +40,7 @@ protected:
 
 private:
     TfrmRiepCosti* summaryWindow();
+    QWidget* control(PeriodPart part) const;
 
     WindowSource summary_;
     TfrmRiepCosti* ownSummary_ = nullptr;

@@ -37,20 +37,6 @@ QLabel* value(const QString& name, QWidget* parent) {
     return l;
 }
 
-QString leftOutText(qint64 count, qint64 first) {
-    const QString n = QString::number(first);
-    if (count == 1)
-        return QStringLiteral(
-                   "Attenzione: 1 scheda non \u00E8 compresa nel riepilogo perch\u00E9 la data o l'importo "
-                   "non sono leggibili (\u00E8 la scheda n. ") +
-               n + QStringLiteral(").");
-    return QStringLiteral("Attenzione: ") + QString::number(count) +
-           QStringLiteral(
-               " schede non sono comprese nel riepilogo perch\u00E9 la data o l'importo non sono leggibili "
-               "(la prima \u00E8 la scheda n. ") +
-           n + QStringLiteral(").");
-}
-
 }  // namespace
 
 TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
@@ -68,10 +54,14 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
     top->addWidget(titTipologia_, 1);
     v->addLayout(top);
 
-    lstRecords_ = new TRecordList(this);
+    // The summary's list, its total and its quick find, which keeps its text
+    // from one opening to the next; the print takes the interval and total.
+    auto* panel =
+        new TListPanel(QStringLiteral("panContainer"), QStringLiteral("Riepilogo incassi"), QString(), false, this);
+    panel->layout()->setSpacing(8);
+    v->addWidget(panel, 1);
+    lstRecords_ = panel->list();
     lstRecords_->setSorted(true);  // each line starts with its date and time
-    lstRecords_->setAccessibleName(QStringLiteral("Riepilogo incassi"));
-    v->addWidget(lstRecords_, 1);
 
     auto* totals = new QGridLayout;
     totals->setHorizontalSpacing(8);
@@ -83,55 +73,51 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* owner) : TForm(owner) {
                       0);
     totals->addWidget(lblTotCosti_, 1, 1);
     totals->setColumnStretch(1, 1);
-    v->addLayout(totals);
+    panel->aboveFind()->addLayout(totals);
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    v->addWidget(line);
+    panel->aboveFind()->addWidget(line);
 
+    txtTrova_ = panel->findText();
     auto* findHint = new QLabel(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in "
                                                "elenco da cercare e premere il pulsante Trova."),
                                 this);
-    v->addWidget(findHint);
-    auto* bottom = new QHBoxLayout;
-    bottom->setSpacing(8);
-    txtTrova_ = new QLineEdit(this);
-    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));
-    txtTrova_->setMinimumWidth(320);
     findHint->setBuddy(txtTrova_);
-    QPushButton* trova = Controls::pushButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), this);
-    QPushButton* stampa = Controls::pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), this);
-    QPushButton* esci = Controls::pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
+    panel->aboveFind()->addWidget(findHint);
+    txtTrova_->setMinimumWidth(320);
+    QPushButton* stampa = panel->printButton();
+    stampa->setText(QStringLiteral("Stampa riepilogo"));
     stampa->setMinimumWidth(150);
+    QPushButton* esci = panel->closeButton();
+    esci->setObjectName(QStringLiteral("btnEsci"));
+    esci->setText(QStringLiteral("Esci"));
     esci->setMinimumWidth(100);
     auto* guida =
         new TPictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/img/btn/guida.svg"), QStringLiteral("Guida"),
                            QStringLiteral("Visualizza la guida in linea."), this, QSize(36, 36));
-    bottom->addWidget(txtTrova_);
-    bottom->addWidget(trova);
-    bottom->addStretch(1);
-    bottom->addWidget(stampa);
-    bottom->addWidget(esci);
-    bottom->addWidget(guida);
-    v->addLayout(bottom);
+    // The text to find keeps its width; the buttons stand at the right.
+    QHBoxLayout* findRow = panel->findRow();
+    findRow->setSpacing(8);
+    findRow->setStretchFactor(txtTrova_, 0);
+    findRow->insertStretch(2, 1);
+    findRow->addWidget(guida);
     v->addWidget(
         new QLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                   "fare di nuovo clic su Trova."),
                    this));
 
     lblConta_ = Controls::hiddenLabel(QStringLiteral("lblConta"), this);
-    quickFind_ = new TQuickFind(lstRecords_, txtTrova_, trova, TQuickFind::Opening::Keeps);
+    quickFind_ = panel->quickFind();
+    quickFind_->keepIn(&findMemory_);
 
     connect(stampa, &QPushButton::clicked, this, &TfrmRiepCosti::btnStampaClick);
     connect(esci, &QPushButton::clicked, this, &TfrmRiepCosti::btnEsciClick);
     connect(guida, &QAbstractButton::clicked, this, &TfrmRiepCosti::imgGuidaClick);
-    // As wide as a whole line where the screen allows it, so that the
-    // amounts at the ends of the lines are in sight.
-    const QRect area = screen()->availableGeometry();
-    const int lineWidth = lstRecords_->fontMetrics().horizontalAdvance(QString(156, QLatin1Char('0')));
-    resize(qMin(area.width() - 24, lineWidth + 60), qMin(area.height() - 48, 640));
+    // A whole line (156 characters) in sight, so that the amounts at the ends
+    // of the lines are seen without scrolling sideways.
+    fitListWindow(this, lstRecords_, 156, 640);
 }
 
 void TfrmRiepCosti::showSummary(const RevenueQuery& query) {
@@ -174,7 +160,7 @@ void TfrmRiepCosti::load(const RevenueQuery& query) {
     else {
         total_ = summary.total.text();
         lblTotCosti_->setText(total_);
-        if (summary.leftOut > 0) tellWhenShown(MsgKind::Warning, leftOutText(summary.leftOut, summary.firstLeftOut));
+        if (summary.leftOut.count() > 0) tellWhenShown(MsgKind::Warning, summary.leftOut.message());
     }
 }
 

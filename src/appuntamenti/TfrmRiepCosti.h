@@ -45,7 +45,8 @@ private:
     QString intervalText() const;
 
     RevenueQuery query_;
-    QString total_;  // empty when the archive could not be read
+    QString total_;       // empty when the archive could not be read
+    QString findMemory_;  // the quick find's text, kept from one opening to the next
     TRecordList* lstRecords_;
     TQuickFind* quickFind_;
     QLineEdit* txtTrova_;

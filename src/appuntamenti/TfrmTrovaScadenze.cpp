@@ -1,5 +1,6 @@
 #include "appuntamenti/TfrmTrovaScadenze.h"
 
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/CommitmentSummaries.h"
 #include "archive/Layouts.h"
 
@@ -7,19 +8,11 @@ const FindWindowDescription& TfrmTrovaScadenze::description() {
     static const FindWindowDescription s = [] {
         FindWindowDescription d;
         d.caption = QStringLiteral(" Trova appuntamenti in archivio");
-        d.layout = &Layouts::TSchedaAppuntamento();
+        const AppointmentFields& f = AppointmentFields::get();
+        d.layout = &f.layout();
         d.fileName = ArchiveFiles::Appuntamenti;
         // The e-mail, the days of notice, the amount and the flag are not searched.
-        d.fields = {{"txtData", "Data appuntamento (gg/mm/aaaa):", "Data"},
-                    {"txtOra", "Ora (hh:mm):", "Ora"},
-                    {"txtTipologia", "Agente:", "Tipologia"},
-                    {"txtCausale", "Servizi richiesti dal cliente:", "Causale"},
-                    {"txtDettagli", "Dettagli:", "Dettagli"},
-                    {"txtContatto", "Cognome e nome cliente:", "Contatto"},
-                    {"txtTel", "Telefono:", "Tel"},
-                    {"txtCel", "Cellulare:", "Cel"},
-                    {"txtLuogo", "Modalit\u00E0 di pagamento:", "Luogo"},
-                    {"txtNote", "Note:", "Note"}};
+        d.fields = {f.Data, f.Ora, f.Tipologia, f.Causale, f.Dettagli, f.Contatto, f.Tel, f.Cel, f.Luogo, f.Note};
         d.line = AppointmentLines::parts();
         d.printTitle = QStringLiteral("Riepilogo appuntamenti in archivio");
         d.mode = QStringLiteral("scadenze");

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/WhatsApp.h"
 #include "platform/Text.h"
 #include "ui/Controls.h"
@@ -14,11 +15,14 @@
 
 namespace {
 
-QLineEdit* readOnlyField(const QString& name, const QString& accessibleName, QWidget* parent) {
+// A card's field shown read-only under its caption, named after the field.
+QLineEdit* readOnlyField(QGridLayout* grid, int row, int column, int span, const CardField& field,
+                         const QString& caption, QWidget* parent) {
     auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setAccessibleName(accessibleName);
+    e->setObjectName(QStringLiteral("txt") + field.name());
+    e->setAccessibleName(caption.chopped(1));  // without its colon
     e->setReadOnly(true);
+    Controls::addLabeled(grid, row, column, span, caption, e);
     return e;
 }
 
@@ -44,14 +48,11 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(QWidget* owner) : TForm(owner) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    txtData_ = readOnlyField(QStringLiteral("txtData"), QStringLiteral("Data appuntamento"), this);
-    txtOra_ = readOnlyField(QStringLiteral("txtOra"), QStringLiteral("Ora appuntamento"), this);
-    txtContatto_ = readOnlyField(QStringLiteral("txtContatto"), QStringLiteral("Cognome e nome"), this);
-    txtCel_ = readOnlyField(QStringLiteral("txtCel"), QStringLiteral("Cellulare"), this);
-    Controls::addLabeled(grid, 0, 0, 1, QStringLiteral("Data appuntamento:"), txtData_);
-    Controls::addLabeled(grid, 0, 1, 1, QStringLiteral("Ora appuntamento:"), txtOra_);
-    Controls::addLabeled(grid, 1, 0, 2, QStringLiteral("Cognome e nome:"), txtContatto_);
-    Controls::addLabeled(grid, 2, 0, 2, QStringLiteral("Cellulare:"), txtCel_);
+    const AppointmentFields& f = AppointmentFields::get();
+    txtData_ = readOnlyField(grid, 0, 0, 1, f.Data, f.Data.caption(), this);
+    txtOra_ = readOnlyField(grid, 0, 1, 1, f.Ora, QStringLiteral("Ora appuntamento:"), this);
+    txtContatto_ = readOnlyField(grid, 1, 0, 2, f.Contatto, f.Contatto.caption(), this);
+    txtCel_ = readOnlyField(grid, 2, 0, 2, f.Cel, f.Cel.caption(), this);
     body->addLayout(grid, 1);
 
     btnWhatsApp_ =

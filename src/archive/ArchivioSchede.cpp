@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "archive/LeftOut.h"
 #include "platform/FileLock.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Messages.h"
@@ -209,14 +210,13 @@ private:
     std::thread thread_;  // last: it starts once the rest is ready
 };
 
-}  // namespace
-
-bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
-             const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
-    // Read in blocks under the one lock: a system call per block, not per
-    // card, is what keeps a scan of a large archive close to the disk's
-    // speed. Past a few blocks, the next block is read while the visitor
-    // goes through the one before.
+// Every card of an open archive from its first, to visit(record, position).
+// Read in blocks under the one lock: a system call per block, not per card,
+// is what keeps a scan of a large archive close to the disk's speed. Past a
+// few blocks, the next block is read while the visitor goes through the one
+// before. A template, so that the scans call their visitor directly.
+template <class Visit>
+bool walk(TArchivioSchede& archive, const RecordLayout& layout, const Visit& visit, ProgressWork* progress) {
     constexpr qint64 kBlockBytes = 1 << 20;
     const qint64 size = layout.size();
     const qint64 perBlock = qMax<qint64>(1, kBlockBytes / size);
@@ -245,6 +245,22 @@ bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
     return true;
 }
 
+template <class Visit>
+bool walk(const QString& fileName, const RecordLayout& layout, const Visit& visit, ProgressWork* progress) {
+    TArchivioSchede archive;
+    archive.open(fileName, layout);
+    const bool whole = walk(archive, layout, visit, progress);
+    archive.close();
+    return whole;
+}
+
+}  // namespace
+
+bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
+             const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
+    return walk(archive, layout, visit, progress);
+}
+
 void forEach(TArchivioSchede& archive, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit) {
     forEach(archive, layout, visit, nullptr);
@@ -252,16 +268,29 @@ void forEach(TArchivioSchede& archive, const RecordLayout& layout,
 
 bool forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit, ProgressWork* progress) {
-    TArchivioSchede archive;
-    archive.open(fileName, layout);
-    const bool whole = forEach(archive, layout, visit, progress);
-    archive.close();
-    return whole;
+    return walk(fileName, layout, visit, progress);
 }
 
 void forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record&, qint64)>& visit) {
     forEach(fileName, layout, visit, nullptr);
+}
+
+bool scan(const QString& fileName, const RecordLayout& layout, LeftOut& leftOut, const CardVisitor& visit,
+          ProgressWork* progress) {
+    return walk(
+        fileName, layout, [&](const Record& card, qint64 position) { leftOut.tally(visit(card, position), position); },
+        progress);
+}
+
+bool scan(const QString& fileName, const RecordLayout& layout, const RecordFilter& filter, LeftOut& leftOut,
+          const std::function<void(const Record&, qint64)>& take, ProgressWork* progress) {
+    return walk(
+        fileName, layout,
+        [&](const Record& card, qint64 position) {
+            if (leftOut.takes(filter, card, position)) take(card, position);
+        },
+        progress);
 }
 
 Record readAt(const QString& fileName, const RecordLayout& layout, qint64 position) {

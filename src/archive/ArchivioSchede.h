@@ -10,6 +10,7 @@
 
 #include "archive/RecordLayout.h"
 
+class LeftOut;
 class ProgressWork;
 class QWidget;
 
@@ -90,6 +91,21 @@ bool forEach(const QString& fileName, const RecordLayout& layout,
              const std::function<void(const Record& record, qint64 position)>& visit, ProgressWork* progress);
 bool forEach(TArchivioSchede& archive, const RecordLayout& layout,
              const std::function<void(const Record& record, qint64 position)>& visit, ProgressWork* progress);
+
+// What a scan makes of one card at its position (from 1): takes it, leaves
+// it, or cannot tell because a value its choice rests on cannot be read.
+using CardVisitor = std::function<Pick(const Record& card, qint64 position)>;
+// The one scan behind every list, summary and export of an archive: each
+// card in file order goes to visit, and the cards visit cannot tell are
+// counted in leftOut. It reads as forEach does (ahead, and given progress as
+// long work the user may cancel: false then). Throws on a file error; what
+// was visited and counted before stays.
+bool scan(const QString& fileName, const RecordLayout& layout, LeftOut& leftOut, const CardVisitor& visit,
+          ProgressWork* progress = nullptr);
+// The same for the cards a filter takes (every card when it is empty), each
+// handed to take.
+bool scan(const QString& fileName, const RecordLayout& layout, const RecordFilter& filter, LeftOut& leftOut,
+          const std::function<void(const Record& card, qint64 position)>& take, ProgressWork* progress = nullptr);
 
 // The record at a position (from 1), read fresh: one seek and one read.
 // Throws when the file cannot be read or holds no record there.

@@ -46,6 +46,7 @@ struct FieldSpec {
     // What it holds; by default a date field a date, an amount an amount, any
     // other text.
     std::optional<FieldValue> value = std::nullopt;
+    bool rightAligned = false;  // a typed text or amount standing at the right, as figures in a ledger
 };
 
 // A field as the catalogue describes it.

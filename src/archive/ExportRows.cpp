@@ -45,10 +45,9 @@ bool ExportRows::fill(LeftOut& leftOut, ProgressWork* progress) {
     const ExportWindowDescription& d = desc_;
     const RecordFilter takes = d.filter ? d.filter() : RecordFilter();
     if (!d.orderKey) {
-        return Archive::forEach(
-            d.archive, *d.layout,
+        return Archive::scan(
+            d.archive, *d.layout, takes, leftOut,
             [&](const Record& r, qint64 position) {
-                if (!leftOut.takes(takes, r, position)) return;
                 positions_.push_back(position);
                 fingerprint_ += cardPrint(r, position);
             },
@@ -73,10 +72,9 @@ bool ExportRows::fill(LeftOut& leftOut, ProgressWork* progress) {
     };
     bool whole = false;
     try {
-        whole = Archive::forEach(
-            d.archive, *d.layout,
+        whole = Archive::scan(
+            d.archive, *d.layout, takes, leftOut,
             [&](const Record& r, qint64 position) {
-                if (!leftOut.takes(takes, r, position)) return;
                 cards.push_back({d.orderKey(r), position, int(cards.size()) + 1});
                 fingerprint_ += cardPrint(r, position);
             },

@@ -25,13 +25,17 @@ namespace FieldControls {
 QWidget* make(const FieldRow& row, QWidget* parent) {
     const QString name = row.control.isEmpty() ? prefixOf(row.kind) + row.name : row.control;
     QWidget* c = nullptr;
+    auto typed = [&](QLineEdit* e) {
+        if (row.rightAligned) e->setAlignment(Qt::AlignRight);
+        return e;
+    };
     switch (row.kind) {
-    case FieldKind::Text: c = FieldKinds::text(parent, name, row.rules); break;
+    case FieldKind::Text: c = typed(FieldKinds::text(parent, name, row.rules)); break;
     case FieldKind::Flag: c = FieldKinds::flag(parent, name, row.caption); break;
     case FieldKind::PickList: c = FieldKinds::pickList(parent, name, row.entries, row.width); break;
     case FieldKind::TypedList: c = FieldKinds::typedList(parent, name, row.entries, row.width); break;
     case FieldKind::UpperList: c = FieldKinds::upperList(parent, name, row.entries, row.width); break;
-    case FieldKind::Amount: c = FieldKinds::amount(parent, name); break;
+    case FieldKind::Amount: c = typed(FieldKinds::amount(parent, name)); break;
     case FieldKind::Date:
         c = FieldKinds::date(parent, name, row.picker.isEmpty() ? QStringLiteral("data") : row.picker);
         break;

@@ -1,16 +1,9 @@
 #pragma once
-// The record types of every archive of the program, one table each. They fix
-// the byte format of the office's files: a field's place and capacity never
-// change.
-#include "archive/RecordLayout.h"
+// The record files of the program folder. Each card's record type is its
+// catalogue's layout, in its app (or here in src/archive where two apps read
+// the card).
+#include <QString>
 
-namespace Layouts {
-
-const RecordLayout& TSchedaAppuntamento();  // "Archivio_Appuntamenti.pro", 1265 bytes
-
-}  // namespace Layouts
-
-// The record files of the program folder.
 namespace ArchiveFiles {
 inline const QString Clienti = QStringLiteral("Contatti.pro");
 inline const QString Chiamate = QStringLiteral("Registro_Chiamate.pro");

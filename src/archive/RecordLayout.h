@@ -82,14 +82,16 @@ private:
 
 // What a list, a summary or an export makes of a record: takes it, leaves
 // it, or cannot tell, because a value its choice rests on cannot be read (a
-// date that is no date, a done flag neither "Sì" nor "No"). Such records are
-// left out and counted (LeftOut). A bool converts: true takes, false leaves.
+// date that is no date, a done flag neither "Sì" nor "No", an amount that is
+// no amount). Such records are left out and counted (LeftOut). A bool
+// converts: true takes, false leaves.
 class Pick {
 public:
-    enum Kind { Leave, Take, UnreadableDate, UnreadableState };
+    enum Kind { Leave, Take, UnreadableDate, UnreadableState, UnreadableAmount };
     Pick(bool take) : kind_(take ? Take : Leave) {}
     static Pick unreadableDate() { return Pick(UnreadableDate); }
     static Pick unreadableState() { return Pick(UnreadableState); }
+    static Pick unreadableAmount() { return Pick(UnreadableAmount); }
     Kind kind() const { return kind_; }
     bool taken() const { return kind_ == Take; }
 

@@ -131,11 +131,8 @@ namespace RecordLines {
 bool read(ListLines& lines, const QString& fileName, const RecordLayout& layout, const std::vector<LinePart>& parts,
           const RecordFilter& selects, LeftOut& leftOut, ProgressWork* progress) {
     const LineBuilder shape(parts, layout);
-    return Archive::forEach(
-        fileName, layout,
-        [&](const Record& r, qint64 position) {
-            if (leftOut.takes(selects, r, position)) shape.append(r, lines, position);
-        },
+    return Archive::scan(
+        fileName, layout, selects, leftOut, [&](const Record& r, qint64 position) { shape.append(r, lines, position); },
         progress);
 }
 

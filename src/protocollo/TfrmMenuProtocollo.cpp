@@ -92,7 +92,7 @@ void TfrmMenuProtocollo::FormShow() {
 }
 
 void TfrmMenuProtocollo::btnApriPreventiviClick() {
-    if (const std::optional<Refusal> r = DateRules::fourDigitYear(txtAnno_->text())) {
+    if (const std::optional<DateRules::Refused> r = DateRules::year(txtAnno_->text())) {
         Msg::of(this, r->kind, r->text);
         txtAnno_->setFocus(Qt::OtherFocusReason);
         return;

@@ -21,8 +21,8 @@ namespace {
 
 const QString kHintData = QStringLiteral("Indica una data nel formato gg/mm/aaa.");
 
-using DateRules::IntervalEnd;
-using DateRules::IntervalRefusal;
+using DateRules::Part;
+using DateRules::Refused;
 
 QString needDate(const char* end) {
     return QStringLiteral("Attenzione: per visualizzare il riepilogo \u00E8 necessario indicare la data di ") +
@@ -31,9 +31,9 @@ QString needDate(const char* end) {
 
 // The interval as typed, trimmed: both ends given, then as DateRules::interval
 // checks them.
-std::optional<IntervalRefusal> check(const QString& from, const QString& to) {
-    if (from.isEmpty()) return IntervalRefusal{IntervalEnd::Start, needDate("inizio"), MsgKind::Warning};
-    if (to.isEmpty()) return IntervalRefusal{IntervalEnd::End, needDate("fine"), MsgKind::Warning};
+std::optional<Refused> check(const QString& from, const QString& to) {
+    if (from.isEmpty()) return Refused{Part::Start, needDate("inizio"), MsgKind::Warning};
+    if (to.isEmpty()) return Refused{Part::End, needDate("fine"), MsgKind::Warning};
     return DateRules::interval(from, to);
 }
 
@@ -110,10 +110,10 @@ void TfrmRiepProtocollo::FormShow() {
 void TfrmRiepProtocollo::cmdTrovaClick() {
     const QString from = Text::trim(txtDataInizio_->text());
     const QString to = Text::trim(txtDataFine_->text());
-    if (const std::optional<IntervalRefusal> refusal = check(from, to)) {
+    if (const std::optional<Refused> refusal = check(from, to)) {
         Msg::of(this, refusal->kind, refusal->text);
-        if (refusal->end)
-            (*refusal->end == IntervalEnd::Start ? txtDataInizio_ : txtDataFine_)->setFocus(Qt::OtherFocusReason);
+        if (refusal->part)
+            (*refusal->part == Part::Start ? txtDataInizio_ : txtDataFine_)->setFocus(Qt::OtherFocusReason);
         return;
     }
     interval_ = Interval{Formats::parseDate(from), Formats::parseDate(to)};

@@ -358,6 +358,7 @@ TListPanel::TListPanel(const QString& objectName, const QString& listName, const
     v->setContentsMargins(0, 0, 0, 0);
     auto* text = new QLabel(instruction, this);
     text->setObjectName(QStringLiteral("lblIstruzioni"));
+    if (instruction.isEmpty()) text->hide();
     v->addWidget(text);
     list_ = new TRecordList(this);
     list_->setAccessibleName(listName);
@@ -370,7 +371,9 @@ TListPanel::TListPanel(const QString& objectName, const QString& listName, const
         lblTrovate_->setObjectName(QStringLiteral("lblTrovate"));
         v->addWidget(lblTrovate_);
     }
-    auto* bottom = new QHBoxLayout;
+    aboveFind_ = new QVBoxLayout;
+    v->addLayout(aboveFind_);
+    auto* bottom = findRow_ = new QHBoxLayout;
     txtTrova_ = new QLineEdit(this);
     txtTrova_->setObjectName(QStringLiteral("txtTrova"));
     txtTrova_->setAccessibleName(QStringLiteral("Testo da cercare nell'elenco"));

@@ -15,9 +15,11 @@
 #include <vector>
 
 class QAbstractButton;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // One line of a list and the position (from 1) of the record it shows.
 struct RecordLine {
@@ -181,15 +183,17 @@ private:
     QString* last_ = &own_;  // the previous text, lower case
 };
 
-// A list with its quick find, as the find results and the summaries show
-// it: the instruction, the list, the count (when asked for), then the text
-// to find with "Trova" (btnTrova), "Stampa" (btnStampa) and "Chiudi" (btnChiudi).
-// listName says what the list holds, for screen readers.
 // Opens a list window as wide as its lines of that many characters need, up
 // to the screen's width, at least at its own width; the list's font steps
 // down first where the screen is narrower than a whole line.
 void fitListWindow(QWidget* window, TRecordList* list, int characters, int height);
 
+// A list with its quick find, as the find results and the summaries show
+// it: the instruction (none when empty), the list, the count (when asked
+// for), then the text to find with "Trova" (btnTrova), "Stampa" (btnStampa)
+// and "Chiudi" (btnChiudi). listName says what the list holds, for screen
+// readers. A window may put rows of its own between the list and the text
+// to find (a total), and buttons of its own after "Chiudi".
 class TListPanel : public QWidget {
     Q_OBJECT
 public:
@@ -203,6 +207,8 @@ public:
     QPushButton* closeButton() const { return btnChiudi_; }
     QLabel* countLabel() const { return lblTrovate_; }  // null without a count
     QLabel* noteLine() const { return lblEscluse_; }    // what the list leaves out, under it
+    QVBoxLayout* aboveFind() const { return aboveFind_; }
+    QHBoxLayout* findRow() const { return findRow_; }
 
 private:
     TRecordList* list_;
@@ -212,4 +218,6 @@ private:
     QPushButton* btnChiudi_;
     QLabel* lblTrovate_ = nullptr;
     QLabel* lblEscluse_ = nullptr;
+    QVBoxLayout* aboveFind_;
+    QHBoxLayout* findRow_;
 };

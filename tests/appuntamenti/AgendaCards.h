@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/Layouts.h"
 #include "support/Seams.h"
 
@@ -19,7 +20,7 @@ struct Card {
 };
 
 inline Record card(const Card& c) {
-    Record r(Layouts::TSchedaAppuntamento());
+    Record r(AppointmentFields::get().layout());
     const QString time = QString::fromUtf8(c.time);
     r.set("Data", QString::fromUtf8(c.date));
     r.set("OreApp", time.left(2));

@@ -11,6 +11,7 @@
 #include "app/HelpTopics.h"
 #include "app/TfrmAvvio.h"
 #include "app/WindowSet.h"
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
 #include "archive/Layouts.h"
 #include "report/PreparedReport.h"
@@ -25,7 +26,7 @@ const int kSize = 1265;
 
 // A card as the card window stores it.
 Record card(std::initializer_list<std::pair<const char*, QString>> fields) {
-    Record r(Layouts::TSchedaAppuntamento());
+    Record r(AppointmentFields::get().layout());
     const std::pair<const char*, QString> defaults[] = {{"Data", "07/03/2024"},
                                                         {"OreApp", "10"},
                                                         {"MinutiApp", "30"},
@@ -100,7 +101,7 @@ TEST_F(CardWindow, SaveChecksRunInOrderAndWriteNothingUntilAllPass) {
     EXPECT_EQ(pos(), QStringLiteral("1"));
     EXPECT_EQ(text("txtImporto"), QStringLiteral("0,00"));  // an emptied amount is stored as nothing due
     ASSERT_EQ(bytes().size(), kSize);
-    Record saved(Layouts::TSchedaAppuntamento());
+    Record saved(AppointmentFields::get().layout());
     saved.bytes() = bytes();
     EXPECT_EQ(saved.get("Importo"), QStringLiteral("0,00"));
     EXPECT_EQ(saved.get("Avviso"), QStringLiteral("3"));
@@ -130,7 +131,7 @@ TEST_F(CardWindow, LeavingTheAmountWritesItWithTwoDecimals) {
     type("txtImporto", "7,1");
     click("cmdSalva");
     EXPECT_EQ(importo->text(), QStringLiteral("7,10"));
-    Record saved(Layouts::TSchedaAppuntamento());
+    Record saved(AppointmentFields::get().layout());
     saved.bytes() = bytes();
     EXPECT_EQ(saved.get("Importo"), QStringLiteral("7,10"));
 }
@@ -156,7 +157,7 @@ TEST_F(CardWindow, AppendThenOverwriteWriteTheRecordBuiltByHand) {
     EXPECT_EQ(pos(), QStringLiteral("4"));
     EXPECT_EQ(text("lblOra"), QStringLiteral("09:05"));
 
-    Record expected(Layouts::TSchedaAppuntamento());
+    Record expected(AppointmentFields::get().layout());
     const std::pair<const char*, QString> fields[] = {{"Data", "12/03/2024"},
                                                       {"OreApp", "09"},
                                                       {"MinutiApp", "05"},
@@ -337,7 +338,7 @@ TEST_F(CardWindow, ClientImportCopiesExactlyFiveFields) {
     type("txtCausale", "Visita");
     type("txtNote", "Urgente");
     const Import import =
-        importVerdi(seams, Layouts::TSchedaAppuntamento(), "impContatto", "scadenze", {{"Recapito", "  06 555 "}});
+        importVerdi(seams, AppointmentFields::get().layout(), "impContatto", "scadenze", {{"Recapito", "  06 555 "}});
 
     QMap<QString, QString> expected = import.before;
     expected["Contatto"] = "Verdi Giuseppe";

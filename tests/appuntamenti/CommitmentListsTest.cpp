@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/CommitmentSummaries.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
 #include "archive/ArchivioSchede.h"
@@ -29,7 +30,7 @@ struct Appointment {
 };
 
 Record card(const Appointment& a) {
-    Record r(Layouts::TSchedaAppuntamento());
+    Record r(AppointmentFields::get().layout());
     const QString time = QString::fromUtf8(a.time);
     r.set("Data", QString::fromUtf8(a.date));
     r.set("OreApp", time.left(2));
@@ -146,7 +147,7 @@ TEST_F(CommitmentLists, AnArchiveThatCannotBeReadIsToldNotShownEmpty) {
     };
     {
         TArchivioSchede otherCopy;
-        otherCopy.open(file, Layouts::TSchedaAppuntamento());
+        otherCopy.open(file, AppointmentFields::get().layout());
         expectTold("locked");
     }
     for (const char* button : buttons) {  // free again: the lists, no message

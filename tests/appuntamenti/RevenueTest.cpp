@@ -108,34 +108,30 @@ TEST(RevenueRules, PeriodChecksInOrderWithTheirFocus) {
     struct Case {
         const char* year;
         const char* days[4];  // start day, start month, end day, end month
-        std::optional<Refusal> refused;
+        std::optional<PeriodRefusal> refused;
     };
     const Case cases[] = {
         {"2025", {"01", "Gennaio", "31", "Dicembre"}, std::nullopt},
         {"2024", {"29", "Febbraio", "29", "Febbraio"}, std::nullopt},
-        {"202", {"", "", "", ""}, Refusal{"txtAnno", kYear}},
-        {"", {"01", "Gennaio", "31", "Dicembre"}, Refusal{"txtAnno", kYear}},
-        {"2025", {"", "", "", ""}, Refusal{"txtGiornoInizio", notPicked("giorno di inizio")}},
-        {"2025", {"01", "", "", ""}, Refusal{"txtMeseInizio", notPicked("mese di inizio")}},
-        {"2025", {"01", "Marzo", "", "Marzo"}, Refusal{"txtGiornoFine", notPicked("giorno di fine")}},
-        {"2025", {"01", "Marzo", "31", ""}, Refusal{"txtMeseFine", notPicked("mese di fine")}},
+        {"202", {"", "", "", ""}, PeriodRefusal{PeriodPart::Year, kYear}},
+        {"", {"01", "Gennaio", "31", "Dicembre"}, PeriodRefusal{PeriodPart::Year, kYear}},
+        {"2025", {"", "", "", ""}, PeriodRefusal{PeriodPart::StartDay, notPicked("giorno di inizio")}},
+        {"2025", {"01", "", "", ""}, PeriodRefusal{PeriodPart::StartMonth, notPicked("mese di inizio")}},
+        {"2025", {"01", "Marzo", "", "Marzo"}, PeriodRefusal{PeriodPart::EndDay, notPicked("giorno di fine")}},
+        {"2025", {"01", "Marzo", "31", ""}, PeriodRefusal{PeriodPart::EndMonth, notPicked("mese di fine")}},
         {"2025",
          {"31", "Aprile", "30", "Aprile"},
-         Refusal{"txtGiornoInizio", dateMissing("31/04/2025", "inizio"), MsgKind::Plain}},
+         PeriodRefusal{PeriodPart::StartDay, dateMissing("31/04/2025", "inizio"), MsgKind::Plain}},
         {"2025",
          {"01", "Febbraio", "29", "febbraio"},
-         Refusal{"txtGiornoFine", dateMissing("29/02/2025", "fine"), MsgKind::Plain}},
+         PeriodRefusal{PeriodPart::EndDay, dateMissing("29/02/2025", "fine"), MsgKind::Plain}},
         {"2025",
          {"10", "Marzo", "01", "Marzo"},
-         Refusal{"", endBeforeStart("01/03/2025", "10/03/2025"), MsgKind::Plain}},
+         PeriodRefusal{std::nullopt, endBeforeStart("01/03/2025", "10/03/2025"), MsgKind::Plain}},
     };
     for (const Case& c : cases) {
-        const CardValues v{{"txtAnno", c.year},
-                           {"txtGiornoInizio", c.days[0]},
-                           {"txtMeseInizio", c.days[1]},
-                           {"txtGiornoFine", c.days[2]},
-                           {"txtMeseFine", c.days[3]}};
-        EXPECT_EQ(CardRules::check(RevenueRules::periodRules(), v), c.refused)
+        const RevenuePeriod period{c.year, c.days[0], c.days[1], c.days[2], c.days[3]};
+        EXPECT_EQ(RevenueRules::check(period), c.refused)
             << c.year << " " << c.days[0] << " " << c.days[1] << " " << c.days[2] << " " << c.days[3];
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "archive/CallFields.h"
 #include "archive/ClientFields.h"
 #include "archive/Layouts.h"
@@ -19,7 +20,7 @@ TEST(Layouts, RecordSizesOfTheNineArchives) {
     const Case cases[] = {
         {ClientFields::get().layout(), 3372, 36},   {ServiceFields::get().layout(), 117, 5},
         {CallFields::get().layout(), 1291, 20},     {ProtocolFields::get().layout(), 3403, 25},
-        {Layouts::TSchedaAppuntamento(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
+        {AppointmentFields::get().layout(), 1265, 16}, {CaseFields::get().layout(), 5075, 59},
         {EmployeeFields::get().layout(), 3356, 31}, {WorkFields::get().layout(), 149, 5},
         {BookFields::get().layout(), 3150, 28},
     };
@@ -36,8 +37,8 @@ TEST(Layouts, FieldOffsetsOfTheFileFormats) {
         int offset;
     };
     const Case cases[] = {
-        {Layouts::TSchedaAppuntamento(), "Avviso", 23},     {Layouts::TSchedaAppuntamento(), "Contatto", 580},
-        {Layouts::TSchedaAppuntamento(), "Importo", 995},   {Layouts::TSchedaAppuntamento(), "Ottemperata", 1262},
+        {AppointmentFields::get().layout(), "Avviso", 23},     {AppointmentFields::get().layout(), "Contatto", 580},
+        {AppointmentFields::get().layout(), "Importo", 995},   {AppointmentFields::get().layout(), "Ottemperata", 1262},
         {EmployeeFields::get().layout(), "CodFisc", 400},   {EmployeeFields::get().layout(), "Iban", 1309},
         {EmployeeFields::get().layout(), "Desc03", 3105},   {WorkFields::get().layout(), "Luogo", 62},
         {WorkFields::get().layout(), "TotOre", 120},        {BookFields::get().layout(), "Dewey", 346},

@@ -7,6 +7,8 @@
 
 #include "archive/ArchivioSchede.h"
 #include "archive/ClientFields.h"
+#include "archive/Layouts.h"
+#include "archive/LeftOut.h"
 #include "archive/RecordNavigator.h"
 #include "archive/TestoCorto.h"
 #include "platform/Clock.h"
@@ -349,4 +351,60 @@ TEST_F(RecordFile, ReadingAllVisitsEveryCardOnceInOrderAcrossBlocks) {
     // Stopped either way, the archive reads whole again.
     readAll();
     EXPECT_EQ(seen, n);
+}
+
+// The scan behind the lists and summaries hands every card to its visitor
+// and counts those the visitor cannot tell, the first of them and why.
+TEST_F(RecordFile, AScanCountsTheCardsItCannotTellAndSaysWhy) {
+    // Card 1 and 4 are taken, 2 is left; 3, 5 and 6 hold a date, a flag and
+    // an amount that each case's visitor may fail to read.
+    std::vector<Record> cards;
+    for (const char* name : {"si", "no", "data", "si", "stato", "euro"}) {
+        Record r(small());
+        r.set("Nome", QLatin1String(name));
+        cards.push_back(r);
+    }
+    appendRecords(seams.file("S.pro"), cards);
+    const std::pair<QString, Pick> reasons[] = {
+        {"data", Pick::unreadableDate()}, {"stato", Pick::unreadableState()}, {"euro", Pick::unreadableAmount()}};
+    struct Case {
+        QStringList unreadable;
+        LeftOut::Telling telling;
+        QString told;
+    };
+    const Case cases[] = {
+        {{}, LeftOut::Telling::List, QString()},
+        {{"data"},
+         LeftOut::Telling::List,
+         "1 scheda non \u00E8 elencata perch\u00E9 la data non \u00E8 leggibile (\u00E8 la scheda n. 3)."},
+        {{"data", "stato", "euro"},
+         LeftOut::Telling::List,
+         "3 schede non sono elencate perch\u00E9 la data o lo stato dell'impegno non sono leggibili (la prima \u00E8 "
+         "la scheda n. 3)."},
+        {{"euro"},
+         LeftOut::Telling::List,
+         "1 scheda non \u00E8 elencata perch\u00E9 la data o l'importo non sono leggibili (\u00E8 la scheda n. 6)."},
+        {{"data"},
+         LeftOut::Telling::Sum,
+         "Attenzione: 1 scheda non \u00E8 compresa nel riepilogo perch\u00E9 la data o l'importo non sono leggibili "
+         "(\u00E8 la scheda n. 3)."},
+        {{"data", "euro"},
+         LeftOut::Telling::Sum,
+         "Attenzione: 2 schede non sono comprese nel riepilogo perch\u00E9 la data o l'importo non sono leggibili (la "
+         "prima \u00E8 la scheda n. 3)."},
+    };
+    for (const Case& c : cases) {
+        LeftOut leftOut(c.telling);
+        std::vector<qint64> taken;
+        EXPECT_TRUE(Archive::scan("S.pro", small(), leftOut, [&](const Record& card, qint64 position) -> Pick {
+            const QString name = card.get("Nome");
+            if (name == QLatin1String("si")) taken.push_back(position);
+            for (const auto& [reason, pick] : reasons)
+                if (name == reason && c.unreadable.contains(reason)) return pick;
+            return name == QLatin1String("si");
+        }));
+        EXPECT_EQ(taken, (std::vector<qint64>{1, 4})) << c.told.toStdString();
+        EXPECT_EQ(leftOut.message(), c.told);
+        EXPECT_EQ(leftOut.count(), c.unreadable.size());
+    }
 }

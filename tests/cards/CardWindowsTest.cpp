@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/TfrmArchivio_Scadenze.h"
 #include "archive/CallFields.h"
 #include "archive/ClientFields.h"
@@ -188,7 +189,7 @@ const std::vector<Card>& cards() {
         {"appuntamenti",
          kArchiviare,
          make<TfrmArchivio_Scadenze>,
-         Layouts::TSchedaAppuntamento(),
+         AppointmentFields::get().layout(),
          {{"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale", "txtDettagli", "txtContatto",
            "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto", "txtNote", "txtData"}},
          {

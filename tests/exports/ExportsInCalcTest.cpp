@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "appuntamenti/AppointmentFields.h"
 #include "appuntamenti/RevenueRules.h"
 #include "appuntamenti/TfrmExpGiornaliere.h"
 #include "appuntamenti/TfrmExpImminenti.h"
@@ -133,7 +134,7 @@ void writeArchives(const Seams& seams) {
                     {"RecapitoDes", "0755551234"}}),
          card(doc, {{"Numero", "0008"}, {"DataReg", "04/03/2025"}, {"DataRic", "31/02/2025"}, {"Pagine", "007"}})});
 
-    const RecordLayout& appointment = Layouts::TSchedaAppuntamento();
+    const RecordLayout& appointment = AppointmentFields::get().layout();
     auto appointmentCard = [&](const char* date, const char* time, const char* notice, const char* done,
                                const char* amount, Fields more) {
         const QString t = QString::fromLatin1(time);
