@@ -24,9 +24,6 @@ FindField::FindField(const CardField& f)
       label(f.findCaption()),
       field(f) {}
 
-FindField::FindField(const char* control, const char* label, const char* field)
-    : control(QString::fromUtf8(control)), label(QString::fromUtf8(label)), field(field) {}
-
 TFindWindow::TFindWindow(const FindWindowDescription& desc, QWidget* owner) : TForm(owner), desc_(desc) {
     setWindowTitle(desc_.caption);
     if (!desc_.foundText)

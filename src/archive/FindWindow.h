@@ -23,8 +23,6 @@ class TRecordList;
 // ("lblDataRit"), "txt" + that name without its prefix ("txtDataRit").
 struct FindField {
     FindField(const CardField& field);
-    // Transitional, for a find not yet on its card's catalogue.
-    FindField(const char* control, const char* label, const char* field);
 
     QString control;  // objectName of the search field
     QString label;

@@ -1,5 +1,7 @@
 #include "archive/RecordWindow.h"
 
+#include <stdexcept>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -90,30 +92,7 @@ struct TRecordWindow::Bound {
     TFieldEditor* editor;
 };
 
-namespace {
-
-// A window's own row as a catalogue describes it.
-FieldRow rowOf(const LegacyFieldRow& l) {
-    FieldRow r;
-    r.caption = l.label;
-    r.kind = l.kind;
-    r.rules = l.rules;
-    r.required = l.required;
-    r.control = l.control;
-    r.entries = l.entries;
-    r.width = l.width;
-    r.picker = l.picker;
-    r.hint = l.hint;
-    r.limited = l.limited;
-    r.name = l.field;
-    return r;
-}
-
-}  // namespace
-
-TRecordWindow::TRecordWindow(const CardCatalogue& card, QWidget* owner) : TRecordWindow(owner) { card_ = &card; }
-
-TRecordWindow::TRecordWindow(QWidget* owner) : TAppWindow(owner) {
+TRecordWindow::TRecordWindow(const CardCatalogue& card, QWidget* owner) : TAppWindow(owner), card_(&card) {
     setObjectName(QStringLiteral("TRecordWindow"));
     setStyleSheet(QStringLiteral("TRecordWindow { background: #eef4f9; }"));
     auto* outer = new QVBoxLayout(this);
@@ -277,26 +256,9 @@ QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int spa
     return place(grid, r, column, span, field.row());
 }
 
-QWidget* TRecordWindow::addField(const LegacyFieldRow& row) { return bind(rowOf(row), makeControl(rowOf(row))); }
-
-QWidget* TRecordWindow::addField(const LegacyFieldRow& row, QWidget* control) { return bind(rowOf(row), control); }
-
-QVBoxLayout* TRecordWindow::labeledField(const LegacyFieldRow& row) {
-    return Controls::labeled(row.label, addField(row));
-}
-
-QWidget* TRecordWindow::placeField(QGridLayout* grid, int r, int column, int span, const LegacyFieldRow& row) {
-    return place(grid, r, column, span, rowOf(row));
-}
-
 void TRecordWindow::addAttachmentFields() {
-    const AttachmentFields* a = card_ ? card_->attachments() : nullptr;
-    if (!a) {
-        // Transitional: a window without a catalogue.
-        for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"})
-            addField(LegacyFieldRow{.field = QLatin1String(f), .kind = FieldKind::Hidden});
-        return;
-    }
+    const AttachmentFields* a = card_->attachments();
+    if (!a) throw std::logic_error("attachments asked for on a card without them");
     for (const CardField& f : a->files) addField(f);
     for (const CardField& f : a->descriptions) addField(f);
 }
@@ -373,7 +335,7 @@ bool TRecordWindow::needsSavedCard(const QString& warning) {
 
 void TRecordWindow::FormCreate(const RecordWindowDescription& desc) {
     desc_ = desc;
-    if (card_) desc_.layout = &card_->layout();
+    desc_.layout = &card_->layout();
     if (desc_.firstField.isEmpty() && !fields_.empty()) desc_.firstField = fields_.front().row.name;
     if (desc_.duplicateFocus.isEmpty()) desc_.duplicateFocus = desc_.firstField;
     nav_ = std::make_unique<RecordNavigator>(desc_.fileName, *desc_.layout);
@@ -497,12 +459,7 @@ void TRecordWindow::refuse(const Refusal& refusal) {
 void TRecordWindow::cmdSalvaClick() {
     if (desc_.focusAwayBeforeSave) btnFocus_->setFocus(Qt::OtherFocusReason);
     tidyBeforeSave();
-    std::vector<CardRule> rules;
-    if (card_)
-        rules = CardRules::requiredOf(*card_);
-    else
-        for (const Bound& b : fields_)
-            if (!b.row.required.isEmpty()) rules.push_back(CardRules::required(b.row.name, b.row.required));
+    std::vector<CardRule> rules = CardRules::requiredOf(*card_);
     rules.insert(rules.end(), desc_.rules.begin(), desc_.rules.end());
     if (const std::optional<Refusal> r = CardRules::check(rules, values())) {
         refuse(*r);
@@ -531,11 +488,6 @@ void TRecordWindow::cmdSalvaClick() {
 std::vector<CardField> TRecordWindow::duplicateClears() const {
     if (desc_.duplicateClears) return *desc_.duplicateClears;
     std::vector<CardField> out;
-    if (!card_) {
-        // Transitional: a window without a catalogue.
-        for (const char* f : {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"}) out.emplace_back(f);
-        return out;
-    }
     if (const AttachmentFields* a = card_->attachments()) {
         out.assign(a->files.begin(), a->files.end());
         out.insert(out.end(), a->descriptions.begin(), a->descriptions.end());

@@ -34,21 +34,6 @@ class TStatusLine;
 class TFieldEditor;
 class TArchivioSchede;
 
-// Transitional: a field of a window not yet on its card's catalogue.
-struct LegacyFieldRow {
-    QString field;       // the record field
-    QString label = {};  // above the control; a flag's caption
-    FieldKind kind = FieldKind::Text;
-    unsigned rules = 0;        // typing rules of a text (FieldKinds::TextRule)
-    QString required = {};     // the warning when the card is saved with it empty
-    QString control = {};      // objectName, where it is not "txt"/"chk"/"lbl" + field
-    QStringList entries = {};  // a list's entries
-    int width = 0;             // a fixed width in pixels
-    QString picker = {};       // the date picker's keyword
-    QString hint = {};         // the status line's text while the mouse is over it
-    bool limited = true;       // at most the field's capacity can be typed
-};
-
 // A picture button of the panel: its name, picture, caption, hint, the name
 // a screen reader says, and what a click does.
 struct WindowButton {
@@ -63,7 +48,7 @@ struct WindowButton {
 enum class IdentityCheck { CodiceFiscale, PartitaIva, Iban, Carta };
 
 struct RecordWindowDescription {
-    const RecordLayout* layout = nullptr;  // transitional, for a window without a catalogue
+    const RecordLayout* layout = nullptr;  // the catalogue's, set by FormCreate
     QString fileName;                      // the archive, in the program folder
 
     // The picture buttons of the panel, in order (see TRecordWindow::standardButton).
@@ -100,13 +85,11 @@ class TRecordWindow : public TAppWindow {
 public:
     // The window of a card whose fields its catalogue describes.
     explicit TRecordWindow(const CardCatalogue& card, QWidget* owner = nullptr);
-    // Transitional, for a window not yet on its card's catalogue.
-    explicit TRecordWindow(QWidget* owner = nullptr);
     ~TRecordWindow() override;
 
     const RecordWindowDescription& desc() const { return desc_; }
-    // The card's catalogue; null for a window without one.
-    const CardCatalogue* card() const { return card_; }
+    // The card's catalogue.
+    const CardCatalogue& card() const { return *card_; }
     // The control of a field of the table, or null.
     QWidget* fieldControl(const CardField& field) const;
     // A field's text as the card shows it, trimmed.
@@ -177,11 +160,6 @@ protected:
     // The field's control with its caption in a cell of a section's grid; a
     // flag stands at the cell's bottom left without a caption.
     QWidget* placeField(QGridLayout* grid, int row, int column, int span, const CardField& field);
-    // Transitional, for windows not yet on their card's catalogue.
-    QWidget* addField(const LegacyFieldRow& row);
-    QWidget* addField(const LegacyFieldRow& row, QWidget* control);
-    QVBoxLayout* labeledField(const LegacyFieldRow& row);
-    QWidget* placeField(QGridLayout* grid, int row, int column, int span, const LegacyFieldRow& field);
     // The hidden fields of the three attached files and their descriptions.
     void addAttachmentFields();
     // A column at the right of the sections (a card's photo and its buttons).

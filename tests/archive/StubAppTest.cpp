@@ -1,4 +1,4 @@
-// A new app adds its record table, its own rules and its own windows: this
+// A new app adds its field catalogue, its own rules and its own windows: this
 // one is nothing else, and gets browse, save, duplicate, find, list, export
 // and the card print from the shared bases.
 #include <QAccessible>
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/ArchivioSchede.h"
+#include "archive/CardCatalogue.h"
 #include "archive/ExportWindow.h"
 #include "archive/FindWindow.h"
 #include "archive/RecordWindow.h"
@@ -25,32 +26,46 @@
 
 namespace {
 
-const RecordLayout& stub() {
-    static const RecordLayout l("TStub", {{"Nome", 20}, {"Data", 10}, {"Attivo", 2}, {"Codice", 5}});
-    return l;
-}
+// The app's one description of its card: every view below takes its fields
+// from here.
+class StubFields final : public CardCatalogue {
+public:
+    static const StubFields& get() {
+        static const StubFields fields;
+        return fields;
+    }
 
-// A whole card window from its field table, its rules and the bases' buttons.
+    const CardField Nome = field("Nome", 20, {.caption = "Nome:", .required = "Attenzione: indicare il nome."});
+    const CardField Data =
+        field("Data", 10, {.caption = "Data:", .kind = FieldKind::Date, .required = "Attenzione: indicare la data."});
+    const CardField Attivo = field("Attivo", 2, {.caption = "Attivo", .kind = FieldKind::Flag});
+    const CardField Codice = field("Codice", 5, {.caption = "Codice:", .rules = FieldKinds::DigitsOnly});
+
+private:
+    StubFields() : CardCatalogue(QStringLiteral("TStub")) { seal(); }
+};
+
+const RecordLayout& stub() { return StubFields::get().layout(); }
+
+// A whole card window from its catalogue, its rules and the bases' buttons.
 class TfrmStub : public TRecordWindow {
 public:
-    TfrmStub() {
+    TfrmStub() : TRecordWindow(StubFields::get(), nullptr) {
+        const StubFields& f = StubFields::get();
         setObjectName("frmStub");
         QGridLayout* g = addSection("sezStub", "note", "Dati", 2);
-        placeField(g, 0, 0, 1, {.field = "Nome", .label = "Nome:", .required = "Attenzione: indicare il nome."});
-        placeField(
-            g, 0, 1, 1,
-            {.field = "Data", .label = "Data:", .kind = FieldKind::Date, .required = "Attenzione: indicare la data."});
-        placeField(g, 1, 0, 1, {.field = "Codice", .label = "Codice:", .rules = FieldKinds::DigitsOnly});
-        placeField(g, 1, 1, 1, {.field = "Attivo", .label = "Attivo", .kind = FieldKind::Flag});
+        placeField(g, 0, 0, 1, f.Nome);
+        placeField(g, 0, 1, 1, f.Data);
+        placeField(g, 1, 0, 1, f.Codice);
+        placeField(g, 1, 1, 1, f.Attivo);
         RecordWindowDescription d;
         addStandardButtons(d, {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdSalva",
                                "cmdDuplica", "cmdTrova", "cmdStampa", "cmdEsporta", "cmdEsci"});
-        d.layout = &stub();
         d.fileName = "Stub.pro";
         // After the required fields, in order: a code of three digits at least.
-        d.rules = {[](const CardValues& v) -> std::optional<Refusal> {
-            if (v["Codice"].size() >= 3) return std::nullopt;
-            return Refusal{"Codice", "Attenzione: il codice ha almeno tre cifre.", MsgKind::Plain};
+        d.rules = {[&f](const CardValues& v) -> std::optional<Refusal> {
+            if (v[f.Codice].size() >= 3) return std::nullopt;
+            return Refusal{f.Codice, "Attenzione: il codice ha almeno tre cifre.", MsgKind::Plain};
         }};
         FormCreate(d);
     }
@@ -58,10 +73,11 @@ public:
     void cmdTrovaClick() override {
         FindWindowDescription f;
         f.caption = " Trova";
+        const StubFields& c = StubFields::get();
         f.layout = &stub();
         f.fileName = "Stub.pro";
-        f.fields = {{"txtNome", "Nome:", "Nome"}};
-        f.line = {{"", "Nome", 10}, {"  ", "Data", -1}};
+        f.fields = {c.Nome};
+        f.line = {{"", c.Nome, 10}, {"  ", c.Data, -1}};
         f.mode = "stub";
         TFindWindow w(f, this);
         showRecord(w.choose());
@@ -75,16 +91,19 @@ public:
                 d.caption = " Esporta";
                 d.fileName = "Stub.xls";
                 d.sheetName = "Stub";
-                d.table = ColumnTable({{"Nome", "Nome", 200},
-                                       {"Data", "Data", 100},
-                                       {"Attivo", "Attivo", 50, {}, {}, {}, 0, false},
-                                       {.header = "Sigla", .sheetWidth = 60, .compute = [](const Record& r) {
-                                            return r.get("Nome").left(2).toUpper() + r.get("Codice");
+                const StubFields& f = StubFields::get();
+                d.table = ColumnTable({{.field = f.Nome, .sheetWidth = 200},
+                                       {.field = f.Data, .sheetWidth = 100},
+                                       {.field = f.Attivo, .sheetWidth = 50, .exported = false},
+                                       {.header = "Sigla", .sheetWidth = 60, .compute = [&f](const Record& r) {
+                                            return r.get(f.Nome).left(2).toUpper() + r.get(f.Codice);
                                         }}});
                 d.archive = "Stub.pro";
                 d.layout = &stub();
-                d.filter = [] { return [](const Record& r) { return r.get("Attivo") == QStringLiteral("S\u00EC"); }; };
-                d.orderKey = [](const Record& r) { return r.get("Nome"); };
+                d.filter = [&f] {
+                    return [&f](const Record& r) { return r.get(f.Attivo) == QStringLiteral("S\u00EC"); };
+                };
+                d.orderKey = [&f](const Record& r) { return r.get(f.Nome); };
                 FormCreate(d);
             }
         } w(this);
@@ -98,7 +117,9 @@ public:
         look.rowPitch = look.rowHeight = 20;
         look.captionWidth = 100;
         look.valueLeft = 110;
-        auto rep = CardReport::build(look, "SCHEDA", {{"Nome:", fieldText("Nome")}, {"Data:", fieldText("Data")}});
+        const StubFields& f = StubFields::get();
+        auto rep = CardReport::build(
+            look, "SCHEDA", {{f.Nome.printCaption(), fieldText(f.Nome)}, {f.Data.printCaption(), fieldText(f.Data)}});
         rep->prepare();
         rep->print(this);
     }
@@ -226,9 +247,12 @@ TEST(StubApp, GetsEveryArchiveOperationFromTheBases) {
     });
     click("cmdEsporta");
     const QByteArray sheet = fileBytes(seams.file("Stub.xls"));
+    // The date field gives date cells: 09/04/2025 is day 45756 of the sheet's calendar.
     const QByteArray td = "<td class=t style=\"text-align: left;\">";
-    EXPECT_TRUE(sheet.contains("<tr>" + td + "Aldo</td>" + td + "09/04/2025</td>" + td + "AL123</td></tr><tr>" + td +
-                               "Anna</td>" + td + "09/04/2025</td>" + td + "AN123</td></tr></table>"));
+    const QByteArray day = "<td style=\"text-align: left; mso-number-format:'dd\\/mm\\/yyyy';\" x:num=\"45756\" "
+                           "sdval=\"45756\" sdnum=\"1033;1040;GG/MM/AAAA\">09/04/2025</td>";
+    EXPECT_TRUE(sheet.contains("<tr>" + td + "Aldo</td>" + day + td + "AL123</td></tr><tr>" + td + "Anna</td>" + day +
+                               td + "AN123</td></tr></table>"));
     EXPECT_FALSE(sheet.contains("Bruno"));
     EXPECT_FALSE(sheet.contains("Attivo"));
 
