@@ -96,7 +96,7 @@ void TfrmArchivio_Scadenze::buildSections() {
                                              [this] { btnWhatsAppClick(); })),
                  1, 1, Qt::AlignBottom);
     QVBoxLayout* email = labeledField(f.Email);
-    g->addLayout(withButton(email, emailButton(f.Email)), 1, 2, Qt::AlignBottom);
+    g->addLayout(withButton(email, emailButton(f.Email, QStringLiteral("al cliente"))), 1, 2, Qt::AlignBottom);
 
     // (4) Payment, amount and whether the commitment is done.
     g = addSection(QStringLiteral("sezPagamento"), QStringLiteral("pagamento"),

@@ -160,8 +160,11 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti(QWidget* owner) : TAppWindow(owner) {
 
     // The year shows in both ends of the period as it is typed.
     connect(txtAnno_, &QLineEdit::textChanged, this, [this](const QString& year) {
-        lblAnnoInizio_->setText(Text::trim(year));
-        lblAnnoFine_->setText(Text::trim(year));
+        // A screen reader reads the name, not the text: it carries the year.
+        for (QLabel* l : {lblAnnoInizio_, lblAnnoFine_}) {
+            l->setText(Text::trim(year));
+            l->setAccessibleName(QStringLiteral("Anno ") + Text::trim(year));
+        }
     });
     const QList<QWidget*> chain = {txtAnno_,       txtCliente_,    txtTarga_,    txtGiornoInizio_,
                                    txtMeseInizio_, txtGiornoFine_, txtMeseFine_, btnVisualizza_};

@@ -285,9 +285,9 @@ TPictureButton* TRecordWindow::fieldButton(const QString& name, const QString& p
     return b;
 }
 
-TPictureButton* TRecordWindow::emailButton(const CardField& field) {
+TPictureButton* TRecordWindow::emailButton(const CardField& field, const QString& recipient) {
     return fieldButton(QStringLiteral("btnEmail"), QStringLiteral(":/img/btn/email.svg"),
-                       QStringLiteral("Invia una e-mail al cliente"),
+                       QStringLiteral("Invia una e-mail ") + recipient,
                        QStringLiteral("Invia una e-mail all'indirizzo indicato."), field, [this, field] {
                            Desktop::open(this, QStringLiteral("\"mailto:") + fieldText(field) + QLatin1Char('"'));
                        });

@@ -174,7 +174,8 @@ protected:
 
     // Small buttons beside a field, which Tab reaches right after it.
     // The e-mail button ("btnEmail") writes to the field's address.
-    TPictureButton* emailButton(const CardField& field);
+    // recipient completes its spoken name: "al cliente", "al dipendente".
+    TPictureButton* emailButton(const CardField& field, const QString& recipient);
     // The identity check of a field ("btnCodFisc" after the tax code, …),
     // with its picture, hint and screen-reader name.
     TPictureButton* checkButton(IdentityCheck check, const CardField& field);

@@ -103,17 +103,18 @@ void TfrmChiamate::buildSections() {
     g = section("sezCliente", "anagrafica", QStringLiteral("Dati del cliente"), 0);
     for (int c : {0, 1, 2, 4, 5}) g->setColumnStretch(c, 1);
     placeField(g, 0, 0, 3, f.Cliente);
-    bottom(g,
-           fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
-                       "Importa i dati dall'archivio anagrafico dei clienti.", f.Cliente, [this] { impClienteClick(); }),
-           0, 3);
+    bottom(
+        g,
+        fieldButton("impCliente", ":/img/btn/cliente.svg", "Importa un cliente",
+                    "Importa i dati dall'archivio anagrafico dei clienti.", f.Cliente, [this] { impClienteClick(); }),
+        0, 3);
     placeField(g, 0, 4, 2, f.CodFisc);
     bottom(g, checkButton(IdentityCheck::CodiceFiscale, f.CodFisc), 0, 6);
     placeField(g, 1, 0, 3, f.Zona);
     placeField(g, 1, 4, 1, f.Recapito);
     placeField(g, 1, 5, 1, f.TelCel);
     placeField(g, 2, 0, 3, f.Email);
-    bottom(g, emailButton(f.Email), 2, 3);
+    bottom(g, emailButton(f.Email, QStringLiteral("al cliente")), 2, 3);
 
     // (4) Notes and who took the call.
     g = section("sezNote", "note", QStringLiteral("Note e operatore"), 4);

@@ -75,7 +75,7 @@ void TfrmClienti::buildSections() {
            0, 6);
     placeField(g, 1, 0, 3, f.Fax);
     placeField(g, 1, 3, 3, f.Email);
-    bottom(g, emailButton(f.Email), 1, 6);
+    bottom(g, emailButton(f.Email, QStringLiteral("al cliente")), 1, 6);
 
     // (3) Tax code, card, VAT number, IBAN.
     g = section("sezFiscale", "fiscale", QStringLiteral("Dati fiscali e bancari"));

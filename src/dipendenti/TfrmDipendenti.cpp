@@ -73,7 +73,7 @@ void TfrmDipendenti::buildSections() {
     placeField(g, 1, 0, 4, f.Studio);
     placeField(g, 1, 4, 4, f.Lingue);
     placeField(g, 2, 0, 3, f.Email);
-    bottom(g, emailButton(f.Email), 2, 3);
+    bottom(g, emailButton(f.Email, QStringLiteral("al dipendente")), 2, 3);
     placeField(g, 2, 4, 2, f.Tel);
     placeField(g, 2, 6, 2, f.Cel);
 

@@ -351,6 +351,9 @@ TEST_F(Revenue, TheMenuOpensOnTheCurrentYearAndCopiesTheYearAsItIsTyped) {
     EXPECT_EQ(drive.text("txtAnno"), QStringLiteral("2024"));
     EXPECT_EQ(drive.text("lblAnnoInizio"), QStringLiteral("2024"));
     EXPECT_EQ(drive.text("lblAnnoFine"), QStringLiteral("2024"));
+    // What a screen reader says of the two ends' year.
+    EXPECT_EQ(drive.ctl("lblAnnoInizio")->accessibleName(), QStringLiteral("Anno 2024"));
+    EXPECT_EQ(drive.ctl("lblAnnoFine")->accessibleName(), QStringLiteral("Anno 2024"));
 
     // Enter walks the fields and the four lists to the button.
     std::vector<QString> walked;

@@ -394,3 +394,22 @@ INSTANTIATE_TEST_SUITE_P(Cards, CardWindows, ::testing::Range(size_t(0), cards()
                          [](const ::testing::TestParamInfo<size_t>& info) {
                              return std::string(cards()[info.param].name);
                          });
+
+TEST(CardWindowNames, TheEmailButtonSaysWhomItWritesTo) {
+    Seams seams;
+    struct Case {
+        std::function<std::unique_ptr<TRecordWindow>()> make;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {make<TfrmClienti>, "Invia una e-mail al cliente"},
+        {make<TfrmChiamate>, "Invia una e-mail al cliente"},
+        {make<TfrmArchivio_Scadenze>, "Invia una e-mail al cliente"},
+        {make<TfrmDipendenti>, "Invia una e-mail al dipendente"},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<TRecordWindow> w = c.make();
+        EXPECT_EQ(child<TPictureButton>(w.get(), "btnEmail")->accessibleName(), QString::fromUtf8(c.spoken))
+            << w->objectName().toStdString();
+    }
+}
