@@ -87,10 +87,10 @@ CardField CardCatalogue::byName(const QString& name) const {
     return {};
 }
 
-CardField CardCatalogue::field(const char* name, int capacity, FieldSpec spec) {
+CardField CardCatalogue::field(const char* name, int capacity, FieldTraits traits) {
     if (layout_) throw std::logic_error("a field added to a sealed catalogue");
     FieldRow row;
-    static_cast<FieldSpec&>(row) = std::move(spec);
+    static_cast<FieldTraits&>(row) = std::move(traits);
     row.name = QString::fromLatin1(name);
     row.capacity = capacity;
     row.index = int(rows_.size());
@@ -98,14 +98,14 @@ CardField CardCatalogue::field(const char* name, int capacity, FieldSpec spec) {
     return CardField(this, rows_.back().index);
 }
 
-CardField CardCatalogue::numberedField(const char* prefix, int number, int capacity, const FieldSpec& spec) {
+CardField CardCatalogue::numberedField(const char* prefix, int number, int capacity, const FieldTraits& traits) {
     const QByteArray name = QByteArray(prefix) + QByteArray::number(number).rightJustified(2, '0');
-    return field(name.constData(), capacity, spec);
+    return field(name.constData(), capacity, traits);
 }
 
 AttachmentFields CardCatalogue::attachmentFields() {
     AttachmentFields a;
-    const FieldSpec hidden{.kind = FieldKind::Hidden};
+    const FieldTraits hidden{.kind = FieldKind::Hidden};
     a.files = numbered<AttachmentFields::kSlots>("File", 250, hidden);
     a.descriptions = numbered<AttachmentFields::kSlots>("Desc", 250, hidden);
     attachments_ = a;

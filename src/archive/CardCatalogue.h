@@ -28,7 +28,7 @@
 #include "ui/FieldEditor.h"
 
 // One field of a catalogue; the members left empty take the defaults below.
-struct FieldSpec {
+struct FieldTraits {
     QString caption = {};  // above the control; a flag's caption
     FieldKind kind = FieldKind::Text;
     unsigned rules = 0;        // typing rules of a text (FieldKinds::TextRule)
@@ -50,7 +50,7 @@ struct FieldSpec {
 };
 
 // A field as the catalogue describes it.
-struct FieldRow : FieldSpec {
+struct FieldRow : FieldTraits {
     QString name;  // the record field
     int capacity = 0;
     int index = 0;  // in the record, from 0
@@ -91,12 +91,12 @@ protected:
     ~CardCatalogue();
 
     // The next field of the record.
-    CardField field(const char* name, int capacity, FieldSpec spec = {});
+    CardField field(const char* name, int capacity, FieldTraits traits = {});
     // count fields prefix01, prefix02, … of one description.
     template <size_t N>
-    std::array<CardField, N> numbered(const char* prefix, int capacity, const FieldSpec& spec) {
+    std::array<CardField, N> numbered(const char* prefix, int capacity, const FieldTraits& traits) {
         std::array<CardField, N> out;
-        for (size_t i = 0; i < N; ++i) out[i] = numberedField(prefix, int(i) + 1, capacity, spec);
+        for (size_t i = 0; i < N; ++i) out[i] = numberedField(prefix, int(i) + 1, capacity, traits);
         return out;
     }
     // The six attachment fields, hidden, next in the record.
@@ -117,7 +117,7 @@ protected:
     void seal();
 
 private:
-    CardField numberedField(const char* prefix, int number, int capacity, const FieldSpec& spec);
+    CardField numberedField(const char* prefix, int number, int capacity, const FieldTraits& traits);
 
     QString typeName_;
     std::vector<FieldRow> rows_;

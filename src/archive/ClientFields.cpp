@@ -7,6 +7,6 @@ const ClientFields& ClientFields::get() {
 
 ClientFields::ClientFields() : CardCatalogue(QStringLiteral("TSchedaCliente")) { seal(); }
 
-FieldSpec ClientFields::province() {
+FieldTraits ClientFields::province() {
     return {.caption = "Prov.", .kind = FieldKind::UpperList, .entries = provinces(), .width = 64};
 }

@@ -69,5 +69,5 @@ public:
 private:
     ClientFields();
     // Free typing, always upper case; no province until one is chosen or typed.
-    static FieldSpec province();
+    static FieldTraits province();
 };
